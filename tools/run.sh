@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts the configurator. With no ECU
+# attached it talks to the built-in ECU simulator (see docs/simulator.md).
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+"$root/tools/setup.sh" >/dev/null
+build_dir=${ZANO_BUILD_DIR:-$root/build}
+exec "$build_dir/app/zano-configurator" "$@"

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what the build needs (Debian 12) and builds the project into
+# build/. Sourced by run.sh and test.sh; safe to run again.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libqt6serialport6-dev
+          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
+          fonts-liberation fonts-dejavu-core)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+fi
+
+build_dir=${ZANO_BUILD_DIR:-$root/build}
+cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=${ZANO_BUILD_TYPE:-RelWithDebInfo} ${ZANO_CMAKE_ARGS:-}
+cmake --build "$build_dir" -j "$(nproc)"
