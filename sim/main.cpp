@@ -1,0 +1,126 @@
+// zano-ecu-sim: a simulated ECU on a pseudo-terminal. The first line on
+// stdout is the device path to open; with --com N the ports folder also
+// gets COMN pointing at it.
+
+#include <csignal>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "comm/clock.h"
+#include "sim/com_port_link.h"
+#include "sim/ecu_model.h"
+#include "sim/pty_bridge.h"
+#include "sim/sim_arguments.h"
+#include "sim/sim_log.h"
+
+namespace {
+volatile std::sig_atomic_t g_stopRequested = 0;
+
+void RequestStop(int) {
+    g_stopRequested = 1;
+}
+
+void InstallStopHandlers() {
+    struct sigaction action {};
+    action.sa_handler = RequestStop;
+    sigemptyset(&action.sa_mask);
+    // No SA_RESTART: poll returns at once with EINTR.
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGHUP, &action, nullptr);
+}
+
+// Announces a (new) slave path: the COM name first, so that whoever reads
+// the path from stdout finds the name already in place.
+bool Announce(const SimArguments& args, const std::string& folder, const std::string& path) {
+    bool ok = true;
+    if (args.comNumber != 0) {
+        std::string error;
+        ok = RegisterComLink(folder, args.comNumber, path, &error);
+        if (ok) {
+            std::cerr << "zano-ecu-sim: COM" << args.comNumber << " -> " << path << '\n';
+        } else {
+            std::cerr << "zano-ecu-sim: " << error << '\n';
+        }
+    }
+    std::cout << path << std::endl;
+    return ok;
+}
+
+// In short steps, so a stop request is not kept waiting.
+void WaitForReconnect(Clock& clock, int ms) {
+    const int64_t until = clock.NowMs() + ms;
+    while (g_stopRequested == 0 && clock.NowMs() < until) clock.WaitMs(20);
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string error;
+    const std::optional<SimArguments> parsed =
+        ParseSimArguments(std::vector<std::string>(argv + 1, argv + argc), &error);
+    if (!parsed) {
+        std::cerr << "zano-ecu-sim: " << error << '\n' << SimUsage();
+        return 2;
+    }
+    const SimArguments& args = *parsed;
+    if (args.help) {
+        std::cout << SimUsage();
+        return 0;
+    }
+
+    InstallStopHandlers();
+    RealClock clock;
+    EcuModel model(args.variant, args.ecu);
+    PtyBridge bridge;
+    const std::string folder = PortsFolder();
+    int status = 0;
+    if (!bridge.Open(&error)) {
+        std::cerr << "zano-ecu-sim: " << error << '\n';
+        return 1;
+    }
+    std::string linkedPath = bridge.SlavePath();
+    if (!Announce(args, folder, linkedPath))
+        status = 1;
+
+    while (status == 0) {
+        const PtyBridge::ServeEnd end = bridge.Serve(model, clock, g_stopRequested);
+        if (end == PtyBridge::ServeEnd::Stopped)
+            break;
+        if (end == PtyBridge::ServeEnd::Failed) {
+            std::cerr << "zano-ecu-sim: the pseudo-terminal failed\n";
+            status = 1;
+            break;
+        }
+        // The link vanished: the terminal goes away like a pulled adapter and
+        // comes back as a new device later.
+        std::cerr << "zano-ecu-sim: link lost\n";
+        bridge.Close();
+        WaitForReconnect(clock, args.reconnectMs);
+        if (g_stopRequested != 0)
+            break;
+        model.Reconnect();
+        if (!bridge.Open(&error)) {
+            std::cerr << "zano-ecu-sim: " << error << '\n';
+            status = 1;
+            break;
+        }
+        linkedPath = bridge.SlavePath();
+        if (!Announce(args, folder, linkedPath))
+            status = 1;
+    }
+
+    if (args.comNumber != 0)
+        RemoveComLink(folder, args.comNumber, linkedPath);
+    if (!args.logPath.empty()) {
+        std::ofstream log(args.logPath);
+        WriteSimLog(log, model);
+        if (!log) {
+            std::cerr << "zano-ecu-sim: cannot write " << args.logPath << '\n';
+            status = 1;
+        }
+    }
+    return status;
+}

@@ -1,0 +1,24 @@
+#pragma once
+// Command line of zano-ecu-sim.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "sim/ecu_model.h"
+
+struct SimArguments {
+    EcuVariant variant = EcuVariant::Q7100;
+    EcuOptions ecu;
+    int comNumber = 0;  // 0: do not register a COM name
+    std::string logPath;
+    // How long a vanished link stays away before a new pseudo-terminal appears.
+    int reconnectMs = 3000;
+    bool help = false;
+};
+
+// Arguments without the program name. On a mistake gives nothing and says why.
+std::optional<SimArguments> ParseSimArguments(const std::vector<std::string>& args,
+                                              std::string* error);
+
+std::string SimUsage();

@@ -1,0 +1,108 @@
+#include "sim/sim_device.h"
+
+SimulatedEcuDevice::SimulatedEcuDevice(Clock& clock, EcuVariant variant, EcuOptions options)
+    : clock_(clock), model_(variant, options) {}
+
+bool SimulatedEcuDevice::Open() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    // What the ECU sent while the port was closed is gone.
+    model_.DiscardOutput();
+    open_ = true;
+    return true;
+}
+
+void SimulatedEcuDevice::Close() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    open_ = false;
+}
+
+bool SimulatedEcuDevice::IsOpen() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return open_;
+}
+
+bool SimulatedEcuDevice::GetLineSettings(LineSettings* settings) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!open_)
+        return false;
+    *settings = settings_;
+    return true;
+}
+
+bool SimulatedEcuDevice::SetLineSettings(const LineSettings& settings) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!open_)
+        return false;
+    settings_ = settings;
+    return true;
+}
+
+bool SimulatedEcuDevice::SetControlLines(bool, bool) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return open_;
+}
+
+int64_t SimulatedEcuDevice::Write(const uint8_t* data, size_t count, int) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!open_ || !model_.LinkUp())
+        return -1;
+    if (SettingsMatchEcu())
+        model_.Receive(data, count, clock_.NowMs());
+    return static_cast<int64_t>(count);
+}
+
+int64_t SimulatedEcuDevice::Read(uint8_t* data, size_t maxCount) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!open_ || !model_.LinkUp())
+        return -1;
+    const size_t n = model_.Take(data, maxCount, clock_.NowMs());
+    // At other line settings the ECU's bytes cannot be received either.
+    return SettingsMatchEcu() ? static_cast<int64_t>(n) : 0;
+}
+
+std::string SimulatedEcuDevice::ErrorText() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!model_.LinkUp())
+        return "The simulated link was lost";
+    return open_ ? std::string() : "The simulated port is not open";
+}
+
+RegisterImage SimulatedEcuDevice::Registers() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return model_.Registers();
+}
+
+RegisterImage SimulatedEcuDevice::PendingWrites() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return model_.PendingWrites();
+}
+
+std::vector<ReceivedFrame> SimulatedEcuDevice::ReceivedFrames() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return model_.ReceivedFrames();
+}
+
+bool SimulatedEcuDevice::Streaming() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return model_.Streaming();
+}
+
+bool SimulatedEcuDevice::LinkUp() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return model_.LinkUp();
+}
+
+void SimulatedEcuDevice::SetRevving(bool revving) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    model_.SetRevving(revving);
+}
+
+void SimulatedEcuDevice::Reconnect() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    model_.Reconnect();
+}
+
+bool SimulatedEcuDevice::SettingsMatchEcu() const {
+    return settings_.baudRate == LineBaudRate(model_.Variant()) && settings_.dataBits == 8 &&
+           settings_.parity == 0 && settings_.stopBits == 0;
+}

@@ -1,0 +1,173 @@
+// The live stream: its timing, its checks, engine values that move like an
+// engine, and the calibration result that ends a calibration.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+#include "sim/ecu_model.h"
+#include "tests/sim/ecu_bytes.h"
+
+namespace {
+
+using Burst = std::map<uint8_t, uint8_t>;
+
+// One map per burst; every burst starts with the actuator group "11".
+std::vector<Burst> Bursts(const std::vector<uint8_t>& bytes) {
+    std::vector<Burst> bursts;
+    for (const LiveGroup& g : LiveGroups(bytes)) {
+        if (g.reg == 0x11 || bursts.empty())
+            bursts.emplace_back();
+        bursts.back()[g.reg] = g.value;
+    }
+    return bursts;
+}
+
+// The speed the configurator shows for a burst.
+int Rpm(const Burst& burst, const EcuModel& ecu) {
+    const double n = burst.at(0x28) + 256.0 * burst.at(0x29);
+    if (ecu.Variant() != EcuVariant::Q5100)
+        return static_cast<int>(n);
+    const double count = n + 65536.0 * burst.at(0x2A);
+    const RegisterImage& r = ecu.Registers();
+    return static_cast<int>(120000000.0 * r.at(0x2B) / (count * r.at(0x2C) + 1e-17));
+}
+
+std::vector<uint8_t> Frame(EcuVariant variant, uint8_t command) {
+    if (variant == EcuVariant::Q5100)
+        return {command, 0x00};
+    return {0x00, command, 0x00};
+}
+
+constexpr uint8_t kStart = 0x08;
+constexpr uint8_t kStop = 0x07;
+constexpr uint8_t kCalibrate = 0x61;
+
+TEST(LiveStreamTest, BurstEvery100MsWithChecksTheConfiguratorAccepts) {
+    EcuModel ecu(EcuVariant::Q7100);
+    Send(ecu, Frame(EcuVariant::Q7100, kStart), 0);
+    EXPECT_TRUE(ecu.Streaming());
+
+    const std::vector<uint8_t> firstSecond = Arrived(ecu, 1000);
+    const std::vector<LiveGroup> groups = LiveGroups(firstSecond);
+    EXPECT_EQ(firstSecond.size(), groups.size() * 5);  // nothing outside the groups
+    const std::vector<Burst> bursts = Bursts(firstSecond);
+    ASSERT_EQ(bursts.size(), 10u);
+    for (const LiveGroup& g : groups) {
+        EXPECT_EQ(g.check, g.reg + g.value) << std::hex << int(g.reg);  // no carry lost
+    }
+    for (const Burst& burst : bursts) {
+        for (uint8_t reg : EcuModel::LiveRegisters()) EXPECT_EQ(burst.count(reg), 1u);
+    }
+    // The eleventh burst starts at 1002 ms and is on the line 10.4 ms later.
+    EXPECT_TRUE(Arrived(ecu, 1002).empty());
+    EXPECT_EQ(Bursts(Arrived(ecu, 1013)).size(), 1u);
+}
+
+TEST(LiveStreamTest, StopEndsTheStreamAfterTheBurstOnTheLine) {
+    EcuModel ecu(EcuVariant::Q5100Plus);
+    Send(ecu, Frame(EcuVariant::Q5100Plus, kStart), 0);
+    Send(ecu, Frame(EcuVariant::Q5100Plus, kStop), 305);  // the burst of 302 ms is going out
+    EXPECT_FALSE(ecu.Streaming());
+    EXPECT_EQ(Bursts(Arrived(ecu, 400)).size(), 4u);
+    EXPECT_TRUE(Arrived(ecu, 2000).empty());
+}
+
+class EngineTest : public ::testing::TestWithParam<EcuVariant> {};
+
+TEST_P(EngineTest, IdlesNear850RpmAndRevsToAbout4000) {
+    EcuModel ecu(GetParam());
+    Send(ecu, Frame(GetParam(), kStart), 0);
+    const std::vector<Burst> idle = Bursts(Arrived(ecu, 3000));
+    ASSERT_FALSE(idle.empty());
+    int lowestLambda = 255, highestLambda = 0;
+    for (const Burst& b : idle) {
+        EXPECT_NEAR(Rpm(b, ecu), 850, 50);
+        EXPECT_NEAR(b.at(0x11), ecu.Registers().at(0x3D), 2);  // actuator at its idle steps
+        EXPECT_EQ(b.at(0x83), 0);
+        lowestLambda = std::min<int>(lowestLambda, b.at(0x24));
+        highestLambda = std::max<int>(highestLambda, b.at(0x24));
+    }
+    // The probe swings between about 0.1 V and 0.9 V (0.02 V per count).
+    EXPECT_GE(lowestLambda, 5);
+    EXPECT_LE(lowestLambda, 10);
+    EXPECT_GE(highestLambda, 40);
+    EXPECT_LE(highestLambda, 45);
+
+    ecu.SetRevving(true);
+    const std::vector<Burst> rising = Bursts(Arrived(ecu, 6000));
+    ASSERT_GT(rising.size(), 20u);
+    EXPECT_GT(Rpm(rising[3], ecu), Rpm(rising[0], ecu));
+    const Burst& revved = rising.back();
+    EXPECT_NEAR(Rpm(revved, ecu), 4000, 100);
+    EXPECT_NEAR(revved.at(0x11), ecu.Registers().at(0x3E), 2);
+    EXPECT_GT(revved.at(0x23), idle.back().at(0x23) + 50);  // throttle opened
+    EXPECT_EQ(revved.at(0x83), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllVariants, EngineTest,
+                         ::testing::Values(EcuVariant::Q7100, EcuVariant::Q5100,
+                                           EcuVariant::Q5100Plus));
+
+struct CalibrationCase {
+    CalibrationOutcome outcome;
+    std::optional<uint8_t> result;
+};
+
+class CalibrationTest : public ::testing::TestWithParam<CalibrationCase> {};
+
+// Calibrate, three confirms, start: what the monitoring screen sends.
+void StartCalibration(EcuModel& ecu) {
+    const EcuVariant v = ecu.Variant();
+    const std::vector<uint8_t> confirm = v == EcuVariant::Q5100
+                                             ? std::vector<uint8_t>{0x05, 0x18}
+                                             : std::vector<uint8_t>{0x00, 0x05, 0x18};
+    Send(ecu, Frame(v, kCalibrate), 0);
+    for (int i = 1; i <= 3; ++i) Send(ecu, confirm, 180 * i);
+    Send(ecu, Frame(v, kStart), 1000);
+}
+
+std::vector<LiveGroup> ResultGroups(const std::vector<uint8_t>& bytes) {
+    std::vector<LiveGroup> found;
+    for (const LiveGroup& g : LiveGroups(bytes))
+        if (g.reg == 0x72)
+            found.push_back(g);
+    return found;
+}
+
+TEST_P(CalibrationTest, ResultComesAfterTheConfiguredStreamingTime) {
+    EcuOptions options;
+    options.calibrationMs = 2000;
+    options.faults.calibration = GetParam().outcome;
+    EcuModel ecu(EcuVariant::Q7100, options);
+    StartCalibration(ecu);
+    EXPECT_EQ(Arrived(ecu, 1000), std::vector<uint8_t>{EcuModel::kAcknowledge});
+
+    EXPECT_TRUE(ResultGroups(Arrived(ecu, 2950)).empty());
+    const std::vector<LiveGroup> results = ResultGroups(Arrived(ecu, 10000));
+    if (!GetParam().result) {
+        EXPECT_TRUE(results.empty());
+    } else {
+        ASSERT_EQ(results.size(), 1u);
+        EXPECT_EQ(results[0].value, *GetParam().result);
+        EXPECT_EQ(results[0].check, 0x72 + *GetParam().result);
+    }
+    EXPECT_TRUE(ecu.Streaming());  // the stream goes on after the result
+}
+
+INSTANTIATE_TEST_SUITE_P(Outcomes, CalibrationTest,
+                         ::testing::Values(CalibrationCase{CalibrationOutcome::Success, 1},
+                                           CalibrationCase{CalibrationOutcome::Failure, 2},
+                                           CalibrationCase{CalibrationOutcome::NoAnswer,
+                                                           std::nullopt}));
+
+TEST(CalibrationTest, Q5100NeverReportsAResult) {
+    EcuOptions options;
+    options.calibrationMs = 500;
+    EcuModel ecu(EcuVariant::Q5100, options);
+    StartCalibration(ecu);
+    EXPECT_TRUE(ResultGroups(Arrived(ecu, 10000)).empty());
+}
+
+}  // namespace

@@ -1,0 +1,67 @@
+// The simulator's command line.
+
+#include "sim/sim_arguments.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(SimArgumentsTest, EveryOptionLandsInItsSetting) {
+    std::string error;
+    const auto args = ParseSimArguments({"--model",
+                                         "q5100",
+                                         "--com",
+                                         "4",
+                                         "--rev",
+                                         "--log",
+                                         "/tmp/x.log",
+                                         "--no-answer",
+                                         "--late",
+                                         "250",
+                                         "--missing-register",
+                                         "1E",
+                                         "--bad-check",
+                                         "24",
+                                         "--zero-first",
+                                         "--garbage",
+                                         "--huge-answer",
+                                         "--drop-after",
+                                         "7",
+                                         "--reconnect-ms",
+                                         "900",
+                                         "--calibration",
+                                         "fail",
+                                         "--calibration-ms",
+                                         "1500"},
+                                        &error);
+    ASSERT_TRUE(args.has_value()) << error;
+    EXPECT_EQ(args->variant, EcuVariant::Q5100);
+    EXPECT_EQ(args->comNumber, 4);
+    EXPECT_TRUE(args->ecu.revving);
+    EXPECT_EQ(args->logPath, "/tmp/x.log");
+    EXPECT_EQ(args->reconnectMs, 900);
+    EXPECT_EQ(args->ecu.calibrationMs, 1500);
+    const FaultOptions& f = args->ecu.faults;
+    EXPECT_TRUE(f.noAnswer && f.leadingZero && f.garbageBetweenGroups && f.hugeAnswer);
+    EXPECT_EQ(f.extraDelayMs, 250);
+    EXPECT_EQ(f.missingRegister, 0x1E);
+    EXPECT_EQ(f.badCheckRegister, 0x24);
+    EXPECT_EQ(f.linkDropAfterFrames, 7);
+    EXPECT_EQ(f.calibration, CalibrationOutcome::Failure);
+}
+
+TEST(SimArgumentsTest, MistakesAreRefusedWithTheOptionNamed) {
+    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--model", "q9000"},
+                                                {"--com"},
+                                                {"--com", "0"},
+                                                {"--missing-register", "1G"},
+                                                {"--calibration", "maybe"},
+                                                {"--late", "-5"},
+                                                {"--frobnicate"}}) {
+        std::string error;
+        EXPECT_FALSE(ParseSimArguments(bad, &error).has_value()) << bad[0];
+        EXPECT_NE(error.find(bad[0]), std::string::npos) << error;
+    }
+}
+
+}  // namespace
