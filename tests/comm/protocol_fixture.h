@@ -1,0 +1,103 @@
+#pragma once
+// A session over a scripted ECU in virtual time. Frames, waits, reads and the
+// page's hook calls all land in one transcript, so a test states the whole
+// exchange in the order it must happen.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "comm/clock.h"
+#include "comm/crx4comm.h"
+#include "comm/ecu_protocol.h"
+#include "comm/pending_writes.h"
+#include "comm/recording_device.h"
+#include "comm/scripted_device.h"
+#include "data/crx4data.h"
+#include "data/crx4file.h"
+#include "data/diagnostic_dump.h"
+#include "data/store_text.h"
+
+// Writes "QUEUE key", "COMMANDS on/off", "REFRESH" and "MESSAGE text" lines.
+class RecordingHooks : public PageHooks {
+  public:
+    explicit RecordingHooks(std::shared_ptr<Transcript> transcript)
+        : transcript_(std::move(transcript)) {}
+
+    // The refresh fails (1) when the store lacks one of these registers.
+    std::vector<std::string> requiredRegisters;
+    // What the page queues when asked for its writes.
+    std::vector<std::pair<std::string, std::string>> writes;
+
+    int RefreshFromStore(CRX4DATA& store) override {
+        transcript_->Add("REFRESH");
+        std::string value;
+        for (const std::string& reg : requiredRegisters) {
+            if (!StoreValueText(store, reg.c_str(), &value))
+                return 1;
+        }
+        return 0;
+    }
+    void SetCommandsEnabled(bool enabled) override {
+        transcript_->Add(enabled ? "COMMANDS on" : "COMMANDS off");
+    }
+    void QueueWritesForKey(const char* key, PendingWrites& pending) override {
+        transcript_->Add(std::string("QUEUE ") + key);
+        for (const auto& [reg, value] : writes) pending.Append(reg.c_str(), value.c_str());
+    }
+    void ShowMessage(const char* text, const char* title, MessageIcon /*icon*/) override {
+        transcript_->Add(std::string("MESSAGE ") + text + (title[0] ? " / " : "") + title);
+    }
+
+  private:
+    std::shared_ptr<Transcript> transcript_;
+};
+
+using Lines = std::vector<std::string>;
+
+class EcuLinkTest : public ::testing::Test {
+  protected:
+    EcuLinkTest() {
+        SetDumpFolder(dumpDir.path().toStdString());
+        port.SetDeviceFactory([this](const std::string& name) {
+            openedNames.push_back(name);
+            return std::make_unique<RecordingDevice>(std::make_unique<ScriptedDevice>(script),
+                                                     transcript);
+        });
+    }
+    ~EcuLinkTest() override { SetDumpFolder(""); }
+
+    // An open port on COM1 for the model, with an empty transcript.
+    void Connect(int modelIndex) {
+        session.modelIndex = modelIndex;
+        port.SetPortNumber(1);
+        port.OpenPort();
+        transcript->Clear();
+    }
+
+    void Answer(std::vector<uint8_t> bytes) { script->QueueAnswer(std::move(bytes)); }
+    void NoAnswer() { script->QueueAnswer({}); }
+
+    std::vector<std::string> Recorded() const { return transcript->Lines(); }
+
+    std::shared_ptr<Transcript> transcript = std::make_shared<Transcript>();
+    std::shared_ptr<DeviceScript> script = std::make_shared<DeviceScript>();
+    std::vector<std::string> openedNames;
+    QTemporaryDir dumpDir;
+    VirtualClock virtualClock;
+    RecordingClock clock{virtualClock, transcript};
+    CRX4COMM port;
+    CRX4DATA equipmentStore;
+    CRX4DATA fileStore;
+    CRX4DATA monitorStore;
+    PendingWrites pending;
+    CRX4FILE dumpFile;
+    EcuSession session{port,     clock, equipmentStore, fileStore, monitorStore, pending,
+                       dumpFile, 0,     false,          ""};
+    RecordingHooks hooks{transcript};
+};
