@@ -1,0 +1,132 @@
+// The numbered images: each number the pages and gauges use exists at its
+// size and shows something; series members differ from each other; the gauge
+// slot places fit their panels.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <map>
+#include <set>
+
+#include "resources/gauge_layout.h"
+#include "resources/image_registry.h"
+
+namespace {
+
+std::map<int, QSize> ExpectedSizes() {
+    std::map<int, QSize> sizes;
+    for (int id = 246; id <= 251; ++id) sizes[id] = {800, 580};
+    sizes[314] = {800, 580};
+    sizes[269] = {487, 190};
+    sizes[275] = sizes[276] = {1024, 768};
+    sizes[180] = {498, 289};
+    for (int id : {228, 229, 230, 232, 233, 234, 270, 273}) sizes[id] = {32, 32};
+    for (int id : {260, 261, 262}) sizes[id] = {64, 44};
+    for (int d = 0; d < 10; ++d) {
+        sizes[349 + d] = {17, 27};
+        sizes[359 + d] = {9, 14};
+    }
+    sizes[432] = {17, 27};
+    sizes[369] = {4, 14};
+    for (int id = 316; id <= 347; ++id) sizes[id] = {46, 69};
+    for (int i = 0; i < 28; ++i) sizes[379 + i] = GaugeLayout::ArcSegmentSize(i);
+    sizes[412] = GaugeLayout::ArcSegmentSize(5);
+    sizes[413] = GaugeLayout::ArcSegmentSize(8);
+    sizes[414] = GaugeLayout::ArcSegmentSize(10);
+    sizes[407] = sizes[408] = {26, 241};
+    sizes[277] = {12, 240};
+    sizes[419] = {13, 16};
+    sizes[416] = {4, 10};
+    return sizes;
+}
+
+QImage Image(int id) {
+    return ResourceImage(id).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+int DistinctColours(const QImage& image) {
+    std::set<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) colours.insert(image.pixel(x, y));
+    }
+    return static_cast<int>(colours.size());
+}
+
+TEST(ResourceImagesTest, EveryNumberHasItsSizeAndShowsSomething) {
+    const std::map<int, QSize> expected = ExpectedSizes();
+    std::vector<int> expectedIds;
+    for (const auto& entry : expected) expectedIds.push_back(entry.first);
+    EXPECT_EQ(expectedIds, ResourceImageIds());
+    for (const auto& [id, size] : expected) {
+        EXPECT_TRUE(HasResourceImage(id)) << id;
+        EXPECT_EQ(size, ResourceImageSize(id)) << id;
+        const QImage image = Image(id);
+        EXPECT_EQ(size, image.size()) << id;
+        // Backgrounds carry gradients and artwork; small parts at least two tones.
+        const int minimum = size.width() * size.height() > 100000 ? 200 : 2;
+        EXPECT_GE(DistinctColours(image), minimum) << id;
+    }
+}
+
+TEST(ResourceImagesTest, UnknownNumberGivesANullImage) {
+    EXPECT_TRUE(ResourceImage(231).isNull());
+    EXPECT_FALSE(HasResourceImage(231));
+    EXPECT_FALSE(ResourceImageSize(231).isValid());
+}
+
+TEST(ResourceImagesTest, EngineSpeedArcGrowsFromSixteenToTwentyThreePixels) {
+    EXPECT_EQ(QSize(8, 16), ResourceImageSize(379));
+    EXPECT_EQ(QSize(8, 23), ResourceImageSize(406));
+    for (int id = 380; id <= 406; ++id)
+        EXPECT_GE(ResourceImageSize(id).height(), ResourceImageSize(id - 1).height());
+}
+
+TEST(ResourceImagesTest, MembersOfEachSeriesDifferFromEachOther) {
+    const std::vector<std::vector<int>> series = {
+        {349, 350, 351, 352, 353, 354, 355, 356, 357, 358, 432},
+        {359, 360, 361, 362, 363, 364, 365, 366, 367, 368},
+        {246, 247, 248, 249, 250, 251, 314},
+        {228, 229, 230, 232, 233, 234, 270, 273},
+        {260, 261, 262},
+        {275, 276},
+        {407, 408},
+    };
+    for (const auto& ids : series) {
+        for (size_t a = 0; a < ids.size(); ++a) {
+            for (size_t b = a + 1; b < ids.size(); ++b)
+                EXPECT_NE(Image(ids[a]), Image(ids[b])) << ids[a] << " " << ids[b];
+        }
+    }
+    for (int id = 316; id < 347; ++id) EXPECT_NE(Image(id), Image(id + 1)) << id;
+}
+
+TEST(ResourceImagesTest, ButtonPicturesStandOnTheTransparentWhite) {
+    for (int id : {228, 229, 230, 232, 233, 234, 270, 273, 260, 261, 262}) {
+        const QImage image = Image(id);
+        EXPECT_EQ(qRgb(255, 255, 255), image.pixel(0, 0)) << id;
+        int drawn = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                drawn += image.pixel(x, y) != qRgb(255, 255, 255);
+        }
+        EXPECT_GT(drawn, image.width() * image.height() / 4) << id << " is too faint to read";
+    }
+}
+
+TEST(GaugeLayoutTest, MonitorArcRunsBetweenItsTemplateEndsWithoutOverlap) {
+    EXPECT_EQ(GaugeLayout::DialogUnitsToPixels(70, 160),
+              GaugeLayout::MonitorArcSegmentRect(0).topLeft());
+    EXPECT_EQ(GaugeLayout::DialogUnitsToPixels(229, 122),
+              GaugeLayout::MonitorArcSegmentRect(27).topLeft());
+    for (int i = 1; i < GaugeLayout::kArcSegmentCount; ++i) {
+        const QRect before = GaugeLayout::MonitorArcSegmentRect(i - 1);
+        const QRect segment = GaugeLayout::MonitorArcSegmentRect(i);
+        EXPECT_GT(segment.left(), before.right()) << i;
+        EXPECT_LE(segment.top(), before.top()) << i;
+        EXPECT_TRUE(GaugeLayout::LambdaLivePanel().contains(GaugeLayout::LambdaArcSegmentRect(i)))
+            << i;
+    }
+    // The template's bar slot of 8 x 148 units is the 12 x 240 bar image.
+    EXPECT_EQ(QPoint(12, 240), GaugeLayout::DialogUnitsToPixels(8, 148));
+}
+
+}  // namespace
