@@ -1,0 +1,545 @@
+#include "data/crx4data.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "data/store_text.h"
+
+namespace {
+
+// The program's fixed scrambling key: 205 printable characters.
+constexpr char kFixedKey[] =
+    "6,0,/JlWx:a/G9;YAgA%Vi-6MnqxL|.Yqd$YPofy("
+    "_BBGj&{P$@Hn5MUj#nF1:aG;'Y;]LvTZU`pg4{vSt"
+    "yjZL62};z[jINjVu;ZiSh]RDlytq$b&13{O8hQ,q2"
+    "!ccJ%K.=.=dOi-E3#zdQ+5RaTwCz#eBk2y1CRlO#0"
+    "h@Q,mW1xUvg,n<7o<,!hGQxxi/J:LD+~co|,j!7.%";
+static_assert(sizeof(kFixedKey) - 1 == 205, "the fixed key has 205 characters");
+
+constexpr const char* kErrorTitle = "CRX4DATA ERROR";
+constexpr const char* kErrorTexts[] = {
+    "ERRO ALOCANDO MEMORIA PARA ESTRUTURA PRINCIPAL DA CLASSE CRX4DATA",
+    "ERRO ALOCANDO MEMORIA PARA ARMAZENAR VALOR DE PALAVRA CHAVE",
+    "ERRO NUMERO MAXIMO DE PALAVRAS CHAVES ALCANCADO. REVEJA O TEMPLATE OU ALTERE A QUANTIDADE "
+    "MAXIMA DE PALAVRAS CHAVES SUPORTADA",
+    "A FUNCAO [FindValue] RETORNOU UM VALOR NAO PREVISTO POR FAVOR ENTRE EM CONTATO COM O SUPORTE "
+    "TECNICO INFORMANDO ESSA OCORRENCIA",
+    "ERRO ALOCANDO MEMORIA PARA ARMAZENAR VALOR DE PALAVRA CHAVE DURANTE OPERACAO DE CLONAGEM",
+};
+
+std::mutex& HandlerMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+FatalErrorHandler& Handler() {
+    static FatalErrorHandler handler;
+    return handler;
+}
+
+bool IsEmpty(const char* text) {
+    return text == nullptr || text[0] == '\0';
+}
+
+// Copies at most 3 characters into a zero-filled 4-byte field, so that the
+// bytes after the terminator never make two equal keys compare different.
+void CopyField(char (&field)[4], const char* text) {
+    std::memset(field, 0, sizeof field);
+    if (text != nullptr) {
+        std::strncpy(field, text, sizeof field - 1);
+    }
+}
+
+int CompareKeys(const CKeywordData& a, const void* key, std::size_t length) {
+    return std::memcmp(&a, key, length);
+}
+
+}  // namespace
+
+static_assert(offsetof(CKeywordData, group) == 0 && offsetof(CKeywordData, index) == 4 &&
+                  offsetof(CKeywordData, keyword) == 8,
+              "the sort key is the first twelve bytes of an entry");
+
+CKeywordData CRX4DATA::MakeKey(const char* keyword, const char* group, int32_t index) {
+    CKeywordData key{};
+    CopyField(key.group, group);
+    key.index = index;
+    CopyField(key.keyword, keyword);
+    return key;
+}
+
+void SetFatalErrorHandler(FatalErrorHandler handler) {
+    std::lock_guard<std::mutex> guard(HandlerMutex());
+    Handler() = std::move(handler);
+}
+
+CRX4DATA::CRX4DATA() {
+    Lock();
+    capacity_ = kDefaultCapacity;
+    Inicializa();
+    CopyFixedKey();
+    UnLock();
+}
+
+CRX4DATA::CRX4DATA(uint32_t count) {
+    Lock();
+    capacity_ = count;
+    Inicializa();
+    UnLock();
+}
+
+CRX4DATA::~CRX4DATA() {
+    Lock();
+    FreeValues();
+    delete[] entries_;
+    entries_ = nullptr;
+    UnLock();
+}
+
+CRX4DATA& CRX4DATA::operator=(const CRX4DATA& source) {
+    // Copy the pairs first: adding to ourselves (or replacing a value) frees
+    // the bytes being read.
+    std::vector<std::pair<std::string, std::string>> pairs;
+    {
+        StoreLock guard(source);
+        for (uint32_t i = 0; i < source.used_; ++i) {
+            pairs.emplace_back(EntryKeyword(source.entries_[i]), EntryValue(source.entries_[i]));
+        }
+    }
+    for (const auto& pair : pairs) {
+        // The value travels as text: it ends at its first zero byte.
+        Add(pair.first.c_str(), pair.second.c_str());
+    }
+    return *this;
+}
+
+void CRX4DATA::Inicializa() {
+    used_ = 0;
+    entries_ = new (std::nothrow) CKeywordData[capacity_]();
+    if (entries_ == nullptr) {
+        ShowErro(0);
+    }
+    sorted_ = 0;
+    SetSortStatus(true);
+}
+
+CRX4DATA_RESULT CRX4DATA::Reset(uint32_t capacity) {
+    Lock();
+    FreeValues();
+    delete[] entries_;
+    entries_ = nullptr;
+    capacity_ = capacity;
+    Inicializa();
+    UnLock();
+    return DATA_OK;
+}
+
+CRX4DATA_RESULT CRX4DATA::Reset() {
+    return Reset(capacity_);
+}
+
+void CRX4DATA::Zeradora() {
+    Lock();
+    FreeValues();
+    std::memset(entries_, 0, sizeof(CKeywordData) * used_);
+    used_ = 0;
+    sorted_ = 0;
+    CopyFixedKey();
+    UnLock();
+}
+
+void CRX4DATA::SetSortStatus(bool enabled) {
+    sortEnabled_ = enabled ? 1 : 0;
+    if (enabled) {
+        SortValues();
+    } else {
+        sorted_ = 0;
+    }
+}
+
+CRX4DATA_RESULT CRX4DATA::CloneData(const CRX4DATA& source) {
+    if (&source == this) {
+        return DATA_OK;
+    }
+    StoreLock guard(*this);
+    StoreLock sourceGuard(source);
+    Reset(source.capacity_);
+    std::memcpy(entries_, source.entries_, sizeof(CKeywordData) * source.used_);
+    for (uint32_t i = 0; i < source.used_; ++i) {
+        CKeywordData& entry = entries_[i];
+        entry.value = new (std::nothrow) unsigned char[entry.size];
+        if (entry.value == nullptr) {
+            ShowErro(4);
+        }
+        std::memcpy(entry.value, source.entries_[i].value, entry.size);
+    }
+    used_ = source.used_;
+    sortEnabled_ = source.sortEnabled_;
+    return DATA_OK;
+}
+
+CRX4DATA_RESULT CRX4DATA::Add(const char* keyword, const char* value) {
+    if (value == nullptr) {
+        return IsEmpty(keyword) ? DATA_NO_KEYWORD : DATA_NO_VALUE;
+    }
+    std::size_t length = std::min<std::size_t>(std::strlen(value), UINT16_MAX);
+    return AddChecked(keyword, nullptr, -1, static_cast<uint16_t>(length),
+                      reinterpret_cast<const unsigned char*>(value));
+}
+
+CRX4DATA_RESULT CRX4DATA::Add(const char* keyword, uint16_t size, const unsigned char* value) {
+    return AddChecked(keyword, nullptr, -1, size, value);
+}
+
+CRX4DATA_RESULT CRX4DATA::Add(const char* keyword, const char* group, int32_t index,
+                              const char* value) {
+    if (value == nullptr) {
+        return AddChecked(keyword, group, index, 0, nullptr);
+    }
+    std::size_t length = std::min<std::size_t>(std::strlen(value), UINT16_MAX);
+    return AddChecked(keyword, group, index, static_cast<uint16_t>(length),
+                      reinterpret_cast<const unsigned char*>(value));
+}
+
+CRX4DATA_RESULT CRX4DATA::Add(const char* keyword, const char* group, int32_t index, uint16_t size,
+                              const unsigned char* value) {
+    return AddChecked(keyword, group, index, size, value);
+}
+
+// An empty value counts as no value: the store never holds zero-byte values.
+CRX4DATA_RESULT CRX4DATA::AddChecked(const char* keyword, const char* group, int32_t index,
+                                     uint16_t size, const unsigned char* value) {
+    if (IsEmpty(keyword)) {
+        return DATA_NO_KEYWORD;
+    }
+    if (!IsEmpty(group) && index < 0) {
+        return DATA_NO_INDEX;
+    }
+    if (value == nullptr || size == 0) {
+        return DATA_NO_VALUE;
+    }
+    CKeywordData entry = MakeKey(keyword, group, index);
+    entry.size = size;
+    entry.value = new (std::nothrow) unsigned char[size];
+    if (entry.value == nullptr) {
+        ShowErro(1);
+    }
+    std::memcpy(entry.value, value, size);
+    return Add(entry);
+}
+
+CRX4DATA_RESULT CRX4DATA::Add(CKeywordData entry) {
+    Lock();
+    int32_t position = -1;
+    CRX4DATA_RESULT found = FindValue(&entry, &position, kKeyBytes);
+    bool replaced = false;
+    if (found == DATA_OK) {
+        delete[] entries_[position].value;
+        entries_[position] = entry;
+        replaced = true;
+    } else if (found == DATA_INSERT_AT || found == DATA_NOT_FOUND) {
+        if (used_ >= capacity_) {
+            // Only a store of capacity 0 gets here: any other one has already
+            // stopped when its used count reached the capacity.
+            delete[] entry.value;
+            UnLock();
+            ShowErro(2);
+        }
+        if (found == DATA_INSERT_AT) {
+            std::memmove(&entries_[position + 1], &entries_[position],
+                         sizeof(CKeywordData) * (used_ - static_cast<uint32_t>(position)));
+            entries_[position] = entry;
+        } else {
+            entries_[used_] = entry;
+        }
+        ++used_;
+    } else {
+        UnLock();
+        ShowErro(3);
+    }
+    UnLock();
+    if (used_ >= capacity_) {
+        ShowErro(2);
+    }
+    if (!sorted_ && sortEnabled_) {
+        SortValues();
+    }
+    return replaced ? DATA_REPLACED : DATA_OK;
+}
+
+CRX4DATA_RESULT CRX4DATA::Get(const char* keyword, uint16_t* size, unsigned char** value) {
+    return Get(MakeKey(keyword, nullptr, -1), size, value, nullptr, nullptr, 0);
+}
+
+CRX4DATA_RESULT CRX4DATA::Get(const char* keyword, const char* group, uint16_t* size,
+                              unsigned char** value) {
+    return Get(MakeKey(keyword, group, -1), size, value, nullptr, nullptr, 0);
+}
+
+CRX4DATA_RESULT CRX4DATA::Get(const char* keyword, const char* group, int32_t index, uint16_t* size,
+                              unsigned char** value) {
+    return Get(MakeKey(keyword, group, index), size, value, nullptr, nullptr, 0);
+}
+
+CRX4DATA_RESULT CRX4DATA::Get(const char* group, uint32_t* count) {
+    return Get(MakeKey(nullptr, group, -1), nullptr, nullptr, count, nullptr, 0);
+}
+
+CRX4DATA_RESULT CRX4DATA::Get(const char* group, int32_t index, uint32_t* count) {
+    return Get(MakeKey(nullptr, group, index), nullptr, nullptr, count, nullptr, 0);
+}
+
+CRX4DATA_RESULT CRX4DATA::Get(const char* group, int32_t index, uint32_t* count, char* buffer,
+                              uint32_t bufferSize) {
+    return Get(MakeKey(nullptr, group, index), nullptr, nullptr, count, buffer, bufferSize);
+}
+
+CRX4DATA_RESULT CRX4DATA::Get(const CKeywordData& key, uint16_t* size, unsigned char** value,
+                              uint32_t* count, char* buffer, uint32_t bufferSize) {
+    uint16_t unusedSize = 0;
+    unsigned char* unusedValue = nullptr;
+    uint32_t unusedCount = 0;
+    size = size != nullptr ? size : &unusedSize;
+    value = value != nullptr ? value : &unusedValue;
+    count = count != nullptr ? count : &unusedCount;
+    StoreLock guard(*this);
+    const bool hasGroup = key.group[0] != '\0';
+    const bool hasKeyword = key.keyword[0] != '\0';
+    int32_t position = -1;
+    CRX4DATA_RESULT result = DATA_NOT_FOUND;
+
+    if (!hasGroup) {
+        if (!hasKeyword) {
+            return DATA_NO_KEYWORD;
+        }
+        if (key.index >= 0) {
+            result = FindValue(&key.index, &position, offsetof(CKeywordData, index), 8);
+        } else {
+            result = FindValue(&key, &position, kKeyBytes);
+        }
+    } else if (key.index < 0) {
+        if (!hasKeyword) {
+            return CountRecords(key, count);
+        }
+        CKeywordData first = key;
+        first.index = 0;
+        if (FindValue(&first, &position, kKeyBytes) != DATA_OK) {
+            return DATA_NOT_FOUND;
+        }
+        *size = entries_[position].size;
+        *value = entries_[position].value;
+        return DATA_FOUND_FIRST;
+    } else if (!hasKeyword) {
+        return GetRecordKeywords(key, count, buffer, bufferSize);
+    } else {
+        result = FindValue(&key, &position, kKeyBytes);
+    }
+
+    if (result != DATA_OK) {
+        return DATA_NOT_FOUND;
+    }
+    *size = entries_[position].size;
+    *value = entries_[position].value;
+    return DATA_OK;
+}
+
+CRX4DATA_RESULT CRX4DATA::CountRecords(const CKeywordData& key, uint32_t* count) {
+    *count = 0;
+    CKeywordData first = key;
+    first.index = 0;
+    int32_t position = -1;
+    if (FindValue(&first, &position, 8) != DATA_OK) {
+        return DATA_NOT_FOUND;
+    }
+    uint32_t records = 0;
+    for (uint32_t i = FirstOfRun(static_cast<uint32_t>(position), sizeof key.group);
+         i < used_ && std::memcmp(entries_[i].group, key.group, sizeof key.group) == 0; ++i) {
+        if (i == 0 || entries_[i].index != entries_[i - 1].index ||
+            std::memcmp(entries_[i - 1].group, key.group, sizeof key.group) != 0) {
+            ++records;
+        }
+    }
+    *count = records;
+    return DATA_OK;
+}
+
+CRX4DATA_RESULT CRX4DATA::GetRecordKeywords(const CKeywordData& key, uint32_t* count, char* buffer,
+                                            uint32_t bufferSize) {
+    *count = 0;
+    int32_t position = -1;
+    if (FindValue(&key, &position, 8) != DATA_OK) {
+        return DATA_NOT_FOUND;
+    }
+    const uint32_t first = FirstOfRun(static_cast<uint32_t>(position), 8);
+    uint32_t last = first;
+    while (last < used_ && CompareKeys(entries_[last], &key, 8) == 0) {
+        ++last;
+    }
+    *count = last - first;
+    if (buffer == nullptr) {
+        return DATA_OK;
+    }
+    if (bufferSize < 3 * *count + 1) {
+        if (bufferSize > 0) {
+            buffer[0] = '\0';
+        }
+        return DATA_BUFFER_TOO_SMALL;
+    }
+    char* out = buffer;
+    for (uint32_t i = first; i < last; ++i) {
+        out += std::snprintf(out, 4, "%*.*s", 3, 3, entries_[i].keyword);
+    }
+    *out = '\0';
+    return DATA_OK;
+}
+
+// Steps back from `position` to the first entry whose first `length` key
+// bytes are the same, never before the start of the array.
+uint32_t CRX4DATA::FirstOfRun(uint32_t position, std::size_t length) const {
+    while (position > 0 && std::memcmp(&entries_[position - 1], &entries_[position], length) == 0) {
+        --position;
+    }
+    return position;
+}
+
+void CRX4DATA::Lock() const {
+    while (!mutex_.try_lock()) {
+        std::this_thread::yield();
+    }
+}
+
+void CRX4DATA::UnLock() const {
+    mutex_.unlock();
+}
+
+void CRX4DATA::ShowErro(int code) {
+    const char* text = (code >= 0 && code < 5) ? kErrorTexts[code] : kErrorTexts[3];
+    FatalErrorHandler handler;
+    {
+        std::lock_guard<std::mutex> guard(HandlerMutex());
+        handler = Handler();
+    }
+    if (handler) {
+        handler(kErrorTitle, text);
+    } else {
+        std::fprintf(stderr, "%s: %s\n", kErrorTitle, text);
+    }
+    std::_Exit(-1);
+}
+
+CRX4DATA_RESULT CRX4DATA::FindValue(const void* key, int32_t* position, std::size_t length) const {
+    *position = -1;
+    if (used_ == 0) {
+        return DATA_NOT_FOUND;
+    }
+    if (!sorted_) {
+        for (uint32_t i = 0; i < used_; ++i) {
+            if (CompareKeys(entries_[i], key, length) == 0) {
+                *position = static_cast<int32_t>(i);
+                return DATA_OK;
+            }
+        }
+        return DATA_NOT_FOUND;
+    }
+    if (CompareKeys(entries_[used_ - 1], key, length) < 0) {
+        return DATA_NOT_FOUND;
+    }
+    if (CompareKeys(entries_[0], key, length) > 0) {
+        *position = 0;
+        return DATA_INSERT_AT;
+    }
+    int32_t low = 0;
+    int32_t high = static_cast<int32_t>(used_) - 1;
+    int32_t middle = 0;
+    while (low <= high) {
+        middle = low + (high - low) / 2;
+        const int order = CompareKeys(entries_[middle], key, length);
+        if (order == 0) {
+            *position = middle;
+            return DATA_OK;
+        }
+        if (order < 0) {
+            low = middle + 1;
+        } else {
+            high = middle - 1;
+        }
+    }
+    *position = CompareKeys(entries_[middle], key, length) < 0 ? middle + 1 : middle;
+    return DATA_INSERT_AT;
+}
+
+CRX4DATA_RESULT CRX4DATA::FindValue(const void* key, int32_t* position, std::size_t offset,
+                                    std::size_t length) const {
+    *position = -1;
+    for (uint32_t i = 0; i < used_; ++i) {
+        const auto* bytes = reinterpret_cast<const unsigned char*>(&entries_[i]) + offset;
+        if (std::memcmp(bytes, key, length) == 0) {
+            *position = static_cast<int32_t>(i);
+            return DATA_OK;
+        }
+    }
+    return DATA_NOT_FOUND;
+}
+
+void CRX4DATA::SortValues() {
+    if (used_ < 3) {
+        return;
+    }
+    Lock();
+    QuickSort(0, static_cast<int32_t>(used_) - 1);
+    sorted_ = 1;
+    UnLock();
+}
+
+void CRX4DATA::QuickSort(int32_t low, int32_t high) {
+    if (low < high) {
+        const int32_t split = Partition(low, high);
+        QuickSort(low, split - 1);
+        QuickSort(split + 1, high);
+    }
+}
+
+// Entries never share their twelve key bytes, so comparing those decides
+// exactly as comparing the whole entry would.
+int32_t CRX4DATA::Partition(int32_t low, int32_t high) {
+    const CKeywordData& pivot = entries_[low];
+    int32_t i = low + 1;
+    int32_t j = high;
+    for (;;) {
+        while (i <= high && CompareKeys(entries_[i], &pivot, kKeyBytes) <= 0) {
+            ++i;
+        }
+        while (CompareKeys(entries_[j], &pivot, kKeyBytes) > 0) {
+            --j;
+        }
+        if (i < j) {
+            SWAP(i, j);
+            ++i;
+            --j;
+        } else {
+            SWAP(low, j);
+            return j;
+        }
+    }
+}
+
+void CRX4DATA::SWAP(int32_t a, int32_t b) {
+    std::swap(entries_[a], entries_[b]);
+}
+
+void CRX4DATA::FreeValues() {
+    for (uint32_t i = 0; i < used_; ++i) {
+        delete[] entries_[i].value;
+        entries_[i].value = nullptr;
+    }
+}
+
+void CRX4DATA::CopyFixedKey() {
+    std::memcpy(key_, kFixedKey, sizeof kFixedKey);
+}
