@@ -1,0 +1,208 @@
+#include "comm/crx4comm.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <utility>
+#include <vector>
+
+#include "comm/port_names.h"
+#include "comm/qt_serial_device.h"
+
+namespace {
+// What the getters give in place of a value they cannot read.
+constexpr uint8_t kGetFailed = COMM_GET_FAILED;
+}  // namespace
+
+SerialDevicePtr MakeSystemSerialDevice(const std::string& portName) {
+    const std::string path = ResolvePortDevice(PortNumberFromName(portName));
+    if (path.empty())
+        return nullptr;
+    return std::make_unique<QtSerialDevice>(path);
+}
+
+std::string AnswerText(const uint8_t* bytes, size_t count) {
+    std::string text;
+    text.reserve(count * 3);
+    char token[4];
+    for (size_t i = 0; i < count; ++i) {
+        std::snprintf(token, sizeof token, "%1X|", bytes[i]);
+        text += token;
+    }
+    return text;
+}
+
+CRX4COMM::CRX4COMM() : factory_(MakeSystemSerialDevice) {}
+
+CRX4COMM::~CRX4COMM() {
+    ClosePort();
+}
+
+void CRX4COMM::SetDeviceFactory(SerialDeviceFactory factory) {
+    ClosePort();
+    factory_ = std::move(factory);
+}
+
+CRX4COMM_RESULT CRX4COMM::SetPortNumber(int number) {
+    std::snprintf(portName_, sizeof portName_, "COM%d", number);
+    portNumber_ = number;
+    return COMM_OK;
+}
+
+CRX4COMM_RESULT CRX4COMM::OpenPort() {
+    if (device_)
+        ClosePort();
+
+    SerialDevicePtr device = factory_ ? factory_(portName_) : nullptr;
+    const OpenError error = !device ? OpenError::NotFound
+                                    : (device->Open() ? OpenError::None : device->LastOpenError());
+    lastOpenError_ = error;
+    lastOpenErrorText_.clear();
+    if (error != OpenError::None) {
+        lastOpenErrorText_ = std::string(portName_) + ": " + OpenErrorText(error);
+        if (error == OpenError::Other)
+            lastOpenErrorText_ += " (" + device->ErrorText() + ")";
+        return COMM_OPEN_FAILED;
+    }
+    device_ = std::move(device);
+
+    // From here the port stays open even when its state cannot be read or
+    // set; the result says so.
+    LineSettings settings;
+    if (!device_->GetLineSettings(&settings))
+        return COMM_OPEN_FAILED;
+    if (lineSettingsPort_ == portName_ && !device_->SetLineSettings(lineSettings_)) {
+        return COMM_OPEN_FAILED;
+    }
+    return device_->SetControlLines(true, true) ? COMM_OK : COMM_OPEN_FAILED;
+}
+
+CRX4COMM_RESULT CRX4COMM::ClosePort() {
+    if (device_)
+        device_->Close();
+    device_.reset();
+    return COMM_OK;
+}
+
+bool CRX4COMM::ReadLineSettings(LineSettings* settings) const {
+    return device_ && device_->GetLineSettings(settings);
+}
+
+CRX4COMM_RESULT CRX4COMM::ChangeLineSettings(const std::function<void(LineSettings*)>& change) {
+    LineSettings settings;
+    if (!ReadLineSettings(&settings))
+        return COMM_GET_FAILED;
+    change(&settings);
+    if (!device_->SetLineSettings(settings))
+        return COMM_SET_FAILED;
+    lineSettings_ = settings;
+    lineSettingsPort_ = portName_;
+    return COMM_OK;
+}
+
+CRX4COMM_RESULT CRX4COMM::SetPortBaudRate(CRX4COMM_BAUDRATE baudRate) {
+    return ChangeLineSettings([baudRate](LineSettings* s) { s->baudRate = baudRate; });
+}
+
+CRX4COMM_RESULT CRX4COMM::SetPortDtaBit(CRX4COMM_DTABIT dataBits) {
+    return ChangeLineSettings([dataBits](LineSettings* s) { s->dataBits = dataBits; });
+}
+
+CRX4COMM_RESULT CRX4COMM::SetPortParity(CRX4COMM_PARITY parity) {
+    return ChangeLineSettings([parity](LineSettings* s) { s->parity = parity; });
+}
+
+CRX4COMM_RESULT CRX4COMM::SetPortStopBit(CRX4COMM_STPBIT stopBits) {
+    return ChangeLineSettings([stopBits](LineSettings* s) { s->stopBits = stopBits; });
+}
+
+uint32_t CRX4COMM::GetPortBaudRate() const {
+    LineSettings settings;
+    return ReadLineSettings(&settings) ? settings.baudRate : kGetFailed;
+}
+
+uint8_t CRX4COMM::GetPortDtaBit() const {
+    LineSettings settings;
+    return ReadLineSettings(&settings) ? settings.dataBits : kGetFailed;
+}
+
+uint8_t CRX4COMM::GetPortParity() const {
+    LineSettings settings;
+    if (!ReadLineSettings(&settings))
+        return kGetFailed;
+    return settings.parity != 0 ? 1 : 0;
+}
+
+uint8_t CRX4COMM::GetPortStopBit() const {
+    LineSettings settings;
+    return ReadLineSettings(&settings) ? settings.stopBits : kGetFailed;
+}
+
+CRX4COMM_RESULT CRX4COMM::SetCommunicationTimeouts(uint32_t readInterval,
+                                                   uint32_t readTotalMultiplier,
+                                                   uint32_t readTotalConstant,
+                                                   uint32_t writeTotalMultiplier,
+                                                   uint32_t writeTotalConstant) {
+    if (!device_)
+        return COMM_GET_FAILED;
+    timeouts_ = {readInterval, readTotalMultiplier, readTotalConstant, writeTotalMultiplier,
+                 writeTotalConstant};
+    return COMM_OK;
+}
+
+CRX4COMM_RESULT CRX4COMM::GetCommunicationTimeouts() {
+    return device_ ? COMM_OK : COMM_GET_FAILED;
+}
+
+CRX4COMM_RESULT CRX4COMM::SetEventMonitor(CRX4COMM_EVENTS /*events*/) {
+    return device_ ? COMM_OK : COMM_MASK_FAILED;
+}
+
+CRX4COMM_RESULT CRX4COMM::WritePort(const unsigned char* bytes, uint32_t count, uint32_t* written) {
+    if (written)
+        *written = 0;
+    if (!device_)
+        return COMM_WRITE_FAILED;
+    uint64_t limit =
+        uint64_t{timeouts_.writeTotalMultiplier} * count + timeouts_.writeTotalConstant;
+    if (limit == 0)
+        limit = kDefaultWriteTimeoutMs;
+    limit = std::min<uint64_t>(limit, std::numeric_limits<int>::max());
+    const int64_t done = device_->Write(bytes, count, static_cast<int>(limit));
+    if (done < 0)
+        return COMM_WRITE_FAILED;
+    if (written)
+        *written = static_cast<uint32_t>(done);
+    return done == count ? COMM_OK : COMM_WRITE_FAILED;
+}
+
+CRX4COMM_RESULT CRX4COMM::ReadPort(char* buffer, uint32_t size, uint32_t* textLength) {
+    if (!device_ || size == 0)
+        return COMM_READ_FAILED;
+    std::vector<uint8_t> bytes(size);
+    const int64_t received = device_->Read(bytes.data(), size);
+    if (received <= 0 || received == size)
+        return COMM_READ_FAILED;
+
+    const std::string text =
+        bytes[0] == 0x00 ? std::string() : AnswerText(bytes.data(), static_cast<size_t>(received));
+    if (text.size() + 1 > size)
+        return COMM_READ_FAILED;
+    std::memcpy(buffer, text.c_str(), text.size() + 1);
+    if (textLength)
+        *textLength = static_cast<uint32_t>(text.size());
+    return COMM_OK;
+}
+
+uint32_t CRX4COMM::WaitEvent() {
+    return 1;
+}
+
+uint32_t CRX4COMM::ProcPorta(const char* /*unused*/) {
+    return COMM_OK;
+}
+
+int CRX4COMM::WindowsConfigScreen() {
+    return device_ ? COMM_OK : COMM_SET_FAILED;
+}

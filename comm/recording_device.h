@@ -1,0 +1,75 @@
+#pragma once
+// Transcripts: what the program did on the line, one line per event, for
+// tests that compare a whole exchange with the expected sequence.
+//
+//   OPEN             the device was opened (OPEN FAILED when it could not be)
+//   CLOSE            the device was closed
+//   TX 00 04 00      a write: the bytes asked for, upper-case, two digits each
+//   WAIT 400         a wait of the clock, in milliseconds
+//   RX B0|10|1|C0|   a read that gave bytes, as the ECU answer text
+//   RX -             a read that gave nothing or failed
+//
+// Line settings and modem lines are not recorded: tests that care ask the
+// device underneath.
+
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "comm/clock.h"
+#include "comm/serial_device.h"
+
+// Shared by a RecordingDevice and a RecordingClock; safe to read from the test
+// thread while the worker thread appends.
+class Transcript {
+  public:
+    void Add(std::string line);
+    void Clear();
+    std::vector<std::string> Lines() const;
+    // Every line followed by "\n".
+    std::string Text() const;
+
+  private:
+    mutable std::mutex mutex_;
+    std::vector<std::string> lines_;
+};
+
+// Passes every call to the device it owns and records it.
+class RecordingDevice : public SerialDevice {
+  public:
+    RecordingDevice(SerialDevicePtr inner, std::shared_ptr<Transcript> transcript);
+
+    bool Open() override;
+    void Close() override;
+    bool IsOpen() const override { return inner_->IsOpen(); }
+    bool GetLineSettings(LineSettings* settings) const override {
+        return inner_->GetLineSettings(settings);
+    }
+    bool SetLineSettings(const LineSettings& settings) override {
+        return inner_->SetLineSettings(settings);
+    }
+    bool SetControlLines(bool dtr, bool rts) override { return inner_->SetControlLines(dtr, rts); }
+    int64_t Write(const uint8_t* data, size_t count, int timeoutMs) override;
+    int64_t Read(uint8_t* data, size_t maxCount) override;
+    OpenError LastOpenError() const override { return inner_->LastOpenError(); }
+    std::string ErrorText() const override { return inner_->ErrorText(); }
+
+  private:
+    SerialDevicePtr inner_;
+    std::shared_ptr<Transcript> transcript_;
+};
+
+// Passes the waits to another clock and records them. The inner clock is
+// borrowed: it must outlive this one.
+class RecordingClock : public Clock {
+  public:
+    RecordingClock(Clock& inner, std::shared_ptr<Transcript> transcript);
+
+    void WaitMs(int ms) override;
+    int64_t NowMs() const override { return inner_.NowMs(); }
+
+  private:
+    Clock& inner_;
+    std::shared_ptr<Transcript> transcript_;
+};
