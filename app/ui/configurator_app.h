@@ -1,0 +1,25 @@
+#pragma once
+// The application object: start-up, the single-instance guard, the page
+// objects and the wizard, then the end of the run.
+
+#include <QApplication>
+#include <memory>
+
+class Wizard;
+
+class CConfiguratorApp : public QApplication {
+    Q_OBJECT
+public:
+    CConfiguratorApp(int& argc, char** argv);
+    ~CConfiguratorApp() override;
+
+    // Runs start-up and the whole wizard: 0 when the wizard ended, -1 when
+    // another instance was already running.
+    int InitInstance();
+
+    // Every event first goes to the splash window, which may swallow it.
+    bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    std::unique_ptr<Wizard> wizard_;
+};

@@ -1,0 +1,37 @@
+#include "app/ui/wizard.h"
+
+#include "app/globals.h"
+#include "app/ui/start_pages.h"
+#include "pages/customer_page.h"
+#include "pages/frame_pages.h"
+
+Wizard::Wizard(std::function<void(int)> openPort) {
+    // Constructed in this order, destroyed in the reverse order.
+    auto set = [this](PageId id, std::unique_ptr<CPageDialog> page) { pages_[static_cast<int>(id)] = std::move(page); };
+    set(PageId::Port, std::make_unique<CPortPage>(std::move(openPort)));
+    set(PageId::Language, std::make_unique<CLanguagePage>());
+    set(PageId::Model, std::make_unique<CModelPage>());
+    set(PageId::Aux, std::make_unique<CAuxPage>());
+    set(PageId::Customer, std::make_unique<CCustomerPage>());
+    set(PageId::Actuator, std::make_unique<CActuatorPage>());
+    set(PageId::Vehicle, std::make_unique<CVehiclePage>());
+    set(PageId::Lambda, std::make_unique<CLambdaPage>());
+    set(PageId::VehicleBasic, std::make_unique<CVehicleBasicPage>());
+    set(PageId::AuxBasic, std::make_unique<CAuxBasicPage>());
+    set(PageId::LambdaBasic, std::make_unique<CLambdaBasicPage>());
+}
+
+Wizard::~Wizard() {
+    for (auto it = pages_.rbegin(); it != pages_.rend(); ++it) it->reset();
+}
+
+void Wizard::RunWizard() {
+    WizardStep step = WizardStep::Language;
+    while (step != WizardStep::End) {
+        CPageDialog* page = Page(step == WizardStep::Port ? PageId::Port : PageForStep(step, ModelIndex));
+        if (observer_) observer_(step, page);
+        const int result = page->DoModal();
+        page->DestroyPageWindow();
+        step = NextStep(step, result);
+    }
+}

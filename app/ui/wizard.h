@@ -1,0 +1,30 @@
+#pragma once
+// The eleven page objects and the loop that shows one page at a time and
+// picks the next from the ended page's result and the model.
+
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "app/wizard_flow.h"
+
+class CPageDialog;
+
+class Wizard {
+public:
+    // openPort runs on the port page's Next with the chosen number.
+    explicit Wizard(std::function<void(int)> openPort);
+    ~Wizard();
+
+    CPageDialog* Page(PageId id) const { return pages_[static_cast<int>(id)].get(); }
+    // Shows pages from the language page until a page ends the run.
+    void RunWizard();
+    // Called with each page before it is shown (tests and screenshots).
+    void SetPageObserver(std::function<void(WizardStep, CPageDialog*)> observer) {
+        observer_ = std::move(observer);
+    }
+
+private:
+    std::array<std::unique_ptr<CPageDialog>, kPageCount> pages_;
+    std::function<void(WizardStep, CPageDialog*)> observer_;
+};

@@ -1,0 +1,84 @@
+#include "pages/file_commands.h"
+
+#include <QFileInfo>
+#include <QString>
+
+#include "app/globals.h"
+#include "app/ui/message_box.h"
+#include "data/private_profile.h"
+
+namespace {
+
+FileDialogRequest DialogFor(bool save, const char* fileType) {
+    const QString type = QString::fromLatin1(fileType);
+    FileDialogRequest request;
+    request.save = save;
+    request.filter = QStringLiteral("Arquivos Padrão Zano (*.%1)|*.%1|").arg(type);
+    request.defaultExtension = save ? type : QString();
+    request.initialPath = QString::fromStdString(g_ConfigFilePath);
+    return request;
+}
+
+// The merge of the ECU's values over the file's: equal registers take the
+// ECU's value, registers only in the file stay.
+void MergeEquipmentIntoFileStore() { g_FileStore = g_EquipmentStore; }
+
+bool CreateEmptyFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly);
+}
+
+}  // namespace
+
+bool SaveConfigFile(QWidget* parent, const char* fileType) {
+    const QString path = RunFileDialog(parent, DialogFor(true, fileType));
+    if (path.isEmpty()) return false;
+    const std::string pathText = path.toStdString();
+    if (!FileExists(pathText.c_str())) {
+        if (!CreateEmptyFile(path)) {
+            ShowMessageBox(parent, QStringLiteral("Não foi possível criar o arquivo:\n%1").arg(path),
+                           QStringLiteral("Erro ao gravar"), BoxIcon::Stop);
+            return false;
+        }
+        MergeEquipmentIntoFileStore();
+        ShowMessageBox(parent, QStringLiteral("O arquivo vai receber os valores de configuração do Equipamento."),
+                       QStringLiteral("Gravando..."), BoxIcon::Information);
+    } else {
+        const int answer = ShowMessageBox(
+            parent, QStringLiteral("Precione \"Yes\" para sobrescreve-lo ou \"No\" para cancelar a gravação"),
+            QStringLiteral("Arquivo Existente"), BoxIcon::Question, BoxButtons::YesNo);
+        if (answer != kAnswerYes) return false;
+        MergeEquipmentIntoFileStore();
+    }
+    if (!WriteConfigurationFile(pathText.c_str(), fileType, ModelFileType(), g_CustomerData, g_FileStore)) {
+        // The file on disk is untouched (it is replaced only once the new
+        // text is complete); say so rather than pretend it was saved.
+        ShowMessageBox(parent,
+                       QStringLiteral("Não foi possível gravar o arquivo:\n%1\n\nO arquivo anterior não foi alterado.")
+                           .arg(path),
+                       QStringLiteral("Erro ao gravar"), BoxIcon::Stop);
+        return false;
+    }
+    g_ConfigFilePath = pathText.substr(0, kConfigFilePathCapacity);
+    return true;
+}
+
+LoadOutcome LoadConfigFile(QWidget* parent, const char* fileType) {
+    const QString path = RunFileDialog(parent, DialogFor(false, fileType));
+    // The copy happens whether or not a file was chosen.
+    MergeEquipmentIntoFileStore();
+    if (path.isEmpty()) return LoadOutcome::Cancelled;
+    const std::string pathText = path.toStdString();
+    CustomerData customer = g_CustomerData;
+    if (ReadConfigurationFile(pathText.c_str(), fileType, g_FileStore, &customer) < 0) {
+        ShowMessageBox(parent, QStringLiteral("Ocorreu um erro na tentativa de Carregar o Arquivo."),
+                       QStringLiteral("Leitura incompleta"), BoxIcon::Information);
+        g_SourceIsFile = 0;
+        return LoadOutcome::Incomplete;
+    }
+    g_CustomerData = customer;
+    g_ConfigFilePath = pathText.substr(0, kConfigFilePathCapacity);
+    g_SourceIsFile = 1;
+    g_FileLoaded = 1;
+    return LoadOutcome::Loaded;
+}

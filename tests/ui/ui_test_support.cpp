@@ -1,0 +1,88 @@
+#include "tests/ui/ui_test_support.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+
+#include "app/globals.h"
+#include "app/parameter_table.h"
+#include "app/ui/page_dialog.h"
+#include "app/ui/ui_globals.h"
+#include "comm/ecu_worker.h"
+#include "data/diagnostic_dump.h"
+#include "data/port_setting.h"
+#include "sim/forwarding_device.h"
+
+bool WaitUntil(const std::function<bool()>& pred, int timeoutMs) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!pred()) {
+        if (timer.elapsed() > timeoutMs) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+}
+
+void UiTest::SetUp() {
+    ASSERT_TRUE(dir_.isValid());
+    ResetGlobals();
+    CreatePageFont();
+    SetSettingsFilePath(dir_.filePath(QStringLiteral("ZANO.INI")).toStdString());
+    SetDumpFolder(dir_.path().toStdString());
+    SetMessageBoxResponder([this](const MessageRequest& request) {
+        messages_.push_back(request);
+        return request.buttons == BoxButtons::YesNo ? nextAnswer_ : kAnswerOk;
+    });
+    SetFileDialogResponder([this](const FileDialogRequest&) { return nextFile_; });
+}
+
+void UiTest::TearDown() {
+    // Let the worker finish and close the port on its own thread.
+    Worker().Post([](EcuSession& session) { return static_cast<int>(session.port.ClosePort()); }, nullptr);
+    DestroyWorker();
+    g_SerialPort.SetDeviceFactory(nullptr);
+    SetMessageBoxResponder(nullptr);
+    SetFileDialogResponder(nullptr);
+    SetSettingsFilePath(std::string());
+    SetDumpFolder(std::string());
+}
+
+SimulatedEcuDevice& UiTest::UseSimulatedEcu(int modelIndex, EcuOptions options) {
+    ModelIndex = modelIndex;
+    FillParameterTable(modelIndex);
+    const EcuVariant variant = modelIndex == 1 ? EcuVariant::Q5100
+                               : modelIndex == 2 ? EcuVariant::Q5100Plus
+                                                 : EcuVariant::Q7100;
+    ecu_ = std::make_shared<SimulatedEcuDevice>(g_Clock, variant, options);
+    auto shared = ecu_;
+    g_SerialPort.SetDeviceFactory([shared](const std::string&) { return MakeForwardingDevice(shared); });
+    return *ecu_;
+}
+
+int UiTest::FramesOfKind(FrameKind kind) const {
+    int count = 0;
+    for (const ReceivedFrame& received : ecu_->ReceivedFrames())
+        if (received.frame.kind == kind) ++count;
+    return count;
+}
+
+int UiTest::RunPage(CPageDialog* page, const std::function<void()>& driver) {
+    // Dies with this call, so a page that ended during its start never runs
+    // the driver later.
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, page, driver);
+    timer.start(0);
+    const int result = page->DoModal();
+    page->DestroyPageWindow();
+    return result;
+}
+
+void UiTest::SaveScreenshot(QWidget* widget, const QString& name) {
+    // Only on request, so the test run does not rewrite committed pictures.
+    if (qEnvironmentVariableIsEmpty("ZANO_SAVE_SCREENSHOTS")) return;
+    QDir().mkpath(QStringLiteral(ZANO_SCREENSHOT_DIR));
+    widget->grab().save(QStringLiteral(ZANO_SCREENSHOT_DIR "/") + name);
+}

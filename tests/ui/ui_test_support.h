@@ -1,0 +1,45 @@
+#pragma once
+// Shared fixture of the widget tests: globals reset, message boxes and file
+// dialogs answered by the test, the serial port pointed at a simulated ECU
+// that outlives the port's opens, and a way to drive a modal page.
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/ui/message_box.h"
+#include "sim/sim_device.h"
+
+class CPageDialog;
+
+// Spins the event loop until pred() holds or timeoutMs passes.
+bool WaitUntil(const std::function<bool()>& pred, int timeoutMs = 5000);
+
+class UiTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A fresh simulated ECU of the model behind every COM name.
+    SimulatedEcuDevice& UseSimulatedEcu(int modelIndex, EcuOptions options = {});
+    SimulatedEcuDevice& Ecu() { return *ecu_; }
+    int FramesOfKind(FrameKind kind) const;
+
+    // Runs page->DoModal(); `driver` runs inside the page's modal loop.
+    int RunPage(CPageDialog* page, const std::function<void()>& driver);
+
+    QString TempPath(const QString& name) const { return dir_.filePath(name); }
+    void SaveScreenshot(QWidget* widget, const QString& name);
+
+    std::vector<MessageRequest> messages_;
+    int nextAnswer_ = kAnswerYes;
+    QString nextFile_;
+
+private:
+    QTemporaryDir dir_;
+    std::shared_ptr<SimulatedEcuDevice> ecu_;
+};
