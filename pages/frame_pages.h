@@ -24,20 +24,3 @@ protected:
 private:
     FramePageTraits traits_;
 };
-
-class CVehiclePage : public CFramePage { public: CVehiclePage(); };
-class CVehicleBasicPage : public CFramePage { public: CVehicleBasicPage(); };
-class CLambdaPage : public CFramePage { public: CLambdaPage(); };
-class CLambdaBasicPage : public CFramePage { public: CLambdaBasicPage(); };
-class CAuxPage : public CFramePage { public: CAuxPage(); };
-class CAuxBasicPage : public CFramePage { public: CAuxBasicPage(); };
-
-// Ends itself with Back as soon as its start is complete, so the wizard
-// returns from the actuator step to the aux step at once.
-class CActuatorPage : public CFramePage {
-public:
-    CActuatorPage();
-
-protected:
-    void InitPage() override;
-};

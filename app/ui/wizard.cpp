@@ -3,7 +3,10 @@
 #include "app/globals.h"
 #include "app/ui/start_pages.h"
 #include "pages/customer_page.h"
-#include "pages/frame_pages.h"
+#include "pages/actuator_page.h"
+#include "pages/aux_pages.h"
+#include "pages/lambda_pages.h"
+#include "pages/vehicle_pages.h"
 
 Wizard::Wizard(std::function<void(int)> openPort) {
     // Constructed in this order, destroyed in the reverse order.

@@ -12,7 +12,10 @@
 #include "app/ui/start_pages.h"
 #include "app/wizard_flow.h"
 #include "controls/image_button.h"
-#include "pages/frame_pages.h"
+#include "pages/actuator_page.h"
+#include "pages/aux_pages.h"
+#include "pages/lambda_pages.h"
+#include "pages/vehicle_pages.h"
 #include "tests/ui/ui_test_support.h"
 
 namespace {
