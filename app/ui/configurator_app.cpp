@@ -1,6 +1,8 @@
 #include "app/ui/configurator_app.h"
 
 #include <QCommandLineParser>
+#include <QStringDecoder>
+#include <QThread>
 
 #include "app/globals.h"
 #include "app/parameter_table.h"
@@ -11,6 +13,7 @@
 #include "app/ui/ui_globals.h"
 #include "app/ui/wizard.h"
 #include "comm/ecu_worker.h"
+#include "data/crx4data.h"
 
 namespace {
 // The port belongs to the worker's thread: open it there.
@@ -47,6 +50,26 @@ int CConfiguratorApp::InitInstance() {
     parser.addOption({QStringLiteral("no-demo"), QStringLiteral("Never fall back to the built-in simulator.")});
     parser.process(*this);
     CSplashWnd::SetSplashAllowed(!parser.isSet(QStringLiteral("no-splash")));
+
+    // The store's fatal errors end the program after a stop box.
+    // A store can fail on the worker thread too: the box always shows on
+    // the UI thread, and the failing thread waits for it.
+    SetFatalErrorHandler([this](const char* title, const char* text) {
+        const QString shownText = QString::fromUtf8(text), shownTitle = QString::fromUtf8(title);
+        auto show = [&] { ShowMessageBox(nullptr, shownText, shownTitle, BoxIcon::Stop); };
+        if (QThread::currentThread() == thread()) {
+            show();
+        } else {
+            QMetaObject::invokeMethod(this, show, Qt::BlockingQueuedConnection);
+        }
+    });
+    // Configuration files are Windows-1252 text: without the converter no
+    // file could be read or written correctly, so say so now.
+    if (!QStringDecoder("windows-1252").isValid()) {
+        ShowMessageBox(nullptr, QStringLiteral("Conversor de texto Windows-1252 indisponível: os arquivos não podem ser lidos."),
+                       applicationName(), BoxIcon::Stop);
+        return -1;
+    }
 
     ClearParameterTable();
     CreatePageFont();
