@@ -189,15 +189,15 @@ std::string OpenErrorText(OpenError error) {
         case OpenError::None:
             return {};
         case OpenError::NotFound:
-            return "not found";
+            return "não encontrada";
         case OpenError::Busy:
-            return "busy (another program is using it)";
+            return "ocupada: outro programa está usando a porta";
         case OpenError::NoPermission:
-            return "no permission (add the user to the dialout group)";
+            return "sem permissão: adicione o usuário ao grupo dialout";
         case OpenError::Other:
             break;
     }
-    return "cannot be opened";
+    return "não pode ser aberta";
 }
 
 std::vector<PortInfo> ListPorts(bool probe) {

@@ -31,8 +31,8 @@ int DefaultPortNumber(const std::string& deviceName);
 // device), else the default device when it exists; "" when none.
 std::string ResolvePortDevice(int number);
 
-// A short reason for the port list and the port page ("busy", "no
-// permission (add the user to the dialout group)"); "" for OpenError::None.
+// A short reason in the user's language for the port list and the port
+// page ("ocupada: ...", "sem permissão: ..."); "" for OpenError::None.
 std::string OpenErrorText(OpenError error);
 
 struct PortInfo {

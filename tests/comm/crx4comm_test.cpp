@@ -134,7 +134,7 @@ TEST_F(Crx4CommTest, OpenPortWithoutADeviceFailsAndLeavesTheFlagClear) {
     EXPECT_EQ(port_.OpenPort(), COMM_OPEN_FAILED);
     EXPECT_EQ(port_.PortConnected(), 0);
     EXPECT_EQ(port_.LastOpenError(), OpenError::NotFound);
-    EXPECT_EQ(port_.LastOpenErrorText(), "COM7: not found");
+    EXPECT_EQ(port_.LastOpenErrorText(), "COM7: não encontrada");
 }
 
 TEST_F(Crx4CommTest, OpenPortTellsWhyTheDeviceRefused) {
@@ -142,7 +142,7 @@ TEST_F(Crx4CommTest, OpenPortTellsWhyTheDeviceRefused) {
     EXPECT_EQ(port_.OpenPort(), COMM_OPEN_FAILED);
     EXPECT_EQ(port_.PortConnected(), 0);
     EXPECT_EQ(port_.LastOpenError(), OpenError::NoPermission);
-    EXPECT_EQ(port_.LastOpenErrorText(), "COM1: no permission (add the user to the dialout group)");
+    EXPECT_EQ(port_.LastOpenErrorText(), "COM1: sem permissão: adicione o usuário ao grupo dialout");
 
     script_->FailOpen(OpenError::None);
     EXPECT_EQ(port_.OpenPort(), COMM_OK);

@@ -143,7 +143,7 @@ TEST_F(PortMapTest, ListPortsShowsOverridesWithTheirDeviceAndState) {
     const PortInfo* com70 = FindPort(ports, 70);
     ASSERT_NE(com70, nullptr);
     EXPECT_EQ(com70->status, OpenError::NotFound);
-    EXPECT_EQ(com70->statusText, "not found");
+    EXPECT_EQ(com70->statusText, "não encontrada");
 }
 
 TEST_F(PortMapTest, ProbingReportsAPortThatIsInUseAsBusy) {
@@ -161,7 +161,7 @@ TEST_F(PortMapTest, ProbingReportsAPortThatIsInUseAsBusy) {
         const PortInfo* port = FindPort(ports, number);
         ASSERT_NE(port, nullptr);
         EXPECT_EQ(port->status, OpenError::Busy);
-        EXPECT_EQ(port->statusText, "busy (another program is using it)");
+        EXPECT_EQ(port->statusText, "ocupada: outro programa está usando a porta");
     }
     ports = ListPortsOnQtThread(true);
     const PortInfo* free = FindPort(ports, 2);
@@ -180,7 +180,7 @@ TEST_F(PortMapTest, ProbingReportsADeviceTheUserMayNotOpen) {
     const PortInfo* port = FindPort(ports, 9);
     ASSERT_NE(port, nullptr);
     EXPECT_EQ(port->status, OpenError::NoPermission);
-    EXPECT_EQ(port->statusText, "no permission (add the user to the dialout group)");
+    EXPECT_EQ(port->statusText, "sem permissão: adicione o usuário ao grupo dialout");
 }
 
 }  // namespace
