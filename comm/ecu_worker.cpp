@@ -23,6 +23,8 @@ void EcuWorker::Post(Job job, Done done) {
         workerContext_.get(),
         [this, job = std::move(job), done = std::move(done)] {
             const int result = job(session_);
+            // Jobs nobody waits for (closing the port at the end) have no done.
+            if (!done) return;
             QMetaObject::invokeMethod(
                 &uiContext_, [done, result] { done(result); }, Qt::QueuedConnection);
         },

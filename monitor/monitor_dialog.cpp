@@ -1,0 +1,457 @@
+#include "monitor/monitor_dialog.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QSpinBox>
+#include <cmath>
+#include <cstdlib>
+
+#include "app/globals.h"
+#include "app/parameter_table.h"
+#include "app/ui/message_box.h"
+#include "app/ui/ui_globals.h"
+#include "comm/ecu_worker.h"
+#include "comm/hex_text.h"
+#include "controls/font_label.h"
+#include "controls/image_button.h"
+#include "data/store_text.h"
+#include "monitor/ui_thread_monitor_hooks.h"
+#include "resources/gauge_layout.h"
+
+namespace {
+
+// The panel is not one of the wizard's numbered pages.
+constexpr int kTemplateId = 0;
+constexpr QSize kPanelSize(1024, 768);
+constexpr int kBackgroundQ5100 = 275;
+constexpr int kBackground = 276;
+
+constexpr int kCalibrateId = 1183;
+constexpr int kReturnId = 1186;
+constexpr int kExitId = 1187;
+constexpr int kIdleStepsId = 1712;
+constexpr int kHighStepsId = 1713;
+constexpr int kCalibratingId = 1762;
+constexpr int kButtonSize = 64;
+
+constexpr const char* kReturnQuestion =
+    "A Calibração ainda não foi concluída. Deseja realmente retornar à tela anterior?";
+constexpr const char* kExitQuestion =
+    "A Calibração ainda não foi concluída. Deseja realmente sair?";
+constexpr const char* kQuestionTitle = "Calibração em andamento";
+
+// Colours as 0x00BBGGRR.
+constexpr unsigned int kBlack = 0;
+constexpr unsigned int kScaleLabelColour = 0x4ADFCD;   // RGB (205, 223, 74)
+constexpr unsigned int kCalibratingColour = 0x0000CD;  // RGB (205, 0, 0)
+
+struct LabelRow {
+    int id;
+    const char* text;
+};
+// Settings plate: "Marcha Lenta" and "Alta Rotação", each with its range.
+constexpr LabelRow kSettingLabels[] = {
+    {1716, "Marcha Lenta"}, {1750, "1-240 Passos"}, {1717, "Alta Rotação"}, {1751, "1-240 Passos"}};
+// Voltage labels beside the bars: which bar, and whether at its top.
+struct ScaleLabel {
+    int id;
+    const char* text;
+    int barSlot;
+    bool top;
+};
+constexpr ScaleLabel kScaleLabels[] = {
+    {1755, "0V", MonitorSlots::kTpsBar, false},    {1756, "5V", MonitorSlots::kTpsBar, false},
+    {1757, "0V", MonitorSlots::kTpsBar, true},     {1758, "5V", MonitorSlots::kTpsBar, true},
+    {1759, "0V", MonitorSlots::kLambdaBar, false}, {1760, "1V", MonitorSlots::kLambdaBar, true},
+    {1761, "5V", MonitorSlots::kLambdaBar, true},
+};
+// The label pairs that the sensor direction and the lambda scale choose.
+constexpr int kTpsNormal[2] = {1755, 1758};
+constexpr int kTpsInverted[2] = {1756, 1757};
+constexpr int kLambdaOneVolt = 1760;
+constexpr int kLambdaFiveVolts = 1761;
+
+BoxIcon ToBoxIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Information:
+            return BoxIcon::Information;
+        case MessageIcon::Exclamation:
+            return BoxIcon::Exclamation;
+        case MessageIcon::Stop:
+            return BoxIcon::Stop;
+        case MessageIcon::None:
+            break;
+    }
+    return BoxIcon::None;
+}
+
+CFontLabel* MakeLabel(QWidget* parent, int id, const char* text, const QRect& where) {
+    auto* label = new CFontLabel(parent);
+    label->setObjectName(QString::number(id));
+    label->setText(QString::fromUtf8(text));
+    label->setGeometry(where);
+    return label;
+}
+
+QSpinBox* MakeStepField(QWidget* parent, int id, const QRect& where) {
+    auto* field = new QSpinBox(parent);
+    field->setObjectName(QString::number(id));
+    field->setGeometry(where);
+    field->setAlignment(Qt::AlignRight);
+    return field;
+}
+
+// The spin range and step of a step field come from its register's record.
+void ApplyRecordRange(QSpinBox* field, const ParameterRecord& record) {
+    field->setRange(std::atoi(record.Values[0]), std::atoi(record.Values[1]));
+    field->setSingleStep(static_cast<int>(record.Step));
+    field->setAccelerated(false);
+}
+
+void PostStopMonitoring() {
+    Worker().Post(
+        [](EcuSession& session) {
+            StopMonitoring(session, kMonitorWaits.stopSpacing);
+            return 0;
+        },
+        [](int) {});
+}
+
+}  // namespace
+
+CMonitorDialog::CMonitorDialog(QWidget* parent)
+    : CPageDialog(kTemplateId, parent),
+      slots_(this, MonitorSlotPlacements()),
+      gauges_(slots_, ProgramGaugeUpdateCounts(), ModelIndex),
+      tick_(gauges_, g_MonitorStore),
+      calibrate_(new CImageButton(this)),
+      return_(new CImageButton(this)),
+      exit_(new CImageButton(this)),
+      idleSteps_(nullptr),
+      highSteps_(nullptr),
+      calibrating_(nullptr) {
+    setFixedSize(kPanelSize);
+    PlaceControls();
+    pollTimer_.setInterval(kPollPeriodMs);
+    connect(&pollTimer_, &QTimer::timeout, this, &CMonitorDialog::OnTimer);
+    connect(return_, &QPushButton::clicked, this, &CMonitorDialog::OnMonitorReturn);
+    connect(exit_, &QPushButton::clicked, this, &CMonitorDialog::OnMonitorExit);
+    connect(calibrate_, &QPushButton::clicked, this, &CMonitorDialog::OnCalibrate);
+}
+
+CMonitorDialog::~CMonitorDialog() {
+    // A job still holding this panel's hooks must end first.
+    while (exchangeRunning_) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    pollTimer_.stop();
+    PostStopMonitoring();
+}
+
+void CMonitorDialog::PlaceControls() {
+    const QRect plate = GaugeLayout::MonitorSettingsPanel();
+    const int left = plate.left() + 24;
+    const int rows[2] = {plate.top() + 36, plate.top() + 126};
+    const int fieldIds[2] = {kIdleStepsId, kHighStepsId};
+    QSpinBox** fields[2] = {&idleSteps_, &highSteps_};
+    for (int i = 0; i < 2; ++i) {
+        MakeLabel(this, kSettingLabels[2 * i].id, kSettingLabels[2 * i].text,
+                  QRect(left, rows[i], 240, 22));
+        *fields[i] = MakeStepField(this, fieldIds[i], QRect(left, rows[i] + 26, 110, 36));
+        (*fields[i])->installEventFilter(this);
+        MakeLabel(this, kSettingLabels[2 * i + 1].id, kSettingLabels[2 * i + 1].text,
+                  QRect(left + 122, rows[i] + 34, 130, 22));
+    }
+    calibrate_->setObjectName(QString::number(kCalibrateId));
+    calibrate_->setGeometry(left, plate.top() + 232, plate.width() - 48, kButtonSize);
+    calibrate_->setText(QStringLiteral("CALIBRAR"));
+    calibrating_ = MakeLabel(this, kCalibratingId, "CALIBRANDO ...",
+                             QRect(plate.left(), plate.top() + 306, plate.width(), 40));
+    calibrating_->hide();
+
+    const QRect strip = GaugeLayout::MonitorButtonStrip();
+    const int top = strip.top() + (strip.height() - kButtonSize) / 2;
+    return_->setObjectName(QString::number(kReturnId));
+    return_->setGeometry(strip.right() - 2 * (kButtonSize + 16), top, kButtonSize, kButtonSize);
+    exit_->setObjectName(QString::number(kExitId));
+    exit_->setGeometry(strip.right() - (kButtonSize + 16), top, kButtonSize, kButtonSize);
+
+    // Voltage labels left of their bar, centred on its 0 V and full-scale rows.
+    constexpr int kLabelWidth = 30, kLabelHeight = 18;
+    constexpr int kZeroRow = 376, kFullRow = 156;
+    for (const ScaleLabel& row : kScaleLabels) {
+        const QRect bar = SlotRect(MonitorSlotPlacements(), row.barSlot);
+        const int y = (row.top ? kFullRow : kZeroRow) - kLabelHeight / 2;
+        MakeLabel(this, row.id, row.text,
+                  QRect(bar.left() - kLabelWidth - 2, y, kLabelWidth, kLabelHeight));
+    }
+    // Until the ECU tells otherwise: sensor 0 V at the bottom, lambda 0 to 1 V.
+    for (int id : kTpsInverted) Label(id)->hide();
+    Label(kLambdaFiveVolts)->hide();
+}
+
+void CMonitorDialog::DressLabels() {
+    for (const LabelRow& row : kSettingLabels)
+        Label(row.id)->SetLabelFont(QStringLiteral("Ms Sans Serif"), 14, kBlack, CFontLabel::kBold);
+    for (const ScaleLabel& row : kScaleLabels)
+        Label(row.id)->SetLabelFont(QStringLiteral("ARIAL BLACK"), 12, kScaleLabelColour,
+                                    CFontLabel::kCentre);
+    calibrating_->SetLabelFont(QStringLiteral("ARIAL BLACK"), 25, kCalibratingColour,
+                               CFontLabel::kCentre);
+}
+
+void CMonitorDialog::OnInitDialog() {
+    closeCode_ = 0;
+    DressButton(return_, 232, QStringLiteral("Retornar"));
+    DressButton(exit_, 233, QStringLiteral("Sair"));
+    calibrate_->SetTextColour(0);
+    calibrate_->SetLayoutStyle(5);
+    calibrate_->SetImage(273, 0xFFFFFF);
+    calibrate_->setToolTip(QStringLiteral("Calibrar"));
+    calibrate_->setAutoDefault(false);
+    DressLabels();
+    idleSteps_->setFont(PageFont());
+    highSteps_->setFont(PageFont());
+    calibrate_->setFont(PageFont());
+    ApplyRecordRange(idleSteps_, g_ParameterTable[kPos3D]);
+    ApplyRecordRange(highSteps_, g_ParameterTable[kPos3E]);
+    RefreshStepFields(g_EquipmentStore);
+
+    pollTimer_.start();
+    SyncSessionFromGlobals();
+    SetMonitorButtonsEnabled(false);
+    RunExchange(
+        [](EcuSession& session, MonitorHooks&) {
+            ReadMonitorSnapshot(session, session.monitorStore);
+            StartMonitoring(session);
+            return PollMonitorAnswer(session, session.monitorStore, CheckRule::Tested);
+        },
+        [this](int pollResult) {
+            if (pollResult == kPollOk)
+                gauges_.UpdateLiveDisplay(g_MonitorStore);
+            SetMonitorButtonsEnabled(true);
+            ShowTpsScaleLabels();
+            ShowLambdaScaleLabels();
+        });
+
+    gauges_.DrawStartImages();
+    SetBackgroundMode(kTile);
+    SetBackgroundBitmap(ModelIndex == 1 ? kBackgroundQ5100 : kBackground);
+}
+
+void CMonitorDialog::RunExchange(Exchange exchange, std::function<void(int)> finished) {
+    exchangeRunning_ = true;
+    setCursor(Qt::BusyCursor);
+    EcuWorker& worker = Worker();
+    auto hooks = std::make_shared<UiThreadMonitorHooks>(worker, *this);
+    QPointer<CMonitorDialog> self(this);
+    worker.Post([exchange, hooks](EcuSession& session) { return exchange(session, *hooks); },
+                [self, finished](int result) {
+                    if (!self)
+                        return;
+                    self->exchangeRunning_ = false;
+                    self->unsetCursor();
+                    finished(result);
+                    self->CloseIfAsked();
+                });
+}
+
+void CMonitorDialog::OnTimer() {
+    // A tick while the previous poll (or an exchange) still runs is skipped.
+    if (pollRunning_ || exchangeRunning_)
+        return;
+    pollRunning_ = true;
+    QPointer<CMonitorDialog> self(this);
+    Worker().Post(
+        [](EcuSession& session) {
+            return PollMonitorAnswer(session, session.monitorStore, CheckRule::Tested);
+        },
+        [self](int result) {
+            if (self)
+                self->OnPollAnswer(result);
+        });
+}
+
+void CMonitorDialog::OnPollAnswer(int pollResult) {
+    pollRunning_ = false;
+    // An exchange posted behind this poll owns the panel now.
+    if (exchangeRunning_ || closeCode_ != 0) {
+        CloseIfAsked();
+        return;
+    }
+    switch (tick_.OnPoll(pollResult)) {
+        case TickOutcome::FailureCounted:
+            break;
+        case TickOutcome::StreamLost:
+            SetMonitorButtonsEnabled(true);
+            Worker().Post(
+                [](EcuSession& session) {
+                    StartMonitoring(session);
+                    return 0;
+                },
+                [](int) {});
+            break;
+        case TickOutcome::Answered:
+            SetMonitorButtonsEnabled(true);
+            break;
+    }
+}
+
+int CMonitorDialog::RefreshStepFields(CRX4DATA& store) {
+    const char* registers[2] = {"3D", "3E"};
+    QSpinBox* fields[2] = {idleSteps_, highSteps_};
+    for (int i = 0; i < 2; ++i) {
+        std::string value;
+        if (!StoreValueText(store, registers[i], &value))
+            return 1;
+        fields[i]->setValue(static_cast<int>(HexTextToInt(value.c_str())));
+    }
+    return 0;
+}
+
+void CMonitorDialog::ShowTpsScaleLabels() {
+    std::string direction;
+    if (!StoreValueText(g_MonitorStore, "10", &direction))
+        return;
+    const bool normal = direction == "1";
+    for (int id : kTpsNormal) Label(id)->setVisible(normal);
+    for (int id : kTpsInverted) Label(id)->setVisible(!normal);
+}
+
+void CMonitorDialog::ShowLambdaScaleLabels() {
+    std::string scale;
+    if (!StoreValueText(g_MonitorStore, "13", &scale))
+        return;
+    const bool oneVolt = scale == "1";
+    Label(kLambdaOneVolt)->setVisible(oneVolt);
+    Label(kLambdaFiveVolts)->setVisible(!oneVolt);
+    gauges_.SetLambdaFullScale(oneVolt ? 1 : 5);
+}
+
+void CMonitorDialog::SetMonitorButtonsEnabled(bool enabled) {
+    for (CImageButton* button : {return_, exit_, calibrate_}) button->setEnabled(enabled);
+}
+
+void CMonitorDialog::QueueWritesForKey(const char*, PendingWrites& pending) {
+    QueueStepWrites(idleSteps_->cleanText().toStdString(), highSteps_->cleanText().toStdString(),
+                    g_EquipmentStore, pending);
+}
+
+void CMonitorDialog::ShowMessage(const char* text, const char* title, MessageIcon icon) {
+    ShowMessageBox(this, QString::fromUtf8(text), QString::fromUtf8(title), ToBoxIcon(icon));
+}
+
+void CMonitorDialog::SetCalibrating(bool calibrating) {
+    g_CalibrationRunning = calibrating ? 1 : 0;
+    calibrating_->setVisible(calibrating);
+}
+
+void CMonitorDialog::ShowLiveValues(CRX4DATA& store) {
+    gauges_.UpdateLiveDisplay(store);
+}
+
+bool CMonitorDialog::PreTranslateKey(QKeyEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter) {
+            // Enter writes the steps and never ends the panel.
+            if (g_CalibrationRunning == 0)
+                WriteSteps();
+            return true;
+        }
+        const bool ctrl = CtrlKeyDown || (event->modifiers() & Qt::ControlModifier);
+        if (ctrl && event->key() == Qt::Key_Left) {
+            OnMonitorReturn();
+            return true;
+        }
+    }
+    return CPageDialog::PreTranslateKey(event);
+}
+
+bool CMonitorDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        if (watched == idleSteps_)
+            g_FocusedKey = "3D";
+        else if (watched == highSteps_)
+            g_FocusedKey = "3E";
+    }
+    return CPageDialog::eventFilter(watched, event);
+}
+
+void CMonitorDialog::WriteSteps() {
+    if (exchangeRunning_)
+        return;
+    pollTimer_.stop();
+    RunExchange(
+        [](EcuSession& session, MonitorHooks& hooks) { return WriteStepSettings(session, hooks); },
+        [this](int result) {
+            if (result == kReadFailedResult)
+                done(kReadBackFailed);
+            else
+                pollTimer_.start();
+        });
+}
+
+void CMonitorDialog::OnCalibrate() {
+    if (exchangeRunning_)
+        return;
+    SetMonitorButtonsEnabled(false);
+    pollTimer_.stop();
+    RunExchange(
+        [](EcuSession& session, MonitorHooks& hooks) {
+            return static_cast<int>(RunCalibrationCommand(session, hooks));
+        },
+        [this](int) {
+            SetMonitorButtonsEnabled(true);
+            pollTimer_.start();
+        });
+}
+
+void CMonitorDialog::OnMonitorReturn() {
+    Close(kReturned, kReturnQuestion, true);
+}
+
+// Without a calibration Exit ends at once; the destruction stops the stream.
+void CMonitorDialog::OnMonitorExit() {
+    Close(kExited, kExitQuestion, false);
+}
+
+void CMonitorDialog::Close(int code, const char* question, bool stopStream) {
+    if (g_CalibrationRunning != 0) {
+        if (ShowMessageBox(this, QString::fromUtf8(question), QString::fromUtf8(kQuestionTitle),
+                           BoxIcon::Question, BoxButtons::YesNo) != kAnswerYes)
+            return;
+        stopStream = true;
+    }
+    pollTimer_.stop();
+    if (stopStream)
+        PostStopMonitoring();
+    done(code);
+}
+
+void CMonitorDialog::done(int code) {
+    pollTimer_.stop();
+    closeCode_ = code;
+    CloseIfAsked();
+}
+
+void CMonitorDialog::CloseIfAsked() {
+    // The calibration loop runs to its end (or time-out) before the panel goes.
+    if (closeCode_ == 0 || exchangeRunning_ || pollRunning_)
+        return;
+    const int code = closeCode_;
+    closeCode_ = 0;
+    pollTimer_.stop();
+    CPageDialog::done(code);
+}
+
+CImageButton* CMonitorDialog::Button(int id) const {
+    return findChild<CImageButton*>(QString::number(id), Qt::FindDirectChildrenOnly);
+}
+
+QSpinBox* CMonitorDialog::StepField(int id) const {
+    return findChild<QSpinBox*>(QString::number(id), Qt::FindDirectChildrenOnly);
+}
+
+CFontLabel* CMonitorDialog::Label(int id) const {
+    return findChild<CFontLabel*>(QString::number(id), Qt::FindDirectChildrenOnly);
+}

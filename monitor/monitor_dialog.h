@@ -1,0 +1,101 @@
+#pragma once
+// The live monitoring and calibration panel: gauges fed by the ECU's live
+// stream (polled every 100 ms), the idle and high-speed step settings written
+// with Enter, and the gas-flow calibration. Every exchange runs on the worker
+// with the panel's commands disabled. A page opens it with
+//
+//   CMonitorDialog dialog;
+//   const int result = dialog.DoModal();  // 1 Return, 2 Exit, 3 read-back failed
+
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "app/ui/page_dialog.h"
+#include "monitor/live_gauges.h"
+#include "monitor/monitor_procedures.h"
+#include "monitor/poll_tick.h"
+#include "monitor/slot_labels.h"
+
+class CFontLabel;
+class CImageButton;
+class QSpinBox;
+
+class CMonitorDialog : public CPageDialog, public MonitorHooks {
+    Q_OBJECT
+  public:
+    enum Result { kReturned = 1, kExited = 2, kReadBackFailed = 3 };
+    static constexpr int kPollPeriodMs = 100;
+
+    explicit CMonitorDialog(QWidget* parent = nullptr);
+    // Sends the stop command once more, whatever ended the panel.
+    ~CMonitorDialog() override;
+
+    // MonitorHooks, on the UI thread.
+    int RefreshFromStore(CRX4DATA& store) override { return RefreshStepFields(store); }
+    void SetCommandsEnabled(bool enabled) override { SetMonitorButtonsEnabled(enabled); }
+    void QueueWritesForKey(const char* key, PendingWrites& pending) override;
+    void ShowMessage(const char* text, const char* title, MessageIcon icon) override;
+    void SetCalibrating(bool calibrating) override;
+    void ShowLiveValues(CRX4DATA& store) override;
+
+    // "3D" and "3E" of the store in the step fields, in decimal: 0, or 1 when
+    // one is missing.
+    int RefreshStepFields(CRX4DATA& store);
+    // The voltage labels by the sensor direction "10" and the lambda scale "13".
+    void ShowTpsScaleLabels();
+    void ShowLambdaScaleLabels();
+    // Return, Exit and "CALIBRAR" together.
+    void SetMonitorButtonsEnabled(bool enabled);
+
+    // An exchange (start-up, step write, calibration) is on the worker.
+    bool IsBusy() const { return exchangeRunning_; }
+    bool IsPolling() const { return pollTimer_.isActive(); }
+    int FailedPolls() const { return tick_.FailedPolls(); }
+    CImageButton* Button(int id) const;
+    QSpinBox* StepField(int id) const;
+    CFontLabel* Label(int id) const;
+    const SlotLabels& Slots() const { return slots_; }
+    const LiveGauges& Gauges() const { return gauges_; }
+
+  protected:
+    void OnInitDialog() override;
+    bool PreTranslateKey(QKeyEvent* event) override;
+    void ReturnCommand() override { OnMonitorReturn(); }
+    // Escape asks like Exit while a calibration runs.
+    void reject() override { OnMonitorExit(); }
+    // While an exchange runs the panel only notes the result: it closes when
+    // the exchange has ended.
+    void done(int code) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private Q_SLOTS:
+    void OnTimer();
+    void OnMonitorReturn();
+    void OnMonitorExit();
+    void OnCalibrate();
+
+  private:
+    using Exchange = std::function<int(EcuSession&, MonitorHooks&)>;
+    void RunExchange(Exchange exchange, std::function<void(int)> finished);
+    void OnPollAnswer(int pollResult);
+    void WriteSteps();
+    void Close(int code, const char* question, bool stopStream);
+    void CloseIfAsked();
+    void PlaceControls();
+    void DressLabels();
+
+    SlotLabels slots_;
+    LiveGauges gauges_;
+    PollTick tick_;
+    QTimer pollTimer_;
+    CImageButton* calibrate_;
+    CImageButton* return_;
+    CImageButton* exit_;
+    QSpinBox* idleSteps_;
+    QSpinBox* highSteps_;
+    CFontLabel* calibrating_;
+    bool exchangeRunning_ = false;
+    bool pollRunning_ = false;
+    int closeCode_ = 0;
+};

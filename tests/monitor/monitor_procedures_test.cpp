@@ -1,0 +1,242 @@
+// The monitoring panel's exchanges in virtual time: the step write with
+// Enter, the calibration on Q5100 (fixed time) and on the other models (end
+// on "72", failure message, time-out), compared frame by frame and wait by
+// wait with what the ECU must see.
+
+#include "monitor/monitor_procedures.h"
+
+#include <QElapsedTimer>
+
+#include "app/parameter_table.h"
+#include "sim/forwarding_device.h"
+#include "sim/sim_device.h"
+#include "tests/comm/protocol_fixture.h"
+#include "tests/comm/protocol_store_text.h"
+
+namespace {
+
+// The panel's side of a procedure, as transcript lines.
+class RecordingMonitorHooks : public MonitorHooks {
+  public:
+    explicit RecordingMonitorHooks(std::shared_ptr<Transcript> transcript)
+        : transcript_(transcript), page(transcript) {}
+
+    int RefreshFromStore(CRX4DATA& store) override { return page.RefreshFromStore(store); }
+    void SetCommandsEnabled(bool enabled) override { page.SetCommandsEnabled(enabled); }
+    void QueueWritesForKey(const char* key, PendingWrites& pending) override {
+        page.QueueWritesForKey(key, pending);
+    }
+    void ShowMessage(const char* text, const char* title, MessageIcon icon) override {
+        page.ShowMessage(text, title, icon);
+    }
+    void SetCalibrating(bool calibrating) override {
+        transcript_->Add(calibrating ? "CALIBRATING on" : "CALIBRATING off");
+    }
+    void ShowLiveValues(CRX4DATA&) override { transcript_->Add("LIVE"); }
+
+  private:
+    std::shared_ptr<Transcript> transcript_;
+
+  public:
+    RecordingHooks page;
+};
+
+class MonitorProceduresTest : public EcuLinkTest {
+  protected:
+    RecordingMonitorHooks monitorHooks{transcript};
+    const std::vector<uint8_t> kSteps{0xB0, 0x3D, 0x20, 0xC0, 0xB0, 0x3E, 0x40, 0xC0};
+};
+
+Lines Repeat(const Lines& lines, int times) {
+    Lines out;
+    for (int i = 0; i < times; ++i) out.insert(out.end(), lines.begin(), lines.end());
+    return out;
+}
+
+Lines Join(std::initializer_list<Lines> parts) {
+    Lines out;
+    for (const Lines& part : parts) out.insert(out.end(), part.begin(), part.end());
+    return out;
+}
+
+TEST_F(MonitorProceduresTest, EnterWithUnchangedStepsStillStopsReadsBackAndRestarts) {
+    Connect(0);
+    Answer(kSteps);
+    EXPECT_EQ(WriteStepSettings(session, monitorHooks), 0);
+    EXPECT_EQ(Recorded(),
+              Join({Repeat({"TX 00 07 00", "WAIT 10"}, 3),
+                    {"WAIT 500", "QUEUE FULL", "COMMANDS off", "COMMANDS off", "WAIT 500",
+                     "TX 00 04 00", "WAIT 500", "RX B0|3D|20|C0|B0|3E|40|C0|", "REFRESH",
+                     "COMMANDS on", "COMMANDS on", "TX 00 08 00"}}));
+}
+
+TEST_F(MonitorProceduresTest, ChangedStepsGoLastQueuedFirstAndAreConfirmedOnlyAfterAnAnswer) {
+    Connect(1);
+    monitorHooks.page.writes = {{"3D", "20"}, {"3E", "40"}};
+    Answer({0x06});
+    NoAnswer();
+    Answer(kSteps);
+    EXPECT_EQ(WriteStepSettings(session, monitorHooks), 0);
+    const Lines recorded = Recorded();
+    const Lines expectedWrites =
+        Join({{"TX 3E 40", "WAIT 400", "RX 6|", "WAIT 400"},
+              Repeat({"TX 05 18", "WAIT 400"}, 3),
+              {"WAIT 500", "TX 3D 20", "WAIT 400", "RX -", "WAIT 400", "WAIT 500"}});
+    ASSERT_GE(recorded.size(), 9 + expectedWrites.size());
+    EXPECT_EQ(Lines(recorded.begin() + 9, recorded.begin() + 9 + expectedWrites.size()),
+              expectedWrites);
+    EXPECT_EQ(recorded.back(), "TX 08 00");
+    EXPECT_EQ(pending.Count, 0u);
+}
+
+TEST_F(MonitorProceduresTest, AReadBackFailingThreeTimesReportsOnceAndGivesReadFailed) {
+    Connect(0);
+    EXPECT_EQ(WriteStepSettings(session, monitorHooks), kReadFailedResult);
+    const Lines recorded = Recorded();
+    EXPECT_EQ(std::count(recorded.begin(), recorded.end(), "TX 00 04 00"), 3);
+    EXPECT_EQ(
+        std::count(recorded.begin(), recorded.end(), "MESSAGE Erro na leitura dos parâmetros !!!"),
+        1);
+    EXPECT_EQ(recorded.back(), "TX 00 08 00");
+}
+
+TEST_F(MonitorProceduresTest, StepTextsQueueOnlyTheRegisterThatChanged) {
+    FillParameterTable(0);
+    equipmentStore.Add("3D", "32");  // 50 steps
+    equipmentStore.Add("3E", "64");
+    QueueStepWrites("50", "60", equipmentStore, pending);
+    ASSERT_EQ(pending.Count, 1u);
+    EXPECT_STREQ(pending.Entries[0].Register, "3E");
+    EXPECT_STREQ(pending.Entries[0].Value, "3C");
+    ClearParameterTable();
+}
+
+TEST_F(MonitorProceduresTest, OnQ5100TheCalibrationTakesItsFixedTimeWithoutReadingTheStream) {
+    Connect(1);
+    Answer({0x06});
+    Answer(kSteps);
+    EXPECT_EQ(RunCalibrationCommand(session, monitorHooks), CalibrationEnd::FixedWait);
+    EXPECT_EQ(Recorded(),
+              Join({Repeat({"TX 07 00", "WAIT 10"}, 3),
+                    {"WAIT 800", "CALIBRATING on", "TX 61 00", "WAIT 180", "RX 6|"},
+                    Repeat({"TX 05 18", "WAIT 180"}, 3),
+                    {"WAIT 180", "TX 08 00", "WAIT 3000"},
+                    Repeat({"TX 07 00", "WAIT 50"}, 3),
+                    {"WAIT 1000", "TX 09 00", "WAIT 500", "RX B0|3D|20|C0|B0|3E|40|C0|", "REFRESH",
+                     "REFRESH", "CALIBRATING off", "TX 08 00", "TX 08 00"}}));
+}
+
+TEST_F(MonitorProceduresTest, A72GroupWithAWrongCheckStillEndsTheCalibration) {
+    Connect(0);
+    NoAnswer();                              // answer to the calibrate frame
+    NoAnswer();                              // first read of the stream
+    Answer({0xB0, 0x72, 0x01, 0x00, 0xC0});  // "72" = 1, check 0 instead of 73
+    Answer(kSteps);
+    EXPECT_EQ(RunCalibration(session, monitorHooks), CalibrationEnd::Done);
+    const Lines recorded = Recorded();
+    const Lines loop = {"TX 00 08 00",      "RX -",    "WAIT 50", "LIVE",
+                        "RX B0|72|1|0|C0|", "WAIT 50", "LIVE",    "TX 00 07 00"};
+    auto start = std::find(recorded.begin(), recorded.end(), "TX 00 08 00");
+    ASSERT_NE(start, recorded.end());
+    EXPECT_EQ(Lines(start, start + loop.size()), loop);
+    EXPECT_EQ(StoredText(monitorStore, "72"), "<none>");
+    EXPECT_EQ(recorded.back(), "TX 00 08 00");
+}
+
+TEST_F(MonitorProceduresTest, A72OfTwoShowsTheFailureBeforeTheEnding) {
+    Connect(2);
+    NoAnswer();
+    Answer({0xB0, 0x72, 0x02, 0x74, 0xC0});
+    Answer(kSteps);
+    EXPECT_EQ(RunCalibration(session, monitorHooks), CalibrationEnd::Failed);
+    const Lines recorded = Recorded();
+    auto message = std::find(recorded.begin(), recorded.end(),
+                             "MESSAGE Erro no processo de calibração / Calibração");
+    ASSERT_NE(message, recorded.end());
+    EXPECT_EQ(*(message - 1), "WAIT 50");
+    EXPECT_EQ(*(message + 1), "LIVE");
+    EXPECT_EQ(*(message + 2), "TX 00 07 00");
+    EXPECT_EQ(StoredText(monitorStore, "72"), "2");
+}
+
+// The same procedure against the simulated ECU in virtual time.
+class CalibrationTimeOutTest : public ::testing::Test {
+  protected:
+    void Start(int modelIndex, CalibrationOutcome outcome) {
+        EcuOptions options;
+        options.faults.calibration = outcome;
+        ecu = std::make_shared<SimulatedEcuDevice>(
+            clock, modelIndex == 1 ? EcuVariant::Q5100 : EcuVariant::Q7100, options);
+        port.SetDeviceFactory([this](const std::string&) { return MakeForwardingDevice(ecu); });
+        session.modelIndex = modelIndex;
+        port.SetPortNumber(1);
+        port.OpenPort();
+        OpenEcuLink(session);
+    }
+    std::vector<int64_t> StopFrameTimes() const {
+        std::vector<int64_t> times;
+        for (const ReceivedFrame& received : ecu->ReceivedFrames())
+            if (received.frame.kind == FrameKind::MonitorStop)
+                times.push_back(received.atMs);
+        return times;
+    }
+
+    std::shared_ptr<Transcript> transcript = std::make_shared<Transcript>();
+    VirtualClock clock;
+    std::shared_ptr<SimulatedEcuDevice> ecu;
+    CRX4COMM port;
+    CRX4DATA equipmentStore, fileStore, monitorStore;
+    PendingWrites pending;
+    CRX4FILE dumpFile;
+    EcuSession session{port,     clock, equipmentStore, fileStore, monitorStore, pending,
+                       dumpFile, 0,     false,          ""};
+    RecordingMonitorHooks hooks{transcript};
+};
+
+TEST_F(CalibrationTimeOutTest, NoEndWithin70000MsTimesOutAtOnceInRealTime) {
+    Start(0, CalibrationOutcome::NoAnswer);
+    QElapsedTimer real;
+    real.start();
+    const int64_t before = clock.NowMs();
+    EXPECT_EQ(RunCalibration(session, hooks), CalibrationEnd::TimedOut);
+    const int64_t streamed = clock.NowMs() - before;
+    EXPECT_GT(streamed, 70000 + 4 * 180);
+    EXPECT_LT(streamed, 70000 + 4 * 180 + 2000);
+    EXPECT_LT(real.elapsed(), 10000);
+
+    const Lines lines = transcript->Lines();
+    const std::string expected =
+        "MESSAGE TEMPO ESGOTADO!\n\nErro na calibração.\nNão houve resposta do gerenciador de "
+        "fluxo de gás... / Erro";
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), expected), 1);
+    EXPECT_EQ(lines.back(), "CALIBRATING off");
+    // Stopped 20 ms apart after a time-out, and streaming again at the end.
+    const std::vector<int64_t> stops = StopFrameTimes();
+    ASSERT_EQ(stops.size(), 3u);
+    EXPECT_EQ(stops[2] - stops[1], 20);
+    EXPECT_TRUE(ecu->Streaming());
+}
+
+TEST_F(CalibrationTimeOutTest, AnAnsweringEcuEndsTheLoopWellBeforeTheTimeOut) {
+    Start(0, CalibrationOutcome::Success);
+    const int64_t before = clock.NowMs();
+    EXPECT_EQ(RunCalibration(session, hooks), CalibrationEnd::Done);
+    EXPECT_LT(clock.NowMs() - before, 10000);
+    const std::vector<int64_t> stops = StopFrameTimes();
+    ASSERT_EQ(stops.size(), 3u);
+    EXPECT_EQ(stops[2] - stops[1], 50);
+    std::string value;
+    EXPECT_TRUE(StoreValueText(monitorStore, "72", &value));
+    EXPECT_EQ(value, "1");
+}
+
+TEST_F(CalibrationTimeOutTest, OnQ5100ASilentEcuCostsOnlyTheFixedTime) {
+    Start(1, CalibrationOutcome::NoAnswer);
+    const int64_t before = clock.NowMs();
+    EXPECT_EQ(RunCalibration(session, hooks), CalibrationEnd::FixedWait);
+    const Lines lines = transcript->Lines();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "LIVE"), 0);
+    EXPECT_LT(clock.NowMs() - before, 3000 + 4 * 180 + 3000);
+}
+
+}  // namespace
