@@ -5,6 +5,12 @@ if(ZANO_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+# Fuzz builds instrument all our code for coverage, so the fuzzer sees into
+# the parsers, not only into the small target files.
+if(ZANO_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 function(zano_defaults target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Werror)
   target_compile_definitions(${target} PRIVATE QT_NO_KEYWORDS)

@@ -1,12 +1,61 @@
 #include "pages/actuator_page.h"
 
+#include <QKeyEvent>
+
 #include "app/wizard_flow.h"
+#include "controls/font_label.h"
+#include "controls/image_button.h"
+#include "pages/actuator_page_model.h"
 
 namespace {
-// template, heading, background Q5100 / other, write button (id), Ctrl keys, key filter
-const FramePageTraits kActuator{{107, "Configurações do Atuador", 248, 249, true, 1188}, true, true};
+
+// template, heading, background Q5100 / other, write button (id)
+const ConfigPageLook kActuatorLook{107, "Configurações do Atuador", 248, 249, true, 1188};
+
+const ActuatorPageModel& ActuatorModel() {
+    static const ActuatorPageModel model;
+    return model;
+}
+
+// The page's own Ctrl flag stands in for the frame's shortcuts.
+FrameRules ActuatorRules() {
+    FrameRules rules;
+    rules.ctrlShortcuts = false;
+    return rules;
+}
+
+CFontLabel* ColumnHeading(QWidget* page, const char* text, int x) {
+    auto* heading = new CFontLabel(page);
+    heading->setText(QString::fromUtf8(text));
+    heading->setGeometry(x, 40, 360, 22);
+    return heading;
+}
+
 }  // namespace
 
-CActuatorPage::CActuatorPage() : CFramePage(kActuator) {}
+CActuatorPage::CActuatorPage()
+    : CConfigPage(kActuatorLook, &ActuatorModel(), ActuatorRules()),
+      lowHeading_(ColumnHeading(this, "Baixa Rotação", 30)),
+      highHeading_(ColumnHeading(this, "Alta Rotação", 420)) {}
 
-void CActuatorPage::InitPage() { done(kResultBack); }
+void CActuatorPage::InitPage() {
+    ctrlDown_ = false;
+    lowHeading_->SetLabelFont(QStringLiteral("Ms Sans Serif"), 20, 0, 1);
+    highHeading_->SetLabelFont(QStringLiteral("Ms Sans Serif"), 20, 0, 1);
+    Button(1193)->setEnabled(false);
+    CConfigPage::InitPage();
+    // The step is passed through: the wizard goes back to the aux step.
+    done(kResultBack);
+}
+
+bool CActuatorPage::PreTranslateKey(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Control)
+        ctrlDown_ = event->type() == QEvent::KeyPress;
+    if (event->type() == QEvent::KeyPress && ctrlDown_) {
+        if (event->key() == Qt::Key_Right)
+            OnNext();
+        if (event->key() == Qt::Key_Left)
+            OnReturn();
+    }
+    return CConfigPage::PreTranslateKey(event);
+}

@@ -1,21 +1,49 @@
 #include "pages/config_page.h"
 
+#include "monitor/monitor_dialog.h"
+
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
+#include <QRegularExpressionValidator>
+#include <QToolButton>
+#include <algorithm>
+#include <cstdlib>
 
 #include "app/globals.h"
+#include "app/parameter_table.h"
 #include "app/ui/message_box.h"
 #include "app/ui/ui_globals.h"
+#include "app/wizard_flow.h"
 #include "comm/ecu_worker.h"
 #include "controls/font_label.h"
 #include "controls/image_button.h"
+#include "pages/file_commands.h"
+#include "pages/input_checks.h"
+#include "pages/page_exchanges.h"
 
 namespace {
 constexpr QSize kPageSize(800, 580);
 constexpr int kButtonSize = 64;
 constexpr int kButtonGap = 12;
 constexpr int kRowTop = kPageSize.height() - kButtonSize - 16;
+
+// The fields: two columns under the heading(s), one row per field (label
+// above, value below, unit to its right), clear of the write button.
+constexpr int kColumnX[2] = {30, 420};
+constexpr int kHeadingTop = 12;
+constexpr int kFieldsTop = 62;
+constexpr int kRowHeight = 70;
+constexpr int kLabelHeight = 22;
+constexpr int kValueHeight = 32;
+constexpr int kListWidth = 230;
+constexpr int kEditWidth = 130;
+constexpr int kSpinWidth = 22;
+constexpr int kUnitWidth = 110;
+constexpr int kColumnWidth = 360;
 
 struct FrameButton {
     int id;
@@ -24,41 +52,97 @@ struct FrameButton {
 };
 // The row at the bottom left, in this order.
 constexpr FrameButton kRow[] = {
-    {1186, 232, "Retornar"},         {1193, 229, "Próximo"},
-    {1192, 234, "Carregar Arquivo"}, {1189, 230, "Gravar Arquivo"},
-    {1190, 270, "Inicia Monitoramento"}, {1187, 233, "Sair"},
+    {1186, 232, "Retornar"},
+    {1193, 229, "Próximo"},
+    {1192, 234, "Carregar Arquivo"},
+    {1189, 230, "Gravar Arquivo"},
+    {1190, 270, "Inicia Monitoramento"},
+    {1187, 233, "Sair"},
 };
 constexpr int kWriteImage = 228;
 constexpr const char* kWriteTooltip = "Grava Todos os Valores desta Tela no Equipamento ou Arquivo";
+constexpr const char* kPageTooltip = "Tela de Dados";
 
 BoxIcon ToBoxIcon(MessageIcon icon) {
     switch (icon) {
-        case MessageIcon::Information: return BoxIcon::Information;
-        case MessageIcon::Exclamation: return BoxIcon::Exclamation;
-        case MessageIcon::Stop: return BoxIcon::Stop;
-        case MessageIcon::None: break;
+        case MessageIcon::Information:
+            return BoxIcon::Information;
+        case MessageIcon::Exclamation:
+            return BoxIcon::Exclamation;
+        case MessageIcon::Stop:
+            return BoxIcon::Stop;
+        case MessageIcon::None:
+            break;
     }
     return BoxIcon::None;
 }
+
+// The keys a page with the key filter lets through; numeric-keypad digits
+// and its decimal point arrive as the same keys.
+bool PassesKeyFilter(int key) {
+    if (key >= Qt::Key_0 && key <= Qt::Key_9)
+        return true;
+    switch (key) {
+        case Qt::Key_Backspace:
+        case Qt::Key_Period:
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+        case Qt::Key_Delete:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+            return true;
+        default:
+            return false;
+    }
+}
+
+CFontLabel* MakeLabel(QWidget* parent, const char* text, const QRect& where) {
+    auto* label = new CFontLabel(parent);
+    label->setObjectName(QStringLiteral("label"));
+    label->setText(QString::fromUtf8(text));
+    label->setGeometry(where);
+    return label;
+}
+
+// A list field shows a text that may not be one of its options (a guard's
+// default text): the index then names no option.
+void ShowListText(QComboBox* list, const QString& text) {
+    list->setCurrentIndex(list->findText(text));
+    list->setEditText(text);
+}
+
 }  // namespace
 
-CConfigPage::CConfigPage(const ConfigPageLook& look)
+CConfigPage::CConfigPage(const ConfigPageLook& look, const PageModel* model, FrameRules rules)
     : CPageDialog(look.templateId),
       heading_(new CFontLabel(this)),
       selector_(new QComboBox(this)),
       look_(look),
+      model_(model),
+      rules_(rules),
       busyText_(new QLabel(this)),
       busyBar_(new QProgressBar(this)) {
     setFixedSize(kPageSize);
-    setToolTip(QStringLiteral("Tela de Dados"));
     heading_->setText(QString::fromUtf8(look.heading));
-    heading_->setGeometry(30, 12, kPageSize.width() - 200, 32);
+    if (look.secondHeading) {
+        heading_->setGeometry(kColumnX[0], kHeadingTop, kColumnWidth, 32);
+        secondHeading_ = new CFontLabel(this);
+        secondHeading_->setText(QString::fromUtf8(look.secondHeading));
+        secondHeading_->setGeometry(kColumnX[1], kHeadingTop, kColumnWidth, 32);
+    } else {
+        heading_->setGeometry(kColumnX[0], kHeadingTop, kPageSize.width() - 200, 32);
+    }
 
     CImageButton** slots[] = {&return_, &next_, &load_, &save_, &monitor_, &exit_};
     for (int i = 0; i < 6; ++i) {
         *slots[i] = new CImageButton(this);
         (*slots[i])->setObjectName(QString::number(kRow[i].id));
-        (*slots[i])->setGeometry(20 + i * (kButtonSize + kButtonGap), kRowTop, kButtonSize, kButtonSize);
+        (*slots[i])->setGeometry(20 + i * (kButtonSize + kButtonGap), kRowTop, kButtonSize,
+                                 kButtonSize);
     }
     if (look.hasWriteButton) {
         write_ = new CImageButton(this);
@@ -69,7 +153,8 @@ CConfigPage::CConfigPage(const ConfigPageLook& look)
     selector_->addItems({QStringLiteral("Arquivo"), QStringLiteral("Equipamento")});
     selector_->setGeometry(20 + kButtonSize + kButtonGap, kRowTop - 44, 160, 30);
     selector_->hide();
-    connect(selector_, qOverload<int>(&QComboBox::activated), this, [this](int index) { OnSelectSource(index); });
+    connect(selector_, qOverload<int>(&QComboBox::activated), this,
+            [this](int index) { SelectSource(index); });
 
     busyText_->setGeometry(kPageSize.width() - 300, kRowTop + 8, 280, 20);
     busyText_->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
@@ -84,17 +169,110 @@ CConfigPage::CConfigPage(const ConfigPageLook& look)
     connect(load_, &QPushButton::clicked, this, [this] { LoadFile(); });
     connect(save_, &QPushButton::clicked, this, [this] { SaveFile(); });
     connect(monitor_, &QPushButton::clicked, this, [this] { OpenMonitor(); });
+
+    if (model_)
+        BuildFields();
+}
+
+void CConfigPage::BuildFields() {
+    int rows[2] = {0, 0};
+    for (const FieldDef& def : model_->Fields()) {
+        FieldWidgets& field = fields_[def.controlId];
+        field.def = &def;
+        const int x = kColumnX[def.column];
+        const int y = kFieldsTop + rows[def.column]++ * kRowHeight;
+        field.label = MakeLabel(this, def.label, QRect(x, y, kColumnWidth, kLabelHeight));
+        const QString name = QString::number(def.controlId);
+        const int valueY = y + kLabelHeight;
+        int valueRight = x;
+        if (def.kind == FieldKind::List) {
+            field.list = new QComboBox(this);
+            field.list->setObjectName(name);
+            field.list->setEditable(true);
+            field.list->setInsertPolicy(QComboBox::NoInsert);
+            field.list->setCompleter(nullptr);
+            field.list->setGeometry(x, valueY, kListWidth, kValueHeight);
+            valueRight = x + kListWidth;
+            connect(field.list->lineEdit(), &QLineEdit::textEdited, this,
+                    [this, &field] { OnListEdited(field); });
+        } else {
+            field.edit = new QLineEdit(this);
+            field.edit->setObjectName(name);
+            field.edit->setValidator(new QRegularExpressionValidator(
+                QRegularExpression(QStringLiteral("[0-9]*")), field.edit));
+            field.edit->setGeometry(x, valueY, kEditWidth, kValueHeight);
+            connect(field.edit, &QLineEdit::textChanged, this,
+                    [this, &field] { OnNumericChanged(field); });
+            // The up-down buttons sit against the edit, as one control.
+            field.up = new QToolButton(this);
+            field.down = new QToolButton(this);
+            field.up->setObjectName(QStringLiteral("up") + name);
+            field.down->setObjectName(QStringLiteral("down") + name);
+            field.up->setArrowType(Qt::UpArrow);
+            field.down->setArrowType(Qt::DownArrow);
+            field.up->setFocusPolicy(Qt::NoFocus);
+            field.down->setFocusPolicy(Qt::NoFocus);
+            field.up->setAutoRepeat(true);
+            field.down->setAutoRepeat(true);
+            field.up->setGeometry(x + kEditWidth, valueY, kSpinWidth, kValueHeight / 2);
+            field.down->setGeometry(x + kEditWidth, valueY + kValueHeight / 2, kSpinWidth,
+                                    kValueHeight / 2);
+            connect(field.up, &QToolButton::clicked, this, [this, &field] { Spin(field, 1); });
+            connect(field.down, &QToolButton::clicked, this, [this, &field] { Spin(field, -1); });
+            valueRight = x + kEditWidth + kSpinWidth;
+        }
+        if (def.unitLabel[0] != '\0')
+            field.unit = MakeLabel(this, def.unitLabel,
+                                   QRect(valueRight + 8, valueY + 8, kUnitWidth, kLabelHeight));
+    }
+    connect(qApp, &QApplication::focusChanged, this, &CConfigPage::OnFocusChanged);
 }
 
 CImageButton* CConfigPage::Button(int id) const {
     return findChild<CImageButton*>(QString::number(id), Qt::FindDirectChildrenOnly);
 }
 
+QComboBox* CConfigPage::ListField(int controlId) const {
+    const auto found = fields_.find(controlId);
+    return found == fields_.end() ? nullptr : found->second.list;
+}
+
+QLineEdit* CConfigPage::NumericField(int controlId) const {
+    const auto found = fields_.find(controlId);
+    return found == fields_.end() ? nullptr : found->second.edit;
+}
+
+QToolButton* CConfigPage::SpinButton(int controlId, bool up) const {
+    const auto found = fields_.find(controlId);
+    if (found == fields_.end())
+        return nullptr;
+    return up ? found->second.up : found->second.down;
+}
+
 void CConfigPage::OnInitDialog() {
+    initialised_ = false;
     heading_->SetLabelFont(QStringLiteral("Ms Sans Serif"), 20, 0, 1);
+    if (secondHeading_)
+        secondHeading_->SetLabelFont(QStringLiteral("Ms Sans Serif"), 20, 0, 1);
+    for (auto& [id, field] : fields_) {
+        field.label->SetLabelFont(QStringLiteral("Ms Sans Serif"), 14, 0, 1);
+        if (field.unit)
+            field.unit->SetLabelFont(QStringLiteral("Ms Sans Serif"), 14, 0, 1);
+        if (field.list)
+            field.list->setFont(PageFont());
+        if (field.edit)
+            field.edit->setFont(PageFont());
+    }
     CImageButton* row[] = {return_, next_, load_, save_, monitor_, exit_};
-    for (int i = 0; i < 6; ++i) DressButton(row[i], kRow[i].image, QString::fromUtf8(kRow[i].tooltip));
-    if (write_) DressButton(write_, kWriteImage, QString::fromUtf8(kWriteTooltip));
+    for (int i = 0; i < 6; ++i)
+        DressButton(row[i], kRow[i].image, QString::fromUtf8(kRow[i].tooltip));
+    if (write_)
+        DressButton(write_, kWriteImage, QString::fromUtf8(kWriteTooltip));
+    setToolTip(QString::fromUtf8(kPageTooltip));
+    if (!rules_.tooltips) {
+        for (CImageButton* button : findChildren<CImageButton*>()) button->setToolTip(QString());
+        setToolTip(QString());
+    }
     SetBackgroundMode(kTile);
     SetBackgroundBitmap(ModelIndex == 1 ? look_.backgroundQ5100 : look_.backgroundOther);
     selector_->hide();
@@ -102,15 +280,96 @@ void CConfigPage::OnInitDialog() {
     InitPage();
 }
 
+void CConfigPage::InitPage() {
+    FillOptionLists();
+    if (rules_.startSource == StartSource::FileLoaded) {
+        if (g_FileLoaded) {
+            FillFromStore(g_SourceIsFile ? g_FileStore : g_EquipmentStore);
+            ShowSourceSelector(g_SourceIsFile == 1);
+        } else {
+            // The source flag is left alone: after a save without a load it
+            // still says "Arquivo" while the ECU's values are shown.
+            FillFromStore(g_EquipmentStore);
+        }
+    } else {
+        FillFromStore(g_FileLoaded && g_SourceIsFile ? g_FileStore : g_EquipmentStore);
+        if (g_SourceIsFile) {
+            ShowSourceSelector(true);
+        } else {
+            selector_->setCurrentIndex(1);
+            g_SourceIsFile = 0;
+        }
+    }
+    initialised_ = true;
+}
+
+void CConfigPage::FillOptionLists() {
+    for (auto& [id, field] : fields_) {
+        if (field.list) {
+            field.list->clear();
+            for (const std::string& option : model_->Options(id))
+                field.list->addItem(QString::fromStdString(option));
+        }
+    }
+}
+
+int CConfigPage::FillFromStore(CRX4DATA& store) {
+    if (!model_)
+        return 0;
+    FieldValues values = CurrentValues();
+    const int result = model_->FillFromStore(store, values);
+    ShowValues(values);
+    if (result == 0)
+        initialised_ = true;
+    return result;
+}
+
+FieldValues CConfigPage::CurrentValues() const {
+    FieldValues values;
+    for (const auto& [id, field] : fields_) {
+        FieldValue& value = values[id];
+        if (field.list) {
+            value.index = field.list->currentIndex();
+            value.text = field.list->currentText().toStdString();
+        } else {
+            value.text = field.edit->text().toStdString();
+        }
+    }
+    return values;
+}
+
+void CConfigPage::ShowValues(const FieldValues& values) {
+    for (auto& [id, field] : fields_) {
+        const auto value = values.find(id);
+        if (value == values.end())
+            continue;
+        if (field.list) {
+            const int index = value->second.index;
+            const bool known = index >= 0 && index < field.list->count();
+            // A value outside the options shows an empty field.
+            ShowListText(field.list, known ? field.list->itemText(index) : QString());
+        } else {
+            field.edit->setText(QString::fromStdString(value->second.text));
+        }
+    }
+}
+
 void CConfigPage::done(int code) {
-    if (busy_) return;
+    if (busy_)
+        return;
     CPageDialog::done(code);
 }
 
 void CConfigPage::SetCommandsEnabled(bool enabled) {
     load_->setEnabled(enabled);
     save_->setEnabled(enabled);
-    if (write_) write_->setEnabled(enabled);
+    if (write_)
+        write_->setEnabled(enabled);
+}
+
+void CConfigPage::QueueWritesForKey(const char* key, PendingWrites& pending) {
+    if (model_)
+        model_->QueueWrites(key, CurrentValues(), g_EquipmentStore, pending);
 }
 
 void CConfigPage::ShowMessage(const char* text, const char* title, MessageIcon icon) {
@@ -123,9 +382,170 @@ void CConfigPage::ShowSourceSelector(bool selectFile) {
     g_SourceIsFile = selectFile ? 1 : 0;
 }
 
-void CConfigPage::OnSelectSource(int index) {
+void CConfigPage::SelectSource(int index) {
     g_SourceIsFile = index == 0 ? 1 : 0;
     FillFromStore(g_SourceIsFile ? g_FileStore : g_EquipmentStore);
+}
+
+void CConfigPage::WriteAll() {
+    if (busy_)
+        return;
+    if (g_SourceIsFile) {
+        // Nothing goes to the ECU or a file: saving is the save button's work.
+        if (rules_.writeRefillsFromFile)
+            FillFromStore(g_FileStore);
+        return;
+    }
+    if (!model_)
+        return;
+    const PageModel& model = *model_;
+    RunEcuJob(
+        QStringLiteral("Gravando no equipamento..."),
+        [&model](EcuSession& session, PageHooks& hooks) {
+            return WriteAllFields(session, model, hooks);
+        },
+        [this](int result) { EndAfterExchange(result); });
+}
+
+void CConfigPage::WriteFocusedField() {
+    // Keys pressed during an exchange would only queue behind it.
+    if (!model_ || busy_ || g_SourceIsFile || !model_->IsWritableKey(g_FocusedKey))
+        return;
+    const PageModel& model = *model_;
+    const std::string key = g_FocusedKey;
+    RunEcuJob(
+        QStringLiteral("Gravando no equipamento..."),
+        [&model, key](EcuSession& session, PageHooks& hooks) {
+            return WriteOneField(session, model, key, hooks);
+        },
+        [this](int result) { EndAfterExchange(result); });
+}
+
+void CConfigPage::EndAfterExchange(int result) {
+    if (result == kReadFailedResult)
+        done(kResultReadFailed);
+}
+
+const char* CConfigPage::FileType() const {
+    return ModelFileType();
+}
+
+void CConfigPage::LoadFile() {
+    if (rules_.reportIncompleteLoad) {
+        switch (LoadConfigFile(this, FileType())) {
+            case LoadOutcome::Loaded:
+                ShowSourceSelector(true);
+                FillFromStore(g_FileStore);
+                break;
+            case LoadOutcome::Incomplete:
+                selector_->setCurrentIndex(1);
+                selector_->hide();
+                break;
+            case LoadOutcome::Cancelled:
+                break;
+        }
+        return;
+    }
+    // A file that lacks registers still counts as loaded: the fields show what
+    // the file store then holds (the ECU's values where the file had none).
+    const QString type = QString::fromLatin1(FileType());
+    FileDialogRequest request;
+    request.save = false;
+    request.filter = QStringLiteral("Arquivos Padrão Zano (*.%1)|*.%1|").arg(type);
+    request.initialPath = QString::fromStdString(g_ConfigFilePath);
+    const QString path = RunFileDialog(this, request);
+    g_FileStore = g_EquipmentStore;
+    if (path.isEmpty())
+        return;
+    const std::string pathText = path.toStdString();
+    CustomerData customer = g_CustomerData;
+    if (ReadConfigurationFile(pathText.c_str(), FileType(), g_FileStore, &customer) < 0) {
+        // The customer texts are read all the same: with no register to look
+        // up, only they come from the file.
+        CRX4DATA noRegisters;
+        ReadConfigurationFile(pathText.c_str(), FileType(), noRegisters, &customer);
+    }
+    g_CustomerData = customer;
+    g_ConfigFilePath = pathText.substr(0, kConfigFilePathCapacity);
+    ShowSourceSelector(true);
+    g_FileLoaded = 1;
+    FillFromStore(g_FileStore);
+}
+
+void CConfigPage::SaveFile() {
+    if (SaveConfigFile(this, FileType()) && rules_.saveSelectsFile)
+        ShowSourceSelector(true);
+}
+
+bool CConfigPage::PreTranslateKey(QKeyEvent* event) {
+    if (model_ && event->type() == QEvent::KeyPress &&
+        (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        WriteFocusedField();
+        return CPageDialog::PreTranslateKey(event);
+    }
+    if (rules_.keyFilter && event->type() == QEvent::KeyPress && !PassesKeyFilter(event->key()))
+        return true;
+    return CPageDialog::PreTranslateKey(event);
+}
+
+CConfigPage::FieldWidgets* CConfigPage::FieldOf(QWidget* widget) {
+    if (!widget)
+        return nullptr;
+    for (auto& [id, field] : fields_) {
+        if (widget == field.edit ||
+            (field.list && (widget == field.list || widget == field.list->lineEdit())))
+            return &field;
+    }
+    return nullptr;
+}
+
+void CConfigPage::OnFocusChanged(QWidget* old, QWidget* now) {
+    FieldWidgets* left = FieldOf(old);
+    if (left && left != FieldOf(now) && left->edit && left->def->clampOnFocusLoss) {
+        const std::string text = left->edit->text().toStdString();
+        const std::string clamped = ClampOnFocusLoss(text, PageModel::RecordOf(*left->def));
+        if (clamped != text)
+            left->edit->setText(QString::fromStdString(clamped));
+    }
+    FieldWidgets* entered = FieldOf(now);
+    if (!entered)
+        return;
+    g_FocusedKey = std::string(entered->def->focusKey).substr(0, kFocusedKeyCapacity);
+    if (entered->list)
+        focusText_ = entered->list->currentText();
+}
+
+void CConfigPage::OnListEdited(FieldWidgets& field) {
+    if (!initialised_)
+        return;
+    if (rules_.listGuard == ListGuard::RestoreFocusText) {
+        ShowListText(field.list, focusText_);
+        return;
+    }
+    const CheckOutcome outcome = GuardListField(PageModel::RecordOf(*field.def));
+    ShowMessageBox(nullptr, QString::fromStdString(outcome.message->text),
+                   QString::fromStdString(outcome.message->title), BoxIcon::None);
+    ShowListText(field.list, QString::fromStdString(outcome.text));
+}
+
+void CConfigPage::OnNumericChanged(FieldWidgets& field) {
+    const std::string text = field.edit->text().toStdString();
+    const CheckOutcome outcome =
+        CheckLimitsOnChange(text, PageModel::RecordOf(*field.def), field.def->check);
+    if (outcome.message)
+        ShowMessageBox(this, QString::fromStdString(outcome.message->text),
+                       QString::fromStdString(outcome.message->title), BoxIcon::None);
+    // The new text raises another change; it lies within the limits.
+    if (outcome.text != text)
+        field.edit->setText(QString::fromStdString(outcome.text));
+}
+
+void CConfigPage::Spin(FieldWidgets& field, int direction) {
+    const SpinRange range = model_->Range(field.def->controlId);
+    const double value =
+        std::atof(field.edit->text().toStdString().c_str()) + direction * range.step;
+    field.edit->setText(
+        QString::number(std::clamp(value, range.min, range.max), 'f', range.decimals));
 }
 
 void CConfigPage::SetBusy(bool busy, const QString& what) {
@@ -148,11 +568,19 @@ void CConfigPage::RunEcuJob(const QString& what, std::function<int(EcuSession&, 
     worker.Post([job, hooks](EcuSession& session) { return job(session, *hooks); },
                 [this, done, hooks](int result) {
                     SetBusy(false, QString());
-                    if (done) done(result);
+                    if (done)
+                        done(result);
                 });
 }
 
+int CConfigPage::RunMonitorDialog() {
+    CMonitorDialog dialog;
+    const int result = dialog.DoModal();
+    dialog.DestroyPageWindow();
+    return result;
+}
+
 void CConfigPage::OpenMonitor() {
-    // The monitoring screen arrives with its own issue; until then the
-    // button stays without action.
+    if (RunMonitorDialog() == kResultQuit) OnExit();
+    FillFromStore(g_SourceIsFile ? g_FileStore : g_EquipmentStore);
 }

@@ -45,9 +45,16 @@ CFontLabel* MakeLabel(QWidget* parent, const char* text, const QRect& where) {
     return label;
 }
 
+// Every key reaches the customer texts.
+FrameRules CustomerRules() {
+    FrameRules rules;
+    rules.keyFilter = false;
+    return rules;
+}
+
 }  // namespace
 
-CCustomerPage::CCustomerPage() : CConfigPage(kLook), remarks_(new QPlainTextEdit(this)) {
+CCustomerPage::CCustomerPage() : CConfigPage(kLook, nullptr, CustomerRules()), remarks_(new QPlainTextEdit(this)) {
     for (int i = 0; i < 8; ++i) {
         const int column = i % 2, row = i / 2;
         const int x = 30 + column * 380, y = 70 + row * 70;
@@ -126,7 +133,7 @@ void CCustomerPage::FinishStart() {
     PortSetting(ModelFileType(), &port, "SET");
 }
 
-void CCustomerPage::OnSelectSource(int index) {
+void CCustomerPage::SelectSource(int index) {
     // No register is shown here: only the flag follows the selector.
     g_SourceIsFile = index == 0 ? 1 : 0;
 }

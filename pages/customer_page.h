@@ -23,7 +23,7 @@ protected:
     void InitPage() override;
     bool HasCtrlShortcuts() const override { return true; }
     void ReturnCommand() override { OnCustomerReturn(); }
-    void OnSelectSource(int index) override;
+    void SelectSource(int index) override;
     void LoadFile() override;
     void SaveFile() override;
 

@@ -14,13 +14,6 @@ struct FramePageTraits {
 
 class CFramePage : public CConfigPage {
     Q_OBJECT
-public:
+  public:
     explicit CFramePage(const FramePageTraits& traits);
-
-protected:
-    bool HasCtrlShortcuts() const override { return traits_.ctrlShortcuts; }
-    bool EscapeEndsPage() const override { return !traits_.keyFilter; }
-
-private:
-    FramePageTraits traits_;
 };

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <map>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 
@@ -10,6 +12,8 @@
 #include "app/parameter_table.h"
 #include "app/ui/page_dialog.h"
 #include "app/ui/ui_globals.h"
+#include "controls/image_button.h"
+#include "pages/config_page.h"
 #include "comm/ecu_worker.h"
 #include "data/diagnostic_dump.h"
 #include "data/port_setting.h"
@@ -23,6 +27,47 @@ bool WaitUntil(const std::function<bool()>& pred, int timeoutMs) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }
     return true;
+}
+
+void ClickButton(CPageDialog* page, const QString& tooltip) {
+    static const std::map<QString, int> kFrameIds = {
+        {QStringLiteral("Retornar"), 1186},         {QStringLiteral("Próximo"), 1193},
+        {QStringLiteral("Carregar Arquivo"), 1192}, {QStringLiteral("Gravar Arquivo"), 1189},
+        {QStringLiteral("Inicia Monitoramento"), 1190}, {QStringLiteral("Sair"), 1187},
+    };
+    if (auto* config = dynamic_cast<CConfigPage*>(page)) {
+        const auto id = kFrameIds.find(tooltip);
+        if (id != kFrameIds.end()) {
+            if (CImageButton* button = config->Button(id->second)) {
+                EXPECT_TRUE(button->isEnabled()) << tooltip.toStdString();
+                button->click();
+                return;
+            }
+        }
+    }
+    for (auto* button : page->findChildren<CImageButton*>()) {
+        if (button->toolTip() == tooltip) {
+            button->click();
+            return;
+        }
+    }
+    ADD_FAILURE() << "no button " << tooltip.toStdString();
+}
+
+void LeaveMonitorWhenShown() {
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->inherits("CMonitorDialog")) return;
+        for (auto* button : modal->findChildren<QPushButton*>()) {
+            if (button->toolTip() == QStringLiteral("Retornar") && button->isEnabled()) {
+                button->click();
+                poll->deleteLater();
+                return;
+            }
+        }
+    });
+    poll->start(50);
 }
 
 void UiTest::SetUp() {

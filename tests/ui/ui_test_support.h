@@ -19,6 +19,14 @@ class CPageDialog;
 // Spins the event loop until pred() holds or timeoutMs passes.
 bool WaitUntil(const std::function<bool()>& pred, int timeoutMs = 5000);
 
+// Presses a page's button named by its tooltip; on the configuration pages
+// by its identifier, as some of them show no tooltips.
+void ClickButton(CPageDialog* page, const QString& tooltip);
+
+// Leaves the monitoring screen with its Return button as soon as it is shown
+// and its button is enabled (the aux pages pass through it on Next).
+void LeaveMonitorWhenShown();
+
 class UiTest : public ::testing::Test {
 protected:
     void SetUp() override;

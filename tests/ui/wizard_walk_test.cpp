@@ -16,16 +16,7 @@ namespace {
 
 class WizardWalkTest : public UiTest, public ::testing::WithParamInterface<int> {};
 
-// Ends a page through one of its buttons, found by its identifier or tooltip.
-void Click(CPageDialog* page, const QString& tooltip) {
-    for (auto* button : page->findChildren<CImageButton*>()) {
-        if (button->toolTip() == tooltip) {
-            button->click();
-            return;
-        }
-    }
-    ADD_FAILURE() << "no button " << tooltip.toStdString();
-}
+void Click(CPageDialog* page, const QString& tooltip) { ClickButton(page, tooltip); }
 
 TEST_P(WizardWalkTest, EveryStepShowsTheModelsPageAndTheActuatorReturnsToAux) {
     const int model = GetParam();
@@ -47,9 +38,13 @@ TEST_P(WizardWalkTest, EveryStepShowsTheModelsPageAndTheActuatorReturnsToAux) {
                     Click(page, QStringLiteral("Próximo"));
                     break;
                 case WizardStep::Aux:
-                    // The second visit comes from the actuator step: leave.
-                    Click(page, ++auxVisits == 1 ? QStringLiteral("Próximo") : QStringLiteral("Sair"));
+                    // Next passes through the monitoring screen; the second
+                    // visit comes from the actuator step: leave.
+                    if (++auxVisits == 1) LeaveMonitorWhenShown();
+                    Click(page, auxVisits == 1 ? QStringLiteral("Próximo") : QStringLiteral("Sair"));
                     break;
+                // The actuator page ends itself during its start.
+                case WizardStep::Actuator: break;
                 default: Click(page, QStringLiteral("Próximo")); break;
             }
         });
@@ -63,7 +58,8 @@ TEST_P(WizardWalkTest, EveryStepShowsTheModelsPageAndTheActuatorReturnsToAux) {
     };
     EXPECT_EQ(expected[model], shown);
     EXPECT_EQ(model, ModelIndex);
-    EXPECT_EQ(1, FramesOfKind(FrameKind::ReadAll)) << "only the customer page reads at the start";
+    // The customer page's read and the monitoring screen's snapshot.
+    EXPECT_EQ(2, FramesOfKind(FrameKind::ReadAll));
     EXPECT_GT(g_EquipmentStore.GetQtyUsed(), 20u);
 }
 

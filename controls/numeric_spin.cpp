@@ -1,0 +1,164 @@
+#include "controls/numeric_spin.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QToolButton>
+#include <algorithm>
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kMaxIntRange = 32767;
+constexpr double kMinTolerance = 1e-9;
+
+std::string Printf(const char* format, double value) {
+    char text[128];
+    // Formats come from the page's own tables or from the two built below.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+    std::snprintf(text, sizeof text, format, value);
+#pragma GCC diagnostic pop
+    return text;
+}
+
+void TrimTrailing(std::string& text, char c) {
+    while (!text.empty() && text.back() == c) text.pop_back();
+}
+
+}  // namespace
+
+CNumericSpin::CNumericSpin(QWidget* parent)
+    : QWidget(parent),
+      Symbol(std::localeconv()->decimal_point[0]),
+      Up(new QToolButton(this)),
+      Down(new QToolButton(this)) {
+    Up->setArrowType(Qt::UpArrow);
+    Down->setArrowType(Qt::DownArrow);
+    for (QToolButton* button : {Up, Down}) {
+        button->setAutoRepeat(true);
+        button->setFocusPolicy(Qt::NoFocus);
+    }
+    connect(Up, &QToolButton::clicked, this, [this] { OnDeltaPos(1); });
+    connect(Down, &QToolButton::clicked, this, [this] { OnDeltaPos(-1); });
+    resize(20, 32);
+}
+
+void CNumericSpin::SetBuddy(QLineEdit* buddy) {
+    if (Buddy_)
+        Buddy_->removeEventFilter(this);
+    Buddy_ = buddy;
+    if (Buddy_)
+        Buddy_->installEventFilter(this);
+    SetRangeAndDelta(Min, Max, Delta);
+}
+
+void CNumericSpin::SetRangeAndDelta(double min, double max, double delta) {
+    Min = min;
+    Max = max;
+    Delta = delta;
+    if (delta == 0)
+        return;
+    // 2.55 / 0.01 is 254.99999999999997 in binary: a quotient that far
+    // below a whole number counts as that number.
+    const double quotient = std::fabs((max - min) / delta);
+    const double positions = quotient + std::max(quotient * 1e-9, kMinTolerance);
+    Range = positions > kMaxIntRange ? kMaxIntRange : static_cast<int>(positions);
+    SetPosFromValue(GetValue());
+}
+
+void CNumericSpin::SetFormatString(const char* format) {
+    FormatString = format ? format : "";
+}
+
+void CNumericSpin::SetValue(double value) {
+    if (!Buddy_)
+        return;
+    const std::string text =
+        FormatString.empty() ? FormatValue(value) : Printf(FormatString.c_str(), value);
+    Buddy_->setText(QString::fromStdString(text));
+}
+
+void CNumericSpin::SetValueAndPos(double value) {
+    SetValue(value);
+    SetPosFromValue(value);
+}
+
+double CNumericSpin::GetValue() const {
+    if (!Buddy_)
+        return 0.0;
+    // strtod reads the number the C runtime's locale writes, like FormatValue.
+    return std::strtod(Buddy_->text().toStdString().c_str(), nullptr);
+}
+
+void CNumericSpin::SetPosFromValue(double value) {
+    if (Max == Min)
+        return;
+    if (value < Min)
+        Position = 0;
+    else if (value > Max)
+        Position = Range;
+    else
+        Position = static_cast<int>((value - Min) / (Max - Min) * Range + 0.5);
+}
+
+std::string CNumericSpin::FormatValue(double value) const {
+    if (Decimals == -1)
+        return Printf("%g", value);
+    const bool exponent = Printf("%g", value).find('e') != std::string::npos;
+    char built[16];
+    std::snprintf(built, sizeof built, exponent ? "%%.%de" : "%%.%df", Decimals);
+    std::string text = Printf(built, value);
+    return TrimZeros ? TrimNumberText(text, Symbol) : text;
+}
+
+std::string CNumericSpin::TrimNumberText(const std::string& text, char decimalSymbol) {
+    if (text.find(decimalSymbol) == std::string::npos)
+        return text;
+    const std::size_t e = text.find('e');
+    std::string mantissa = text.substr(0, e);
+    const std::string exponent = e == std::string::npos ? std::string() : text.substr(e);
+    TrimTrailing(mantissa, '0');
+    TrimTrailing(mantissa, decimalSymbol);
+    return mantissa + exponent;
+}
+
+void CNumericSpin::OnDeltaPos(int delta) {
+    double next = GetValue() + delta * Delta;
+    // A sum of steps lands a hair beside a limit: within the tolerance it
+    // counts as on the limit, so 2.54 + 0.01 neither clamps nor wraps.
+    const double reference = delta < 0 ? std::max(Min, next) : std::max(Max, next);
+    const double tolerance = std::max(std::fabs(reference * 1e-9), kMinTolerance);
+    if (Min - next > tolerance)
+        next = Wrap ? Max : Min;
+    if (next - Max > tolerance)
+        next = Wrap ? Min : Max;
+    SetValue(next);
+    // The native position follows its own rule: one position per click.
+    Position += delta;
+    if (Position < 0)
+        Position = Wrap ? Range : 0;
+    if (Position > Range)
+        Position = Wrap ? 0 : Range;
+    Q_EMIT ValueStepped();
+}
+
+bool CNumericSpin::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Buddy_ && event->type() == QEvent::KeyPress && isEnabled()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            OnDeltaPos(key == Qt::Key_Up ? 1 : -1);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CNumericSpin::resizeEvent(QResizeEvent*) {
+    const int half = height() / 2;
+    Up->setGeometry(0, 0, width(), half);
+    Down->setGeometry(0, half, width(), height() - half);
+}

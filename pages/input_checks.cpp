@@ -1,0 +1,96 @@
+#include "pages/input_checks.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/parameter_table.h"
+
+namespace {
+
+// The fields were read into 10-character buffers: nine characters count.
+constexpr std::size_t kReadLength = 9;
+constexpr std::size_t kDefaultTextLength = 49;
+constexpr int kLongestDuration = 175;  // "2.55"
+
+constexpr const char* kGuardText =
+    "Por favor, não altere diretamente este valor.\n"
+    "Use um dos valores predefinidos na lista apresentada.\n"
+    "Foi assumido um dos valores validos.\n";
+constexpr const char* kGuardTitle = "Atenção";
+constexpr const char* kBelowText = "Valor abaixo do limite inferior.";
+constexpr const char* kAboveText = "Valor acima do limite superior.";
+constexpr const char* kLimitTitle = "Atenção - Valor limite assumido";
+constexpr const char* kMinimumTitle = "Atenção - Valor mínimo assumido";
+constexpr const char* kMaximumTitle = "Atenção - Valor máximo assumido";
+
+double TextNumber(const std::string& text) {
+    return std::atof(text.substr(0, kReadLength).c_str());
+}
+
+// The auxiliary form in display units: the limits scaled by Step, the upper
+// one with a little room so that the largest option's rounding passes.
+CheckOutcome CheckScaled(const std::string& text, double value, const ParameterRecord& record) {
+    const double low = std::atof(record.Values[0]) * record.Step;
+    const double high = std::atof(record.Values[1]) * record.Step + 0.001;
+    if (value < low)
+        return {FormatRecordValue(record.Labels[0], low), CheckMessage{kBelowText, kMinimumTitle}};
+    if (value > high)
+        return {FormatRecordValue(record.Labels[0], high), CheckMessage{kAboveText, kMaximumTitle}};
+    return {text, std::nullopt};
+}
+
+}  // namespace
+
+CheckOutcome GuardListField(const ParameterRecord& record) {
+    return {std::string(record.DefaultText).substr(0, kDefaultTextLength),
+            CheckMessage{kGuardText, kGuardTitle}};
+}
+
+CheckOutcome CheckLimitsOnChange(const std::string& text, const ParameterRecord& record,
+                                 LimitCheck form) {
+    if (form == LimitCheck::None)
+        return {text, std::nullopt};
+    const bool aux = form != LimitCheck::Vehicle;
+    // Clearing an auxiliary field always counts as too small.
+    const double value = aux && text.empty() ? -1 : TextNumber(text);
+    if (form == LimitCheck::AuxScaled)
+        return CheckScaled(text, value, record);
+    if (!aux && value < 0)
+        return {"0", std::nullopt};
+    if (value < std::atof(record.Values[0]))
+        return {record.Values[0], CheckMessage{kBelowText, aux ? kMinimumTitle : kLimitTitle}};
+    if (value > std::atof(record.Values[1]))
+        return {record.Values[1], CheckMessage{kAboveText, aux ? kMaximumTitle : kLimitTitle}};
+    return {text, std::nullopt};
+}
+
+std::string ClampOnFocusLoss(const std::string& text, const ParameterRecord& record) {
+    const double value = TextNumber(text);
+    if (value < 0)
+        return "0";
+    if (value < std::atof(record.Values[0]))
+        return record.Values[0];
+    if (value > std::atof(record.Values[1]))
+        return record.Values[1];
+    return text;
+}
+
+std::string SecondsToText(int seconds) {
+    if (seconds < 0)
+        seconds = 0;
+    if (seconds > kLongestDuration)
+        seconds = kLongestDuration;
+    char text[16];
+    std::snprintf(text, sizeof text, "%d.%.2d", seconds / 60, seconds % 60);
+    return text;
+}
+
+int TextToSeconds(const std::string& text) {
+    if (std::atof(text.c_str()) < 0.01)
+        return 0;
+    const std::size_t point = text.find('.');
+    const int minutes = std::atoi(text.substr(0, point).c_str());
+    const int seconds = point == std::string::npos ? 0 : std::atoi(text.substr(point + 1).c_str());
+    const int total = seconds + 60 * minutes;
+    return total > kLongestDuration ? kLongestDuration : total;
+}
