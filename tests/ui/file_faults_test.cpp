@@ -1,0 +1,111 @@
+// Configuration files that are not what they should be, through the
+// customer page as the user meets them: truncated, binary, huge, from the
+// Windows program with accents, and a disk that refuses the save. The page
+// says what happened, stays usable, and no file is changed by a load.
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QRandomGenerator>
+
+#include "app/globals.h"
+#include "controls/image_button.h"
+#include "pages/customer_page.h"
+#include "tests/ui/ui_test_support.h"
+
+namespace {
+
+class FileFaultsTest : public UiTest {
+protected:
+    QString Write(const QString& name, const QByteArray& bytes) {
+        const QString path = TempPath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+    static QByteArray Read(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // Loads `path` on the customer page and gives the messages it showed.
+    void Load(const QString& path) {
+        nextFile_ = path;
+        page_.Button(1192)->click();
+    }
+    int Run(const std::function<void()>& driver) {
+        return RunPage(&page_, [&] {
+            ASSERT_TRUE(WaitUntil([&] { return !page_.IsBusy(); }));
+            driver();
+            page_.Button(1187)->click();
+        });
+    }
+    CCustomerPage page_;
+};
+
+TEST_F(FileFaultsTest, TruncatedBinaryAndHugeFilesGiveLeituraIncompletaAndStayUnchanged) {
+    UseSimulatedEcu(0);
+    QByteArray binary(4096, '\0');
+    for (char& c : binary) c = static_cast<char>(QRandomGenerator::global()->bounded(256));
+    QByteArray huge = "[Q7100]\r\nClientes=Grande\r\n[CONFIG_Q7100]\r\n";
+    while (huge.size() < 8 * 1024 * 1024) huge += "; linha de comentario que nao acaba nunca\r\n";
+    const QList<QPair<QString, QByteArray>> files = {
+        {QStringLiteral("cortado.Q7100"), QByteArray("[Q7100]\r\nClientes=Meio\r\n[CONFIG_Q7100]\r\n10=1\r\n1")},
+        {QStringLiteral("binario.Q7100"), binary},
+        {QStringLiteral("enorme.Q7100"), huge},
+    };
+    qint64 slowestMs = 0;
+    Run([&] {
+        for (const auto& [name, bytes] : files) {
+            const QString path = Write(name, bytes);
+            messages_.clear();
+            QElapsedTimer timer;
+            timer.start();
+            Load(path);
+            slowestMs = std::max(slowestMs, timer.elapsed());
+            ASSERT_EQ(1u, messages_.size()) << name.toStdString();
+            EXPECT_EQ(QStringLiteral("Leitura incompleta"), messages_[0].title);
+            EXPECT_EQ(1, page_.SourceSelector()->currentIndex()) << "back on \"Equipamento\"";
+            EXPECT_EQ(bytes, Read(path)) << "a load never changes the file";
+        }
+    });
+    EXPECT_EQ(0, g_FileLoaded);
+    // Even 8 MB are read quickly enough not to be felt as a hang.
+    EXPECT_LT(slowestMs, 5000);
+}
+
+TEST_F(FileFaultsTest, AFileFromTheWindowsProgramShowsItsAccents) {
+    UseSimulatedEcu(1);
+    // Windows-1252 bytes: "São João", "Observações".
+    QByteArray legacy = "[Q5100]\r\nClientes=S\xe3o Jo\xe3o\r\nObservacoesGerais=Observa\xe7\xf5" "es\r\n[CONFIG_Q5100]\r\n";
+    Run([&] {
+        // Every register the ECU reported, so the load is complete.
+        for (uint32_t i = 0; i < g_EquipmentStore.GetQtyUsed(); ++i) {
+            char key[4];
+            g_EquipmentStore.GetParam(i, key);
+            legacy += QByteArray(key) + "=1\r\n";
+        }
+        Load(Write(QStringLiteral("legado.Q5100"), legacy));
+        EXPECT_TRUE(messages_.empty());
+        EXPECT_EQ(QStringLiteral("São João"), page_.Field(0)->text());
+    });
+    EXPECT_EQ("Observações", g_CustomerData.remarks);
+    EXPECT_EQ(1, g_FileLoaded);
+}
+
+TEST_F(FileFaultsTest, ADiskThatRefusesTheSaveIsReportedAndTheOldFileStays) {
+    UseSimulatedEcu(0);
+    // A folder that is a file: nothing can be created below it, even as root.
+    const QString notAFolder = Write(QStringLiteral("arquivo-comum"), "conteudo\n");
+    Run([&] {
+        nextFile_ = notAFolder + QStringLiteral("/novo.Q7100");
+        page_.Button(1189)->click();
+    });
+    ASSERT_EQ(1u, messages_.size());
+    EXPECT_EQ(QStringLiteral("Erro ao gravar"), messages_[0].title);
+    EXPECT_TRUE(messages_[0].text.contains(QStringLiteral("novo.Q7100")));
+    EXPECT_EQ(QByteArray("conteudo\n"), Read(notAFolder));
+    EXPECT_TRUE(g_ConfigFilePath.empty()) << "a failed save is not the current file";
+}
+
+}  // namespace
