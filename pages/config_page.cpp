@@ -584,3 +584,5 @@ void CConfigPage::OpenMonitor() {
     if (RunMonitorDialog() == kResultQuit) OnExit();
     FillFromStore(g_SourceIsFile ? g_FileStore : g_EquipmentStore);
 }
+
+CConfigPage::~CConfigPage() { disconnect(qApp, &QApplication::focusChanged, this, nullptr); }

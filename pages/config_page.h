@@ -77,6 +77,9 @@ class CConfigPage : public CPageDialog, public PageHooks {
     // (the customer page) passes none.
     CConfigPage(const ConfigPageLook& look, const PageModel* model = nullptr,
                 FrameRules rules = {});
+    // Stops following the focus before the child widgets go: their
+    // destruction moves the focus while this page is half destroyed.
+    ~CConfigPage() override;
 
     // PageHooks: the page's side of an exchange (run on the UI thread).
     int RefreshFromStore(CRX4DATA& store) override { return FillFromStore(store); }

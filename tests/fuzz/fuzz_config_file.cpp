@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string path = "/tmp/zano-fuzz-config-" + std::to_string(getpid()) + ".Q7100";
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) return 0;
-    std::fwrite(data, 1, size, file);
+    if (size > 0) std::fwrite(data, 1, size, file);
     std::fclose(file);
 
     CRX4DATA store;
