@@ -48,23 +48,6 @@ FrameRules FullRules() {
     return rules;
 }
 
-// The frame's labels of the field whose edit is `edit`: the caption above it
-// and the unit to its right.
-std::vector<QWidget*> LabelsOf(QWidget* page, QWidget* edit) {
-    std::vector<QWidget*> labels;
-    const QRect box = edit->geometry();
-    for (CFontLabel* label : page->findChildren<CFontLabel*>(QStringLiteral("label"))) {
-        const QRect where = label->geometry();
-        const bool caption =
-            where.x() == box.x() && where.bottom() < box.top() && box.top() - where.bottom() < 4;
-        const bool unit = where.x() > box.right() && where.x() - box.right() < 60 &&
-                          where.top() >= box.top() && where.top() < box.bottom();
-        if (caption || unit)
-            labels.push_back(label);
-    }
-    return labels;
-}
-
 // Answers the worker's "82" read without showing the monitor store's values
 // in the fields: that store holds live values, not this page's settings.
 class StoreOnlyHooks : public PageHooks {
@@ -158,7 +141,8 @@ bool CAuxPage::OverlapShown() const {
 void CAuxPage::ShowOverlapForRelay() {
     const bool shown = AuxPageModel::OverlapVisible(ListField(kAuxRelay)->currentIndex());
     QLineEdit* edit = NumericField(kAuxOverlap);
-    for (QWidget* label : LabelsOf(this, edit)) label->setVisible(shown);
+    for (QWidget* label : {FieldCaption(kAuxOverlap), FieldUnit(kAuxOverlap)})
+        if (label) label->setVisible(shown);
     edit->setVisible(shown);
     overlapSpin_->setVisible(shown);
 }

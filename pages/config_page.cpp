@@ -242,6 +242,16 @@ QLineEdit* CConfigPage::NumericField(int controlId) const {
     return found == fields_.end() ? nullptr : found->second.edit;
 }
 
+CFontLabel* CConfigPage::FieldCaption(int controlId) const {
+    const auto found = fields_.find(controlId);
+    return found == fields_.end() ? nullptr : found->second.label;
+}
+
+CFontLabel* CConfigPage::FieldUnit(int controlId) const {
+    const auto found = fields_.find(controlId);
+    return found == fields_.end() ? nullptr : found->second.unit;
+}
+
 QToolButton* CConfigPage::SpinButton(int controlId, bool up) const {
     const auto found = fields_.find(controlId);
     if (found == fields_.end())

@@ -104,6 +104,9 @@ class CConfigPage : public CPageDialog, public PageHooks {
     QComboBox* ListField(int controlId) const;
     QLineEdit* NumericField(int controlId) const;
     QToolButton* SpinButton(int controlId, bool up) const;
+    // A field's caption above it and unit label beside it (null when none).
+    CFontLabel* FieldCaption(int controlId) const;
+    CFontLabel* FieldUnit(int controlId) const;
     // What the fields show now, as the model reads it.
     FieldValues CurrentValues() const;
 

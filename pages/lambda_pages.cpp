@@ -45,29 +45,6 @@ FrameRules BasicRules() {
     return rules;
 }
 
-// The frame's caption above the edit and unit label to its right.
-std::vector<QWidget*> LabelsOf(QWidget* page, QWidget* edit) {
-    std::vector<QWidget*> labels;
-    const QRect box = edit->geometry();
-    for (CFontLabel* label : page->findChildren<CFontLabel*>(QStringLiteral("label"))) {
-        const QRect where = label->geometry();
-        const bool caption =
-            where.x() == box.x() && where.bottom() < box.top() && box.top() - where.bottom() < 4;
-        const bool unit = where.x() > box.right() && where.x() - box.right() < 60 &&
-                          where.top() >= box.top() && where.top() < box.bottom();
-        if (caption || unit)
-            labels.push_back(label);
-    }
-    return labels;
-}
-
-QWidget* UnitOf(QWidget* page, QWidget* edit) {
-    for (QWidget* label : LabelsOf(page, edit))
-        if (label->geometry().x() > edit->geometry().right())
-            return label;
-    return nullptr;
-}
-
 }  // namespace
 
 CLambdaPageBase::CLambdaPageBase(const ConfigPageLook& look, const PageModel* model,
@@ -81,7 +58,7 @@ CLambdaPageBase::CLambdaPageBase(const ConfigPageLook& look, const PageModel* mo
     for (int i = 0; i < 2; ++i) {
         *ranges[i] = new CFontLabel(this);
         (*ranges[i])->setText(QString::fromUtf8(rangeText));
-        const QRect unit = UnitOf(this, NumericField(edits[i]))->geometry();
+        const QRect unit = FieldUnit(edits[i])->geometry();
         (*ranges[i])->setGeometry(unit.x(), unit.y(), 140, unit.height());
         (*ranges[i])->SetLabelFont(QStringLiteral("Ms Sans Serif"), 14, 0, 1);
         (*ranges[i])->hide();
@@ -119,8 +96,9 @@ void CLambdaPageBase::ShowField(int controlId, bool shown, bool enabled) {
     QLineEdit* edit = NumericField(controlId);
     QWidget* list = ListField(controlId);
     QWidget* value = edit ? static_cast<QWidget*>(edit) : list;
-    std::vector<QWidget*> parts = LabelsOf(this, value);
-    parts.push_back(value);
+    std::vector<QWidget*> parts = {value};
+    for (QWidget* label : {FieldCaption(controlId), FieldUnit(controlId)})
+        if (label) parts.push_back(label);
     if (edit)
         parts.push_back(
             findChild<CNumericSpin*>(QStringLiteral("spin") + QString::number(controlId)));
@@ -134,7 +112,7 @@ void CLambdaPageBase::ShowTimes(bool shown, bool enabled, bool rangeShown) {
     ShowField(kLambdaOnTime, shown, enabled);
     ShowField(kLambdaOffTime, shown, enabled);
     for (int id : {kLambdaOnTime, kLambdaOffTime})
-        UnitOf(this, NumericField(id))->setVisible(shown && !rangeShown);
+        FieldUnit(id)->setVisible(shown && !rangeShown);
     onRange_->setVisible(rangeShown);
     offRange_->setVisible(rangeShown);
 }
