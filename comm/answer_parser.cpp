@@ -34,74 +34,50 @@ bool IsToken(const std::string& token, const char* expected) {
     return strcasecmp(token.c_str(), expected) == 0;
 }
 
-}  // namespace
-
-void ParseAnswer(const char* text, CRX4DATA& store) {
-    int state = 0;
-    std::string reg;
-    std::string value;
+// The two answer grammars share their shape: "B0", then `count` tokens taken
+// as they come, then a token that must be "C0" for the group to count.
+// Whatever that token is, the search for the next "B0" starts after it.
+template <typename OnGroup>
+void ForEachGroup(const char* text, size_t count, OnGroup onGroup) {
+    std::vector<std::string> group;
+    bool inGroup = false;
     for (const std::string& token : SplitTokens(text)) {
-        switch (state) {
-            case 0:
-                if (IsToken(token, "B0"))
-                    state = 1;
-                break;
-            case 1:
-                reg = token;
-                state = 2;
-                break;
-            case 2:
-                value = token;
-                state = 3;
-                break;
-            default:
-                if (IsToken(token, "C0"))
-                    store.Add(reg.c_str(), value.c_str());
-                state = 0;
-                break;
+        if (!inGroup) {
+            inGroup = IsToken(token, "B0");
+            group.clear();
+        } else if (group.size() < count) {
+            group.push_back(token);
+        } else {
+            if (IsToken(token, "C0"))
+                onGroup(group);
+            inGroup = false;
         }
     }
 }
 
+}  // namespace
+
+void ParseAnswer(const char* text, CRX4DATA& store) {
+    // B0, register, value, C0.
+    ForEachGroup(text, 2, [&](const std::vector<std::string>& group) {
+        store.Add(group[0].c_str(), group[1].c_str());
+    });
+}
+
 MonitorAnswer ParseMonitorAnswer(const char* text, CRX4DATA& store, CheckRule rule) {
+    // B0, register, value, check, C0; the check is the plain sum, never
+    // reduced modulo 256.
     MonitorAnswer answer;
-    int state = 0;
-    std::string reg;
-    std::string value;
-    std::string check;
-    for (const std::string& token : SplitTokens(text)) {
-        switch (state) {
-            case 0:
-                if (IsToken(token, "B0"))
-                    state = 1;
-                break;
-            case 1:
-                reg = token;
-                state = 2;
-                break;
-            case 2:
-                value = token;
-                state = 3;
-                break;
-            case 3:
-                check = token;
-                state = 4;
-                break;
-            default:
-                if (IsToken(token, "C0")) {
-                    const uint64_t sum =
-                        uint64_t{HexTextToInt(reg.c_str())} + HexTextToInt(value.c_str());
-                    if (rule == CheckRule::Ignored || sum == HexTextToInt(check.c_str())) {
-                        store.Add(reg.c_str(), value.c_str());
-                    }
-                    if (reg == "72") {
-                        answer.CalibrationEnded = true;
-                        answer.CalibrationValue = value;
-                    }
-                }
-                state = 0;
-                break;
+    ForEachGroup(text, 3, [&](const std::vector<std::string>& group) {
+        const std::string& reg = group[0];
+        const std::string& value = group[1];
+        const uint64_t sum = uint64_t{HexTextToInt(reg.c_str())} + HexTextToInt(value.c_str());
+        if (rule == CheckRule::Ignored || sum == HexTextToInt(group[2].c_str()))
+            store.Add(reg.c_str(), value.c_str());
+        if (reg == "72") {
+            answer.CalibrationEnded = true;
+            answer.CalibrationValue = value;
         }
-    }
+    });
     return answer;
 }
