@@ -4,9 +4,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libqt6serialport6-dev
-          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
-          fonts-liberation fonts-dejavu-core)
+mapfile -t packages < "$root/tools/packages.txt"
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
