@@ -1,5 +1,6 @@
 #include "pages/input_checks.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -89,8 +90,13 @@ int TextToSeconds(const std::string& text) {
     if (std::atof(text.c_str()) < 0.01)
         return 0;
     const std::size_t point = text.find('.');
-    const int minutes = std::atoi(text.substr(0, point).c_str());
-    const int seconds = point == std::string::npos ? 0 : std::atoi(text.substr(point + 1).c_str());
-    const int total = seconds + 60 * minutes;
-    return total > kLongestDuration ? kLongestDuration : total;
+    // Read as atoi would, but wide and bounded: "22552555255" is long, not a wrap-around.
+    const auto part = [](const std::string& digits) {
+        const long long value = std::strtoll(digits.c_str(), nullptr, 10);
+        return std::clamp(value, -1000000LL, 1000000LL);
+    };
+    const long long minutes = part(text.substr(0, point));
+    const long long seconds = point == std::string::npos ? 0 : part(text.substr(point + 1));
+    return static_cast<int>(std::clamp(seconds + 60 * minutes, 0LL,
+                                       static_cast<long long>(kLongestDuration)));
 }

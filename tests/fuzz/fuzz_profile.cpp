@@ -8,10 +8,11 @@
 #include <string>
 
 #include "data/private_profile.h"
+#include "fuzz_folder.h"
 
 namespace {
 std::string TempFile(const char* tag) {
-    return std::string("/tmp/zano-fuzz-") + tag + "-" + std::to_string(getpid()) + ".ini";
+    return FuzzFolder() + "/zano-fuzz-" + tag + "-" + std::to_string(getpid()) + ".ini";
 }
 }  // namespace
 

@@ -114,4 +114,11 @@ TEST(Durations, TextIsReadAsWrittenAndCutAt175) {
     EXPECT_EQ(175, TextToSeconds("9.00"));
 }
 
+TEST(Durations, OutlandishTextStaysWithinTheRange) {
+    // Found by fuzzing: a long number overflowed the minutes-to-seconds product.
+    EXPECT_EQ(175, TextToSeconds("22552555255"));
+    EXPECT_EQ(175, TextToSeconds("1.99999999999999999999"));
+    EXPECT_EQ(0, TextToSeconds("1.-70"));
+}
+
 }  // namespace
