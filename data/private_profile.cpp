@@ -80,6 +80,12 @@ bool PrivateProfile::Load(const char* path) {
     if (file.error() != QFileDevice::NoError) {
         return false;
     }
+    Parse(bytes);
+    return true;
+}
+
+void PrivateProfile::Parse(const QByteArray& bytes) {
+    lines_.clear();
     QStringDecoder decoder(kCodec);
     qsizetype start = 0;
     while (start < bytes.size()) {
@@ -99,7 +105,12 @@ bool PrivateProfile::Load(const char* path) {
         start = end + ending.size();
         lines_.push_back(ParseLine(decoded, std::move(text), std::move(ending)));
     }
-    return true;
+}
+
+QByteArray PrivateProfile::Bytes() const {
+    QByteArray bytes;
+    for (const Line& line : lines_) bytes += line.text + line.ending;
+    return bytes;
 }
 
 std::size_t PrivateProfile::FindSection(const QString& section) const {
@@ -185,12 +196,10 @@ bool PrivateProfile::Save(const char* path) const {
     if (!file.open(QIODevice::WriteOnly)) {
         return false;
     }
-    for (const Line& line : lines_) {
-        if (file.write(line.text) != line.text.size() ||
-            file.write(line.ending) != line.ending.size()) {
-            file.cancelWriting();
-            return false;
-        }
+    const QByteArray bytes = Bytes();
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
     }
     if (!file.flush()) {
         file.cancelWriting();

@@ -30,6 +30,10 @@ class PrivateProfile {
     void SetValue(const char* section, const char* key, const char* value);
     bool Save(const char* path) const;
 
+    // The same without the disk: the file's bytes in, the bytes to write out.
+    void Parse(const QByteArray& bytes);
+    QByteArray Bytes() const;
+
   private:
     enum class LineKind { Other, Section, Key };
     struct Line {
