@@ -1,5 +1,6 @@
 #include "comm/qt_serial_device.h"
 
+#include <poll.h>
 #include <unistd.h>
 
 #include <QDeadlineTimer>
@@ -186,11 +187,19 @@ bool QtSerialDevice::IsPseudoTerminal() const {
 
 // Linux reports a hang-up as end of file, which Qt turns into ReadError
 // (with a stale errno text); a vanished USB adapter can also give
-// ResourceError. Either way the port is gone, and Qt still says isOpen().
+// ResourceError. But a read that merely would have blocked (EAGAIN, seen
+// under load) is reported as ResourceError too, so the terminal itself is
+// asked: only a hang-up or an error condition on it means the port is gone.
 bool QtSerialDevice::DeviceLost() const {
     const QSerialPort::SerialPortError error = port_->error();
-    return error == QSerialPort::ReadError || error == QSerialPort::WriteError ||
-           error == QSerialPort::ResourceError;
+    if (error != QSerialPort::ReadError && error != QSerialPort::WriteError &&
+        error != QSerialPort::ResourceError) {
+        return false;
+    }
+    pollfd state{static_cast<int>(port_->handle()), POLLIN, 0};
+    if (::poll(&state, 1, 0) < 0)
+        return true;
+    return (state.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
 }
 
 void QtSerialDevice::FailAndClose(const std::string& text) {

@@ -1,8 +1,8 @@
 // The program as a user runs it, through its real serial path: QSerialPort on
 // the worker thread, the real clock, the simulator program on a
 // pseudo-terminal registered as COM5. Each model: the first read, one write
-// on every configuration page, a step write on the monitoring screen, a
-// save; then a fresh run that loads the file.
+// on every configuration page, a step write and a calibration on the
+// monitoring screen, a save; then a fresh run that loads the file.
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -20,6 +20,7 @@
 #include "comm/crx4comm.h"
 #include "comm/ecu_worker.h"
 #include "comm/hex_text.h"
+#include "comm/recording_device.h"
 #include "controls/image_button.h"
 #include "data/port_setting.h"
 #include "pages/config_page.h"
@@ -47,7 +48,24 @@ protected:
         UiTest::SetUp();
         ASSERT_TRUE(ports_.isValid());
         qputenv("ZANO_PORTS_DIR", ports_.path().toUtf8());
-        g_SerialPort.SetDeviceFactory(MakeSystemSerialDevice);
+        UseRecordedSystemPorts();
+    }
+    // The real serial path, with what the program did on it kept for a
+    // failure's report.
+    void UseRecordedSystemPorts() {
+        g_SerialPort.SetDeviceFactory([transcript = transcript_](const std::string& name) -> SerialDevicePtr {
+            SerialDevicePtr device = MakeSystemSerialDevice(name);
+            if (!device) return nullptr;
+            return std::make_unique<RecordingDevice>(std::move(device), transcript);
+        });
+    }
+    // What the program did from the first line equal to `from`, `count` lines.
+    std::string TranscriptFrom(const std::string& from, size_t count) const {
+        const std::vector<std::string> lines = transcript_->Lines();
+        auto it = std::find(lines.begin(), lines.end(), from);
+        std::string text;
+        for (size_t n = 0; it != lines.end() && n < count; ++it, ++n) text += *it + "\n";
+        return text;
     }
     void TearDown() override {
         UiTest::TearDown();
@@ -60,7 +78,7 @@ protected:
         Worker().Post([](EcuSession& session) { return static_cast<int>(session.port.ClosePort()); }, nullptr);
         DestroyWorker();
         ResetGlobals();
-        g_SerialPort.SetDeviceFactory(MakeSystemSerialDevice);
+        UseRecordedSystemPorts();
         int port = kComNumber;
         PortSetting(model == 1 ? "Q5100" : "Q7100", &port, "SET");
     }
@@ -106,6 +124,7 @@ protected:
     }
 
     QTemporaryDir ports_;
+    std::shared_ptr<Transcript> transcript_ = std::make_shared<Transcript>();
 };
 
 // Types a value into a field and writes it with Enter, as the user does.
@@ -121,10 +140,8 @@ bool WaitPageIdle(CConfigPage* page) {
     return WaitUntil([page] { return !page->IsBusy(); }, 30000);
 }
 
-// On the monitoring screen: idle steps 90 written with Enter, then Return.
-// (The calibration runs against the in-process ECU in the monitor's tests:
-// through the pseudo-terminal its command frame was seen to go missing now
-// and then under load, which is still being looked into.)
+// On the monitoring screen: idle steps 90 written with Enter, then a
+// calibration, then Return.
 void UseMonitorWhenShown(bool* done) {
     auto* poll = new QTimer(qApp);
     QObject::connect(poll, &QTimer::timeout, poll, [poll, done] {
@@ -137,6 +154,10 @@ void UseMonitorWhenShown(bool* done) {
         QTest::keyClick(dialog->StepField(1712), Qt::Key_Return);
         ASSERT_TRUE(WaitUntil([dialog] { return !dialog->IsBusy(); }, 30000));
         EXPECT_EQ(90, dialog->StepField(1712)->value()) << "the read-back shows the written steps";
+        ASSERT_TRUE(WaitUntil([dialog] { return dialog->IsPolling() && dialog->Button(1183)->isEnabled(); }, 10000));
+        dialog->Button(1183)->click();
+        EXPECT_TRUE(dialog->IsBusy()) << "the calibration runs on the worker";
+        ASSERT_TRUE(WaitUntil([dialog] { return !dialog->IsBusy(); }, 100000)) << "the calibration ends";
         *done = true;
         dialog->Button(1186)->click();
     });
@@ -145,7 +166,8 @@ void UseMonitorWhenShown(bool* done) {
 
 TEST_P(EndToEndTest, EveryPageWritesTheEcuHoldsItAndTheSavedFileLoadsInAFreshRun) {
     const int model = GetParam();
-    SimulatorProcess sim(ports_.path(), kComNumber, QString::fromLatin1(kModelNames[model]), TempPath("sim.log"));
+    SimulatorProcess sim(ports_.path(), kComNumber, QString::fromLatin1(kModelNames[model]), TempPath("sim.log"),
+                         {QStringLiteral("--calibration-ms"), QStringLiteral("1000")});
     ASSERT_TRUE(sim.Started()) << "the simulator did not print its terminal";
     FreshRun(model);
     const QString file = TempPath(model == 1 ? "oficina.Q5100" : "oficina.Q7100");
@@ -223,6 +245,10 @@ TEST_P(EndToEndTest, EveryPageWritesTheEcuHoldsItAndTheSavedFileLoadsInAFreshRun
     EXPECT_EQ(1, ecuValue("60")) << "signal \"Aberto\"";
     EXPECT_EQ(30, ecuValue("21"));
     EXPECT_EQ(90, ecuValue("3D"));
+    EXPECT_EQ(1, sim.FramesOfKind(QStringLiteral("calibrate")));
+    for (const MessageRequest& message : messages_)
+        EXPECT_FALSE(message.text.startsWith(QStringLiteral("TEMPO ESGOTADO")))
+            << "the calibration ends on the ECU's answer\n" << sim.LogText() << TranscriptFrom("TX 00 3D 5A", 300);
 
     // The file holds exactly what the ECU reported after the writes; the full
     // lambda page's set-up also keeps a snapshot of the live values.

@@ -50,3 +50,8 @@ int SimulatorProcess::FramesOfKind(const QString& kind) const {
     }
     return count;
 }
+
+std::string SimulatorProcess::LogText() const {
+    QFile log(logPath_);
+    return log.open(QIODevice::ReadOnly) ? log.readAll().toStdString() : std::string();
+}

@@ -20,6 +20,7 @@ public:
     // REG lines of the log: register -> value text.
     std::map<std::string, std::string> RegisterImage() const;
     int FramesOfKind(const QString& kind) const;
+    std::string LogText() const;
 
 private:
     QProcess process_;
