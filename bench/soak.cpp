@@ -92,7 +92,9 @@ int VirtualSoak(long seconds) {
     return 0;
 }
 
-int RealSoak(int argc, char** argv, long seconds) {
+// With `idle` nothing is polled: the same probe then shows how much the
+// machine itself delays a thread that has nothing to do.
+int RealSoak(int argc, char** argv, long seconds, bool idle) {
     QCoreApplication app(argc, argv);
     RealClock clock;
     Rig rig(clock);
@@ -107,26 +109,34 @@ int RealSoak(int argc, char** argv, long seconds) {
     });
     QElapsedTimer sinceTick, total;
     qint64 longestGap = 0;
+    long ticks = 0, overFrame = 0;
     QTimer probe;
-    QObject::connect(&probe, &QTimer::timeout, [&] { longestGap = std::max(longestGap, sinceTick.restart()); });
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        const qint64 gap = sinceTick.restart();
+        longestGap = std::max(longestGap, gap);
+        ++ticks;
+        if (gap > 16) ++overFrame;
+    });
     const long startKb = ResidentKb();
     sinceTick.start();
     total.start();
-    poll.start(100);
+    if (!idle) poll.start(100);
     probe.start(5);
     QTimer::singleShot(static_cast<int>(seconds * 1000), [&] { app.quit(); });
     app.exec();
     poll.stop();
-    std::printf("real soak: %ld s, %ld answered, %ld failed polls, longest UI-thread gap %lld ms, "
-                "resident %ld KiB at start, %ld KiB at the end\n",
-                seconds, rig.answered, rig.failed, static_cast<long long>(longestGap), startKb, ResidentKb());
+    std::printf("real soak%s: %ld s, %ld answered, %ld failed polls, longest UI-thread gap %lld ms, "
+                "%ld of %ld gaps over 16 ms, resident %ld KiB at start, %ld KiB at the end\n",
+                idle ? " (idle, no polls)" : "", seconds, rig.answered, rig.failed,
+                static_cast<long long>(longestGap), overFrame, ticks, startKb, ResidentKb());
     return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && std::strcmp(argv[1], "--real-seconds") == 0) return RealSoak(argc, argv, std::atol(argv[2]));
+    if (argc >= 3 && std::strcmp(argv[1], "--real-seconds") == 0)
+        return RealSoak(argc, argv, std::atol(argv[2]), argc == 4 && std::strcmp(argv[3], "--idle") == 0);
     long seconds = 3600;
     if (argc == 3 && std::strcmp(argv[1], "--virtual-seconds") == 0) seconds = std::atol(argv[2]);
     return VirtualSoak(seconds);
