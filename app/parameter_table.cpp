@@ -1,5 +1,7 @@
 #include "app/parameter_table.h"
 
+#include "data/number_text.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -92,20 +94,14 @@ void FillParameterTable(int modelIndex) {
 void ClearParameterTable() { std::memset(g_ParameterTable, 0, sizeof g_ParameterTable); }
 
 std::string FormatRecordValue(const char* format, double value) {
-    char text[128];
-    // The format comes from the fixed table above, never from outside input.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wformat-nonliteral"
-    std::snprintf(text, sizeof text, format, value);
-#pragma GCC diagnostic pop
-    return text;
+    return NumberText::Format(format, value);
 }
 
 std::vector<std::string> BuildRecordList(const ParameterRecord& record) {
     std::vector<std::string> entries;
     if (record.OptionCount == -1) {
-        const double min = std::atof(record.Values[0]);
-        const double range = std::atof(record.Values[1]) - min;
+        const double min = NumberText::ToDouble(record.Values[0]);
+        const double range = NumberText::ToDouble(record.Values[1]) - min;
         for (int i = 0; i <= range; ++i) {
             entries.push_back(FormatRecordValue(record.Labels[0], (i + min) * record.Step));
         }

@@ -1,4 +1,5 @@
 #include "comm/ecu_protocol.h"
+#include "data/number_text.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -123,9 +124,7 @@ void SendEntry(EcuSession& session, const PendingWrite& entry, const TimingProfi
 
 // "%0.0f" rounding, as the register values have always been computed.
 long RoundedNumber(double number) {
-    char text[64];
-    std::snprintf(text, sizeof(text), "%0.0f", number);
-    return std::strtol(text, nullptr, 10);
+    return NumberText::ToLong(NumberText::Format("%0.0f", number));
 }
 
 }  // namespace
@@ -198,17 +197,17 @@ void QueueRegisterWrite(const ParameterRecord& record, const char* valueText, in
 
     long value = 0;
     if (mode == 1) {
-        value = std::atol(valueText) + std::atol(record.Values[0]);
+        value = NumberText::ToLong(valueText) + NumberText::ToLong(record.Values[0]);
     } else if (record.OptionCount != -1) {
-        const long index = std::atol(valueText);
+        const long index = NumberText::ToLong(valueText);
         // An index outside the options names no value: nothing to write.
         if (index < 0 || index >= static_cast<long>(record.OptionCount) || index >= 10)
             return;
-        value = std::atol(record.Values[index]);
+        value = NumberText::ToLong(record.Values[index]);
     } else if (record.Step != 0) {
-        value = RoundedNumber(std::strtod(valueText, nullptr) / record.Step);
+        value = RoundedNumber(NumberText::ToDouble(valueText) / record.Step);
     } else {
-        value = RoundedNumber(std::strtod(valueText, nullptr));
+        value = RoundedNumber(NumberText::ToDouble(valueText));
     }
 
     const std::string text = IntToHexText(static_cast<uint32_t>(value));

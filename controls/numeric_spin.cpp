@@ -1,11 +1,11 @@
 #include "controls/numeric_spin.h"
+#include "data/number_text.h"
 
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
 #include <algorithm>
-#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -16,13 +16,7 @@ constexpr int kMaxIntRange = 32767;
 constexpr double kMinTolerance = 1e-9;
 
 std::string Printf(const char* format, double value) {
-    char text[128];
-    // Formats come from the page's own tables or from the two built below.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wformat-nonliteral"
-    std::snprintf(text, sizeof text, format, value);
-#pragma GCC diagnostic pop
-    return text;
+    return NumberText::Format(format, value);
 }
 
 void TrimTrailing(std::string& text, char c) {
@@ -33,7 +27,7 @@ void TrimTrailing(std::string& text, char c) {
 
 CNumericSpin::CNumericSpin(QWidget* parent)
     : QWidget(parent),
-      Symbol(std::localeconv()->decimal_point[0]),
+      Symbol('.'),
       Up(new QToolButton(this)),
       Down(new QToolButton(this)) {
     Up->setArrowType(Qt::UpArrow);
@@ -90,8 +84,7 @@ void CNumericSpin::SetValueAndPos(double value) {
 double CNumericSpin::GetValue() const {
     if (!Buddy_)
         return 0.0;
-    // strtod reads the number the C runtime's locale writes, like FormatValue.
-    return std::strtod(Buddy_->text().toStdString().c_str(), nullptr);
+    return NumberText::ToDouble(Buddy_->text().toStdString());
 }
 
 void CNumericSpin::SetPosFromValue(double value) {

@@ -1,4 +1,5 @@
 #include "monitor/lambda_page_gauges.h"
+#include "data/number_text.h"
 
 #include <cstdio>
 #include <string>
@@ -75,9 +76,7 @@ int LambdaPageGauges::ShowLambdaPageInjection(CRX4DATA& store) {
     uint32_t counts = 0;
     if (!RegisterNumber(store, "81", &counts))
         return 1;
-    char text[32];
-    std::snprintf(text, sizeof(text), "%2.1f", counts * kInjectionMsPerCount);
-    std::string shown = text;
+    std::string shown = NumberText::Format("%2.1f", counts * kInjectionMsPerCount);
     if (shown == "0.0")
         shown = "00.0";
     else if (shown.size() == 3)

@@ -1,4 +1,5 @@
 #include "monitor/live_gauges.h"
+#include "data/number_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -59,9 +60,7 @@ bool HasStepSettings(CRX4DATA& store) {
 }
 
 std::string VoltageText(uint32_t counts) {
-    char text[32];
-    std::snprintf(text, sizeof(text), "%2.2f", counts * kVoltsPerCount);
-    return text;
+    return NumberText::Format("%2.2f", counts * kVoltsPerCount);
 }
 
 // The speed as the ECU reports it, as text; false when a register is missing.
@@ -157,7 +156,7 @@ int LiveGauges::UpdateLiveDisplay(CRX4DATA& store) {
 void LiveGauges::ShowRpm(const std::string& text) {
     const std::string four = FourCharacterRpm(text);
     for (int i = 0; i < 4; ++i) rpmDigits_[i].Draw(slots_, DigitOf(four[i]));
-    arc_.Draw(slots_, std::atof(text.c_str()));
+    arc_.Draw(slots_, NumberText::ToDouble(text));
 }
 
 void LiveGauges::DrawVoltageDigits(const std::string& text, std::vector<SmallDigit>& digits) {
@@ -178,7 +177,7 @@ void LiveGauges::ShowTpsVoltage(const std::string& text, CRX4DATA& store) {
     std::string direction;
     if (!StoreValueText(store, "10", &direction))
         return;
-    double volts = std::atof(text.c_str());
+    double volts = NumberText::ToDouble(text);
     if (direction == "2")
         volts = kInvertedTpsVolts - volts;
     if (volts <= 0) {
@@ -194,7 +193,7 @@ void LiveGauges::ShowTpsVoltage(const std::string& text, CRX4DATA& store) {
 
 void LiveGauges::ShowLambdaVoltage(const std::string& text) {
     DrawVoltageDigits(text, lambdaDigits_);
-    double volts = std::atof(text.c_str());
+    double volts = NumberText::ToDouble(text);
     if (volts <= 0) {
         lastLambda_ = 0;
         slots_.Hide(MonitorSlots::kLambdaBar);

@@ -1,9 +1,11 @@
 #include "monitor/monitor_dialog.h"
+#include "data/number_text.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QSpinBox>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -94,17 +96,52 @@ CFontLabel* MakeLabel(QWidget* parent, int id, const char* text, const QRect& wh
     return label;
 }
 
+// A step field shows whatever byte the ECU holds (0 .. 255), while its
+// arrows step within the register's range: a value outside it is shown as it
+// is, never clamped behind the user's back.
+class StepSpinBox : public QSpinBox {
+  public:
+    using QSpinBox::QSpinBox;
+
+    void SetStepRange(int low, int high) {
+        low_ = low;
+        high_ = high;
+    }
+    void stepBy(int steps) override {
+        setValue(std::clamp(value() + steps * singleStep(), low_, high_));
+        selectAll();
+    }
+
+  protected:
+    StepEnabled stepEnabled() const override {
+        StepEnabled enabled = StepNone;
+        if (value() < high_)
+            enabled |= StepUpEnabled;
+        if (value() > low_)
+            enabled |= StepDownEnabled;
+        return enabled;
+    }
+
+  private:
+    int low_ = 1;
+    int high_ = 240;
+};
+
+constexpr int kLargestRegisterValue = 255;
+
 QSpinBox* MakeStepField(QWidget* parent, int id, const QRect& where) {
-    auto* field = new QSpinBox(parent);
+    auto* field = new StepSpinBox(parent);
     field->setObjectName(QString::number(id));
     field->setGeometry(where);
     field->setAlignment(Qt::AlignRight);
+    field->setRange(0, kLargestRegisterValue);
     return field;
 }
 
-// The spin range and step of a step field come from its register's record.
+// The arrows' range and step of a step field come from its register's record.
 void ApplyRecordRange(QSpinBox* field, const ParameterRecord& record) {
-    field->setRange(std::atoi(record.Values[0]), std::atoi(record.Values[1]));
+    static_cast<StepSpinBox*>(field)->SetStepRange(NumberText::ToInt(record.Values[0]),
+                                                   NumberText::ToInt(record.Values[1]));
     field->setSingleStep(static_cast<int>(record.Step));
     field->setAccelerated(false);
 }
@@ -304,6 +341,7 @@ int CMonitorDialog::RefreshStepFields(CRX4DATA& store) {
         if (!StoreValueText(store, registers[i], &value))
             return 1;
         fields[i]->setValue(static_cast<int>(HexTextToInt(value.c_str())));
+        stepShown_[i] = fields[i]->cleanText().toStdString();
     }
     return 0;
 }
@@ -332,8 +370,8 @@ void CMonitorDialog::SetMonitorButtonsEnabled(bool enabled) {
 }
 
 void CMonitorDialog::QueueWritesForKey(const char*, PendingWrites& pending) {
-    QueueStepWrites(idleSteps_->cleanText().toStdString(), highSteps_->cleanText().toStdString(),
-                    g_EquipmentStore, pending);
+    const auto [idle, high] = StepFieldTexts();
+    QueueStepWrites(idle, high, g_EquipmentStore, pending);
 }
 
 void CMonitorDialog::ShowMessage(const char* text, const char* title, MessageIcon icon) {
@@ -377,9 +415,27 @@ bool CMonitorDialog::eventFilter(QObject* watched, QEvent* event) {
     return CPageDialog::eventFilter(watched, event);
 }
 
+std::pair<StepFieldText, StepFieldText> CMonitorDialog::StepFieldTexts() const {
+    return {{idleSteps_->cleanText().toStdString(), stepShown_[0]},
+            {highSteps_->cleanText().toStdString(), stepShown_[1]}};
+}
+
 void CMonitorDialog::WriteSteps() {
     if (exchangeRunning_)
         return;
+    const auto [idle, high] = StepFieldTexts();
+    const StepFieldCheck check = CheckStepFields(idle, high);
+    if (check != StepFieldCheck::Ok) {
+        // The same words as the pages' limit checks; nothing is written.
+        const bool below = check == StepFieldCheck::BelowRange;
+        ShowMessageBox(this,
+                       QString::fromUtf8(below ? "Valor abaixo do limite inferior."
+                                               : "Valor acima do limite superior."),
+                       QString::fromUtf8(below ? "Atenção - Valor mínimo assumido"
+                                               : "Atenção - Valor máximo assumido"),
+                       BoxIcon::None);
+        return;
+    }
     pollTimer_.stop();
     RunExchange(
         [](EcuSession& session, MonitorHooks& hooks) { return WriteStepSettings(session, hooks); },
@@ -396,11 +452,15 @@ void CMonitorDialog::OnCalibrate() {
         return;
     SetMonitorButtonsEnabled(false);
     pollTimer_.stop();
+    // Running from the click: Return, Exit or Ctrl+Left during the lead-in
+    // before the calibrate frame must ask first, as they do later.
+    g_CalibrationRunning = 1;
     RunExchange(
         [](EcuSession& session, MonitorHooks& hooks) {
             return static_cast<int>(RunCalibrationCommand(session, hooks));
         },
         [this](int) {
+            g_CalibrationRunning = 0;
             SetMonitorButtonsEnabled(true);
             pollTimer_.start();
         });

@@ -1,4 +1,5 @@
 #include "pages/aux_page_model.h"
+#include "data/number_text.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -51,7 +52,7 @@ bool FillList(CRX4DATA& store, int pos, int controlId, FieldValues& values) {
     uint32_t v = 0;
     if (!RegisterValue(store, Record(pos).Address, &v))
         return false;
-    values[controlId].index = static_cast<int>(v) - std::atoi(Record(pos).Values[0]);
+    values[controlId].index = static_cast<int>(v) - NumberText::ToInt(Record(pos).Values[0]);
     return true;
 }
 
@@ -68,9 +69,7 @@ bool FillSeconds(CRX4DATA& store, int pos, int controlId, FieldValues& values) {
     uint32_t v = 0;
     if (!RegisterValue(store, Record(pos).Address, &v))
         return false;
-    char text[32];
-    std::snprintf(text, sizeof text, "%1.2f", v * Record(pos).Step);
-    values[controlId].text = text;
+    values[controlId].text = NumberText::Format("%1.2f", v * Record(pos).Step);
     return true;
 }
 
@@ -126,19 +125,12 @@ uint32_t CutOffPeriodFromRpm(uint32_t rpm, uint32_t factor2B, uint32_t factor2C)
 }
 
 std::string NormaliseCutOffDelay(const std::string& text) {
-    const double seconds = std::atof(text.c_str());
+    const double seconds = NumberText::ToDouble(text);
     if (seconds < 0)
         return "0.00";
     if (seconds > kMaxDelaySeconds)
         return "5.1";
-    char formatted[32];
-    std::snprintf(formatted, sizeof formatted, "%1.2f", seconds);
-    std::string result = formatted;
-    // The ECU's text always has a point, whatever the desktop's locale.
-    for (char& c : result)
-        if (c == ',')
-            c = '.';
-    return result;
+    return NumberText::Format("%1.2f", seconds);
 }
 
 std::vector<int> AuxPageModelBase::WriteOrder() const {
@@ -173,7 +165,7 @@ void AuxPageModelBase::QueueFieldForKey(const std::string& key, const FieldValue
     } else if (key == "15_16") {
         // A group spans two registers: both bytes go, unlike single fields.
         const uint32_t seconds =
-            static_cast<uint32_t>(std::atoi(ValueOf(values, HeatingControl()).text.c_str()));
+            static_cast<uint32_t>(NumberText::ToInt(ValueOf(values, HeatingControl()).text));
         pending.Append("15", Hex(seconds & 0xFF).c_str());
         pending.Append("16", Hex((seconds >> 8) & 0xFF).c_str());
     } else if (key == "26_27") {
@@ -213,7 +205,7 @@ int AuxBasicPageModel::FillFromStore(CRX4DATA& store, FieldValues& values) const
 
 void AuxBasicPageModel::QueueCutOffRpm(const FieldValues& values, CRX4DATA& reference,
                                        PendingWrites& pending) const {
-    int rpm = std::atoi(ValueOf(values, kAuxCutOffRpm).text.c_str());
+    int rpm = NumberText::ToInt(ValueOf(values, kAuxCutOffRpm).text);
     if (rpm > kMaxCutOffRpm)
         rpm = kMaxCutOffRpm;
     uint32_t factor2B = 0, factor2C = 0;
@@ -230,7 +222,7 @@ void AuxBasicPageModel::QueueCutOffRpm(const FieldValues& values, CRX4DATA& refe
 
 std::string AuxBasicPageModel::CutOffOpeningText(const FieldValues& values) const {
     const std::string& text = ValueOf(values, kAuxCutOffOpening).text;
-    const double opening = std::atof(text.c_str());
+    const double opening = NumberText::ToDouble(text);
     if (opening > kMaxOpening)
         return std::to_string(kMaxOpening);
     if (opening < kMinOpening)
@@ -245,7 +237,7 @@ SpinRange AuxPageModel::Range(int controlId) const {
         return PageModel::Range(controlId);
     // Seconds with two decimals: the register range times the step.
     const ParameterRecord& record = Record(FindField(controlId)->recordPos);
-    return {std::atof(record.Values[0]) * record.Step, std::atof(record.Values[1]) * record.Step,
+    return {NumberText::ToDouble(record.Values[0]) * record.Step, NumberText::ToDouble(record.Values[1]) * record.Step,
             record.Step, 2};
 }
 
@@ -270,7 +262,7 @@ int AuxPageModel::FillFromStore(CRX4DATA& store, FieldValues& values) const {
 void AuxPageModel::QueueCutOffRpm(const FieldValues& values, CRX4DATA&,
                                   PendingWrites& pending) const {
     const uint32_t rpm =
-        static_cast<uint32_t>(std::atoi(ValueOf(values, kAuxCutOffRpm).text.c_str()));
+        static_cast<uint32_t>(NumberText::ToInt(ValueOf(values, kAuxCutOffRpm).text));
     pending.Append("26", Hex((rpm >> 8) & 0xFF).c_str());
     pending.Append("27", Hex(rpm & 0xFF).c_str());
 }

@@ -1,4 +1,5 @@
 #include "pages/aux_pages.h"
+#include "data/number_text.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -84,30 +85,12 @@ void CAuxPageBase::MonitorThenEnd(bool refreshAfter) {
     done(kResultNext);
 }
 
-CNumericSpin* CAuxPageBase::MakeSecondsSpin(int controlId) {
-    QLineEdit* edit = NumericField(controlId);
-    QToolButton* up = SpinButton(controlId, true);
-    QToolButton* down = SpinButton(controlId, false);
-    auto* spin = new CNumericSpin(this);
-    spin->setGeometry(up->geometry().united(down->geometry()));
-    up->hide();
-    down->hide();
-    edit->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9]*[.]?[0-9]*")), edit));
-    const SpinRange range = Model()->Range(controlId);
-    spin->SetDecimals(range.decimals);
-    spin->SetTrimZeros(false);
-    spin->SetBuddy(edit);
-    spin->SetRangeAndDelta(range.min, range.max, range.step);
-    return spin;
-}
-
 CAuxBasicPage::CAuxBasicPage() : CAuxPageBase(kAuxBasicLook, &AuxBasicModel(), BasicRules()) {}
 
 CAuxPage::CAuxPage()
     : CAuxPageBase(kAuxLook, &AuxModel(), FullRules()),
-      delaySpin_(MakeSecondsSpin(kAuxCutOffDelay)),
-      overlapSpin_(MakeSecondsSpin(kAuxOverlap)) {
+      delaySpin_(AttachNumericSpin(kAuxCutOffDelay, false)),
+      overlapSpin_(AttachNumericSpin(kAuxOverlap, false)) {
     connect(ListField(kAuxRelay), qOverload<int>(&QComboBox::currentIndexChanged), this,
             [this] { ShowOverlapForRelay(); });
     NumericField(kAuxCutOffDelay)->installEventFilter(this);
@@ -129,7 +112,7 @@ void CAuxPage::InitPage() {
             std::string relay;
             QComboBox* list = ListField(kAuxRelay);
             if (list->currentIndex() < 0 && StoreValueText(g_MonitorStore, "82", &relay))
-                list->setCurrentIndex(std::atoi(relay.c_str()));
+                list->setCurrentIndex(NumberText::ToInt(relay));
             ShowOverlapForRelay();
         });
 }

@@ -1,4 +1,5 @@
 #include "pages/input_checks.h"
+#include "data/number_text.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -9,7 +10,7 @@
 namespace {
 
 // The fields were read into 10-character buffers: nine characters count.
-constexpr std::size_t kReadLength = 9;
+constexpr std::size_t kReadLength = kCheckedTextLength;
 constexpr std::size_t kDefaultTextLength = 49;
 constexpr int kLongestDuration = 175;  // "2.55"
 
@@ -25,14 +26,14 @@ constexpr const char* kMinimumTitle = "Atenção - Valor mínimo assumido";
 constexpr const char* kMaximumTitle = "Atenção - Valor máximo assumido";
 
 double TextNumber(const std::string& text) {
-    return std::atof(text.substr(0, kReadLength).c_str());
+    return NumberText::ToDouble(text.substr(0, kReadLength));
 }
 
 // The auxiliary form in display units: the limits scaled by Step, the upper
 // one with a little room so that the largest option's rounding passes.
 CheckOutcome CheckScaled(const std::string& text, double value, const ParameterRecord& record) {
-    const double low = std::atof(record.Values[0]) * record.Step;
-    const double high = std::atof(record.Values[1]) * record.Step + 0.001;
+    const double low = NumberText::ToDouble(record.Values[0]) * record.Step;
+    const double high = NumberText::ToDouble(record.Values[1]) * record.Step + 0.001;
     if (value < low)
         return {FormatRecordValue(record.Labels[0], low), CheckMessage{kBelowText, kMinimumTitle}};
     if (value > high)
@@ -58,9 +59,9 @@ CheckOutcome CheckLimitsOnChange(const std::string& text, const ParameterRecord&
         return CheckScaled(text, value, record);
     if (!aux && value < 0)
         return {"0", std::nullopt};
-    if (value < std::atof(record.Values[0]))
+    if (value < NumberText::ToDouble(record.Values[0]))
         return {record.Values[0], CheckMessage{kBelowText, aux ? kMinimumTitle : kLimitTitle}};
-    if (value > std::atof(record.Values[1]))
+    if (value > NumberText::ToDouble(record.Values[1]))
         return {record.Values[1], CheckMessage{kAboveText, aux ? kMaximumTitle : kLimitTitle}};
     return {text, std::nullopt};
 }
@@ -69,9 +70,9 @@ std::string ClampOnFocusLoss(const std::string& text, const ParameterRecord& rec
     const double value = TextNumber(text);
     if (value < 0)
         return "0";
-    if (value < std::atof(record.Values[0]))
+    if (value < NumberText::ToDouble(record.Values[0]))
         return record.Values[0];
-    if (value > std::atof(record.Values[1]))
+    if (value > NumberText::ToDouble(record.Values[1]))
         return record.Values[1];
     return text;
 }
@@ -87,7 +88,7 @@ std::string SecondsToText(int seconds) {
 }
 
 int TextToSeconds(const std::string& text) {
-    if (std::atof(text.c_str()) < 0.01)
+    if (NumberText::ToDouble(text) < 0.01)
         return 0;
     const std::size_t point = text.find('.');
     // Read as atoi would, but wide and bounded: "22552555255" is long, not a wrap-around.

@@ -1,4 +1,5 @@
 #include "pages/lambda_page_model.h"
+#include "data/number_text.h"
 
 #include <cmath>
 #include <cstdio>
@@ -50,14 +51,14 @@ const FieldValue& ValueOf(const FieldValues& values, int controlId) {
 
 // A number typed in display units as a register value: rounded, 0 .. 255.
 long RegisterCount(const std::string& text, double unitsPerCount) {
-    const long count = std::lround(std::atof(text.c_str()) / unitsPerCount);
+    const long count = std::lround(NumberText::ToDouble(text) / unitsPerCount);
     return count < 0 ? 0 : (count > kMaxRegisterValue ? kMaxRegisterValue : count);
 }
 
 SpinRange TimeRange(int recordPos, double slack) {
     const ParameterRecord& record = g_ParameterTable[recordPos];
-    return {std::atof(record.Values[0]) * record.Step,
-            std::atof(record.Values[1]) * record.Step + slack, kTimeStep, 2};
+    return {NumberText::ToDouble(record.Values[0]) * record.Step,
+            NumberText::ToDouble(record.Values[1]) * record.Step + slack, kTimeStep, 2};
 }
 
 std::vector<FieldDef> TimeAndTypeFields() {
@@ -156,16 +157,14 @@ int LambdaBasicPageModel::FillFromStore(CRX4DATA& store, FieldValues& values) co
         std::string text;
         if (!RegisterText(store, reg, &text))
             return 1;
-        char shown[32];
-        std::snprintf(shown, sizeof shown, "%1.2f",
-                      HexTextToInt(text.c_str()) * g_ParameterTable[kPos1E].Step);
-        values[control].text = shown;
+        values[control].text = NumberText::Format(
+            "%1.2f", HexTextToInt(text.c_str()) * g_ParameterTable[kPos1E].Step);
     }
     std::string signal;
     if (!RegisterText(store, "60", &signal))
         return 1;
     values[kLambdaSignalType].index =
-        std::atoi(signal.c_str()) == 1 ? kSignalOpen : SquareWaveType(values);
+        NumberText::ToInt(signal) == 1 ? kSignalOpen : SquareWaveType(values);
     return 0;
 }
 
@@ -192,7 +191,7 @@ SpinRange LambdaPageModel::Range(int controlId) const {
     if (controlId == kLambdaInjection) {
         // The record's counts as they stand: the change check keeps 0 .. 25.5.
         const ParameterRecord& record = g_ParameterTable[kPos79];
-        return {std::atof(record.Values[0]), std::atof(record.Values[1]), kInjectionStep, 1};
+        return {NumberText::ToDouble(record.Values[0]), NumberText::ToDouble(record.Values[1]), kInjectionStep, 1};
     }
     return PageModel::Range(controlId);
 }
@@ -211,7 +210,7 @@ int LambdaPageModel::FillFromStore(CRX4DATA& store, FieldValues& values) const {
     std::string real, injection, signal;
     if (!RegisterText(store, "78", &real))
         return 1;
-    const int realMode = std::atoi(real.c_str());
+    const int realMode = NumberText::ToInt(real);
     if (realMode == kRealAutomatic || realMode == kRealManual) {
         values[kLambdaSignalType].index = kSignalReal;
         values[kLambdaMode].index = realMode == kRealAutomatic ? kModeAutomatic : kModeManual;
@@ -219,14 +218,12 @@ int LambdaPageModel::FillFromStore(CRX4DATA& store, FieldValues& values) const {
         if (!RegisterText(store, "60", &signal))
             return 1;
         values[kLambdaSignalType].index =
-            std::atoi(signal.c_str()) == 1 ? kSignalOpen : SquareWaveType(values);
+            NumberText::ToInt(signal) == 1 ? kSignalOpen : SquareWaveType(values);
     }
     if (!RegisterText(store, "79", &injection))
         return 1;
-    char shown[32];
-    std::snprintf(shown, sizeof shown, "%2.1f",
-                  HexTextToInt(injection.c_str()) * g_ParameterTable[kPos79].Step);
-    values[kLambdaInjection].text = shown;
+    values[kLambdaInjection].text =
+        NumberText::Format("%2.1f", HexTextToInt(injection.c_str()) * g_ParameterTable[kPos79].Step);
     // The speed-band registers have no field, but a store without them is
     // not a complete read of this page.
     for (const char* reg : {"7A", "7B", "7C"})
@@ -266,8 +263,10 @@ void LambdaSetupExchange(EcuSession& session) {
     session.clock.WaitMs(kSetupAnswerWaitMs);
     const bool answered = ReadOnce(session, text);
     StopMonitoring(session, kSetupStopSpacingMs);
+    // Live values: the monitor store's, never the ECU's settings ("81" is
+    // both a setting and the live injection time, and Save writes the former).
     if (answered)
-        ParseMonitorAnswer(text.data(), session.equipmentStore, CheckRule::Ignored);
+        ParseMonitorAnswer(text.data(), session.monitorStore, CheckRule::Ignored);
 
     Send(session, ReadCommandForKey(session.modelIndex, "79"));
     session.clock.WaitMs(kSetupAnswerWaitMs);

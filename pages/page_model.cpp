@@ -1,4 +1,5 @@
 #include "pages/page_model.h"
+#include "data/number_text.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -15,14 +16,18 @@ std::vector<std::string> PageModel::Options(int controlId) const {
     return BuildRecordList(RecordOf(*field));
 }
 
+std::string PageModel::ValueOnlyOption(int, int) const {
+    return std::string();
+}
+
 SpinRange PageModel::Range(int controlId) const {
     SpinRange range;
     const FieldDef* field = FindField(controlId);
     if (!field || field->recordPos < 0)
         return range;
     const ParameterRecord& record = RecordOf(*field);
-    range.min = std::atof(record.Values[0]);
-    range.max = std::atof(record.Values[1]);
+    range.min = NumberText::ToDouble(record.Values[0]);
+    range.max = NumberText::ToDouble(record.Values[1]);
     range.step = static_cast<int>(record.Step);
     return range;
 }
@@ -84,7 +89,7 @@ int PageModel::ShowField(const FieldDef& field, CRX4DATA& store, FieldValue& val
     if (!RegisterValue(store, record.Address, &registerValue))
         return 1;
     if (field.kind == FieldKind::List) {
-        value.index = static_cast<int>(registerValue) - std::atoi(record.Values[0]);
+        value.index = static_cast<int>(registerValue) - NumberText::ToInt(record.Values[0]);
     } else {
         value.text = std::to_string(registerValue);
     }

@@ -1,4 +1,5 @@
 #include "pages/vehicle_page_model.h"
+#include "data/number_text.h"
 
 #include <cstdlib>
 
@@ -80,6 +81,12 @@ int VehiclePageModel::IndexForCylinders(unsigned value) {
     return 0;
 }
 
+std::string VehiclePageModel::ValueOnlyOption(int controlId, int index) const {
+    if (controlId != kCylindersField || index < 0 || index >= kCylinderEntries)
+        return std::string();
+    return std::to_string(kCylinders[index]);
+}
+
 int VehiclePageModel::ShowField(const FieldDef& field, CRX4DATA& store, FieldValue& value) const {
     unsigned registerValue = 0;
     switch (field.controlId) {
@@ -110,7 +117,7 @@ void VehiclePageModel::QueueField(const FieldDef& field, const FieldValue& value
     switch (field.controlId) {
         case kSwitchingSpeed: {
             // No scaling: the number of revolutions, low byte in "75".
-            const unsigned rpm = static_cast<unsigned>(std::atoi(value.text.c_str()));
+            const unsigned rpm = static_cast<unsigned>(NumberText::ToInt(value.text));
             if (mode == QueueMode::FocusedField) {
                 QueueAlways("75", rpm & 255, pending);
                 QueueAlways("76", rpm >> 8, pending);

@@ -6,6 +6,8 @@
 
 #include <cstring>
 
+#include "tests/brazilian_locale.h"
+
 namespace {
 
 class ParameterTableTest : public ::testing::Test {
@@ -62,6 +64,9 @@ TEST_F(ParameterTableTest, OptionRecordsCarryTheirCodesAndTexts) {
 }
 
 TEST_F(ParameterTableTest, ListsOfRangeRecordsFormatEachRawValue) {
+    // The lists read the same on a Brazilian desktop, whose printf writes "0,14".
+    BrazilianLocale brazil;
+    ASSERT_TRUE(brazil.Active());
     FillParameterTable(0);
     EXPECT_EQ((std::vector<std::string>{"0.00", "0.02", "0.04", "0.06", "0.08", "0.10", "0.12", "0.14"}),
               BuildRecordList(g_ParameterTable[kPos12]));

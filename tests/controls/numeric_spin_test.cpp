@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QWidget>
 
+#include "tests/brazilian_locale.h"
+
 namespace {
 
 // A spin bound to its buddy as pages set them up: 0.00 .. 2.55 by 0.01.
@@ -141,6 +143,21 @@ TEST_F(NumericSpinTest, ArrowKeysInTheBuddyStepTheValue) {
     PressKey(Qt::Key_Down);
     PressKey(Qt::Key_Down);
     EXPECT_EQ(Text(), "0.99");
+}
+
+TEST_F(NumericSpinTest, ABrazilianDesktopStepsAndWritesWithAPoint) {
+    BrazilianLocale brazil;
+    ASSERT_TRUE(brazil.Active());
+    EXPECT_EQ(spin.DecimalSymbol(), '.');
+    buddy.setText("2.53");
+    PressKey(Qt::Key_Up);
+    EXPECT_EQ(Text(), "2.54");
+    spin.OnDeltaPos(1);
+    EXPECT_EQ(Text(), "2.55");
+    spin.SetTrimZeros(false);
+    spin.SetValue(2.5);
+    EXPECT_EQ(Text(), "2.50");
+    EXPECT_DOUBLE_EQ(spin.GetValue(), 2.5);
 }
 
 TEST_F(NumericSpinTest, RebindingAppliesTheStoredRangeAgain) {

@@ -12,6 +12,7 @@
 #include "app/parameter_table.h"
 #include "comm/pending_writes.h"
 #include "data/crx4data.h"
+#include "tests/brazilian_locale.h"
 
 namespace {
 
@@ -152,6 +153,21 @@ TEST_F(AuxModelTest, FullPageShowsSecondsAndWritesThemAsSteps) {
     values[kAuxCutOffDelay].text = "1.50";
     model.QueueFieldForKey("70", values, store, pending);
     EXPECT_EQ(Queued(pending), (Pairs{{"70", "4B"}}));
+}
+
+TEST_F(AuxModelTest, OnABrazilianDesktopTheSecondsKeepTheirPoint) {
+    BrazilianLocale brazil;
+    ASSERT_TRUE(brazil.Active());
+    UseModel(0, kFullEcu);
+    AuxPageModel model;
+    ASSERT_EQ(model.FillFromStore(store, values), 0);
+    EXPECT_EQ(values[kAuxCutOffDelay].text, "1.50");
+    EXPECT_EQ(values[kAuxOverlap].text, "2.50");
+    store.Add("70", "0");
+    model.QueueFieldForKey("70", values, store, pending);
+    model.QueueFieldForKey("77", values, store, pending);  // unchanged: nothing
+    EXPECT_EQ(Queued(pending), (Pairs{{"70", "4B"}}));
+    EXPECT_EQ(NormaliseCutOffDelay("1.5"), "1.50");
 }
 
 TEST_F(AuxModelTest, FullPageSplitsTheSpeedIntoTwoBytesAndWritesAllInItsOrder) {

@@ -12,6 +12,7 @@
 #include "app/parameter_table.h"
 #include "comm/pending_writes.h"
 #include "data/crx4data.h"
+#include "tests/brazilian_locale.h"
 
 namespace {
 
@@ -105,6 +106,31 @@ TEST_F(LambdaModelTest, TimesAndInjectionBecomeCountsCappedAt255) {
     full.QueueFieldForKey("1F", values, store, pending);
     full.QueueFieldForKey("79", values, store, pending);
     EXPECT_EQ(Queued(pending), (Pairs{{"1F", "FF"}}));
+}
+
+// A Brazilian desktop's locale writes "2,50": the fields and the ECU's
+// counts must not follow it.
+TEST_F(LambdaModelTest, OnABrazilianDesktopTheTypedDecimalsReachTheEcu) {
+    BrazilianLocale brazil;
+    ASSERT_TRUE(brazil.Active());
+    ASSERT_EQ(full.FillFromStore(store, values), 0);
+    EXPECT_EQ(values[kLambdaInjection].text, "12.5");
+    EXPECT_EQ(values[kLambdaSignalType].index, kSignalStandard);
+    // Unchanged standard times send nothing, not 0.
+    full.QueueAllFields(values, store, pending);
+    EXPECT_EQ(Queued(pending), (Pairs{{"60", "00"}, {"78", "00"}}));
+
+    pending.Clear();
+    values[kLambdaOnTime].text = "2.5";
+    values[kLambdaInjection].text = "1.5";
+    full.QueueFieldForKey("1E", values, store, pending);
+    full.QueueFieldForKey("79", values, store, pending);
+    EXPECT_EQ(Queued(pending), (Pairs{{"1E", "FA"}, {"79", "F"}}));
+
+    FillParameterTable(1);
+    ASSERT_EQ(basic.FillFromStore(store, values), 0);
+    EXPECT_EQ(values[kLambdaOnTime].text, "0.36");
+    EXPECT_EQ(values[kLambdaSignalType].index, kSignalStandard);
 }
 
 TEST_F(LambdaModelTest, SignalGroupQueuesInTheOrderThePassReverses) {
