@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <string>
+#include <utility>
 
 #include "app/ui/page_dialog.h"
 #include "monitor/live_gauges.h"
@@ -80,6 +82,8 @@ class CMonitorDialog : public CPageDialog, public MonitorHooks {
     void RunExchange(Exchange exchange, std::function<void(int)> finished);
     void OnPollAnswer(int pollResult);
     void WriteSteps();
+    // What the step fields hold now, beside what the panel showed there.
+    std::pair<StepFieldText, StepFieldText> StepFieldTexts() const;
     void Close(int code, const char* question, bool stopStream);
     void CloseIfAsked();
     void PlaceControls();
@@ -94,6 +98,7 @@ class CMonitorDialog : public CPageDialog, public MonitorHooks {
     CImageButton* exit_;
     QSpinBox* idleSteps_;
     QSpinBox* highSteps_;
+    std::string stepShown_[2];  // the ECU's idle and high steps as last shown
     CFontLabel* calibrating_;
     bool exchangeRunning_ = false;
     bool pollRunning_ = false;

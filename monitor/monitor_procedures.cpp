@@ -1,11 +1,14 @@
 #include "monitor/monitor_procedures.h"
 
+#include <utility>
+
 #include "app/parameter_table.h"
 #include "comm/clock.h"
 #include "comm/crx4comm.h"
 #include "comm/ecu_frames.h"
 #include "comm/timing_profiles.h"
 #include "data/crx4data.h"
+#include "data/number_text.h"
 
 const MonitorWaits kMonitorWaits = {
     10,     // stopSpacing
@@ -84,11 +87,37 @@ void EndCalibration(EcuSession& session, MonitorHooks& hooks, const CalibrationE
 
 }  // namespace
 
-void QueueStepWrites(const std::string& idleSteps, const std::string& highSteps,
+namespace {
+
+StepFieldCheck CheckStepField(const StepFieldText& field, const ParameterRecord& record) {
+    if (!field.Changed())
+        return StepFieldCheck::Ok;
+    std::size_t used = 0;
+    const double steps = NumberText::ToDouble(field.typed, &used);
+    if (used == 0 || steps < NumberText::ToDouble(record.Values[0]))
+        return StepFieldCheck::BelowRange;
+    if (steps > NumberText::ToDouble(record.Values[1]))
+        return StepFieldCheck::AboveRange;
+    return StepFieldCheck::Ok;
+}
+
+}  // namespace
+
+StepFieldCheck CheckStepFields(const StepFieldText& idle, const StepFieldText& high) {
+    const StepFieldCheck first = CheckStepField(idle, g_ParameterTable[kPos3D]);
+    return first != StepFieldCheck::Ok ? first : CheckStepField(high, g_ParameterTable[kPos3E]);
+}
+
+void QueueStepWrites(const StepFieldText& idle, const StepFieldText& high,
                      CRX4DATA& equipmentStore, PendingWrites& pending) {
-    // Mode 2: the number of steps itself.
-    QueueRegisterWrite(g_ParameterTable[kPos3D], idleSteps.c_str(), 2, equipmentStore, pending);
-    QueueRegisterWrite(g_ParameterTable[kPos3E], highSteps.c_str(), 2, equipmentStore, pending);
+    const std::pair<const StepFieldText*, int> fields[] = {{&idle, kPos3D}, {&high, kPos3E}};
+    for (const auto& [field, pos] : fields) {
+        // A field left alone keeps what the ECU holds, even outside the range.
+        if (!field->Changed() || CheckStepField(*field, g_ParameterTable[pos]) != StepFieldCheck::Ok)
+            continue;
+        // Mode 2: the number of steps itself.
+        QueueRegisterWrite(g_ParameterTable[pos], field->typed.c_str(), 2, equipmentStore, pending);
+    }
 }
 
 int WriteStepSettings(EcuSession& session, PageHooks& hooks) {

@@ -33,8 +33,23 @@ struct MonitorWaits {
 };
 extern const MonitorWaits kMonitorWaits;
 
-// Queues "3D" and "3E" (decimal step texts) where they differ from the store.
-void QueueStepWrites(const std::string& idleSteps, const std::string& highSteps,
+// A step field as Enter finds it: what the user left in it, and what the
+// panel last showed there from the ECU.
+struct StepFieldText {
+    std::string typed;
+    std::string shown;
+    bool Changed() const { return typed != shown; }
+};
+enum class StepFieldCheck { Ok, BelowRange, AboveRange };
+
+// Only fields the user changed count; each must lie within its record's
+// range (an empty field is below it). The first field out of range names the
+// problem, and then nothing may be written.
+StepFieldCheck CheckStepFields(const StepFieldText& idle, const StepFieldText& high);
+
+// Queues "3D" and "3E" for the fields the user changed, where they differ
+// from the store; a field out of its range queues nothing.
+void QueueStepWrites(const StepFieldText& idle, const StepFieldText& high,
                      CRX4DATA& equipmentStore, PendingWrites& pending);
 
 // Enter: stream stopped, the steps written (last queued first) and read

@@ -17,10 +17,15 @@ const ActuatorPageModel& ActuatorModel() {
     return model;
 }
 
-// The page's own Ctrl flag stands in for the frame's shortcuts.
+// The page's own Ctrl flag stands in for the frame's shortcuts; only the
+// headings get a font of their own; with "Arquivo" the write button does
+// nothing, and the monitoring screen leaves the fields as they are.
 FrameRules ActuatorRules() {
     FrameRules rules;
     rules.ctrlShortcuts = false;
+    rules.writeRefillsFromFile = false;
+    rules.refillAfterMonitor = false;
+    rules.fieldFonts = false;
     return rules;
 }
 

@@ -23,10 +23,6 @@ class CAuxPageBase : public CConfigPage {
     // Next and Monitor: the monitoring screen, then the page ends with Next,
     // or with Quit when the screen was left with Exit.
     void MonitorThenEnd(bool refreshAfter);
-    // A seconds field with two decimals on a numeric spin in place of the
-    // frame's whole-number buttons.
-    CNumericSpin* MakeSecondsSpin(int controlId);
-
     const char* FileType() const override;
 };
 

@@ -1,4 +1,5 @@
 #include "pages/config_page.h"
+#include "data/number_text.h"
 
 #include "monitor/monitor_dialog.h"
 
@@ -21,6 +22,7 @@
 #include "comm/ecu_worker.h"
 #include "controls/font_label.h"
 #include "controls/image_button.h"
+#include "controls/numeric_spin.h"
 #include "pages/file_commands.h"
 #include "pages/input_checks.h"
 #include "pages/page_exchanges.h"
@@ -120,13 +122,18 @@ void ShowListText(QComboBox* list, const QString& text) {
 CConfigPage::CConfigPage(const ConfigPageLook& look, const PageModel* model, FrameRules rules)
     : CPageDialog(look.templateId),
       heading_(new CFontLabel(this)),
-      selector_(new QComboBox(this)),
+      inputs_(new QWidget(this)),
+      selector_(new QComboBox(inputs_)),
       look_(look),
       model_(model),
       rules_(rules),
       busyText_(new QLabel(this)),
       busyBar_(new QProgressBar(this)) {
     setFixedSize(kPageSize);
+    // Under the buttons, so it never takes their clicks; its children are the
+    // fields, which sit where no button is.
+    inputs_->setGeometry(rect());
+    inputs_->lower();
     heading_->setText(QString::fromUtf8(look.heading));
     if (look.secondHeading) {
         heading_->setGeometry(kColumnX[0], kHeadingTop, kColumnWidth, 32);
@@ -181,31 +188,34 @@ void CConfigPage::BuildFields() {
         field.def = &def;
         const int x = kColumnX[def.column];
         const int y = kFieldsTop + rows[def.column]++ * kRowHeight;
-        field.label = MakeLabel(this, def.label, QRect(x, y, kColumnWidth, kLabelHeight));
+        field.label = MakeLabel(inputs_, def.label, QRect(x, y, kColumnWidth, kLabelHeight));
         const QString name = QString::number(def.controlId);
         const int valueY = y + kLabelHeight;
         int valueRight = x;
         if (def.kind == FieldKind::List) {
-            field.list = new QComboBox(this);
+            field.list = new QComboBox(inputs_);
             field.list->setObjectName(name);
-            field.list->setEditable(true);
-            field.list->setInsertPolicy(QComboBox::NoInsert);
-            field.list->setCompleter(nullptr);
             field.list->setGeometry(x, valueY, kListWidth, kValueHeight);
             valueRight = x + kListWidth;
-            connect(field.list->lineEdit(), &QLineEdit::textEdited, this,
-                    [this, &field] { OnListEdited(field); });
+            if (rules_.editableLists) {
+                field.list->setEditable(true);
+                field.list->setInsertPolicy(QComboBox::NoInsert);
+                field.list->setCompleter(nullptr);
+                connect(field.list->lineEdit(), &QLineEdit::textEdited, this,
+                        [this, &field] { OnListEdited(field); });
+            }
         } else {
-            field.edit = new QLineEdit(this);
+            field.edit = new QLineEdit(inputs_);
             field.edit->setObjectName(name);
             field.edit->setValidator(new QRegularExpressionValidator(
                 QRegularExpression(QStringLiteral("[0-9]*")), field.edit));
             field.edit->setGeometry(x, valueY, kEditWidth, kValueHeight);
+            field.edit->setMaxLength(kCheckedTextLength);
             connect(field.edit, &QLineEdit::textChanged, this,
                     [this, &field] { OnNumericChanged(field); });
             // The up-down buttons sit against the edit, as one control.
-            field.up = new QToolButton(this);
-            field.down = new QToolButton(this);
+            field.up = new QToolButton(inputs_);
+            field.down = new QToolButton(inputs_);
             field.up->setObjectName(QStringLiteral("up") + name);
             field.down->setObjectName(QStringLiteral("down") + name);
             field.up->setArrowType(Qt::UpArrow);
@@ -222,7 +232,7 @@ void CConfigPage::BuildFields() {
             valueRight = x + kEditWidth + kSpinWidth;
         }
         if (def.unitLabel[0] != '\0')
-            field.unit = MakeLabel(this, def.unitLabel,
+            field.unit = MakeLabel(inputs_, def.unitLabel,
                                    QRect(valueRight + 8, valueY + 8, kUnitWidth, kLabelHeight));
     }
     connect(qApp, &QApplication::focusChanged, this, &CConfigPage::OnFocusChanged);
@@ -265,6 +275,8 @@ void CConfigPage::OnInitDialog() {
     if (secondHeading_)
         secondHeading_->SetLabelFont(QStringLiteral("Ms Sans Serif"), 20, 0, 1);
     for (auto& [id, field] : fields_) {
+        if (!rules_.fieldFonts)
+            break;
         field.label->SetLabelFont(QStringLiteral("Ms Sans Serif"), 14, 0, 1);
         if (field.unit)
             field.unit->SetLabelFont(QStringLiteral("Ms Sans Serif"), 14, 0, 1);
@@ -293,12 +305,12 @@ void CConfigPage::OnInitDialog() {
 void CConfigPage::InitPage() {
     FillOptionLists();
     if (rules_.startSource == StartSource::FileLoaded) {
-        if (g_FileLoaded) {
+        // After a save without a load the source is "Arquivo" too: the
+        // selector shows it, or the write button would silently do nothing.
+        if (g_FileLoaded || g_SourceIsFile) {
             FillFromStore(g_SourceIsFile ? g_FileStore : g_EquipmentStore);
             ShowSourceSelector(g_SourceIsFile == 1);
         } else {
-            // The source flag is left alone: after a save without a load it
-            // still says "Arquivo" while the ECU's values are shown.
             FillFromStore(g_EquipmentStore);
         }
     } else {
@@ -320,7 +332,32 @@ void CConfigPage::FillOptionLists() {
             for (const std::string& option : model_->Options(id))
                 field.list->addItem(QString::fromStdString(option));
         }
+        if (field.spin) {
+            const SpinRange range = model_->Range(id);
+            field.spin->SetDecimals(range.decimals);
+            field.spin->SetRangeAndDelta(range.min, range.max, range.step);
+        }
     }
+}
+
+CNumericSpin* CConfigPage::AttachNumericSpin(int controlId, bool trimZeros) {
+    FieldWidgets& field = fields_.at(controlId);
+    auto* spin = new CNumericSpin(inputs_);
+    spin->setObjectName(QStringLiteral("spin") + QString::number(controlId));
+    spin->setGeometry(field.up->geometry().united(field.down->geometry()));
+    field.up->hide();
+    field.down->hide();
+    field.edit->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]*[.]?[0-9]*")), field.edit));
+    spin->SetTrimZeros(trimZeros);
+    spin->SetBuddy(field.edit);
+    field.spin = spin;
+    return spin;
+}
+
+CNumericSpin* CConfigPage::NumericSpin(int controlId) const {
+    const auto found = fields_.find(controlId);
+    return found == fields_.end() ? nullptr : found->second.spin;
 }
 
 int CConfigPage::FillFromStore(CRX4DATA& store) {
@@ -355,6 +392,14 @@ void CConfigPage::ShowValues(const FieldValues& values) {
             continue;
         if (field.list) {
             const int index = value->second.index;
+            // A value past the offered options that the ECU may still hold
+            // grows the list up to it, so it is shown and written back.
+            while (index >= field.list->count()) {
+                const std::string extra = model_->ValueOnlyOption(id, field.list->count());
+                if (extra.empty())
+                    break;
+                field.list->addItem(QString::fromStdString(extra));
+            }
             const bool known = index >= 0 && index < field.list->count();
             // A value outside the options shows an empty field.
             ShowListText(field.list, known ? field.list->itemText(index) : QString());
@@ -441,6 +486,8 @@ const char* CConfigPage::FileType() const {
 }
 
 void CConfigPage::LoadFile() {
+    if (busy_)
+        return;
     if (rules_.reportIncompleteLoad) {
         switch (LoadConfigFile(this, FileType())) {
             case LoadOutcome::Loaded:
@@ -483,11 +530,24 @@ void CConfigPage::LoadFile() {
 }
 
 void CConfigPage::SaveFile() {
+    if (busy_)
+        return;
     if (SaveConfigFile(this, FileType()) && rules_.saveSelectsFile)
         ShowSourceSelector(true);
 }
 
 bool CConfigPage::PreTranslateKey(QKeyEvent* event) {
+    // A Brazilian keyboard's numeric pad types a comma: in a field with
+    // decimals it enters the point the ECU's numbers use, so "2,5" never
+    // becomes 25. In a whole-number field it is refused like the point.
+    if (event->type() == QEvent::KeyPress &&
+        (event->key() == Qt::Key_Comma || event->text() == QStringLiteral(","))) {
+        if (FieldWidgets* field = FieldOf(focusWidget()); field && field->edit) {
+            if (field->spin)
+                field->edit->insert(QStringLiteral("."));
+            return true;
+        }
+    }
     if (model_ && event->type() == QEvent::KeyPress &&
         (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
         WriteFocusedField();
@@ -511,7 +571,8 @@ CConfigPage::FieldWidgets* CConfigPage::FieldOf(QWidget* widget) {
 
 void CConfigPage::OnFocusChanged(QWidget* old, QWidget* now) {
     FieldWidgets* left = FieldOf(old);
-    if (left && left != FieldOf(now) && left->edit && left->def->clampOnFocusLoss) {
+    if (left && left != FieldOf(now) && left->edit && left->def->clampOnFocusLoss &&
+        left->def->recordPos >= 0) {
         const std::string text = left->edit->text().toStdString();
         const std::string clamped = ClampOnFocusLoss(text, PageModel::RecordOf(*left->def));
         if (clamped != text)
@@ -526,7 +587,7 @@ void CConfigPage::OnFocusChanged(QWidget* old, QWidget* now) {
 }
 
 void CConfigPage::OnListEdited(FieldWidgets& field) {
-    if (!initialised_)
+    if (!initialised_ || field.def->recordPos < 0)
         return;
     if (rules_.listGuard == ListGuard::RestoreFocusText) {
         ShowListText(field.list, focusText_);
@@ -539,6 +600,8 @@ void CConfigPage::OnListEdited(FieldWidgets& field) {
 }
 
 void CConfigPage::OnNumericChanged(FieldWidgets& field) {
+    if (field.def->recordPos < 0)
+        return;
     const std::string text = field.edit->text().toStdString();
     const CheckOutcome outcome =
         CheckLimitsOnChange(text, PageModel::RecordOf(*field.def), field.def->check);
@@ -553,7 +616,7 @@ void CConfigPage::OnNumericChanged(FieldWidgets& field) {
 void CConfigPage::Spin(FieldWidgets& field, int direction) {
     const SpinRange range = model_->Range(field.def->controlId);
     const double value =
-        std::atof(field.edit->text().toStdString().c_str()) + direction * range.step;
+        NumberText::ToDouble(field.edit->text().toStdString()) + direction * range.step;
     field.edit->setText(
         QString::number(std::clamp(value, range.min, range.max), 'f', range.decimals));
 }
@@ -564,13 +627,41 @@ void CConfigPage::SetBusy(bool busy, const QString& what) {
     busyText_->setVisible(busy);
     busyBar_->setVisible(busy);
     // Leaving the page in the middle of an exchange would lose its order.
-    for (CImageButton* b : {return_, next_, monitor_, exit_}) b->setEnabled(!busy);
+    // Each button gets back the state it had (the actuator page's Next stays
+    // disabled).
+    for (CImageButton* b : {return_, next_, monitor_, exit_}) {
+        if (busy) {
+            enabledBeforeBusy_[b] = b->isEnabled();
+            b->setEnabled(false);
+        } else {
+            const auto before = enabledBeforeBusy_.find(b);
+            b->setEnabled(before == enabledBeforeBusy_.end() || before->second);
+        }
+    }
+    if (!busy)
+        enabledBeforeBusy_.clear();
     SetCommandsEnabled(!busy);
+    // Every input too: text typed during a pass would be overwritten by its
+    // read-back, and a list or selector changed would start a second job.
+    // Disabling the parent keeps each child's own state (a field the signal
+    // type disabled stays disabled afterwards).
+    if (busy) {
+        focusBeforeBusy_ = focusWidget();
+        inputs_->setEnabled(false);
+    } else {
+        inputs_->setEnabled(true);
+        if (focusBeforeBusy_ && focusBeforeBusy_->isEnabled() && focusBeforeBusy_->isVisible())
+            focusBeforeBusy_->setFocus();
+        focusBeforeBusy_ = nullptr;
+    }
     setCursor(busy ? Qt::BusyCursor : Qt::ArrowCursor);
 }
 
 void CConfigPage::RunEcuJob(const QString& what, std::function<int(EcuSession&, PageHooks&)> job,
                             std::function<void(int)> done) {
+    // One exchange at a time: the page is disabled until this one ends.
+    if (busy_)
+        return;
     SetBusy(true, what);
     SyncSessionFromGlobals();
     EcuWorker& worker = Worker();
@@ -591,8 +682,11 @@ int CConfigPage::RunMonitorDialog() {
 }
 
 void CConfigPage::OpenMonitor() {
+    if (busy_)
+        return;
     if (RunMonitorDialog() == kResultQuit) OnExit();
-    FillFromStore(g_SourceIsFile ? g_FileStore : g_EquipmentStore);
+    if (rules_.refillAfterMonitor)
+        FillFromStore(g_SourceIsFile ? g_FileStore : g_EquipmentStore);
 }
 
 CConfigPage::~CConfigPage() { disconnect(qApp, &QApplication::focusChanged, this, nullptr); }

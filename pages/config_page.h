@@ -10,6 +10,7 @@
 // How a page departs from the frame's rules is data (FrameRules); what a page
 // adds is done through the virtuals below.
 
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <map>
@@ -21,6 +22,7 @@
 
 class CFontLabel;
 class CImageButton;
+class CNumericSpin;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -60,6 +62,9 @@ struct FrameRules {
     bool tooltips = true;
     StartSource startSource = StartSource::FileLoaded;
     ListGuard listGuard = ListGuard::MessageAndDefault;
+    // Lists with an edit part the guard watches (true), or fixed lists that
+    // take no typing at all.
+    bool editableLists = true;
     // The write button while "Arquivo" is selected: refill from the file
     // store (true) or nothing at all.
     bool writeRefillsFromFile = true;
@@ -68,6 +73,11 @@ struct FrameRules {
     bool reportIncompleteLoad = false;
     // After a save the selector is shown on "Arquivo".
     bool saveSelectsFile = true;
+    // After the monitoring screen the fields show the store of the source again.
+    bool refillAfterMonitor = true;
+    // Field captions and units in the labels' font, values in the page font;
+    // false keeps the plain dialog font for all of them.
+    bool fieldFonts = true;
 };
 
 class CConfigPage : public CPageDialog, public PageHooks {
@@ -104,6 +114,8 @@ class CConfigPage : public CPageDialog, public PageHooks {
     QComboBox* ListField(int controlId) const;
     QLineEdit* NumericField(int controlId) const;
     QToolButton* SpinButton(int controlId, bool up) const;
+    // The numeric spin that replaced a field's whole-number buttons, if any.
+    CNumericSpin* NumericSpin(int controlId) const;
     // A field's caption above it and unit label beside it (null when none).
     CFontLabel* FieldCaption(int controlId) const;
     CFontLabel* FieldUnit(int controlId) const;
@@ -126,6 +138,9 @@ class CConfigPage : public CPageDialog, public PageHooks {
     // The page's own start after the frame is dressed: by default the option
     // lists, then the fields from the store that the source rules name.
     virtual void InitPage();
+    // The option lists, and the range and step of every numeric spin: both
+    // come from the parameter table, which the model page fills after the
+    // pages are built, so they are taken each time the page is shown.
     virtual void FillOptionLists();
     virtual void SelectSource(int index);
     virtual void WriteAll();
@@ -139,13 +154,22 @@ class CConfigPage : public CPageDialog, public PageHooks {
     // read-back).
     int RunMonitorDialog();
 
+    // Puts a numeric spin (decimals, a real step) in place of the field's
+    // whole-number buttons; its range is applied by FillOptionLists.
+    CNumericSpin* AttachNumericSpin(int controlId, bool trimZeros);
+
     const PageModel* Model() const { return model_; }
     const FrameRules& Rules() const { return rules_; }
     // The file type of the page's configuration files.
     virtual const char* FileType() const;
 
+    // The parent of every input (fields, spins, selector): disabled as one
+    // while an exchange runs. Pages put their own inputs here too.
+    QWidget* InputArea() const { return inputs_; }
+
     CFontLabel* heading_;
     CFontLabel* secondHeading_ = nullptr;
+    QWidget* inputs_;
     QComboBox* selector_;
 
   private:
@@ -157,6 +181,7 @@ class CConfigPage : public CPageDialog, public PageHooks {
         QLineEdit* edit = nullptr;
         QToolButton* up = nullptr;
         QToolButton* down = nullptr;
+        CNumericSpin* spin = nullptr;
     };
 
     void BuildFields();
@@ -185,4 +210,6 @@ class CConfigPage : public CPageDialog, public PageHooks {
     QLabel* busyText_;
     QProgressBar* busyBar_;
     bool busy_ = false;
+    QPointer<QWidget> focusBeforeBusy_;  // given back the focus when the exchange ends
+    std::map<CImageButton*, bool> enabledBeforeBusy_;  // Return, Next, Monitor, Exit
 };

@@ -54,12 +54,12 @@ FrameRules CustomerRules() {
 
 }  // namespace
 
-CCustomerPage::CCustomerPage() : CConfigPage(kLook, nullptr, CustomerRules()), remarks_(new QPlainTextEdit(this)) {
+CCustomerPage::CCustomerPage() : CConfigPage(kLook, nullptr, CustomerRules()), remarks_(new QPlainTextEdit(InputArea())) {
     for (int i = 0; i < 8; ++i) {
         const int column = i % 2, row = i / 2;
         const int x = 30 + column * 380, y = 70 + row * 70;
         MakeLabel(this, kRows[i].label, QRect(x, y, 350, 20))->setObjectName(QStringLiteral("label"));
-        fields_[i] = new QLineEdit(this);
+        fields_[i] = new QLineEdit(InputArea());
         fields_[i]->setGeometry(x, y + 22, 350, 32);
         fields_[i]->setMaxLength(kRows[i].capacity);
         connect(fields_[i], &QLineEdit::editingFinished, this, &CCustomerPage::CopyFieldsToGlobals);
@@ -168,5 +168,9 @@ void CCustomerPage::OnCustomerReturn() {
                   g_EquipmentStore.Zeradora();
                   g_FileStore.Zeradora();
                   g_MonitorStore.Zeradora();
+                  // With the stores empty no file is loaded any more: the next
+                  // customer page reads the ECU again instead of showing nothing.
+                  g_FileLoaded = 0;
+                  g_SourceIsFile = 0;
               });
 }

@@ -12,6 +12,10 @@
 
 struct ParameterRecord;
 
+// The checks read this many characters of a field, so a numeric field holds
+// no more: what the check passed is all that can be written.
+constexpr int kCheckedTextLength = 9;
+
 struct CheckMessage {
     std::string text;
     std::string title;

@@ -38,10 +38,18 @@ const LambdaBasicPageModel& LambdaBasicModel() {
     return model;
 }
 
+// Neither page guards its lists: they are fixed lists, typing picks nothing.
 FrameRules BasicRules() {
     FrameRules rules;
     rules.ctrlShortcuts = false;
     rules.writeRefillsFromFile = false;
+    rules.editableLists = false;
+    return rules;
+}
+
+FrameRules FullRules() {
+    FrameRules rules;
+    rules.editableLists = false;
     return rules;
 }
 
@@ -50,8 +58,8 @@ FrameRules BasicRules() {
 CLambdaPageBase::CLambdaPageBase(const ConfigPageLook& look, const PageModel* model,
                                  FrameRules rules, const char* rangeText)
     : CConfigPage(look, model, rules) {
-    onSpin_ = MakeSpin(kLambdaOnTime, false);
-    offSpin_ = MakeSpin(kLambdaOffTime, false);
+    onSpin_ = AttachNumericSpin(kLambdaOnTime, false);
+    offSpin_ = AttachNumericSpin(kLambdaOffTime, false);
     // The range labels stand where the "s" labels are; one of them shows.
     CFontLabel** ranges[] = {&onRange_, &offRange_};
     const int edits[] = {kLambdaOnTime, kLambdaOffTime};
@@ -73,25 +81,6 @@ int CLambdaPageBase::SelectedSignalType() const {
     return ListField(kLambdaSignalType)->currentIndex();
 }
 
-CNumericSpin* CLambdaPageBase::MakeSpin(int controlId, bool trimZeros) {
-    QLineEdit* edit = NumericField(controlId);
-    QToolButton* up = SpinButton(controlId, true);
-    QToolButton* down = SpinButton(controlId, false);
-    auto* spin = new CNumericSpin(this);
-    spin->setObjectName(QStringLiteral("spin") + QString::number(controlId));
-    spin->setGeometry(up->geometry().united(down->geometry()));
-    up->hide();
-    down->hide();
-    edit->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9]*[.]?[0-9]*")), edit));
-    const SpinRange range = Model()->Range(controlId);
-    spin->SetDecimals(range.decimals);
-    spin->SetTrimZeros(trimZeros);
-    spin->SetBuddy(edit);
-    spin->SetRangeAndDelta(range.min, range.max, range.step);
-    return spin;
-}
-
 void CLambdaPageBase::ShowField(int controlId, bool shown, bool enabled) {
     QLineEdit* edit = NumericField(controlId);
     QWidget* list = ListField(controlId);
@@ -100,8 +89,7 @@ void CLambdaPageBase::ShowField(int controlId, bool shown, bool enabled) {
     for (QWidget* label : {FieldCaption(controlId), FieldUnit(controlId)})
         if (label) parts.push_back(label);
     if (edit)
-        parts.push_back(
-            findChild<CNumericSpin*>(QStringLiteral("spin") + QString::number(controlId)));
+        parts.push_back(NumericSpin(controlId));
     for (QWidget* part : parts) {
         part->setVisible(shown);
         part->setEnabled(enabled);
@@ -161,10 +149,10 @@ int CLambdaBasicPage::FillFromStore(CRX4DATA& store) {
 }
 
 CLambdaPage::CLambdaPage()
-    : CLambdaPageBase(kLambdaLook, &LambdaModel(), FrameRules(), "0 - 2,55 s"),
+    : CLambdaPageBase(kLambdaLook, &LambdaModel(), FullRules(), "0 - 2,55 s"),
       slots_(std::make_unique<SlotLabels>(this, LambdaSlotPlacements())),
       gauges_(std::make_unique<LambdaPageGauges>(*slots_)),
-      injectionSpin_(MakeSpin(kLambdaInjection, false)) {
+      injectionSpin_(AttachNumericSpin(kLambdaInjection, false)) {
     liveTimer_.setInterval(kLambdaLiveViewPeriodMs);
     connect(&liveTimer_, &QTimer::timeout, this, &CLambdaPage::PollLiveView);
     // A change of type pauses the stream before the new type applies.
@@ -274,7 +262,10 @@ void CLambdaPage::DrawLiveView() {
     // A reading not streamed yet leaves its digits as they are.
     gauges_->ShowLambdaPageRpm(g_MonitorStore, SelectedSignalType() == kSignalReal);
     gauges_->ShowLambdaPageInjection(g_MonitorStore);
-    slots_->Show(LambdaSlots::kArcMarker, GaugeImages::kLambdaArcMarker);
+    // The arc marker belongs to the "Real" view only; the timer also runs
+    // after Enter or the monitoring screen in the other types.
+    if (SelectedSignalType() == kSignalReal)
+        slots_->Show(LambdaSlots::kArcMarker, GaugeImages::kLambdaArcMarker);
     setUpdatesEnabled(true);
 }
 

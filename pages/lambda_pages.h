@@ -29,8 +29,6 @@ class CLambdaPageBase : public CConfigPage {
     virtual void ApplySignalType(bool resetTimes);
 
   protected:
-    // A field on a numeric spin in place of the frame's whole-number buttons.
-    CNumericSpin* MakeSpin(int controlId, bool trimZeros);
     // The field's edit, spin, caption and unit together.
     void ShowField(int controlId, bool shown, bool enabled);
     void ShowTimes(bool shown, bool enabled, bool rangeShown);

@@ -85,6 +85,9 @@ class PageModel {
     // FillOptionLists: the options of a list field; by default the list of
     // its record (range or option form).
     virtual std::vector<std::string> Options(int controlId) const;
+    // An option past the list's own that a register value can still name
+    // (an ECU set up for 10 cylinders): its text, or "" when there is none.
+    virtual std::string ValueOnlyOption(int controlId, int index) const;
     // The spin of a numeric field; by default the record's range and its
     // step cut to a whole number.
     virtual SpinRange Range(int controlId) const;

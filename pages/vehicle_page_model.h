@@ -22,6 +22,9 @@ class VehiclePageModel : public PageModel {
     PageProtocol Protocol() const override { return table_.protocol; }
     std::vector<int> FillOrder() const override { return table_.fillOrder; }
     std::vector<int> WriteOrder() const override { return table_.writeOrder; }
+    // 10 and 12 cylinders are not offered, but an ECU set up for them shows
+    // its value and keeps it.
+    std::string ValueOnlyOption(int controlId, int index) const override;
 
     // Register "2C" holds the number of cylinders; the list shows the first
     // five entries of this table.

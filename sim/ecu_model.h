@@ -63,6 +63,9 @@ class EcuModel {
     void Reconnect();
 
     const RegisterImage& Registers() const { return registers_; }
+    // A value set up earlier (by another tool, or a unit from the field):
+    // any byte, also outside the range the configurator offers.
+    void SetRegister(uint8_t reg, uint8_t value) { registers_[reg] = value; }
     // Writes received but not yet confirmed.
     const RegisterImage& PendingWrites() const { return pending_; }
     const std::vector<ReceivedFrame>& ReceivedFrames() const { return received_; }

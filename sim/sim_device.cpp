@@ -97,6 +97,11 @@ void SimulatedEcuDevice::SetRevving(bool revving) {
     model_.SetRevving(revving);
 }
 
+void SimulatedEcuDevice::SetRegister(uint8_t reg, uint8_t value) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    model_.SetRegister(reg, value);
+}
+
 void SimulatedEcuDevice::Reconnect() {
     std::lock_guard<std::mutex> lock(mutex_);
     model_.Reconnect();

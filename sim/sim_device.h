@@ -40,6 +40,7 @@ class SimulatedEcuDevice : public SerialDevice {
     bool Streaming() const;
     bool LinkUp() const;
     void SetRevving(bool revving);
+    void SetRegister(uint8_t reg, uint8_t value);
     void Reconnect();
 
   private:

@@ -146,7 +146,8 @@ TEST_F(MonitorDialogTest, DuringACalibrationEnterWritesNothingAndExitWaitsForIts
         ASSERT_TRUE(WaitUntil([&] { return !dialog.IsBusy(); }));
         const int reads = FramesOfKind(FrameKind::ReadAll);
         dialog.Button(1183)->click();
-        ASSERT_TRUE(WaitUntil([&] { return g_CalibrationRunning == 1; }));
+        // Running from the click, not only once the lead-in wait is over.
+        ASSERT_EQ(g_CalibrationRunning, 1);
         dialog.StepField(1713)->setValue(dialog.StepField(1713)->value() == 1 ? 2 : 1);
         QTest::keyClick(dialog.StepField(1713), Qt::Key_Return);
 
@@ -174,6 +175,43 @@ TEST_F(MonitorDialogTest, DuringACalibrationEnterWritesNothingAndExitWaitsForIts
     // The calibration ran to its end: its read-back went out.
     EXPECT_GE(FramesOfKind(FrameKind::ReadAll), 3);
     EXPECT_EQ(FramesOfKind(FrameKind::RegisterWrite), 0);
+}
+
+// Step counts outside 1-240 set up earlier are shown as the ECU holds them;
+// Enter writes only the field the user changed, and refuses an empty one.
+TEST_F(MonitorDialogTest, StepFieldsShowTheEcuValueAndWriteOnlyWhatWasChanged) {
+    Connect(0);
+    Ecu().SetRegister(0x3D, 0);
+    Ecu().SetRegister(0x3E, 255);
+    g_EquipmentStore.Add("3D", "0");
+    g_EquipmentStore.Add("3E", "FF");
+    CMonitorDialog dialog;
+    RunPage(&dialog, [&] {
+        ASSERT_TRUE(WaitUntil([&] { return !dialog.IsBusy(); }));
+        QSpinBox* idle = dialog.StepField(1712);
+        QSpinBox* high = dialog.StepField(1713);
+        EXPECT_EQ(idle->text(), "0");
+        EXPECT_EQ(high->text(), "255");
+        QTest::keyClick(high, Qt::Key_Down);  // the arrows stay within the range
+        EXPECT_EQ(high->value(), 240);
+        high->setValue(120);
+        high->setFocus();
+        QTest::keyClick(high, Qt::Key_Return);
+        ASSERT_TRUE(WaitUntil([&] { return !dialog.IsBusy() && dialog.IsPolling(); }, 10000));
+        EXPECT_EQ(Ecu().Registers().at(0x3E), 120);
+        EXPECT_EQ(Ecu().Registers().at(0x3D), 0);
+        EXPECT_EQ(FramesOfKind(FrameKind::RegisterWrite), 1);
+        EXPECT_EQ(idle->text(), "0");
+
+        idle->setFocus();
+        idle->clear();
+        QTest::keyClick(idle, Qt::Key_Return);
+        ASSERT_EQ(messages_.size(), 1u);
+        EXPECT_EQ(messages_[0].text, QStringLiteral("Valor abaixo do limite inferior."));
+        EXPECT_FALSE(dialog.IsBusy());
+        EXPECT_EQ(FramesOfKind(FrameKind::RegisterWrite), 1);
+        dialog.Button(1186)->click();
+    });
 }
 
 TEST_F(MonitorDialogTest, AReadBackMissingAStepEndsThePanelWithThree) {

@@ -104,10 +104,38 @@ TEST_F(MonitorProceduresTest, StepTextsQueueOnlyTheRegisterThatChanged) {
     FillParameterTable(0);
     equipmentStore.Add("3D", "32");  // 50 steps
     equipmentStore.Add("3E", "64");
-    QueueStepWrites("50", "60", equipmentStore, pending);
+    QueueStepWrites({"50", "50"}, {"60", "100"}, equipmentStore, pending);
     ASSERT_EQ(pending.Count, 1u);
     EXPECT_STREQ(pending.Entries[0].Register, "3E");
     EXPECT_STREQ(pending.Entries[0].Value, "3C");
+    ClearParameterTable();
+}
+
+// The ECU may hold a step count outside 1-240: it is shown as it is, and a
+// write of the other field leaves it alone; a field the user emptied or set
+// to 0 is refused, never written as 0.
+TEST_F(MonitorProceduresTest, StepFieldsWriteOnlyWhatTheUserChangedWithinTheRange) {
+    FillParameterTable(0);
+    equipmentStore.Add("3D", "0");
+    equipmentStore.Add("3E", "FF");
+    const StepFieldText idleUntouched{"0", "0"};
+    const StepFieldText highUntouched{"255", "255"};
+    EXPECT_EQ(CheckStepFields(idleUntouched, {"120", "255"}), StepFieldCheck::Ok);
+    QueueStepWrites(idleUntouched, {"120", "255"}, equipmentStore, pending);
+    ASSERT_EQ(pending.Count, 1u);
+    EXPECT_STREQ(pending.Entries[0].Register, "3E");
+    EXPECT_STREQ(pending.Entries[0].Value, "78");
+
+    pending.Clear();
+    for (const char* refused : {"", "0"}) {
+        EXPECT_EQ(CheckStepFields({refused, "0"}, highUntouched), StepFieldCheck::Ok) << refused;
+        EXPECT_EQ(CheckStepFields({refused, "10"}, highUntouched), StepFieldCheck::BelowRange)
+            << refused;
+        QueueStepWrites({refused, "10"}, highUntouched, equipmentStore, pending);
+    }
+    EXPECT_EQ(CheckStepFields(idleUntouched, {"241", "255"}), StepFieldCheck::AboveRange);
+    QueueStepWrites(idleUntouched, {"241", "255"}, equipmentStore, pending);
+    EXPECT_EQ(pending.Count, 0u);
     ClearParameterTable();
 }
 

@@ -167,6 +167,20 @@ TEST_F(CustomerPageTest, ReturnClosesThePortForgetsItsNumberAndEmptiesTheStores)
     EXPECT_EQ(0u, g_MonitorStore.GetQtyUsed());
 }
 
+// With the stores emptied no file is loaded any more: a file loaded before
+// Return does not keep the next customer page from reading the ECU.
+TEST_F(CustomerPageTest, AfterALoadReturnMakesTheNextShowingReadTheEcu) {
+    UseSimulatedEcu(0);
+    g_FileLoaded = 1;
+    g_SourceIsFile = 1;
+    EXPECT_EQ(kResultBack, StartAndThen([&] { page_.Button(1186)->click(); }));
+    EXPECT_EQ(0, g_FileLoaded);
+    EXPECT_EQ(0, g_SourceIsFile);
+    EXPECT_EQ(kResultNext, StartAndThen([&] { page_.Button(1193)->click(); }));
+    EXPECT_EQ(1, FramesOfKind(FrameKind::ReadAll));
+    EXPECT_FALSE(page_.SourceSelector()->isVisible());
+}
+
 TEST_F(CustomerPageTest, CtrlRightEndsLikeNextAndEscapeQuits) {
     UseSimulatedEcu(0);
     EXPECT_EQ(kResultNext, StartAndThen([&] { QTest::keyClick(&page_, Qt::Key_Right, Qt::ControlModifier); }));

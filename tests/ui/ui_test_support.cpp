@@ -15,6 +15,7 @@
 #include "controls/image_button.h"
 #include "pages/config_page.h"
 #include "comm/ecu_worker.h"
+#include "comm/hex_text.h"
 #include "data/diagnostic_dump.h"
 #include "data/port_setting.h"
 #include "sim/forwarding_device.h"
@@ -104,6 +105,21 @@ SimulatedEcuDevice& UiTest::UseSimulatedEcu(int modelIndex, EcuOptions options) 
     auto shared = ecu_;
     g_SerialPort.SetDeviceFactory([shared](const std::string&) { return MakeForwardingDevice(shared); });
     return *ecu_;
+}
+
+void UiTest::ConnectSimulatedEcu(int modelIndex, EcuOptions options) {
+    SimulatedEcuDevice& ecu = UseSimulatedEcu(modelIndex, options);
+    SyncSessionFromGlobals();
+    bool opened = false;
+    Worker().Post(
+        [](EcuSession& session) {
+            OpenEcuLink(session);
+            return 0;
+        },
+        [&opened](int) { opened = true; });
+    ASSERT_TRUE(WaitUntil([&] { return opened; }));
+    for (const auto& [reg, value] : ecu.Registers())
+        g_EquipmentStore.Add(IntToHexText(reg).c_str(), IntToHexText(value).c_str());
 }
 
 int UiTest::FramesOfKind(FrameKind kind) const {

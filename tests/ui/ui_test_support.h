@@ -35,6 +35,9 @@ protected:
     // A fresh simulated ECU of the model behind every COM name.
     SimulatedEcuDevice& UseSimulatedEcu(int modelIndex, EcuOptions options = {});
     SimulatedEcuDevice& Ecu() { return *ecu_; }
+    // As the customer page leaves things: a simulated ECU of the model, the
+    // link open on the worker and the equipment store holding its registers.
+    void ConnectSimulatedEcu(int modelIndex, EcuOptions options = {});
     int FramesOfKind(FrameKind kind) const;
 
     // Runs page->DoModal(); `driver` runs inside the page's modal loop.
