@@ -1,0 +1,117 @@
+// The start-up routine of the application object itself (InitInstance): the
+// refusal of a second instance and a run ended by its quit time.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/globals.h"
+#include "app/ui/configurator_app.h"
+#include "app/ui/message_box.h"
+#include "app/ui/single_instance.h"
+#include "app/ui/start_pages.h"
+#include "tests/startup/startup_test.h"
+
+namespace {
+
+// Names the class of every page window that is shown.
+class ShownPages : public QObject {
+public:
+    std::vector<std::string> names;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched->inherits("CPageDialog"))
+            names.push_back(watched->metaObject()->className());
+        return false;
+    }
+};
+
+class StartUpTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // The single-instance lock lives in the runtime folder: a private
+        // one keeps a real copy of the program out of the test's way.
+        ASSERT_TRUE(runtimeDir_.isValid());
+        qputenv("XDG_RUNTIME_DIR", runtimeDir_.path().toLocal8Bit());
+        ResetGlobals();
+        SetMessageBoxResponder([this](const MessageRequest& request) {
+            messages_.push_back(request);
+            return static_cast<int>(kAnswerOk);
+        });
+        qApp->installEventFilter(&shown_);
+    }
+    void TearDown() override {
+        qApp->removeEventFilter(&shown_);
+        SetMessageBoxResponder({});
+    }
+
+    // Runs InitInstance; `whileRunning` is called every 10 ms inside it.
+    int RunInitInstance(const std::function<void()>& whileRunning = {}) {
+        QTimer poll;
+        if (whileRunning) {
+            QObject::connect(&poll, &QTimer::timeout, whileRunning);
+            poll.start(10);
+        }
+        elapsed_.start();
+        const int result = static_cast<CConfiguratorApp*>(qApp)->InitInstance();
+        elapsedMs_ = elapsed_.elapsed();
+        return result;
+    }
+
+    static CLanguagePage* LanguagePageOnTop() {
+        return qobject_cast<CLanguagePage*>(QApplication::activeModalWidget());
+    }
+
+    QTemporaryDir runtimeDir_;
+    ShownPages shown_;
+    std::vector<MessageRequest> messages_;
+    QElapsedTimer elapsed_;
+    qint64 elapsedMs_ = 0;
+};
+
+TEST_F(StartUpTest, ASecondInstanceIsToldSoAndEndsWithoutShowingAPage) {
+    SingleInstanceGuard first(QStringLiteral("Zano_aplication.lock"));
+    ASSERT_TRUE(first.Acquired());
+    EXPECT_EQ(-1, RunInitInstance());
+    ASSERT_EQ(1u, messages_.size());
+    EXPECT_EQ(QStringLiteral(" Já existe um aplicativo aberto "), messages_[0].text);
+    EXPECT_EQ(qApp->applicationName(), messages_[0].title);
+    EXPECT_EQ(BoxIcon::None, messages_[0].icon);
+    EXPECT_EQ(BoxButtons::Ok, messages_[0].buttons);
+    EXPECT_TRUE(shown_.names.empty());
+}
+
+TEST_F(StartUpTest, TheLanguagePageShowsAndTheRunEndsByItselfAtTheQuitTime) {
+    bool languagePageSeen = false;
+    EXPECT_EQ(0, RunInitInstance([&] { languagePageSeen |= LanguagePageOnTop() != nullptr; }));
+    EXPECT_TRUE(languagePageSeen);
+    EXPECT_EQ(std::vector<std::string>{"CLanguagePage"}, shown_.names);
+    EXPECT_GE(elapsedMs_, kStartUpQuitAfterMs);
+    EXPECT_LT(elapsedMs_, kStartUpQuitAfterMs + 5000);
+    EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(StartUpTest, ABoxOverThePageAtTheQuitTimeCountsAsNoPageAndIsClosed) {
+    bool boxClosed = false;
+    bool boxOpened = false;
+    const int result = RunInitInstance([&] {
+        if (boxOpened || !LanguagePageOnTop()) return;
+        boxOpened = true;
+        QDialog box;
+        box.setModal(true);
+        box.exec();
+        boxClosed = true;
+    });
+    EXPECT_EQ(CConfiguratorApp::kNoPageAtQuitTime, result);
+    EXPECT_TRUE(boxClosed);
+    EXPECT_EQ(std::vector<std::string>{"CLanguagePage"}, shown_.names) << "the run ends after the page";
+}
+
+}  // namespace
