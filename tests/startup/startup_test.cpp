@@ -1,12 +1,16 @@
 // The start-up routine of the application object itself (InitInstance): the
-// refusal of a second instance and a run ended by its quit time.
+// refusal of a second instance, a run ended by its quit time, and the splash
+// key filter, which acts on the UI thread only.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
+#include <atomic>
 #include <functional>
 #include <string>
 #include <vector>
@@ -15,6 +19,7 @@
 #include "app/ui/configurator_app.h"
 #include "app/ui/message_box.h"
 #include "app/ui/single_instance.h"
+#include "app/ui/splash_wnd.h"
 #include "app/ui/start_pages.h"
 #include "tests/startup/startup_test.h"
 
@@ -30,6 +35,19 @@ protected:
         if (event->type() == QEvent::Show && watched->inherits("CPageDialog"))
             names.push_back(watched->metaObject()->className());
         return false;
+    }
+};
+
+// Counts the key presses it receives, on whatever thread it lives.
+class KeyCounter : public QObject {
+public:
+    std::atomic<int> keys{0};
+
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return QObject::event(event);
+        ++keys;
+        return true;
     }
 };
 
@@ -112,6 +130,56 @@ TEST_F(StartUpTest, ABoxOverThePageAtTheQuitTimeCountsAsNoPageAndIsClosed) {
     EXPECT_EQ(CConfiguratorApp::kNoPageAtQuitTime, result);
     EXPECT_TRUE(boxClosed);
     EXPECT_EQ(std::vector<std::string>{"CLanguagePage"}, shown_.names) << "the run ends after the page";
+}
+
+TEST_F(StartUpTest, TheSplashSwallowsTheFirstKeyOnTheUiThreadAndNoneOnOthers) {
+    QThread workerThread;
+    KeyCounter workerObject;
+    workerObject.moveToThread(&workerThread);
+    workerThread.start();
+
+    bool tested = false;
+    bool splashAfterWorkerKey = false;
+    bool consumed = false;
+    bool splashAfterPageKey = true;
+    const int result = RunInitInstance([&] {
+        CLanguagePage* page = LanguagePageOnTop();
+        if (tested || !page || !CSplashWnd::CurrentSplash()) return;
+        tested = true;
+        // An event of a worker's object goes through the application on
+        // the worker's thread: it reaches its object, the splash stays.
+        // The UI thread keeps serving events meanwhile: a filter that did
+        // touch the splash from the worker would otherwise wait on it forever.
+        std::atomic<bool> delivered{false};
+        QMetaObject::invokeMethod(
+            &workerObject,
+            [&workerObject, &delivered] {
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier);
+                QCoreApplication::sendEvent(&workerObject, &press);
+                delivered = true;
+            },
+            Qt::QueuedConnection);
+        QElapsedTimer waited;
+        waited.start();
+        while (!delivered && waited.elapsed() < 3000) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        ASSERT_TRUE(delivered);
+        splashAfterWorkerKey = CSplashWnd::CurrentSplash() != nullptr;
+        // Enter would end the language page; with the splash up it only
+        // hides the splash.
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        consumed = QApplication::sendEvent(page, &enter);
+        splashAfterPageKey = CSplashWnd::CurrentSplash() != nullptr;
+    });
+    workerThread.quit();
+    workerThread.wait();
+
+    EXPECT_EQ(0, result);
+    ASSERT_TRUE(tested) << "the splash never showed over the language page";
+    EXPECT_EQ(1, workerObject.keys.load());
+    EXPECT_TRUE(splashAfterWorkerKey);
+    EXPECT_TRUE(consumed);
+    EXPECT_FALSE(splashAfterPageKey);
+    EXPECT_EQ(std::vector<std::string>{"CLanguagePage"}, shown_.names) << "Enter never reached the page";
 }
 
 }  // namespace
