@@ -36,13 +36,16 @@ void OpenPortOnWorker(int number) {
 // --quit-after: when the time comes, the run counts as good only if a page
 // is what the user would be looking at (no box over it, not between pages).
 // Then whatever is on screen is closed, top first, every 50 ms until the
-// wizard's loop is out: a box is cancelled, a page ends as by its Exit
-// button (a page busy with the ECU refuses until its exchange is over).
+// program is on its way out: a box is cancelled (also one of start-up's own,
+// before the wizard exists), a page ends as by its Exit button (a page busy
+// with the ECU refuses until its exchange is over) and no page follows it.
 class QuitTimer {
 public:
-    QuitTimer(Wizard& wizard, int afterMs) : wizard_(wizard) {
+    QuitTimer(const std::unique_ptr<Wizard>& wizard, int afterMs) : wizard_(wizard) {
         if (afterMs < 0) return;
         afterMs_ = afterMs;
+        // A coarse timer may fire up to 5 % early: "after MS" means after.
+        timer_.setTimerType(Qt::PreciseTimer);
         timer_.setInterval(afterMs);
         QObject::connect(&timer_, &QTimer::timeout, [this] { Tick(); });
         timer_.start();
@@ -54,16 +57,16 @@ public:
 
 private:
     void Tick() {
-        CPageDialog* page = wizard_.CurrentPage();
+        CPageDialog* page = wizard_ ? wizard_->CurrentPage() : nullptr;
         QWidget* top = QApplication::activeModalWidget();
         if (!stopping_) {
             stopping_ = true;
             pageOnScreen_ = page && page->isVisible() && top == page;
             if (!pageOnScreen_)
                 std::fprintf(stderr, "zano-configurator: no page on screen after %d ms\n", afterMs_);
-            wizard_.Stop();
             timer_.setInterval(50);
         }
+        if (wizard_) wizard_->Stop();
         if (top && top != page) {
             if (auto* dialog = qobject_cast<QDialog*>(top)) {
                 dialog->reject();
@@ -75,7 +78,7 @@ private:
         }
     }
 
-    Wizard& wizard_;
+    const std::unique_ptr<Wizard>& wizard_;
     QTimer timer_;
     int afterMs_ = -1;
     bool stopping_ = false;
@@ -106,6 +109,7 @@ int CConfiguratorApp::InitInstance() {
     if (const std::string warning = IgnoredArgumentsWarning(options); !warning.empty())
         std::fprintf(stderr, "%s\n", warning.c_str());
     CSplashWnd::SetSplashAllowed(options.splash);
+    QuitTimer quitTimer(wizard_, options.quitAfterMs);
 
     // The store's fatal errors end the program after a stop box.
     // A store can fail on the worker thread too: the box always shows on
@@ -141,7 +145,6 @@ int CConfiguratorApp::InitInstance() {
 
     SetDemoMode(ShouldStartInDemoMode(options.demo, options.noDemo));
     CreateWorker();
-    QuitTimer quitTimer(*wizard_, options.quitAfterMs);
     wizard_->RunWizard();
     const bool quitTimeFailed = quitTimer.Failed();
     quitTimer.Cancel();

@@ -30,7 +30,6 @@ Wizard::~Wizard() {
 
 void Wizard::RunWizard() {
     WizardStep step = WizardStep::Language;
-    stopRequested_ = false;
     while (step != WizardStep::End && !stopRequested_) {
         CPageDialog* page = Page(step == WizardStep::Port ? PageId::Port : PageForStep(step, ModelIndex));
         if (observer_) observer_(step, page);

@@ -21,7 +21,8 @@ public:
     void RunWizard();
     // The page being shown, or none between pages.
     CPageDialog* CurrentPage() const { return current_; }
-    // No page is shown after the current one ends (the run's own time limit).
+    // No page is shown after the current one ends, or at all when called
+    // before RunWizard (the run's own time limit).
     void Stop() { stopRequested_ = true; }
     // Called with each page before it is shown (tests and screenshots).
     void SetPageObserver(std::function<void(WizardStep, CPageDialog*)> observer) {

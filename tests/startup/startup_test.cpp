@@ -97,7 +97,16 @@ protected:
 TEST_F(StartUpTest, ASecondInstanceIsToldSoAndEndsWithoutShowingAPage) {
     SingleInstanceGuard first(QStringLiteral("Zano_aplication.lock"));
     ASSERT_TRUE(first.Acquired());
+    // The box waits for the user like the real one; the quit time closes it.
+    SetMessageBoxResponder([this](const MessageRequest& request) {
+        messages_.push_back(request);
+        QDialog box;
+        box.setModal(true);
+        box.exec();
+        return static_cast<int>(kAnswerOk);
+    });
     EXPECT_EQ(-1, RunInitInstance());
+    EXPECT_GE(elapsedMs_, kStartUpQuitAfterMs);
     ASSERT_EQ(1u, messages_.size());
     EXPECT_EQ(QStringLiteral(" Já existe um aplicativo aberto "), messages_[0].text);
     EXPECT_EQ(qApp->applicationName(), messages_[0].title);
