@@ -8,11 +8,13 @@ constexpr const char* kQuitAfter = "--quit-after";
 
 // A whole non-negative decimal number of milliseconds, nothing else.
 bool ParseMilliseconds(const std::string& text, int* out) {
-    if (text.empty() || text[0] == '-' || text[0] == '+') return false;
+    if (text.empty() || text[0] == '-' || text[0] == '+')
+        return false;
     int value = 0;
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (ec != std::errc() || ptr != end) return false;
+    if (ec != std::errc() || ptr != end)
+        return false;
     *out = value;
     return true;
 }
@@ -37,13 +39,14 @@ StartOptions ParseStartOptions(const std::vector<std::string>& args) {
             // end by itself must not silently run forever.
             std::string value;
             if (arg == kQuitAfter) {
-                if (i + 1 < args.size()) value = args[++i];
+                if (i + 1 < args.size())
+                    value = args[++i];
             } else {
                 value = arg.substr(std::string(kQuitAfter).size() + 1);
             }
             if (!ParseMilliseconds(value, &options.quitAfterMs) && options.error.empty())
-                options.error = std::string(kQuitAfter) + " needs a number of milliseconds, not \"" +
-                                value + "\"";
+                options.error = std::string(kQuitAfter) +
+                                " needs a number of milliseconds, not \"" + value + "\"";
         } else {
             options.ignored.push_back(arg);
         }
@@ -64,12 +67,16 @@ std::string StartUsage() {
            "Any other argument is ignored with a warning.\n";
 }
 
-std::string StartVersion() { return std::string(kProgram) + " " + ZANO_VERSION; }
+std::string StartVersion() {
+    return std::string(kProgram) + " " + ZANO_VERSION;
+}
 
 std::string IgnoredArgumentsWarning(const StartOptions& options) {
-    if (options.ignored.empty()) return {};
+    if (options.ignored.empty())
+        return {};
     std::string line = std::string(kProgram) + ": ignoring unknown argument";
-    if (options.ignored.size() > 1) line += 's';
+    if (options.ignored.size() > 1)
+        line += 's';
     for (const std::string& arg : options.ignored) line += " " + arg;
     return line;
 }

@@ -63,7 +63,8 @@ private:
             stopping_ = true;
             pageOnScreen_ = page && page->isVisible() && top == page;
             if (!pageOnScreen_)
-                std::fprintf(stderr, "zano-configurator: no page on screen after %d ms\n", afterMs_);
+                std::fprintf(stderr, "zano-configurator: no page on screen after %d ms\n",
+                             afterMs_);
             timer_.setInterval(50);
         }
         if (wizard_) wizard_->Stop();

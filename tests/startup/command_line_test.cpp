@@ -48,7 +48,9 @@ TEST(CommandLine, HelpAndVersionAnswerWithoutADisplayAndEndWithZero) {
     const ProgramRun help = RunProgram({QStringLiteral("--help")}, WithoutDisplay());
     EXPECT_EQ(0, help.exitCode) << help.err.toStdString();
     EXPECT_EQ(QString::fromStdString(StartUsage()), help.out);
-    EXPECT_EQ(0, RunProgram({QStringLiteral("-h"), QStringLiteral("--bogus")}, WithoutDisplay()).exitCode);
+    EXPECT_EQ(
+        0,
+        RunProgram({QStringLiteral("-h"), QStringLiteral("--bogus")}, WithoutDisplay()).exitCode);
 
     const ProgramRun version = RunProgram({QStringLiteral("--version")}, WithoutDisplay());
     EXPECT_EQ(0, version.exitCode) << version.err.toStdString();
@@ -56,7 +58,8 @@ TEST(CommandLine, HelpAndVersionAnswerWithoutADisplayAndEndWithZero) {
 }
 
 TEST(CommandLine, ABadQuitTimeIsRefusedBeforeAnythingShows) {
-    const ProgramRun run = RunProgram({QStringLiteral("--quit-after"), QStringLiteral("soon")}, WithoutDisplay());
+    const ProgramRun run =
+        RunProgram({QStringLiteral("--quit-after"), QStringLiteral("soon")}, WithoutDisplay());
     EXPECT_EQ(2, run.exitCode);
     EXPECT_TRUE(run.err.contains(QStringLiteral("--quit-after"))) << run.err.toStdString();
     EXPECT_TRUE(run.out.isEmpty());
@@ -70,13 +73,17 @@ TEST(CommandLine, UnknownOptionsAreIgnoredWithOneWarningAndThePageStillShows) {
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     // -platform belongs to the toolkit, which takes it out before the
     // program reads its options: it is not warned about.
-    const ProgramRun run = RunProgram({QStringLiteral("--bogus"), QStringLiteral("-platform"), QStringLiteral("offscreen"),
-                                QStringLiteral("-nosplash"), QStringLiteral("--no-splash"),
-                                QStringLiteral("--quit-after"), QStringLiteral("300")},
-                               env);
+    const ProgramRun run = RunProgram(
+        {QStringLiteral("--bogus"), QStringLiteral("-platform"), QStringLiteral("offscreen"),
+         QStringLiteral("-nosplash"), QStringLiteral("--no-splash"), QStringLiteral("--quit-after"),
+         QStringLiteral("300")},
+        env);
     EXPECT_EQ(0, run.exitCode) << run.err.toStdString();
-    const QStringList ours = run.err.split('\n').filter(QRegularExpression(QStringLiteral("^zano-configurator:")));
-    EXPECT_EQ(QStringList{QStringLiteral("zano-configurator: ignoring unknown arguments --bogus -nosplash")}, ours)
+    const QStringList ours =
+        run.err.split('\n').filter(QRegularExpression(QStringLiteral("^zano-configurator:")));
+    EXPECT_EQ(QStringList{QStringLiteral(
+                  "zano-configurator: ignoring unknown arguments --bogus -nosplash")},
+              ours)
         << run.err.toStdString();
 }
 

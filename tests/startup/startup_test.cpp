@@ -1,6 +1,8 @@
 // The start-up routine of the application object itself (InitInstance): the
 // refusal of a second instance, a run ended by its quit time, and the splash
 // key filter, which acts on the UI thread only.
+#include "tests/startup/startup_test.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -21,16 +23,15 @@
 #include "app/ui/single_instance.h"
 #include "app/ui/splash_wnd.h"
 #include "app/ui/start_pages.h"
-#include "tests/startup/startup_test.h"
 
 namespace {
 
 // Names the class of every page window that is shown.
 class ShownPages : public QObject {
-public:
+  public:
     std::vector<std::string> names;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show && watched->inherits("CPageDialog"))
             names.push_back(watched->metaObject()->className());
@@ -40,19 +41,20 @@ protected:
 
 // Counts the key presses it receives, on whatever thread it lives.
 class KeyCounter : public QObject {
-public:
+  public:
     std::atomic<int> keys{0};
 
-protected:
+  protected:
     bool event(QEvent* event) override {
-        if (event->type() != QEvent::KeyPress) return QObject::event(event);
+        if (event->type() != QEvent::KeyPress)
+            return QObject::event(event);
         ++keys;
         return true;
     }
 };
 
 class StartUpTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         // The single-instance lock lives in the runtime folder: a private
         // one keeps a real copy of the program out of the test's way.
@@ -129,7 +131,8 @@ TEST_F(StartUpTest, ABoxOverThePageAtTheQuitTimeCountsAsNoPageAndIsClosed) {
     bool boxClosed = false;
     bool boxOpened = false;
     const int result = RunInitInstance([&] {
-        if (boxOpened || !LanguagePageOnTop()) return;
+        if (boxOpened || !LanguagePageOnTop())
+            return;
         boxOpened = true;
         QDialog box;
         box.setModal(true);
@@ -138,7 +141,8 @@ TEST_F(StartUpTest, ABoxOverThePageAtTheQuitTimeCountsAsNoPageAndIsClosed) {
     });
     EXPECT_EQ(CConfiguratorApp::kNoPageAtQuitTime, result);
     EXPECT_TRUE(boxClosed);
-    EXPECT_EQ(std::vector<std::string>{"CLanguagePage"}, shown_.names) << "the run ends after the page";
+    EXPECT_EQ(std::vector<std::string>{"CLanguagePage"}, shown_.names)
+        << "the run ends after the page";
 }
 
 TEST_F(StartUpTest, TheSplashSwallowsTheFirstKeyOnTheUiThreadAndNoneOnOthers) {
@@ -153,7 +157,8 @@ TEST_F(StartUpTest, TheSplashSwallowsTheFirstKeyOnTheUiThreadAndNoneOnOthers) {
     bool splashAfterPageKey = true;
     const int result = RunInitInstance([&] {
         CLanguagePage* page = LanguagePageOnTop();
-        if (tested || !page || !CSplashWnd::CurrentSplash()) return;
+        if (tested || !page || !CSplashWnd::CurrentSplash())
+            return;
         tested = true;
         // An event of a worker's object goes through the application on
         // the worker's thread: it reaches its object, the splash stays.
@@ -170,7 +175,8 @@ TEST_F(StartUpTest, TheSplashSwallowsTheFirstKeyOnTheUiThreadAndNoneOnOthers) {
             Qt::QueuedConnection);
         QElapsedTimer waited;
         waited.start();
-        while (!delivered && waited.elapsed() < 3000) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        while (!delivered && waited.elapsed() < 3000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         ASSERT_TRUE(delivered);
         splashAfterWorkerKey = CSplashWnd::CurrentSplash() != nullptr;
         // Enter would end the language page; with the splash up it only
@@ -188,7 +194,8 @@ TEST_F(StartUpTest, TheSplashSwallowsTheFirstKeyOnTheUiThreadAndNoneOnOthers) {
     EXPECT_TRUE(splashAfterWorkerKey);
     EXPECT_TRUE(consumed);
     EXPECT_FALSE(splashAfterPageKey);
-    EXPECT_EQ(std::vector<std::string>{"CLanguagePage"}, shown_.names) << "Enter never reached the page";
+    EXPECT_EQ(std::vector<std::string>{"CLanguagePage"}, shown_.names)
+        << "Enter never reached the page";
 }
 
 }  // namespace
