@@ -2,6 +2,8 @@
 // stdout is the device path to open; with --com N the ports folder also
 // gets COMN pointing at it.
 
+#include <sys/time.h>
+
 #include <csignal>
 #include <cstdio>
 #include <fstream>
@@ -31,6 +33,18 @@ void InstallStopHandlers() {
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGHUP, &action, nullptr);
+    sigaction(SIGALRM, &action, nullptr);
+}
+
+// --quit-after: the alarm stops the program as Ctrl+C would, so the COM name
+// and the log are handled the same way.
+void StopAfter(int ms) {
+    itimerval timer{};
+    timer.it_value.tv_sec = ms / 1000;
+    timer.it_value.tv_usec = (ms % 1000) * 1000;
+    // A zero time would disarm the timer instead of firing at once.
+    if (ms == 0) timer.it_value.tv_usec = 1;
+    setitimer(ITIMER_REAL, &timer, nullptr);
 }
 
 // Announces a (new) slave path: the COM name first, so that whoever reads
@@ -72,6 +86,8 @@ int main(int argc, char** argv) {
     }
 
     InstallStopHandlers();
+    if (args.quitAfterMs >= 0)
+        StopAfter(args.quitAfterMs);
     RealClock clock;
     EcuModel model(args.variant, args.ecu);
     PtyBridge bridge;

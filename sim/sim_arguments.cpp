@@ -22,6 +22,7 @@ std::string SimUsage() {
            "  --rev                   run the engine revved (about 4000 rpm)\n"
            "  --log FILE              write received frames and the registers at exit\n"
            "  --calibration-ms MS     streaming time until the calibration result (5000)\n"
+           "  --quit-after MS         end by itself MS ms after the start, with exit code 0\n"
            "faults:\n"
            "  --no-answer             never answer\n"
            "  --late MS               answer requests MS later than normal\n"
@@ -80,6 +81,8 @@ std::optional<SimArguments> ParseSimArguments(const std::vector<std::string>& ar
             ok = value(&text) && ParseNumber(text, 10, 1, 1000000, &faults.linkDropAfterFrames);
         } else if (option == "--reconnect-ms") {
             ok = value(&text) && ParseNumber(text, 10, 0, 600000, &parsed.reconnectMs);
+        } else if (option == "--quit-after") {
+            ok = value(&text) && ParseNumber(text, 10, 0, 86400000, &parsed.quitAfterMs);
         } else if (option == "--calibration-ms") {
             ok = value(&text) && ParseNumber(text, 10, 0, 600000, &parsed.ecu.calibrationMs);
         } else if (option == "--calibration") {

@@ -14,6 +14,9 @@ struct SimArguments {
     std::string logPath;
     // How long a vanished link stays away before a new pseudo-terminal appears.
     int reconnectMs = 3000;
+    // End by itself this many ms after the start (exit code 0); < 0: run
+    // until stopped by a signal.
+    int quitAfterMs = -1;
     bool help = false;
 };
 

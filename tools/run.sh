@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the configurator. With no ECU
-# attached it talks to the built-in ECU simulator (see docs/simulator.md).
+# Installs what is missing, builds, and starts the configurator with the
+# given options (--help lists them). With no ECU attached it talks to the
+# built-in ECU simulator (see docs/simulator.md).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/tools/setup.sh" >/dev/null
 build_dir=${ZANO_BUILD_DIR:-$root/build}
-exec "$build_dir/app/zano-configurator" "$@"
+# The build writes where it put the program; the folder layout may change.
+program=$(cat "$build_dir/zano-configurator.path")
+exec "$program" "$@"

@@ -16,6 +16,7 @@ if [ ${#missing[@]} -gt 0 ]; then
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 fi
+"$root/tools/ensure-locale.sh" pt_BR.UTF-8
 
 build_dir=${ZANO_BUILD_DIR:-$root/build}
 cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=${ZANO_BUILD_TYPE:-RelWithDebInfo} ${ZANO_CMAKE_ARGS:-}

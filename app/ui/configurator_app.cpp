@@ -1,13 +1,19 @@
 #include "app/ui/configurator_app.h"
 
-#include <QCommandLineParser>
+#include <QDialog>
 #include <QStringDecoder>
 #include <QThread>
+#include <QTimer>
+#include <cstdio>
+#include <string>
+#include <vector>
 
 #include "app/globals.h"
 #include "app/parameter_table.h"
+#include "app/start_options.h"
 #include "app/ui/demo_mode.h"
 #include "app/ui/message_box.h"
+#include "app/ui/page_dialog.h"
 #include "app/ui/single_instance.h"
 #include "app/ui/splash_wnd.h"
 #include "app/ui/ui_globals.h"
@@ -26,6 +32,59 @@ void OpenPortOnWorker(int number) {
         },
         nullptr);
 }
+
+// --quit-after: when the time comes, the run counts as good only if a page
+// is what the user would be looking at (no box over it, not between pages).
+// Then whatever is on screen is closed, top first, every 50 ms until the
+// program is on its way out: a box is cancelled (also one of start-up's own,
+// before the wizard exists), a page ends as by its Exit button (a page busy
+// with the ECU refuses until its exchange is over) and no page follows it.
+class QuitTimer {
+public:
+    QuitTimer(const std::unique_ptr<Wizard>& wizard, int afterMs) : wizard_(wizard) {
+        if (afterMs < 0) return;
+        afterMs_ = afterMs;
+        // A coarse timer may fire up to 5 % early: "after MS" means after.
+        timer_.setTimerType(Qt::PreciseTimer);
+        timer_.setInterval(afterMs);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Tick(); });
+        timer_.start();
+    }
+    // True when the time came and no page was on screen; also when the run
+    // ended before its time.
+    bool Failed() const { return afterMs_ >= 0 && !pageOnScreen_; }
+    void Cancel() { timer_.stop(); }
+
+private:
+    void Tick() {
+        CPageDialog* page = wizard_ ? wizard_->CurrentPage() : nullptr;
+        QWidget* top = QApplication::activeModalWidget();
+        if (!stopping_) {
+            stopping_ = true;
+            pageOnScreen_ = page && page->isVisible() && top == page;
+            if (!pageOnScreen_)
+                std::fprintf(stderr, "zano-configurator: no page on screen after %d ms\n",
+                             afterMs_);
+            timer_.setInterval(50);
+        }
+        if (wizard_) wizard_->Stop();
+        if (top && top != page) {
+            if (auto* dialog = qobject_cast<QDialog*>(top)) {
+                dialog->reject();
+            } else {
+                top->close();
+            }
+        } else if (page) {
+            page->OnExit();
+        }
+    }
+
+    const std::unique_ptr<Wizard>& wizard_;
+    QTimer timer_;
+    int afterMs_ = -1;
+    bool stopping_ = false;
+    bool pageOnScreen_ = false;
+};
 }  // namespace
 
 CConfiguratorApp::CConfiguratorApp(int& argc, char** argv) : QApplication(argc, argv) {
@@ -42,14 +101,16 @@ bool CConfiguratorApp::notify(QObject* receiver, QEvent* event) {
 }
 
 int CConfiguratorApp::InitInstance() {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Configurador e monitor da central de GNV."));
-    parser.addHelpOption();
-    parser.addOption({QStringLiteral("no-splash"), QStringLiteral("Do not show the start-up picture.")});
-    parser.addOption({QStringLiteral("demo"), QStringLiteral("Talk to the built-in ECU simulator.")});
-    parser.addOption({QStringLiteral("no-demo"), QStringLiteral("Never fall back to the built-in simulator.")});
-    parser.process(*this);
-    CSplashWnd::SetSplashAllowed(!parser.isSet(QStringLiteral("no-splash")));
+    // The toolkit has already taken its own options out of arguments().
+    // --help, --version and mistakes were answered before the application
+    // object existed (main), as they need no display.
+    std::vector<std::string> args;
+    for (const QString& arg : arguments().mid(1)) args.push_back(arg.toStdString());
+    const StartOptions options = ParseStartOptions(args);
+    if (const std::string warning = IgnoredArgumentsWarning(options); !warning.empty())
+        std::fprintf(stderr, "%s\n", warning.c_str());
+    CSplashWnd::SetSplashAllowed(options.splash);
+    QuitTimer quitTimer(wizard_, options.quitAfterMs);
 
     // The store's fatal errors end the program after a stop box.
     // A store can fail on the worker thread too: the box always shows on
@@ -83,12 +144,14 @@ int CConfiguratorApp::InitInstance() {
         return -1;
     }
 
-    SetDemoMode(ShouldStartInDemoMode(parser.isSet(QStringLiteral("demo")), parser.isSet(QStringLiteral("no-demo"))));
+    SetDemoMode(ShouldStartInDemoMode(options.demo, options.noDemo));
     CreateWorker();
     wizard_->RunWizard();
+    const bool quitTimeFailed = quitTimer.Failed();
+    quitTimer.Cancel();
     wizard_.reset();
     // The port belongs to the worker's thread: close it there before it ends.
     Worker().Post([](EcuSession& session) { return static_cast<int>(session.port.ClosePort()); }, nullptr);
     DestroyWorker();
-    return 0;
+    return quitTimeFailed ? kNoPageAtQuitTime : 0;
 }

@@ -13,8 +13,12 @@ public:
     CConfiguratorApp(int& argc, char** argv);
     ~CConfiguratorApp() override;
 
+    // What InitInstance gives when --quit-after found no page on screen.
+    static constexpr int kNoPageAtQuitTime = -2;
+
     // Runs start-up and the whole wizard: 0 when the wizard ended, -1 when
-    // another instance was already running.
+    // another instance was already running (or start-up was refused),
+    // kNoPageAtQuitTime as above.
     int InitInstance();
 
     // Every event first goes to the splash window, which may swallow it.

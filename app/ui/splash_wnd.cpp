@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QThread>
 
 #include "resources/image_registry.h"
 
@@ -47,6 +48,10 @@ void CSplashWnd::HideSplash() {
 }
 
 bool CSplashWnd::FilterAppMessage(QEvent* event) {
+    // Events of the worker's objects pass through the application on the
+    // worker's thread; the splash and its pointer belong to the UI thread.
+    const QCoreApplication* app = QCoreApplication::instance();
+    if (!app || QThread::currentThread() != app->thread()) return false;
     if (!currentSplash) return false;
     switch (event->type()) {
         case QEvent::KeyPress:

@@ -14,7 +14,8 @@ public:
     static void HideSplash();
     static CSplashWnd* CurrentSplash();
     // Called for every event of the application before normal handling;
-    // true when the event was consumed.
+    // true when the event was consumed. Events on other threads than the
+    // UI thread are never consumed.
     static bool FilterAppMessage(QEvent* event);
 
 protected:

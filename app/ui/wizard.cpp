@@ -30,10 +30,12 @@ Wizard::~Wizard() {
 
 void Wizard::RunWizard() {
     WizardStep step = WizardStep::Language;
-    while (step != WizardStep::End) {
+    while (step != WizardStep::End && !stopRequested_) {
         CPageDialog* page = Page(step == WizardStep::Port ? PageId::Port : PageForStep(step, ModelIndex));
         if (observer_) observer_(step, page);
+        current_ = page;
         const int result = page->DoModal();
+        current_ = nullptr;
         page->DestroyPageWindow();
         step = NextStep(step, result);
     }

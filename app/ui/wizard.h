@@ -19,6 +19,11 @@ public:
     CPageDialog* Page(PageId id) const { return pages_[static_cast<int>(id)].get(); }
     // Shows pages from the language page until a page ends the run.
     void RunWizard();
+    // The page being shown, or none between pages.
+    CPageDialog* CurrentPage() const { return current_; }
+    // No page is shown after the current one ends, or at all when called
+    // before RunWizard (the run's own time limit).
+    void Stop() { stopRequested_ = true; }
     // Called with each page before it is shown (tests and screenshots).
     void SetPageObserver(std::function<void(WizardStep, CPageDialog*)> observer) {
         observer_ = std::move(observer);
@@ -27,4 +32,6 @@ public:
 private:
     std::array<std::unique_ptr<CPageDialog>, kPageCount> pages_;
     std::function<void(WizardStep, CPageDialog*)> observer_;
+    CPageDialog* current_ = nullptr;
+    bool stopRequested_ = false;
 };

@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -73,6 +74,21 @@ class SimulatorProcess {
         waitpid(pid_, &status, 0);
         stopped_ = true;
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    // The exit code once the program has ended by itself, or nothing when it
+    // still runs after timeoutMs.
+    std::optional<int> WaitForExit(int timeoutMs) {
+        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+        do {
+            int status = 0;
+            if (waitpid(pid_, &status, WNOHANG) == pid_) {
+                stopped_ = true;
+                return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        } while (std::chrono::steady_clock::now() < until);
+        return std::nullopt;
     }
 
   private:
@@ -136,6 +152,23 @@ TEST(PtyEndToEndTest, ProgramServesTheEcuOnItsPseudoTerminalAndItsComName) {
     EXPECT_NE(text.str().find("read-all 00 04 00\n"), std::string::npos) << text.str();
     EXPECT_NE(text.str().find("start 00 08 00\n"), std::string::npos);
     EXPECT_NE(text.str().find("REG 3D 50\n"), std::string::npos);
+    std::filesystem::remove_all(dir);
+}
+
+TEST(PtyEndToEndTest, WithAQuitTimeTheProgramEndsByItselfAndTakesItsComNameAway) {
+    char dirTemplate[] = "/tmp/zano-sim-test-XXXXXX";
+    ASSERT_NE(mkdtemp(dirTemplate), nullptr);
+    const std::string dir = dirTemplate;
+    {
+        const auto start = std::chrono::steady_clock::now();
+        SimulatorProcess sim(dir + "/ports", {"--com", "5", "--quit-after", "400"});
+        const std::string slave = sim.FirstLine();
+        ASSERT_EQ(slave.rfind("/dev/", 0), 0u) << slave;
+        EXPECT_EQ(std::filesystem::read_symlink(dir + "/ports/COM5"), slave);
+        EXPECT_EQ(sim.WaitForExit(5000), std::optional<int>(0));
+        EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(400));
+        EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(dir + "/ports/COM5")));
+    }
     std::filesystem::remove_all(dir);
 }
 

@@ -32,7 +32,9 @@ TEST(SimArgumentsTest, EveryOptionLandsInItsSetting) {
                                          "--calibration",
                                          "fail",
                                          "--calibration-ms",
-                                         "1500"},
+                                         "1500",
+                                         "--quit-after",
+                                         "800"},
                                         &error);
     ASSERT_TRUE(args.has_value()) << error;
     EXPECT_EQ(args->variant, EcuVariant::Q5100);
@@ -41,6 +43,7 @@ TEST(SimArgumentsTest, EveryOptionLandsInItsSetting) {
     EXPECT_EQ(args->logPath, "/tmp/x.log");
     EXPECT_EQ(args->reconnectMs, 900);
     EXPECT_EQ(args->ecu.calibrationMs, 1500);
+    EXPECT_EQ(args->quitAfterMs, 800);
     const FaultOptions& f = args->ecu.faults;
     EXPECT_TRUE(f.noAnswer && f.leadingZero && f.garbageBetweenGroups && f.hugeAnswer);
     EXPECT_EQ(f.extraDelayMs, 250);
@@ -57,6 +60,9 @@ TEST(SimArgumentsTest, MistakesAreRefusedWithTheOptionNamed) {
                                                 {"--missing-register", "1G"},
                                                 {"--calibration", "maybe"},
                                                 {"--late", "-5"},
+                                                {"--quit-after"},
+                                                {"--quit-after", "-1"},
+                                                {"--quit-after", "1s"},
                                                 {"--frobnicate"}}) {
         std::string error;
         EXPECT_FALSE(ParseSimArguments(bad, &error).has_value()) << bad[0];
