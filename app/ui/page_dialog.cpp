@@ -116,14 +116,16 @@ bool CPageDialog::eventFilter(QObject* watched, QEvent* e) {
     return QDialog::eventFilter(watched, e);
 }
 
+bool CPageDialog::CtrlHeld(const QKeyEvent* e) {
+    if (e->key() == Qt::Key_Control) return e->type() == QEvent::KeyPress;
+    return e->modifiers().testFlag(Qt::ControlModifier);
+}
+
 bool CPageDialog::PreTranslateKey(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Control) {
-        // The flag is shared by the pages, as the Ctrl key outlives a page.
-        CtrlKeyDown = e->type() == QEvent::KeyPress ? 1 : 0;
-        return false;
-    }
-    if (e->type() != QEvent::KeyPress) return false;
-    const bool ctrl = CtrlKeyDown || (e->modifiers() & Qt::ControlModifier);
+    // The shared flag follows every key event, for whoever reads it.
+    const bool ctrl = CtrlHeld(e);
+    CtrlKeyDown = ctrl ? 1 : 0;
+    if (e->key() == Qt::Key_Control || e->type() != QEvent::KeyPress) return false;
     if (HasCtrlShortcuts() && ctrl && e->key() == Qt::Key_Right) {
         NextCommand();
         return true;

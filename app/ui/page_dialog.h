@@ -33,6 +33,10 @@ public:
     // Where each copy of the bitmap goes for a client area, in the current mode.
     static QList<QRect> BackgroundPlacements(int mode, QSize client, QSize bitmap);
 
+    // Whether Ctrl is held, from the event itself: a flag kept from Ctrl's
+    // own press and release sticks when Ctrl is let go in another window.
+    static bool CtrlHeld(const QKeyEvent* event);
+
 public Q_SLOTS:
     void OnReturn();
     void OnNext();
