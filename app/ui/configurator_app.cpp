@@ -10,23 +10,11 @@
 #include "app/ui/message_box.h"
 #include "app/ui/single_instance.h"
 #include "app/ui/splash_wnd.h"
+#include "app/ui/start_pages.h"
 #include "app/ui/ui_globals.h"
 #include "app/ui/wizard.h"
 #include "comm/ecu_worker.h"
 #include "data/crx4data.h"
-
-namespace {
-// The port belongs to the worker's thread: open it there.
-void OpenPortOnWorker(int number) {
-    Worker().Post(
-        [number](EcuSession& session) {
-            session.port.SetPortNumber(number);
-            session.port.OpenPort();
-            return 0;
-        },
-        nullptr);
-}
-}  // namespace
 
 CConfiguratorApp::CConfiguratorApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("zano-configurator"));
@@ -47,7 +35,7 @@ int CConfiguratorApp::InitInstance() {
     parser.addHelpOption();
     parser.addOption({QStringLiteral("no-splash"), QStringLiteral("Do not show the start-up picture.")});
     parser.addOption({QStringLiteral("demo"), QStringLiteral("Talk to the built-in ECU simulator.")});
-    parser.addOption({QStringLiteral("no-demo"), QStringLiteral("Never fall back to the built-in simulator.")});
+    parser.addOption({QStringLiteral("no-demo"), QStringLiteral("Do not offer the built-in simulator when no serial port exists.")});
     parser.process(*this);
     CSplashWnd::SetSplashAllowed(!parser.isSet(QStringLiteral("no-splash")));
 
@@ -74,7 +62,7 @@ int CConfiguratorApp::InitInstance() {
     ClearParameterTable();
     CreatePageFont();
     CtrlKeyDown = 0;
-    wizard_ = std::make_unique<Wizard>(OpenPortOnWorker);
+    wizard_ = std::make_unique<Wizard>(OpenChosenPort);
 
     SingleInstanceGuard guard(QStringLiteral("Zano_aplication.lock"));
     if (!guard.Acquired()) {
@@ -84,6 +72,7 @@ int CConfiguratorApp::InitInstance() {
     }
 
     SetDemoMode(ShouldStartInDemoMode(parser.isSet(QStringLiteral("demo")), parser.isSet(QStringLiteral("no-demo"))));
+    SelectPortBackend(g_SerialPort, DemoModeActive());
     CreateWorker();
     wizard_->RunWizard();
     wizard_.reset();

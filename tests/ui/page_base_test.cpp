@@ -111,7 +111,7 @@ TEST(PortPage, TheNumberAfterComIsThePortNumber) {
 
 TEST_F(PageBaseTest, NextOnThePortPageOpensTheTypedPort) {
     int opened = -1;
-    CPortPage page([&](int number) { opened = number; });
+    CPortPage page([&](PortChoice choice) { opened = choice.number; });
     EXPECT_EQ(kResultNext, RunPage(&page, [&] {
                   page.List()->setEditText(QStringLiteral("COM12"));
                   page.findChildren<CImageButton*>()[1]->click();
