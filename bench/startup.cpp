@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
     ClearParameterTable();
     CreatePageFont();
     CSplashWnd::SetSplashAllowed(false);
-    Wizard wizard([](int) {});
+    Wizard wizard([](PortChoice) {});
     CPageDialog* language = wizard.Page(PageId::Language);
     qint64 shownMs = -1;
     QTimer::singleShot(0, language, [&] {

@@ -26,6 +26,11 @@ constexpr DeviceRange kDeviceRanges[] = {{"ttyS", 1}, {"ttyUSB", 21}, {"ttyACM",
 constexpr int kRangeSize = 20;
 constexpr const char* kComPrefix = "COM";
 
+std::string& DeviceFolder() {
+    static std::string folder = "/dev";
+    return folder;
+}
+
 // The digits of text from position start as a number; -1 when they are not
 // all digits, there are none, or there is a leading zero (so that every
 // number has one name). Nine digits at most keep it an int.
@@ -142,6 +147,10 @@ std::string PortsDirectory() {
     return {};
 }
 
+void SetDeviceFolder(const std::string& folder) {
+    DeviceFolder() = folder.empty() ? "/dev" : folder;
+}
+
 int PortNumberFromName(const std::string& comName) {
     if (!StartsWith(comName, kComPrefix))
         return 0;
@@ -180,7 +189,7 @@ std::string ResolvePortDevice(int number) {
     const std::string name = DefaultDeviceName(number);
     if (name.empty())
         return {};
-    const std::string path = "/dev/" + name;
+    const std::string path = DeviceFolder() + "/" + name;
     return Exists(path) ? path : std::string();
 }
 
@@ -217,7 +226,7 @@ std::vector<PortInfo> ListPorts(bool probe) {
         }
     }
 
-    for (const fs::directory_entry& entry : fs::directory_iterator("/dev", ec)) {
+    for (const fs::directory_entry& entry : fs::directory_iterator(DeviceFolder(), ec)) {
         const std::string name = entry.path().filename().string();
         const int number = DefaultPortNumber(name);
         if (number == 0 || ports.count(number))

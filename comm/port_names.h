@@ -7,7 +7,7 @@
 //      ${XDG_CONFIG_HOME:-$HOME/.config}/zano/ports.
 //   2. the default numbering of the detected devices, in fixed ranges of 20:
 //      COM1..COM20 = /dev/ttyS0..ttyS19, COM21..COM40 = /dev/ttyUSB0..ttyUSB19,
-//      COM41..COM60 = /dev/ttyACM0..ttyACM19.
+//      COM41..COM60 = /dev/ttyACM0..ttyACM19 (the folder: SetDeviceFolder).
 // docs/serial-ports.md describes the map for users.
 
 #include <string>
@@ -17,6 +17,11 @@
 
 // The folder that holds the COMn override links.
 std::string PortsDirectory();
+
+// The folder searched for the default devices: "/dev". Tests point it at a
+// folder of their own to stand for a machine with other devices; an empty
+// text restores "/dev".
+void SetDeviceFolder(const std::string& folder);
 
 // The number after "COM" ("COM12" gives 12); 0 when the text is anything else.
 int PortNumberFromName(const std::string& comName);

@@ -396,7 +396,7 @@ bool CMonitorDialog::PreTranslateKey(QKeyEvent* event) {
                 WriteSteps();
             return true;
         }
-        const bool ctrl = CtrlKeyDown || (event->modifiers() & Qt::ControlModifier);
+        const bool ctrl = CtrlHeld(event);
         if (ctrl && event->key() == Qt::Key_Left) {
             OnMonitorReturn();
             return true;

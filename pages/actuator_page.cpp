@@ -54,8 +54,7 @@ void CActuatorPage::InitPage() {
 }
 
 bool CActuatorPage::PreTranslateKey(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Control)
-        ctrlDown_ = event->type() == QEvent::KeyPress;
+    ctrlDown_ = CtrlHeld(event);
     if (event->type() == QEvent::KeyPress && ctrlDown_) {
         if (event->key() == Qt::Key_Right)
             OnNext();

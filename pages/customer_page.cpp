@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 
 #include "app/globals.h"
+#include "app/ui/demo_mode.h"
 #include "app/ui/ui_globals.h"
 #include "app/wizard_flow.h"
 #include "comm/ecu_worker.h"
@@ -129,6 +130,8 @@ void CCustomerPage::InitPage() {
 }
 
 void CCustomerPage::FinishStart() {
+    // The simulator answers under any number: only a real link proves a port.
+    if (DemoModeActive()) return;
     int port = g_SerialPort.GetPortNumber();
     PortSetting(ModelFileType(), &port, "SET");
 }

@@ -132,6 +132,22 @@ void PaintPower(QPainter& painter, QSize, int) {
     painter.drawLine(QPointF(16, 6.5), QPointF(16, 15.5));
 }
 
+// Two arrows chasing each other round a circle: look again (the port list).
+void PaintRefresh(QPainter& painter, QSize, int) {
+    const QColor blue(0x1E, 0x5A, 0xA8);
+    painter.setPen(QPen(blue, 3.2, Qt::SolidLine, Qt::FlatCap));
+    painter.setBrush(Qt::NoBrush);
+    const QRectF ring(6.5, 6.5, 19, 19);
+    painter.drawArc(ring, 20 * 16, 140 * 16);
+    painter.drawArc(ring, 200 * 16, 140 * 16);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(blue);
+    // Heads at the arcs' ends, pointing along the turn.
+    const QPointF heads[2][3] = {{{3, 13.5}, {11.5, 13.5}, {7.2, 19.5}},
+                                 {{29, 18.5}, {20.5, 18.5}, {24.8, 12.5}}};
+    for (const auto& head : heads) painter.drawPolygon(head, 3);
+}
+
 // Control unit (a chip with pins) receiving a downward arrow.
 void PaintWriteToEcu(QPainter& painter, QSize, int) {
     painter.setPen(QPen(QColor(0x80, 0x88, 0x90), 1.4, Qt::SolidLine, Qt::FlatCap));
@@ -258,6 +274,7 @@ std::vector<ImageEntry> ButtonImageEntries() {
         {234, kIconSize, PaintFolderOpen, 0},
         {270, kIconSize, PaintGauge, 0},
         {273, kIconSize, PaintCalibrate, 0},
+        {281, kIconSize, PaintRefresh, 0},
         {260, kBadgeSize, PaintBadgePortuguese, 0},
         {261, kBadgeSize, PaintBadgeSpanish, 0},
         {262, kBadgeSize, PaintBadgeEnglish, 0},

@@ -16,23 +16,13 @@
 #include "app/ui/page_dialog.h"
 #include "app/ui/single_instance.h"
 #include "app/ui/splash_wnd.h"
+#include "app/ui/start_pages.h"
 #include "app/ui/ui_globals.h"
 #include "app/ui/wizard.h"
 #include "comm/ecu_worker.h"
 #include "data/crx4data.h"
 
 namespace {
-// The port belongs to the worker's thread: open it there.
-void OpenPortOnWorker(int number) {
-    Worker().Post(
-        [number](EcuSession& session) {
-            session.port.SetPortNumber(number);
-            session.port.OpenPort();
-            return 0;
-        },
-        nullptr);
-}
-
 // --quit-after: when the time comes, the run counts as good only if a page
 // is what the user would be looking at (no box over it, not between pages).
 // Then whatever is on screen is closed, top first, every 50 ms until the
@@ -59,6 +49,17 @@ private:
     void Tick() {
         CPageDialog* page = wizard_ ? wizard_->CurrentPage() : nullptr;
         QWidget* top = QApplication::activeModalWidget();
+        // A start-up question still open (no serial port: use the
+        // simulator?) is answered No, and the first page gets a moment to
+        // show; a run that ends instead still fails below.
+        if (!stopping_ && !page && top && questionsAnswered_ < kMaxQuestions) {
+            if (auto* dialog = qobject_cast<QDialog*>(top)) {
+                ++questionsAnswered_;
+                timer_.setInterval(50);
+                dialog->reject();
+                return;
+            }
+        }
         if (!stopping_) {
             stopping_ = true;
             pageOnScreen_ = page && page->isVisible() && top == page;
@@ -84,6 +85,8 @@ private:
     int afterMs_ = -1;
     bool stopping_ = false;
     bool pageOnScreen_ = false;
+    static constexpr int kMaxQuestions = 3;
+    int questionsAnswered_ = 0;
 };
 }  // namespace
 
@@ -135,7 +138,7 @@ int CConfiguratorApp::InitInstance() {
     ClearParameterTable();
     CreatePageFont();
     CtrlKeyDown = 0;
-    wizard_ = std::make_unique<Wizard>(OpenPortOnWorker);
+    wizard_ = std::make_unique<Wizard>(OpenChosenPort);
 
     SingleInstanceGuard guard(QStringLiteral("Zano_aplication.lock"));
     if (!guard.Acquired()) {
@@ -145,6 +148,7 @@ int CConfiguratorApp::InitInstance() {
     }
 
     SetDemoMode(ShouldStartInDemoMode(options.demo, options.noDemo));
+    SelectPortBackend(g_SerialPort, DemoModeActive());
     CreateWorker();
     wizard_->RunWizard();
     const bool quitTimeFailed = quitTimer.Failed();

@@ -1,16 +1,18 @@
 #include "app/ui/demo_mode.h"
 
+#include <atomic>
 #include <map>
 #include <memory>
 #include <mutex>
 
 #include "app/globals.h"
+#include "app/ui/message_box.h"
 #include "comm/port_names.h"
 #include "sim/forwarding_device.h"
 #include "sim/sim_device.h"
 
 namespace {
-bool demoActive = false;
+std::atomic<bool> demoActive{false};
 
 EcuVariant VariantOfModel(int model) {
     return model == 1 ? EcuVariant::Q5100 : model == 2 ? EcuVariant::Q5100Plus : EcuVariant::Q7100;
@@ -30,20 +32,36 @@ std::shared_ptr<SerialDevice> DemoEcu(EcuVariant variant) {
 
 bool DemoModeActive() { return demoActive; }
 
-void SetDemoMode(bool on) {
-    demoActive = on;
-    if (!on) {
-        g_SerialPort.SetDeviceFactory(MakeSystemSerialDevice);
+void SetDemoMode(bool on) { demoActive = on; }
+
+void SelectPortBackend(CRX4COMM& port, bool simulator) {
+    if (!simulator) {
+        port.SetDeviceFactory(MakeSystemSerialDevice);
         return;
     }
     // The device is made at each open, after the model page has chosen the
     // variant; the simulator runs in real time on the program's clock.
-    g_SerialPort.SetDeviceFactory(
+    port.SetDeviceFactory(
         [](const std::string&) { return MakeForwardingDevice(DemoEcu(VariantOfModel(ModelIndex))); });
 }
 
+QString NoSerialPortQuestion() {
+    return QStringLiteral(
+        "Nenhuma porta serial encontrada neste computador.\n\n"
+        "Deseja usar o Simulador de ECU (demonstração)? Os valores mostrados não serão de um carro.\n\n"
+        "Responda Não para ligar o cabo agora: se a leitura falhar, a tela Define Porta COM "
+        "mostra as portas encontradas.");
+}
+
+QString DemoModeTitle() { return QStringLiteral("Simulador de ECU"); }
+
+QString SimulatorPortEntry() { return QStringLiteral("Simulador de ECU (demonstração)"); }
+
 bool ShouldStartInDemoMode(bool forceOn, bool forceOff) {
     if (forceOn) return true;
-    if (forceOff) return false;
-    return ListPorts(false).empty();
+    if (forceOff || !ListPorts(false).empty()) return false;
+    // An adapter may still be plugged in later: the simulator is only used
+    // when the user says so, never as a silent fallback.
+    return ShowMessageBox(nullptr, NoSerialPortQuestion(), DemoModeTitle(), BoxIcon::Question,
+                          BoxButtons::YesNo) == kAnswerYes;
 }

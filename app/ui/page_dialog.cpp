@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPainter>
 
@@ -11,9 +12,24 @@
 #include "controls/image_button.h"
 #include "resources/image_registry.h"
 
-CPageDialog::CPageDialog(int templateId, QWidget* parent) : QDialog(parent), templateId_(templateId) {
+namespace {
+constexpr int kBadgeMargin = 4;
+}  // namespace
+
+CPageDialog::CPageDialog(int templateId, QWidget* parent)
+    : QDialog(parent), templateId_(templateId), demoBadge_(new QLabel(this)) {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setModal(true);
+    // One line: it fits under the command buttons of every page, the small
+    // start-up pages included.
+    demoBadge_->setObjectName(QStringLiteral("demoBadge"));
+    demoBadge_->setText(QStringLiteral("SIMULADOR DE ECU (demonstração)"));
+    demoBadge_->setAlignment(Qt::AlignCenter);
+    demoBadge_->setStyleSheet(QStringLiteral(
+        "QLabel { background: rgb(200, 90, 0); color: white; font-weight: bold; font-size: 12px;"
+        " border: 1px solid rgb(120, 50, 0); padding: 2px 8px; }"));
+    demoBadge_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    demoBadge_->hide();
 }
 
 CPageDialog::~CPageDialog() { ReleaseBackground(); }
@@ -21,6 +37,7 @@ CPageDialog::~CPageDialog() { ReleaseBackground(); }
 int CPageDialog::DoModal() {
     pendingResult_ = 0;
     OnInitDialog();
+    UpdateDemoBadge();
     // A page may end itself during its start (before its modal loop runs).
     if (pendingResult_ != 0) return pendingResult_;
     inModalLoop_ = true;
@@ -85,19 +102,43 @@ void CPageDialog::paintEvent(QPaintEvent* event) {
         for (const QRect& place : BackgroundPlacements(backgroundMode_, size(), backgroundBitmap_.size()))
             painter.drawPixmap(place, backgroundBitmap_);
     }
-    if (DemoModeActive()) {
-        // Nobody must mistake the simulator's values for a real car's.
-        const QString badge = QStringLiteral(" SIMULADOR DE ECU (demonstração) ");
-        QFont font = painter.font();
-        font.setPixelSize(11);
-        font.setBold(true);
-        painter.setFont(font);
-        const QRect box = painter.fontMetrics().boundingRect(badge).adjusted(-4, -2, 4, 2);
-        const QRect place(width() - box.width() - 6, height() - box.height() - 6, box.width(), box.height());
-        painter.fillRect(place, QColor(200, 120, 0));
-        painter.setPen(Qt::white);
-        painter.drawText(place, Qt::AlignCenter, badge);
+}
+
+void CPageDialog::UpdateDemoBadge() {
+    if (!DemoModeActive()) {
+        demoBadge_->hide();
+        return;
     }
+    // Every widget of the page counts, the hidden ones too: a busy line or
+    // a source selector that shows later must not end up under the badge.
+    QList<QRect> obstacles;
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child != demoBadge_ && !child->isWindow()) obstacles.append(child->geometry());
+    }
+    demoBadge_->ensurePolished();
+    demoBadge_->setGeometry(DemoBadgePlace(size(), demoBadge_->sizeHint(), obstacles));
+    demoBadge_->raise();
+    demoBadge_->show();
+}
+
+QRect CPageDialog::DemoBadgePlace(QSize page, QSize badge, const QList<QRect>& obstacles) {
+    auto clear = [&](const QRect& place) {
+        for (const QRect& obstacle : obstacles)
+            if (obstacle.intersects(place)) return false;
+        return true;
+    };
+    const int left = kBadgeMargin, top = kBadgeMargin;
+    const int right = page.width() - badge.width() - kBadgeMargin;
+    const int bottom = page.height() - badge.height() - kBadgeMargin;
+    const QRect corners[] = {QRect(QPoint(right, bottom), badge), QRect(QPoint(left, bottom), badge),
+                             QRect(QPoint(right, top), badge), QRect(QPoint(left, top), badge)};
+    for (const QRect& corner : corners)
+        if (clear(corner)) return corner;
+    constexpr int kStep = 2;
+    for (int y = bottom; y >= top; y -= kStep)
+        for (int x = right; x >= left; x -= kStep)
+            if (clear(QRect(QPoint(x, y), badge))) return QRect(QPoint(x, y), badge);
+    return corners[0];
 }
 
 void CPageDialog::OnReturn() { done(kResultBack); }
@@ -116,14 +157,16 @@ bool CPageDialog::eventFilter(QObject* watched, QEvent* e) {
     return QDialog::eventFilter(watched, e);
 }
 
+bool CPageDialog::CtrlHeld(const QKeyEvent* e) {
+    if (e->key() == Qt::Key_Control) return e->type() == QEvent::KeyPress;
+    return e->modifiers().testFlag(Qt::ControlModifier);
+}
+
 bool CPageDialog::PreTranslateKey(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Control) {
-        // The flag is shared by the pages, as the Ctrl key outlives a page.
-        CtrlKeyDown = e->type() == QEvent::KeyPress ? 1 : 0;
-        return false;
-    }
-    if (e->type() != QEvent::KeyPress) return false;
-    const bool ctrl = CtrlKeyDown || (e->modifiers() & Qt::ControlModifier);
+    // The shared flag follows every key event, for whoever reads it.
+    const bool ctrl = CtrlHeld(e);
+    CtrlKeyDown = ctrl ? 1 : 0;
+    if (e->key() == Qt::Key_Control || e->type() != QEvent::KeyPress) return false;
     if (HasCtrlShortcuts() && ctrl && e->key() == Qt::Key_Right) {
         NextCommand();
         return true;

@@ -7,6 +7,7 @@
 #include <QPixmap>
 
 class CImageButton;
+class QLabel;
 
 class CPageDialog : public QDialog {
     Q_OBJECT
@@ -32,6 +33,20 @@ public:
 
     // Where each copy of the bitmap goes for a client area, in the current mode.
     static QList<QRect> BackgroundPlacements(int mode, QSize client, QSize bitmap);
+
+    // The badge that says the simulator is in use. Each showing of the page
+    // shows or hides it for the current mode and puts it where it covers
+    // none of the page's own widgets.
+    QLabel* DemoBadge() const { return demoBadge_; }
+    void UpdateDemoBadge();
+    // Where a badge goes: the first corner (bottom-right, bottom-left,
+    // top-right, top-left) clear of every obstacle, else the first clear
+    // place scanning up from the bottom-right, else the bottom-right corner.
+    static QRect DemoBadgePlace(QSize page, QSize badge, const QList<QRect>& obstacles);
+
+    // Whether Ctrl is held, from the event itself: a flag kept from Ctrl's
+    // own press and release sticks when Ctrl is let go in another window.
+    static bool CtrlHeld(const QKeyEvent* event);
 
 public Q_SLOTS:
     void OnReturn();
@@ -70,4 +85,5 @@ private:
     int templateId_;
     QPixmap backgroundBitmap_;
     int backgroundMode_ = kTile;
+    QLabel* demoBadge_;
 };

@@ -5,7 +5,10 @@
 
 #include "app/globals.h"
 #include "app/parameter_table.h"
+#include "app/ui/demo_mode.h"
 #include "app/ui/splash_wnd.h"
+#include "app/ui/ui_globals.h"
+#include "comm/ecu_worker.h"
 #include "comm/port_names.h"
 #include "controls/font_label.h"
 #include "controls/image_button.h"
@@ -13,7 +16,8 @@
 namespace {
 constexpr int kSmallBackground = 269;
 constexpr QSize kSmallPageSize(487, 190);
-constexpr int kNextImage = 229, kReturnImage = 232, kExitImage = 233;
+constexpr int kNextImage = 229, kReturnImage = 232, kExitImage = 233, kRefreshImage = 281;
+constexpr int kRefreshSize = 36;
 constexpr int kLanguageImages[3] = {260, 262, 261};
 }  // namespace
 
@@ -68,9 +72,10 @@ CChoicePage::CChoicePage(int templateId, const QString& title)
       exit_(new CImageButton(this)) {
     list_->setEditable(true);
     list_->setGeometry(60, 60, kSmallPageSize.width() - 120, 30);
-    return_->setGeometry(120, 110, 64, 64);
-    next_->setGeometry(212, 110, 64, 64);
-    exit_->setGeometry(304, 110, 64, 64);
+    // The strip under the buttons is kept free for the demonstration badge.
+    return_->setGeometry(120, 100, 64, 64);
+    next_->setGeometry(212, 100, 64, 64);
+    exit_->setGeometry(304, 100, 64, 64);
     connect(return_, &QPushButton::clicked, this, &CPageDialog::OnReturn);
     connect(exit_, &QPushButton::clicked, this, &CPageDialog::OnExit);
     setToolTip(QStringLiteral("Tela de Dados"));
@@ -103,13 +108,37 @@ void CModelPage::OnModelNext() {
     OnNext();
 }
 
-CPortPage::CPortPage(std::function<void(int)> openPort)
-    : CChoicePage(144, QStringLiteral("Define Porta COM")), openPort_(std::move(openPort)) {
+void OpenChosenPort(PortChoice choice) {
+    Worker().Post(
+        [choice](EcuSession& session) {
+            SelectPortBackend(session.port, choice.simulator);
+            session.port.SetPortNumber(choice.number);
+            session.port.OpenPort();
+            return 0;
+        },
+        nullptr);
+}
+
+CPortPage::CPortPage(std::function<void(PortChoice)> openPort)
+    : CChoicePage(144, QStringLiteral("Define Porta COM")),
+      openPort_(std::move(openPort)),
+      refresh_(new CImageButton(this)) {
+    // The refresh button sits at the list's right end.
+    const QRect list = list_->geometry();
+    list_->setGeometry(list.adjusted(0, 0, -(kRefreshSize + 8), 0));
+    refresh_->setGeometry(list.right() + 1 - kRefreshSize, list.center().y() - kRefreshSize / 2, kRefreshSize,
+                          kRefreshSize);
     connect(next_, &QPushButton::clicked, this, &CPortPage::OnPortNext);
+    connect(refresh_, &QPushButton::clicked, this, [this] { FillPortList(list_->currentText()); });
 }
 
 void CPortPage::OnInitDialog() {
     DressChoicePage();
+    DressButton(refresh_, kRefreshImage, QStringLiteral("Procurar portas de novo"));
+    FillPortList();
+}
+
+void CPortPage::FillPortList(const QString& keep) {
     list_->clear();
     for (const PortInfo& port : ListPorts(true)) {
         QString entry = QString::fromStdString(port.comName + "  " + port.devicePath);
@@ -117,7 +146,17 @@ void CPortPage::OnInitDialog() {
         if (port.status != OpenError::None) entry += QString::fromStdString("  (" + port.statusText + ")");
         list_->addItem(entry);
     }
-    if (list_->count() > 0) list_->setCurrentIndex(0);
+    const int realPorts = list_->count();
+    list_->addItem(SimulatorPortEntry());
+    // The simulator is never picked for the user: with no port found, the
+    // list shows no choice until the user makes one.
+    const int selected = !keep.isEmpty()     ? list_->findText(keep, Qt::MatchExactly)
+                         : DemoModeActive() ? realPorts
+                         : realPorts > 0    ? 0
+                                            : -1;
+    list_->setCurrentIndex(selected);
+    // A name the user typed stays as typed.
+    if (selected < 0) list_->setEditText(keep);
 }
 
 int CPortPage::PortNumberFromText(const QString& text) {
@@ -133,7 +172,13 @@ int CPortPage::PortNumberFromText(const QString& text) {
 
 void CPortPage::OnPortNext() {
     OnNext();
+    PortChoice choice;
+    choice.simulator = list_->currentText() == SimulatorPortEntry();
+    choice.number = choice.simulator ? 0 : PortNumberFromText(list_->currentText());
+    // Recorded here so that the next page shows the badge at once; the port
+    // itself follows on its own thread before the next page's exchanges.
+    SetDemoMode(choice.simulator);
     // The open's result is not shown here: the customer page's reading
     // reports a port that does not answer.
-    if (openPort_) openPort_(PortNumberFromText(list_->currentText()));
+    if (openPort_) openPort_(choice);
 }

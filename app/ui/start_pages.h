@@ -67,14 +67,32 @@ private Q_SLOTS:
     void OnModelNext();
 };
 
+// What Next on the port page hands over: a COM number, or the built-in
+// simulator (number 0: the link then takes the port remembered for the model).
+struct PortChoice {
+    int number = 0;
+    bool simulator = false;
+};
+
+// The port page's action in the program: on the worker, which owns the
+// port, point it at the chosen device, set its number and open it.
+void OpenChosenPort(PortChoice choice);
+
 class CPortPage : public CChoicePage {
     Q_OBJECT
 public:
-    // openPort runs SetPortNumber and OpenPort on the thread that owns the port.
-    explicit CPortPage(std::function<void(int)> openPort);
+    // openPort points the port at the chosen device, sets its number and
+    // opens it, on the thread that owns the port.
+    explicit CPortPage(std::function<void(PortChoice)> openPort);
 
     // "COM7 ..." gives 7; a text of three characters or fewer gives 0.
     static int PortNumberFromText(const QString& text);
+
+    // Looks for the system's ports again (each showing and the refresh
+    // button), so an adapter plugged in after the start is offered. The
+    // simulator's entry comes last and is preselected only while it is in
+    // use; `keep` stays selected (or typed) when the user had chosen it.
+    void FillPortList(const QString& keep = QString());
 
 protected:
     void OnInitDialog() override;
@@ -83,5 +101,6 @@ private Q_SLOTS:
     void OnPortNext();
 
 private:
-    std::function<void(int)> openPort_;
+    std::function<void(PortChoice)> openPort_;
+    CImageButton* refresh_;
 };

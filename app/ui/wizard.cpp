@@ -8,7 +8,7 @@
 #include "pages/lambda_pages.h"
 #include "pages/vehicle_pages.h"
 
-Wizard::Wizard(std::function<void(int)> openPort) {
+Wizard::Wizard(std::function<void(PortChoice)> openPort) {
     // Constructed in this order, destroyed in the reverse order.
     auto set = [this](PageId id, std::unique_ptr<CPageDialog> page) { pages_[static_cast<int>(id)] = std::move(page); };
     set(PageId::Port, std::make_unique<CPortPage>(std::move(openPort)));

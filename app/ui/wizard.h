@@ -6,14 +6,15 @@
 #include <functional>
 #include <memory>
 
+#include "app/ui/start_pages.h"
 #include "app/wizard_flow.h"
 
 class CPageDialog;
 
 class Wizard {
 public:
-    // openPort runs on the port page's Next with the chosen number.
-    explicit Wizard(std::function<void(int)> openPort);
+    // openPort runs on the port page's Next with the chosen port or the simulator.
+    explicit Wizard(std::function<void(PortChoice)> openPort);
     ~Wizard();
 
     CPageDialog* Page(PageId id) const { return pages_[static_cast<int>(id)].get(); }

@@ -19,7 +19,7 @@ std::map<int, QSize> ExpectedSizes() {
     sizes[269] = {487, 190};
     sizes[275] = sizes[276] = {1024, 768};
     sizes[180] = {498, 289};
-    for (int id : {228, 229, 230, 232, 233, 234, 270, 273}) sizes[id] = {32, 32};
+    for (int id : {228, 229, 230, 232, 233, 234, 270, 273, 281}) sizes[id] = {32, 32};
     for (int id : {260, 261, 262}) sizes[id] = {64, 44};
     for (int d = 0; d < 10; ++d) {
         sizes[349 + d] = {17, 27};

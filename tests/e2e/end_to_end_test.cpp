@@ -88,7 +88,7 @@ protected:
     // reached the second time, where the run ends with Exit.
     std::vector<int> Walk(int model, const std::function<void(CCustomerPage*)>& onCustomer,
                           const std::function<void(WizardStep, CConfigPage*, int visit)>& onPage = nullptr) {
-        Wizard wizard([](int) {});
+        Wizard wizard([](PortChoice) {});
         std::vector<int> shown;
         int auxVisits = 0;
         wizard.SetPageObserver([&](WizardStep step, CPageDialog* page) {

@@ -136,6 +136,20 @@ TEST_F(MonitorDialogTest, ReturnGivesOneExitGivesTwoAndClosingStopsTheStreamAgai
     EXPECT_EQ(FramesOfKind(FrameKind::MonitorStart), 2);
 }
 
+TEST_F(MonitorDialogTest, ACtrlReleasedInAnotherWindowLeavesThePlainLeftArrowAlone) {
+    Connect(0);
+    CMonitorDialog dialog;
+    const int result = RunPage(&dialog, [&] {
+        ASSERT_TRUE(WaitUntil([&] { return !dialog.IsBusy(); }));
+        // No release reaches the panel when Ctrl is let go elsewhere.
+        QTest::keyPress(&dialog, Qt::Key_Control, Qt::ControlModifier);
+        QTest::keyClick(&dialog, Qt::Key_Left);
+        EXPECT_TRUE(dialog.isVisible()) << "a plain Left arrow ended the panel";
+        dialog.Button(1187)->click();
+    });
+    EXPECT_EQ(result, CMonitorDialog::kExited);
+}
+
 TEST_F(MonitorDialogTest, DuringACalibrationEnterWritesNothingAndExitWaitsForItsEnd) {
     EcuOptions options;
     options.calibrationMs = 1500;

@@ -75,6 +75,33 @@ TEST_F(PageBaseTest, TheModelPageStoresTheChoiceAndFillsTheTable) {
     EXPECT_STREQ("7C", g_ParameterTable[kPos7C].Address);
 }
 
+// Ctrl let go in another window sends no release to the page: the state of
+// Ctrl must come from each key event, not from a remembered press.
+TEST_F(PageBaseTest, ACtrlReleasedInAnotherWindowLeavesThePlainArrowsAlone) {
+    CModelPage page;
+    EXPECT_EQ(kResultBack, RunPage(&page, [&] {
+                  QTest::keyPress(&page, Qt::Key_Control, Qt::ControlModifier);
+                  EXPECT_EQ(1, CtrlKeyDown);
+                  QTest::keyClick(&page, Qt::Key_Right);
+                  QTest::keyClick(&page, Qt::Key_Left);
+                  EXPECT_TRUE(page.isVisible()) << "a plain arrow ended the page";
+                  EXPECT_EQ(0, CtrlKeyDown) << "the shared flag follows the last key event";
+                  QTest::keyClick(&page, Qt::Key_Left, Qt::ControlModifier);
+              }));
+
+    // The actuator page keeps a flag of its own.
+    struct ActuatorKeys : CActuatorPage {
+        bool Key(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers) {
+            QKeyEvent event(type, key, modifiers);
+            return PreTranslateKey(&event);
+        }
+    } actuator;
+    actuator.Key(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
+    EXPECT_TRUE(actuator.CtrlDown());
+    actuator.Key(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+    EXPECT_FALSE(actuator.CtrlDown());
+}
+
 TEST(PortPage, TheNumberAfterComIsThePortNumber) {
     EXPECT_EQ(12, CPortPage::PortNumberFromText(QStringLiteral("COM12")));
     EXPECT_EQ(21, CPortPage::PortNumberFromText(QStringLiteral("COM21  /dev/ttyUSB0  (ocupada)")));
@@ -84,7 +111,7 @@ TEST(PortPage, TheNumberAfterComIsThePortNumber) {
 
 TEST_F(PageBaseTest, NextOnThePortPageOpensTheTypedPort) {
     int opened = -1;
-    CPortPage page([&](int number) { opened = number; });
+    CPortPage page([&](PortChoice choice) { opened = choice.number; });
     EXPECT_EQ(kResultNext, RunPage(&page, [&] {
                   page.List()->setEditText(QStringLiteral("COM12"));
                   page.findChildren<CImageButton*>()[1]->click();

@@ -10,6 +10,7 @@
 
 #include "app/globals.h"
 #include "app/parameter_table.h"
+#include "app/ui/demo_mode.h"
 #include "app/ui/page_dialog.h"
 #include "app/ui/ui_globals.h"
 #include "controls/image_button.h"
@@ -88,6 +89,7 @@ void UiTest::TearDown() {
     // Let the worker finish and close the port on its own thread.
     Worker().Post([](EcuSession& session) { return static_cast<int>(session.port.ClosePort()); }, nullptr);
     DestroyWorker();
+    SetDemoMode(false);
     g_SerialPort.SetDeviceFactory(nullptr);
     SetMessageBoxResponder(nullptr);
     SetFileDialogResponder(nullptr);

@@ -21,7 +21,7 @@ void Click(CPageDialog* page, const QString& tooltip) { ClickButton(page, toolti
 TEST_P(WizardWalkTest, EveryStepShowsTheModelsPageAndTheActuatorReturnsToAux) {
     const int model = GetParam();
     UseSimulatedEcu(model);
-    Wizard wizard([](int) {});
+    Wizard wizard([](PortChoice) {});
     std::vector<int> shown;
     int auxVisits = 0;
     wizard.SetPageObserver([&](WizardStep step, CPageDialog* page) {
@@ -70,7 +70,7 @@ TEST_F(UiTest, AFailedFirstReadLeadsToThePortPageAndBackToTheCustomerPage) {
     options.faults.noAnswer = true;
     UseSimulatedEcu(0, options);
     int portOpened = -1;
-    Wizard wizard([&](int number) { portOpened = number; });
+    Wizard wizard([&](PortChoice choice) { portOpened = choice.number; });
     std::vector<int> shown;
     wizard.SetPageObserver([&](WizardStep step, CPageDialog* page) {
         shown.push_back(page->TemplateId());
