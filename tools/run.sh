@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and starts the configurator with the
-# given options (--help lists them). With no ECU attached it talks to the
-# built-in ECU simulator (see docs/simulator.md).
+# given options (--help lists them). Without an ECU, --demo (or Yes to the
+# question asked when the machine has no serial port) uses the built-in ECU
+# simulator (see docs/simulator.md).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/tools/setup.sh" >/dev/null
