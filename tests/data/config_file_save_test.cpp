@@ -1,14 +1,16 @@
-// Saving a configuration file over what is already on disk: the exact bytes
-// written for files of every shape met in the field (written by the Windows
-// program, edited by hand, cut short), so that how the file is replaced can
-// change without changing a byte of what lands in it.
+// Saving a configuration file: the exact bytes written over files of every
+// shape met in the field (written by the Windows program, edited by hand,
+// cut short), and a save that fails at any step of replacing the file, which
+// must leave the old file byte for byte (or no file when there was none).
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <string>
 
 #include "data/config_file.h"
+#include "data/file_replace.h"
 #include "tests/data/file_bytes.h"
 
 namespace {
@@ -152,6 +154,62 @@ TEST_F(ConfigurationFileBytes, AnotherModelsFileGainsTheSectionsOfThisOne) {
               "12=FF\r\n"
               "2B=4\r\n"
               "7F=0\r\n");
+}
+
+class ConfigurationFileFailedSave : public ConfigurationFileBytes {
+  protected:
+    void TearDown() override { FailFileReplaceAt(ReplaceStep::None); }
+
+    std::string Path() const { return dir_.filePath("carro.cfg").toStdString(); }
+    QStringList FolderEntries() const {
+        return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+    bool Save() {
+        return WriteConfigurationFile(Path().c_str(), "Q5100", "Q5100", Customer(), store_);
+    }
+
+    static constexpr ReplaceStep kSteps[] = {ReplaceStep::Create, ReplaceStep::Write,
+                                             ReplaceStep::Flush, ReplaceStep::Sync,
+                                             ReplaceStep::Rename};
+};
+
+TEST_F(ConfigurationFileFailedSave, AFailureAtAnyStepOfAnyReplaceLeavesTheOldFile) {
+    const std::string old =
+        "; da oficina\r\n[CONFIG_Q5100]\r\n10=1\r\n[Q5100]\r\nClientes=Antigo\r\n";
+    WriteFileBytes(Path(), old);
+    ASSERT_TRUE(Save());
+    const std::string saved = ReadFileBytes(Path());
+    for (ReplaceStep step : kSteps) {
+        // The first, second and third replace of the save fail in turn: a
+        // save that replaced the file more than once would leave half of
+        // its new content behind.
+        for (int replacesBefore = 0; replacesBefore < 3; ++replacesBefore) {
+            SCOPED_TRACE(testing::Message() << "step " << static_cast<int>(step) << " after "
+                                            << replacesBefore << " replaces");
+            WriteFileBytes(Path(), old);
+            FailFileReplaceAt(step, replacesBefore);
+            const bool ok = Save();
+            FailFileReplaceAt(ReplaceStep::None);
+            EXPECT_EQ(ReadFileBytes(Path()), ok ? saved : old);
+            EXPECT_EQ(ok, replacesBefore > 0) << "one save, one replace";
+            EXPECT_EQ(FolderEntries(), QStringList{"carro.cfg"}) << "no temporary file is left";
+        }
+    }
+}
+
+TEST_F(ConfigurationFileFailedSave, ANewFileThatCannotBeWrittenIsNotCreated) {
+    for (ReplaceStep step : kSteps) {
+        SCOPED_TRACE(static_cast<int>(step));
+        FailFileReplaceAt(step);
+        EXPECT_FALSE(Save());
+        EXPECT_TRUE(FolderEntries().isEmpty());
+    }
+    FailFileReplaceAt(ReplaceStep::None);
+    // A folder that is a file: the system itself refuses the temporary file.
+    WriteFileBytes(Path(), "conteudo\n");
+    const std::string below = Path() + "/novo.Q5100";
+    EXPECT_FALSE(WriteConfigurationFile(below.c_str(), "Q5100", "Q5100", Customer(), store_));
+    EXPECT_EQ(ReadFileBytes(Path()), "conteudo\n");
 }
 
 }  // namespace
