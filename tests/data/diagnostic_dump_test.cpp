@@ -5,11 +5,13 @@
 #include "data/diagnostic_dump.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <csignal>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -86,6 +88,24 @@ TEST_F(DiagnosticDump, ALinkPlantedAtTheNameIsReplacedNotFollowed) {
         EXPECT_EQ(Mode(Path(name)), S_IFREG | 0600) << name;
         EXPECT_EQ(ReadFileBytes(Path(name)), kDump) << name;
     }
+}
+
+TEST_F(DiagnosticDump, ADumpThatCannotBeWrittenLeavesThePreviousOneWhole) {
+    WriteFileBytes(Path("novoQ7100.txt"), "previous dump");
+    // Files may not grow past 10 bytes: the write fails half-way, as on a
+    // full disk.
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 10;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = Dump(0);
+    setrlimit(RLIMIT_FSIZE, &before);
+    signal(SIGXFSZ, previousHandler);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(ReadFileBytes(Path("novoQ7100.txt")), "previous dump");
+    EXPECT_EQ(FolderEntries(dir_.path()), QStringList{"novoQ7100.txt"});
 }
 
 TEST_F(DiagnosticDump, AFolderOthersCanWriteToOrOwnIsRefused) {
