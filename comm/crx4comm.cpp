@@ -66,6 +66,7 @@ CRX4COMM_RESULT CRX4COMM::OpenPort() {
         return COMM_OPEN_FAILED;
     }
     device_ = std::move(device);
+    device_->SetReceiveBufferSize(kInputQueueSize);
 
     // From here the port stays open even when its state cannot be read or
     // set; the result says so.
@@ -192,6 +193,12 @@ CRX4COMM_RESULT CRX4COMM::ReadPort(char* buffer, uint32_t size, uint32_t* textLe
     std::memcpy(buffer, text.c_str(), text.size() + 1);
     if (textLength)
         *textLength = static_cast<uint32_t>(text.size());
+    return COMM_OK;
+}
+
+CRX4COMM_RESULT CRX4COMM::DiscardReceived() {
+    if (!device_ || device_->DiscardReceived() < 0)
+        return COMM_READ_FAILED;
     return COMM_OK;
 }
 

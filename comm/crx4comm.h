@@ -24,7 +24,10 @@
 //  - WindowsConfigScreen has no platform dialog to show: 5 when the port is
 //    not open, else 0. Neither shows a message box (this library has no
 //    widgets);
-//  - closing cannot fail, so COMM_CLOSE_FAILED is never produced.
+//  - closing cannot fail, so COMM_CLOSE_FAILED is never produced;
+//  - the input queue size (10000) bounds the device's receive buffer, which
+//    drops its oldest bytes once full (serial_device.h). Writes wait until
+//    their bytes are out, so there is no output queue to size.
 
 #include <cstdint>
 #include <functional>
@@ -77,6 +80,10 @@ class CRX4COMM {
   public:
     // The bound of a write when the time-out block sets no write total.
     static constexpr uint32_t kDefaultWriteTimeoutMs = 5000;
+    // Bytes the port holds received and unread; as large as the answer
+    // buffer of every read, so a read that finds it full fails as one whose
+    // answer may have been cut.
+    static constexpr uint32_t kInputQueueSize = 10000;
 
     CRX4COMM();
     virtual ~CRX4COMM();
@@ -124,6 +131,10 @@ class CRX4COMM {
     // answer may have been cut) or when the text and its terminator would
     // not fit size. When the first byte is 0x00 the text is empty (result 0).
     CRX4COMM_RESULT ReadPort(char* buffer, uint32_t size, uint32_t* textLength);
+    // Throws away what has been received and not read, as a purge of the
+    // receive queue does: no frame, no wait. 6 when the port is not open or
+    // the device failed.
+    CRX4COMM_RESULT DiscardReceived();
 
     uint32_t WaitEvent();
     uint32_t ProcPorta(const char* unused);

@@ -86,6 +86,8 @@ int ReadFromConfigFile(EcuSession& session, const char* key, CRX4DATA& store,
 bool ExchangeRead(EcuSession& session, const char* key, CRX4DATA& store,
                   const TimingProfile& profile) {
     std::vector<char> text;
+    if (profile.backlog == Backlog::Discard)
+        session.port.DiscardReceived();
     Send(session, ReadCommandForKey(session.modelIndex, key));
     Wait(session, profile.firstWaitMs);
     for (int call = 1;; ++call) {

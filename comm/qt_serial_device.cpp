@@ -1,10 +1,12 @@
 #include "comm/qt_serial_device.h"
 
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <QDeadlineTimer>
 #include <QSerialPort>
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <system_error>
@@ -57,6 +59,7 @@ bool QtSerialDevice::Open() {
     port->setParity(QSerialPort::NoParity);
     port->setStopBits(QSerialPort::OneStop);
     port->setFlowControl(QSerialPort::NoFlowControl);
+    port->setReadBufferSize(static_cast<qint64>(receiveBufferSize_));
     if (port->open(QIODevice::ReadWrite)) {
         port_ = std::move(port);
         return true;
@@ -165,9 +168,7 @@ int64_t QtSerialDevice::Write(const uint8_t* data, size_t count, int timeoutMs) 
 int64_t QtSerialDevice::Read(uint8_t* data, size_t maxCount) {
     if (!IsOpen())
         return -1;
-    // Each zero wait moves what the driver holds into the port's buffer.
-    while (static_cast<size_t>(port_->bytesAvailable()) < maxCount && port_->waitForReadyRead(0)) {
-    }
+    PullReceived();
     const bool lost = DeviceLost();
     if (!lost)
         port_->clearError();  // the zero wait ends with TimeoutError
@@ -179,6 +180,48 @@ int64_t QtSerialDevice::Read(uint8_t* data, size_t maxCount) {
         return -1;
     }
     return 0;
+}
+
+void QtSerialDevice::SetReceiveBufferSize(size_t bytes) {
+    receiveBufferSize_ = bytes;
+    if (port_)
+        port_->setReadBufferSize(static_cast<qint64>(bytes));
+}
+
+int64_t QtSerialDevice::DiscardReceived() {
+    if (!IsOpen())
+        return -1;
+    int64_t discarded = 0;
+    do {
+        discarded += port_->skip(port_->bytesAvailable());
+    } while (port_->waitForReadyRead(0));
+    if (DeviceLost()) {
+        FailAndClose("the device was disconnected");
+        return -1;
+    }
+    port_->clearError();  // the zero wait ends with TimeoutError
+    return discarded;
+}
+
+// Each zero wait moves what the driver holds into the port's buffer, up to
+// the bound. Before each, the oldest bytes held make room for the ones the
+// driver has waiting, so what stays is the newest that fit.
+void QtSerialDevice::PullReceived() {
+    const auto makeRoom = [this] {
+        int waiting = 0;
+        if (::ioctl(static_cast<int>(port_->handle()), FIONREAD, &waiting) != 0)
+            return;
+        const qint64 held = port_->bytesAvailable();
+        const qint64 room = static_cast<qint64>(receiveBufferSize_) - held;
+        if (waiting > room)
+            port_->skip(std::min<qint64>(held, waiting - room));
+    };
+    for (;;) {
+        if (receiveBufferSize_ != 0)
+            makeRoom();
+        if (!port_->waitForReadyRead(0))
+            return;
+    }
 }
 
 bool QtSerialDevice::IsPseudoTerminal() const {

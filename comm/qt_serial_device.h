@@ -46,11 +46,18 @@ class QtSerialDevice : public SerialDevice {
     // closed) gives -1 once the bytes that came before it are handed out,
     // and closes the device.
     int64_t Read(uint8_t* data, size_t maxCount) override;
+    // The bound is QSerialPort's read buffer size, so that its notifier
+    // stops taking bytes from the driver at the bound while the worker's
+    // event loop runs between exchanges; Read and DiscardReceived then drop
+    // the oldest to make room for what the driver still holds.
+    void SetReceiveBufferSize(size_t bytes) override;
+    int64_t DiscardReceived() override;
 
     OpenError LastOpenError() const override { return lastOpenError_; }
     std::string ErrorText() const override { return errorText_; }
 
   private:
+    void PullReceived();
     bool IsPseudoTerminal() const;
     bool DeviceLost() const;
     void FailAndClose(const std::string& text);
@@ -58,6 +65,7 @@ class QtSerialDevice : public SerialDevice {
     std::string devicePath_;
     std::string canonicalPath_;
     std::unique_ptr<QSerialPort> port_;
+    size_t receiveBufferSize_ = 0;
     OpenError lastOpenError_ = OpenError::None;
     std::string errorText_;
 };

@@ -59,6 +59,13 @@ int64_t RecordingDevice::Read(uint8_t* data, size_t maxCount) {
     return received;
 }
 
+int64_t RecordingDevice::DiscardReceived() {
+    const int64_t discarded = inner_->DiscardReceived();
+    transcript_->Add(discarded >= 0 ? "DISCARD " + std::to_string(discarded)
+                                    : std::string("DISCARD -"));
+    return discarded;
+}
+
 RecordingClock::RecordingClock(Clock& inner, std::shared_ptr<Transcript> transcript)
     : inner_(inner), transcript_(std::move(transcript)) {}
 

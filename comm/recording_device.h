@@ -8,6 +8,8 @@
 //   WAIT 400         a wait of the clock, in milliseconds
 //   RX B0|10|1|C0|   a read that gave bytes, as the ECU answer text
 //   RX -             a read that gave nothing or failed
+//   DISCARD 120      bytes received and thrown away unread (DISCARD - when
+//                    the device failed)
 //
 // Line settings and modem lines are not recorded: tests that care ask the
 // device underneath.
@@ -52,6 +54,8 @@ class RecordingDevice : public SerialDevice {
     bool SetControlLines(bool dtr, bool rts) override { return inner_->SetControlLines(dtr, rts); }
     int64_t Write(const uint8_t* data, size_t count, int timeoutMs) override;
     int64_t Read(uint8_t* data, size_t maxCount) override;
+    void SetReceiveBufferSize(size_t bytes) override { inner_->SetReceiveBufferSize(bytes); }
+    int64_t DiscardReceived() override;
     OpenError LastOpenError() const override { return inner_->LastOpenError(); }
     std::string ErrorText() const override { return inner_->ErrorText(); }
 

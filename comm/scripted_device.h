@@ -56,6 +56,10 @@ class ScriptedDevice : public SerialDevice {
     bool SetControlLines(bool dtr, bool rts) override;
     int64_t Write(const uint8_t* data, size_t count, int timeoutMs) override;
     int64_t Read(uint8_t* data, size_t maxCount) override;
+    // A queued chunk stands for what arrives before the Read that takes it,
+    // so there is never anything to bound or to discard: 0, or -1 when closed.
+    void SetReceiveBufferSize(size_t) override {}
+    int64_t DiscardReceived() override { return open_ ? 0 : -1; }
     OpenError LastOpenError() const override;
     std::string ErrorText() const override;
 

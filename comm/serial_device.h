@@ -38,6 +38,15 @@ public:
     // nothing has, -1 when the device failed (for example the cable was pulled).
     virtual int64_t Read(uint8_t* data, size_t maxCount) = 0;
 
+    // Bounds the bytes received and not yet read: once more have arrived,
+    // the oldest are dropped so that the newest `bytes` remain (0: no bound).
+    // The newest bytes are the ones a reader of this line wants: the answer
+    // to its last frame, the latest live values.
+    virtual void SetReceiveBufferSize(size_t bytes) = 0;
+    // Throws away every byte received and not yet read (bytes still on the
+    // wire come later); gives how many, or -1 when the device failed.
+    virtual int64_t DiscardReceived() = 0;
+
     virtual OpenError LastOpenError() const = 0;
     virtual std::string ErrorText() const = 0;
 };

@@ -23,6 +23,13 @@ enum class EcuCaller {
 // When a read from the ECU leaves the diagnostic dump of the store it read.
 enum class DumpRule { Never, Always, OnlyQ5100 };
 
+// What becomes of bytes received before the read command is sent.
+enum class Backlog {
+    Keep,     // read with the answer, as they came
+    Discard,  // thrown away unread: a live stream that piled up while the
+              // monitor did not read it would crowd out the answer
+};
+
 // Which store the page's fields are refreshed from after a read.
 enum class RefreshRule {
     ReadStore,       // the store the answer went into
@@ -42,12 +49,14 @@ enum class ConfirmPolicy { Always, OnlyAfterAnswer };
 
 struct TimingProfile {
     // Reading. The retrying read waits readLeadMs, then tries ReadRegisters
-    // up to three times; each try sends the read command, waits firstWaitMs
-    // and calls ReadPort up to readCalls times, retryWaitMs between calls.
+    // up to three times; each try (after dealing with the backlog, which
+    // takes no time) sends the read command, waits firstWaitMs and calls
+    // ReadPort up to readCalls times, retryWaitMs between calls.
     int readLeadMs;
     int firstWaitMs;
     int retryWaitMs;
     int readCalls;
+    Backlog backlog;
     DumpRule dump;
     RefreshRule refresh;
     ReadSource source;

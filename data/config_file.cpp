@@ -40,10 +40,10 @@ bool WriteConfigurationFile(const char* path, const char* fileType, const char* 
         const std::string text = OneLine(Utf8Left(customer.*field.text, field.capacity));
         profile.SetValue(fileType, field.key, text.c_str());
     }
-    if (!profile.Save(path)) {
-        return false;
-    }
-    return fileStore.WriteConfigINI(path, registerModelText) == 0;
+    fileStore.WriteConfigINI(profile, registerModelText);
+    // One replace for both sections: the file on disk is either the old one
+    // or the complete new one.
+    return profile.Save(path);
 }
 
 int ReadConfigurationFile(const char* path, const char* fileType, CRX4DATA& fileStore,

@@ -38,8 +38,9 @@ const std::array<CustomerField, 9>& CustomerFields();
 // Writes the customer section `fileType` ("Q5100" or "Q7100"), each text cut
 // to its capacity and the remarks with every CR and LF replaced by "-", then
 // the register section from `fileStore` with model text `registerModelText`.
-// Other lines of an existing file are kept. False when the file cannot be
-// written.
+// Other lines of an existing file are kept. The whole new text is built
+// first and replaces the file at once; false when that fails, and then the
+// file is as it was (no file at all when there was none).
 bool WriteConfigurationFile(const char* path, const char* fileType, const char* registerModelText,
                             const CustomerData& customer, CRX4DATA& fileStore);
 

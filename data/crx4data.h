@@ -11,6 +11,8 @@
 #include <mutex>
 #include <string>
 
+class PrivateProfile;
+
 #if defined(__BYTE_ORDER__) && __BYTE_ORDER__ != __ORDER_LITTLE_ENDIAN__
 #error "The entry order compares the index bytes as stored: little-endian only"
 #endif
@@ -128,6 +130,9 @@ class CRX4DATA {
     int ReadConfigINI(const char* file, const char* model);
     // 0, or -2 when the file cannot be written; other models write nothing.
     int WriteConfigINI(const char* file, const char* model);
+    // The same into a profile held in memory, for a caller that writes more
+    // than this section and replaces the file once.
+    void WriteConfigINI(PrivateProfile& profile, const char* model);
     // One key of section "CONFIG_Q5100" / "CONFIG_Q7100": -1 missing file,
     // -2 missing or empty value; the value is added to the store too. Any
     // other section gives an empty text and 0.

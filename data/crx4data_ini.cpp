@@ -55,15 +55,20 @@ int CRX4DATA::WriteConfigINI(const char* file, const char* model) {
     if (FileExists(file) && !profile.Load(file)) {
         return -2;
     }
-    const std::string section = std::string("CONFIG_") + model;
-    {
-        StoreLock guard(*this);
-        for (uint32_t i = 0; i < used_; ++i) {
-            profile.SetValue(section.c_str(), EntryKeyword(entries_[i]).c_str(),
-                             EntryValue(entries_[i]).c_str());
-        }
-    }
+    WriteConfigINI(profile, model);
     return profile.Save(file) ? 0 : -2;
+}
+
+void CRX4DATA::WriteConfigINI(PrivateProfile& profile, const char* model) {
+    if (!IsConfigModel(model)) {
+        return;
+    }
+    const std::string section = std::string("CONFIG_") + model;
+    StoreLock guard(*this);
+    for (uint32_t i = 0; i < used_; ++i) {
+        profile.SetValue(section.c_str(), EntryKeyword(entries_[i]).c_str(),
+                         EntryValue(entries_[i]).c_str());
+    }
 }
 
 int CRX4DATA::ReadConfigINI(const char* file, const char* section, const char* keyword,

@@ -21,6 +21,16 @@ CRX4FILE_RESULT CRX4FILE::RX4OpenFile(const char* name) {
     return FILE_OK;
 }
 
+CRX4FILE_RESULT CRX4FILE::RX4AdoptFile(std::FILE* file) {
+    RX4CloseFile();
+    if (file == nullptr) {
+        return FILE_FAILED;
+    }
+    file_ = file;
+    open_ = true;
+    return FILE_OK;
+}
+
 CRX4FILE_RESULT CRX4FILE::RX4CloseFile() {
     if (open_) {
         std::fclose(file_);

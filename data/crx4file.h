@@ -21,6 +21,10 @@ class CRX4FILE {
 
     // Creates the file for writing, replacing an existing one.
     CRX4FILE_RESULT RX4OpenFile(const char* name);
+    // Takes over a stream already open for writing (the dump's private
+    // temporary file), closed by RX4CloseFile like one opened here. A file
+    // open before is closed first; FILE_FAILED for a null stream.
+    CRX4FILE_RESULT RX4AdoptFile(std::FILE* file);
     // Always FILE_OK; closing a closed file does nothing.
     CRX4FILE_RESULT RX4CloseFile();
     // Clears `destination`, then appends the 17 text bytes of each record up

@@ -2,17 +2,13 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <cstring>
 #include <utility>
 
+#include "data/file_replace.h"
 #include "data/utf8_text.h"
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -192,26 +188,7 @@ void PrivateProfile::SetValue(const char* section, const char* key, const char* 
 }
 
 bool PrivateProfile::Save(const char* path) const {
-    QSaveFile file(QString::fromUtf8(path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    const QByteArray bytes = Bytes();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-#ifdef Q_OS_UNIX
-    if (::fsync(file.handle()) != 0) {
-        file.cancelWriting();
-        return false;
-    }
-#endif
-    return file.commit();
+    return ReplaceFileContent(QString::fromUtf8(path), Bytes());
 }
 
 uint32_t GetPrivateProfileText(const char* section, const char* key, const char* defaultText,

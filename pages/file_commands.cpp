@@ -1,6 +1,5 @@
 #include "pages/file_commands.h"
 
-#include <QFileInfo>
 #include <QString>
 
 #include "app/globals.h"
@@ -23,23 +22,16 @@ FileDialogRequest DialogFor(bool save, const char* fileType) {
 // ECU's value, registers only in the file stay.
 void MergeEquipmentIntoFileStore() { g_FileStore = g_EquipmentStore; }
 
-bool CreateEmptyFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly);
-}
-
 }  // namespace
 
 bool SaveConfigFile(QWidget* parent, const char* fileType) {
     const QString path = RunFileDialog(parent, DialogFor(true, fileType));
     if (path.isEmpty()) return false;
     const std::string pathText = path.toStdString();
-    if (!FileExists(pathText.c_str())) {
-        if (!CreateEmptyFile(path)) {
-            ShowMessageBox(parent, QStringLiteral("Não foi possível criar o arquivo:\n%1").arg(path),
-                           QStringLiteral("Erro ao gravar"), BoxIcon::Stop);
-            return false;
-        }
+    const bool existed = FileExists(pathText.c_str());
+    if (!existed) {
+        // Nothing is created before the whole content is ready: a save that
+        // fails leaves no file behind.
         MergeEquipmentIntoFileStore();
         ShowMessageBox(parent, QStringLiteral("O arquivo vai receber os valores de configuração do Equipamento."),
                        QStringLiteral("Gravando..."), BoxIcon::Information);
@@ -51,11 +43,12 @@ bool SaveConfigFile(QWidget* parent, const char* fileType) {
         MergeEquipmentIntoFileStore();
     }
     if (!WriteConfigurationFile(pathText.c_str(), fileType, ModelFileType(), g_CustomerData, g_FileStore)) {
-        // The file on disk is untouched (it is replaced only once the new
-        // text is complete); say so rather than pretend it was saved.
-        ShowMessageBox(parent,
-                       QStringLiteral("Não foi possível gravar o arquivo:\n%1\n\nO arquivo anterior não foi alterado.")
-                           .arg(path),
+        // The file is replaced in one step once its new text is complete, so
+        // a failure leaves the disk as it was; say so rather than pretend it
+        // was saved.
+        const QString outcome = existed ? QStringLiteral("O arquivo anterior não foi alterado.")
+                                        : QStringLiteral("Nenhum arquivo foi criado.");
+        ShowMessageBox(parent, QStringLiteral("Não foi possível gravar o arquivo:\n%1\n\n%2").arg(path, outcome),
                        QStringLiteral("Erro ao gravar"), BoxIcon::Stop);
         return false;
     }

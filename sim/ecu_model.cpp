@@ -72,6 +72,13 @@ size_t EcuModel::Take(uint8_t* out, size_t maxCount, int64_t nowMs) {
     return line_.Take(out, maxCount, nowMs);
 }
 
+size_t EcuModel::DropReceived(int64_t nowMs, size_t keep) {
+    if (!linkUp_)
+        return 0;
+    CatchUp(nowMs);
+    return line_.DropReady(nowMs, keep);
+}
+
 std::optional<int64_t> EcuModel::NextEventMs(int64_t nowMs) {
     CatchUp(nowMs);
     std::optional<int64_t> next = line_.NextReadyMs();
@@ -138,7 +145,11 @@ void EcuModel::Handle(const Frame& frame, int64_t nowMs) {
 void EcuModel::CatchUp(int64_t nowMs) {
     while (streaming_ && nextBurstMs_ <= nowMs) {
         SendBurst(nextBurstMs_);
-        nextBurstMs_ += kStreamPeriodMs;
+        // At line rate the next burst is queued for when this one has gone
+        // out; the line itself starts it on the exact microsecond.
+        nextBurstMs_ = options_.faults.streamAtLineRate
+                           ? std::max(nextBurstMs_ + 1, line_.LineFreeMs())
+                           : nextBurstMs_ + kStreamPeriodMs;
     }
 }
 

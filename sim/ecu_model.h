@@ -49,6 +49,9 @@ class EcuModel {
 
     void Receive(const uint8_t* data, size_t count, int64_t nowMs);
     size_t Take(uint8_t* out, size_t maxCount, int64_t nowMs);
+    // Drops the oldest bytes that have arrived by nowMs until at most `keep`
+    // are left (a full receive buffer); gives how many were dropped.
+    size_t DropReceived(int64_t nowMs, size_t keep);
     // The next time at which something new is sent or becomes readable.
     std::optional<int64_t> NextEventMs(int64_t nowMs);
     // Throws away everything not yet read (a port that was reopened).

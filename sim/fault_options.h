@@ -25,6 +25,9 @@ struct FaultOptions {
     // The read-all answer is repeated up to 10000 bytes or more, all
     // readable at once as if the receive buffer had been flooded.
     bool hugeAnswer = false;
+    // The live stream fills the line: each burst starts as soon as the one
+    // before it has gone out, instead of every 100 ms.
+    bool streamAtLineRate = false;
     // After this many frames the link vanishes until Reconnect; -1 never.
     int linkDropAfterFrames = -1;
     CalibrationOutcome calibration = CalibrationOutcome::Success;

@@ -18,6 +18,8 @@ public:
         return target_->Write(data, count, timeoutMs);
     }
     int64_t Read(uint8_t* data, size_t maxCount) override { return target_->Read(data, maxCount); }
+    void SetReceiveBufferSize(size_t bytes) override { target_->SetReceiveBufferSize(bytes); }
+    int64_t DiscardReceived() override { return target_->DiscardReceived(); }
     OpenError LastOpenError() const override { return target_->LastOpenError(); }
     std::string ErrorText() const override { return target_->ErrorText(); }
 

@@ -35,6 +35,14 @@ size_t LineQueue::Take(uint8_t* out, size_t maxCount, int64_t nowMs) {
     return n;
 }
 
+size_t LineQueue::DropReady(int64_t nowMs, size_t keep) {
+    size_t ready = 0;
+    while (ready < bytes_.size() && bytes_[ready].readyUs <= nowMs * 1000) ++ready;
+    const size_t dropped = ready > keep ? ready - keep : 0;
+    bytes_.erase(bytes_.begin(), bytes_.begin() + static_cast<std::ptrdiff_t>(dropped));
+    return dropped;
+}
+
 std::optional<int64_t> LineQueue::NextReadyMs() const {
     if (bytes_.empty())
         return std::nullopt;

@@ -22,8 +22,13 @@ class LineQueue {
 
     // Copies at most maxCount bytes that are complete at nowMs.
     size_t Take(uint8_t* out, size_t maxCount, int64_t nowMs);
+    // Drops the oldest bytes complete at nowMs until at most `keep` of them
+    // are left; gives how many were dropped. Bytes still on the wire stay.
+    size_t DropReady(int64_t nowMs, size_t keep);
     // When the next byte is complete (rounded up to a whole ms), if any is queued.
     std::optional<int64_t> NextReadyMs() const;
+    // When the last byte queued so far is complete (whole ms, rounded down).
+    int64_t LineFreeMs() const { return lineFreeUs_ / 1000; }
     void Clear();
 
   private:

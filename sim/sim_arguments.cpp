@@ -31,6 +31,7 @@ std::string SimUsage() {
            "  --zero-first            read answers start with a 00 byte\n"
            "  --garbage               stray bytes between groups\n"
            "  --huge-answer           read-all answers of 10000 bytes or more\n"
+           "  --line-rate-stream      the live stream fills the line, burst after burst\n"
            "  --drop-after N          the link vanishes after N frames\n"
            "  --reconnect-ms MS       a new pseudo-terminal appears MS later (3000)\n"
            "  --calibration ok|fail|silent  how the calibration ends (ok)\n";
@@ -62,6 +63,8 @@ std::optional<SimArguments> ParseSimArguments(const std::vector<std::string>& ar
             faults.garbageBetweenGroups = true;
         } else if (option == "--huge-answer") {
             faults.hugeAnswer = true;
+        } else if (option == "--line-rate-stream") {
+            faults.streamAtLineRate = true;
         } else if (option == "--model") {
             std::optional<EcuVariant> variant;
             ok = value(&text) && (variant = VariantFromName(text)).has_value();

@@ -55,8 +55,28 @@ int64_t SimulatedEcuDevice::Read(uint8_t* data, size_t maxCount) {
     std::lock_guard<std::mutex> lock(mutex_);
     if (!open_ || !model_.LinkUp())
         return -1;
+    // Bytes are only made when asked for; trimming now keeps exactly what a
+    // buffer trimmed as they arrived would hold.
+    if (receiveBufferSize_ != 0)
+        model_.DropReceived(clock_.NowMs(), receiveBufferSize_);
     const size_t n = model_.Take(data, maxCount, clock_.NowMs());
     // At other line settings the ECU's bytes cannot be received either.
+    return SettingsMatchEcu() ? static_cast<int64_t>(n) : 0;
+}
+
+void SimulatedEcuDevice::SetReceiveBufferSize(size_t bytes) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    receiveBufferSize_ = bytes;
+}
+
+int64_t SimulatedEcuDevice::DiscardReceived() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!open_ || !model_.LinkUp())
+        return -1;
+    // What the bound dropped was never held, so it is not counted.
+    if (receiveBufferSize_ != 0)
+        model_.DropReceived(clock_.NowMs(), receiveBufferSize_);
+    const size_t n = model_.DropReceived(clock_.NowMs(), 0);
     return SettingsMatchEcu() ? static_cast<int64_t>(n) : 0;
 }
 

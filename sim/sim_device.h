@@ -29,6 +29,10 @@ class SimulatedEcuDevice : public SerialDevice {
     // a real receiver would see only framing errors.
     int64_t Write(const uint8_t* data, size_t count, int timeoutMs) override;
     int64_t Read(uint8_t* data, size_t maxCount) override;
+    // What the ECU sent beyond the bound while nobody read is dropped, oldest
+    // first, as the port's receive buffer would drop it.
+    void SetReceiveBufferSize(size_t bytes) override;
+    int64_t DiscardReceived() override;
 
     OpenError LastOpenError() const override { return OpenError::None; }
     std::string ErrorText() const override;
@@ -51,4 +55,5 @@ class SimulatedEcuDevice : public SerialDevice {
     EcuModel model_;
     LineSettings settings_;
     bool open_ = false;
+    size_t receiveBufferSize_ = 0;
 };

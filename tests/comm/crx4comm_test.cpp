@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +15,8 @@
 #include "comm/port_names.h"
 #include "comm/recording_device.h"
 #include "comm/scripted_device.h"
+#include "sim/forwarding_device.h"
+#include "sim/sim_device.h"
 #include "tests/comm/pty_test_support.h"
 
 namespace {
@@ -142,7 +145,8 @@ TEST_F(Crx4CommTest, OpenPortTellsWhyTheDeviceRefused) {
     EXPECT_EQ(port_.OpenPort(), COMM_OPEN_FAILED);
     EXPECT_EQ(port_.PortConnected(), 0);
     EXPECT_EQ(port_.LastOpenError(), OpenError::NoPermission);
-    EXPECT_EQ(port_.LastOpenErrorText(), "COM1: sem permissão: adicione o usuário ao grupo dialout");
+    EXPECT_EQ(port_.LastOpenErrorText(),
+              "COM1: sem permissão: adicione o usuário ao grupo dialout");
 
     script_->FailOpen(OpenError::None);
     EXPECT_EQ(port_.OpenPort(), COMM_OK);
@@ -288,6 +292,56 @@ TEST_F(Crx4CommTest, EventAndDialogCallsNeitherBlockNorFailOnAnOpenPort) {
     EXPECT_EQ(port_.ProcPorta(""), 0u);
 }
 
+// A Q7100 streaming at full line rate (3840 bytes a second) that nobody reads.
+class Crx4CommReceiveQueueTest : public ::testing::Test {
+  protected:
+    Crx4CommReceiveQueueTest() {
+        EcuOptions options;
+        options.faults.streamAtLineRate = true;
+        ecu_ = std::make_shared<SimulatedEcuDevice>(clock_, EcuVariant::Q7100, options);
+        port_.SetDeviceFactory([this](const std::string&) { return MakeForwardingDevice(ecu_); });
+        port_.SetPortNumber(1);
+        EXPECT_EQ(port_.OpenPort(), COMM_OK);
+        EXPECT_EQ(port_.SetPortBaudRate(38400), COMM_OK);
+        const unsigned char start[] = {0x00, 0x08, 0x00};
+        uint32_t written = 0;
+        EXPECT_EQ(port_.WritePort(start, 3, &written), COMM_OK);
+    }
+    // The bytes of one ReadPort with a buffer of `size`, or -1 when it failed.
+    int ReadBytes(uint32_t size) {
+        std::vector<char> buffer(size);
+        uint32_t length = 0;
+        if (port_.ReadPort(buffer.data(), size, &length) != COMM_OK)
+            return -1;
+        return static_cast<int>(std::count(buffer.data(), buffer.data() + length, '|'));
+    }
+
+    VirtualClock clock_;
+    std::shared_ptr<SimulatedEcuDevice> ecu_;
+    CRX4COMM port_;
+};
+
+TEST_F(Crx4CommReceiveQueueTest, AMinuteOfStreamLeavesOnlyTheNewest10000Bytes) {
+    clock_.Advance(60000);
+    // 230000 bytes came; a read with room for more finds the queue's worth.
+    EXPECT_EQ(ReadBytes(40000), static_cast<int>(CRX4COMM::kInputQueueSize));
+    clock_.Advance(100);
+    EXPECT_LE(ReadBytes(40000), 400);
+    // A full queue in a buffer of its size fails: the answer may be cut.
+    clock_.Advance(60000);
+    EXPECT_EQ(ReadBytes(10000), -1);
+}
+
+TEST_F(Crx4CommReceiveQueueTest, DiscardReceivedLeavesOnlyWhatComesAfterIt) {
+    clock_.Advance(2000);
+    EXPECT_EQ(port_.DiscardReceived(), COMM_OK);
+    EXPECT_EQ(ReadBytes(10000), -1) << "nothing is left to read";
+    clock_.Advance(50);
+    const int fresh = ReadBytes(10000);
+    EXPECT_GT(fresh, 150);
+    EXPECT_LE(fresh, 240);
+}
+
 TEST(RecordingTranscript, RecordsOneLinePerEventInTheDocumentedFormat) {
     auto transcript = std::make_shared<Transcript>();
     auto script = std::make_shared<DeviceScript>();
@@ -313,7 +367,9 @@ TEST(RecordingTranscript, RecordsOneLinePerEventInTheDocumentedFormat) {
     port.ReadPort(buffer, sizeof buffer, &length);
     port.ReadPort(buffer, sizeof buffer, &length);
     port.ReadPort(buffer, sizeof buffer, &length);
+    EXPECT_EQ(port.DiscardReceived(), COMM_OK);
     port.ClosePort();
+    EXPECT_EQ(port.DiscardReceived(), COMM_READ_FAILED);
 
     EXPECT_EQ(transcript->Text(),
               "OPEN\n"
@@ -322,6 +378,7 @@ TEST(RecordingTranscript, RecordsOneLinePerEventInTheDocumentedFormat) {
               "RX B0|10|1|C0|\n"
               "RX -\n"
               "RX 0|B0|\n"
+              "DISCARD 0\n"
               "CLOSE\n");
     EXPECT_EQ(virtualClock.NowMs(), 400);
 }

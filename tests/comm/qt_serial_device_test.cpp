@@ -9,6 +9,7 @@
 #include <chrono>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "tests/comm/pty_test_support.h"
@@ -97,6 +98,48 @@ TEST_F(QtSerialDeviceTest, BytesBeyondTheReadLimitStayForTheNextRead) {
             received.insert(received.end(), buffer, buffer + n);
         }
         EXPECT_EQ(received, sent);
+    });
+}
+
+// What the driver holds when a read comes; 3000 bytes fit the terminal's own
+// buffer, so they are all there at once.
+std::vector<uint8_t> Pattern(size_t count) {
+    std::vector<uint8_t> bytes(count);
+    for (size_t i = 0; i < count; ++i) bytes[i] = static_cast<uint8_t>(i % 251);
+    return bytes;
+}
+
+TEST_F(QtSerialDeviceTest, ABoundedReceiveBufferKeepsTheNewestBytes) {
+    RunOnQtThread([this] {
+        QtSerialDevice device(pty_.SlavePath());
+        device.SetReceiveBufferSize(1000);
+        ASSERT_TRUE(device.Open());
+        const std::vector<uint8_t> sent = Pattern(3000);
+        ASSERT_TRUE(pty_.WriteMaster(sent));
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        std::vector<uint8_t> buffer(10000);
+        const int64_t n = device.Read(buffer.data(), buffer.size());
+        ASSERT_EQ(n, 1000);
+        buffer.resize(1000);
+        EXPECT_EQ(buffer, std::vector<uint8_t>(sent.end() - 1000, sent.end()));
+        ASSERT_TRUE(pty_.WriteMaster({0xB0, 0x20, 0x01, 0xC0}));
+        EXPECT_EQ(ReadAvailable(device, 4, 2000), (std::vector<uint8_t>{0xB0, 0x20, 0x01, 0xC0}));
+    });
+}
+
+TEST_F(QtSerialDeviceTest, DiscardThrowsAwayWhatArrivedAndFailsAfterAHangUp) {
+    RunOnQtThread([this] {
+        QtSerialDevice device(pty_.SlavePath());
+        device.SetReceiveBufferSize(1000);
+        ASSERT_TRUE(device.Open());
+        ASSERT_TRUE(pty_.WriteMaster(Pattern(2500)));
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        EXPECT_EQ(device.DiscardReceived(), 2500);
+        uint8_t buffer[16];
+        EXPECT_EQ(device.Read(buffer, sizeof buffer), 0);
+        pty_.CloseMaster();
+        EXPECT_EQ(device.DiscardReceived(), -1);
+        EXPECT_FALSE(device.IsOpen());
     });
 }
 

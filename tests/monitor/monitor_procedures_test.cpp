@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 
 #include "app/parameter_table.h"
+#include "comm/hex_text.h"
 #include "sim/forwarding_device.h"
 #include "sim/sim_device.h"
 #include "tests/comm/protocol_fixture.h"
@@ -66,8 +67,8 @@ TEST_F(MonitorProceduresTest, EnterWithUnchangedStepsStillStopsReadsBackAndResta
     EXPECT_EQ(Recorded(),
               Join({Repeat({"TX 00 07 00", "WAIT 10"}, 3),
                     {"WAIT 500", "QUEUE FULL", "COMMANDS off", "COMMANDS off", "WAIT 500",
-                     "TX 00 04 00", "WAIT 500", "RX B0|3D|20|C0|B0|3E|40|C0|", "REFRESH",
-                     "COMMANDS on", "COMMANDS on", "TX 00 08 00"}}));
+                     "DISCARD 0", "TX 00 04 00", "WAIT 500", "RX B0|3D|20|C0|B0|3E|40|C0|",
+                     "REFRESH", "COMMANDS on", "COMMANDS on", "TX 00 08 00"}}));
 }
 
 TEST_F(MonitorProceduresTest, ChangedStepsGoLastQueuedFirstAndAreConfirmedOnlyAfterAnAnswer) {
@@ -144,14 +145,14 @@ TEST_F(MonitorProceduresTest, OnQ5100TheCalibrationTakesItsFixedTimeWithoutReadi
     Answer({0x06});
     Answer(kSteps);
     EXPECT_EQ(RunCalibrationCommand(session, monitorHooks), CalibrationEnd::FixedWait);
-    EXPECT_EQ(Recorded(),
-              Join({Repeat({"TX 07 00", "WAIT 10"}, 3),
-                    {"WAIT 800", "CALIBRATING on", "TX 61 00", "WAIT 180", "RX 6|"},
-                    Repeat({"TX 05 18", "WAIT 180"}, 3),
-                    {"WAIT 180", "TX 08 00", "WAIT 3000"},
-                    Repeat({"TX 07 00", "WAIT 50"}, 3),
-                    {"WAIT 1000", "TX 09 00", "WAIT 500", "RX B0|3D|20|C0|B0|3E|40|C0|", "REFRESH",
-                     "REFRESH", "CALIBRATING off", "TX 08 00", "TX 08 00"}}));
+    EXPECT_EQ(Recorded(), Join({Repeat({"TX 07 00", "WAIT 10"}, 3),
+                                {"WAIT 800", "CALIBRATING on", "TX 61 00", "WAIT 180", "RX 6|"},
+                                Repeat({"TX 05 18", "WAIT 180"}, 3),
+                                {"WAIT 180", "TX 08 00", "WAIT 3000"},
+                                Repeat({"TX 07 00", "WAIT 50"}, 3),
+                                {"WAIT 1000", "DISCARD 0", "TX 09 00", "WAIT 500",
+                                 "RX B0|3D|20|C0|B0|3E|40|C0|", "REFRESH", "REFRESH",
+                                 "CALIBRATING off", "TX 08 00", "TX 08 00"}}));
 }
 
 TEST_F(MonitorProceduresTest, A72GroupWithAWrongCheckStillEndsTheCalibration) {
@@ -265,6 +266,117 @@ TEST_F(CalibrationTimeOutTest, OnQ5100ASilentEcuCostsOnlyTheFixedTime) {
     const Lines lines = transcript->Lines();
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "LIVE"), 0);
     EXPECT_LT(clock.NowMs() - before, 3000 + 4 * 180 + 3000);
+}
+
+// The worst case at full line rate: a live stream that fills the line and
+// piles up unread while the calibration runs (Q5100: three seconds of fixed
+// wait; the others: as long as the installer leaves the failure message
+// open). The read-back must read the ECU's answer alone, with the same
+// frames and waits as when nothing piled up.
+class StreamBacklogTest : public ::testing::Test {
+  protected:
+    // The failure message stays open for messageMs of the installer's time.
+    class SlowReader : public RecordingMonitorHooks {
+      public:
+        SlowReader(std::shared_ptr<Transcript> transcript, VirtualClock& clock)
+            : RecordingMonitorHooks(transcript), clock_(clock) {}
+        void ShowMessage(const char* text, const char* title, MessageIcon icon) override {
+            RecordingMonitorHooks::ShowMessage(text, title, icon);
+            clock_.Advance(messageMs);
+        }
+        int messageMs = 0;
+
+      private:
+        VirtualClock& clock_;
+    };
+
+    void Start(int modelIndex, EcuOptions options) {
+        ecu = std::make_shared<SimulatedEcuDevice>(
+            virtualClock, modelIndex == 1 ? EcuVariant::Q5100 : EcuVariant::Q7100, options);
+        port.SetDeviceFactory([this](const std::string&) {
+            return std::make_unique<RecordingDevice>(MakeForwardingDevice(ecu), transcript);
+        });
+        session.modelIndex = modelIndex;
+        port.SetPortNumber(1);
+        port.OpenPort();
+        OpenEcuLink(session);
+        transcript->Clear();
+    }
+    static EcuOptions AtLineRate(CalibrationOutcome outcome = CalibrationOutcome::Success) {
+        EcuOptions options;
+        options.faults.streamAtLineRate = true;
+        options.faults.calibration = outcome;
+        return options;
+    }
+    // What the ECU answers to a read-all, as ReadPort's text.
+    std::string ReadAllAnswer() const {
+        std::vector<uint8_t> bytes;
+        for (const auto& [reg, value] : ecu->Registers())
+            bytes.insert(bytes.end(), {0xB0, reg, value, 0xC0});
+        return "RX " + AnswerText(bytes.data(), bytes.size());
+    }
+    // The line that follows the last read-all frame and its wait.
+    std::string ReadBackLine(const std::string& readAllFrame) const {
+        const Lines lines = transcript->Lines();
+        const auto frame = std::find(lines.rbegin(), lines.rend(), readAllFrame);
+        return frame == lines.rend() || frame - lines.rbegin() < 2 ? "<none>" : *(frame - 2);
+    }
+    int64_t Discarded() const {
+        int64_t total = 0;
+        for (const std::string& line : transcript->Lines())
+            if (line.rfind("DISCARD ", 0) == 0)
+                total += std::stoll(line.substr(8));
+        return total;
+    }
+    Lines FramesAndWaits() const {
+        Lines kept;
+        for (const std::string& line : transcript->Lines())
+            if (line.rfind("TX ", 0) == 0 || line.rfind("WAIT ", 0) == 0)
+                kept.push_back(line);
+        return kept;
+    }
+
+    std::shared_ptr<Transcript> transcript = std::make_shared<Transcript>();
+    VirtualClock virtualClock;
+    RecordingClock clock{virtualClock, transcript};
+    std::shared_ptr<SimulatedEcuDevice> ecu;
+    CRX4COMM port;
+    CRX4DATA equipmentStore, fileStore, monitorStore;
+    PendingWrites pending;
+    CRX4FILE dumpFile;
+    QTemporaryDir dumpDir;
+    EcuSession session{port,     clock, equipmentStore, fileStore, monitorStore, pending,
+                       dumpFile, 0,     false,          ""};
+    SlowReader hooks{transcript, virtualClock};
+};
+
+TEST_F(StreamBacklogTest, OnQ5100ThreeSecondsOfStreamAtLineRateDoNotReachTheReadBack) {
+    SetDumpFolder(dumpDir.path().toStdString());
+    Start(1, {});
+    EXPECT_EQ(RunCalibrationCommand(session, hooks), CalibrationEnd::FixedWait);
+    const Lines quiet = FramesAndWaits();
+
+    Start(1, AtLineRate());
+    EXPECT_EQ(RunCalibrationCommand(session, hooks), CalibrationEnd::FixedWait);
+    SetDumpFolder("");
+    // 9600 baud, 960 bytes a second: the stream ran from its start frame to
+    // the first stop frame, 3000 ms and the frame times.
+    EXPECT_GE(Discarded(), 2880);
+    EXPECT_EQ(ReadBackLine("TX 09 00"), ReadAllAnswer());
+    EXPECT_EQ(FramesAndWaits(), quiet);
+    for (const auto& [reg, value] : ecu->Registers())
+        EXPECT_EQ(StoredText(equipmentStore, IntToHexText(reg).c_str()), IntToHexText(value));
+}
+
+TEST_F(StreamBacklogTest, AFailureMessageLeftOpenFillsTheQueueAndTheReadBackStillSucceeds) {
+    // At 38400 baud ten seconds bring 38400 bytes: more than the queue holds.
+    Start(0, AtLineRate(CalibrationOutcome::Failure));
+    hooks.messageMs = 10000;
+    EXPECT_EQ(RunCalibration(session, hooks), CalibrationEnd::Failed);
+    EXPECT_EQ(Discarded(), static_cast<int64_t>(CRX4COMM::kInputQueueSize));
+    EXPECT_EQ(ReadBackLine("TX 00 04 00"), ReadAllAnswer());
+    EXPECT_EQ(equipmentStore.GetQtyUsed(), ecu->Registers().size());
+    EXPECT_TRUE(ecu->Streaming()) << "the stream runs again afterwards";
 }
 
 }  // namespace

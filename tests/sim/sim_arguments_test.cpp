@@ -25,6 +25,7 @@ TEST(SimArgumentsTest, EveryOptionLandsInItsSetting) {
                                          "--zero-first",
                                          "--garbage",
                                          "--huge-answer",
+                                         "--line-rate-stream",
                                          "--drop-after",
                                          "7",
                                          "--reconnect-ms",
@@ -45,7 +46,8 @@ TEST(SimArgumentsTest, EveryOptionLandsInItsSetting) {
     EXPECT_EQ(args->ecu.calibrationMs, 1500);
     EXPECT_EQ(args->quitAfterMs, 800);
     const FaultOptions& f = args->ecu.faults;
-    EXPECT_TRUE(f.noAnswer && f.leadingZero && f.garbageBetweenGroups && f.hugeAnswer);
+    EXPECT_TRUE(f.noAnswer && f.leadingZero && f.garbageBetweenGroups && f.hugeAnswer &&
+                f.streamAtLineRate);
     EXPECT_EQ(f.extraDelayMs, 250);
     EXPECT_EQ(f.missingRegister, 0x1E);
     EXPECT_EQ(f.badCheckRegister, 0x24);

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <vector>
+
 namespace {
 
 LineSettings EcuLine(EcuVariant variant) {
@@ -88,3 +91,69 @@ TEST(SimDeviceLinkTest, VanishedLinkFailsWritesAndReadsUntilReconnected) {
 }
 
 }  // namespace
+
+// A live stream nobody reads: at full line rate, with the receive buffer
+// bounded or purged. Each case runs beside an unbounded twin that reads
+// everything, so "the newest bytes" and "what had arrived" are checked
+// against what really came over the line.
+class SimDeviceBacklogTest : public ::testing::Test {
+  protected:
+    SimDeviceBacklogTest() {
+        EcuOptions options;
+        options.faults.streamAtLineRate = true;
+        for (auto* device : {&bounded_, &twin_}) {
+            *device = std::make_unique<SimulatedEcuDevice>(clock_, EcuVariant::Q5100, options);
+            EXPECT_TRUE((*device)->Open());
+            EXPECT_TRUE((*device)->SetLineSettings(EcuLine(EcuVariant::Q5100)));
+            EXPECT_EQ(Write(**device, {0x08, 0x00}), 2);  // start the stream
+        }
+    }
+    static std::vector<uint8_t> ReadAll(SimulatedEcuDevice& device) {
+        std::vector<uint8_t> bytes(200000);
+        const int64_t n = device.Read(bytes.data(), bytes.size());
+        bytes.resize(n > 0 ? static_cast<size_t>(n) : 0);
+        return bytes;
+    }
+
+    VirtualClock clock_;
+    std::unique_ptr<SimulatedEcuDevice> bounded_, twin_;
+};
+
+TEST_F(SimDeviceBacklogTest, AtLineRateTheStreamFillsTheLineWithWholeGroups) {
+    clock_.Advance(10000);
+    const std::vector<uint8_t> bytes = ReadAll(*twin_);
+    // 9600 baud carries 960 bytes a second; the 100 ms stream carries 400.
+    EXPECT_GE(bytes.size(), 9550u);
+    EXPECT_LE(bytes.size(), 9600u);
+    for (size_t i = 0; i + 5 <= bytes.size(); i += 5) {
+        ASSERT_EQ(bytes[i], 0xB0) << i;
+        ASSERT_EQ(bytes[i + 4], 0xC0) << i;
+        ASSERT_EQ(static_cast<uint8_t>(bytes[i + 1] + bytes[i + 2]), bytes[i + 3]) << i;
+    }
+}
+
+TEST_F(SimDeviceBacklogTest, ABoundedBufferKeepsTheNewestBytes) {
+    bounded_->SetReceiveBufferSize(1000);
+    clock_.Advance(60000);
+    const std::vector<uint8_t> all = ReadAll(*twin_);
+    ASSERT_GT(all.size(), 50000u);
+    EXPECT_EQ(ReadAll(*bounded_), std::vector<uint8_t>(all.end() - 1000, all.end()));
+    // What comes next is read as it comes, bound or not.
+    clock_.Advance(300);
+    EXPECT_EQ(ReadAll(*bounded_), ReadAll(*twin_));
+}
+
+TEST_F(SimDeviceBacklogTest, DiscardDropsWhatArrivedAndLeavesWhatIsStillOnTheWire) {
+    // 3010 ms: in the middle of a 41.7 ms burst.
+    clock_.Advance(3010);
+    const int64_t discarded = bounded_->DiscardReceived();
+    EXPECT_EQ(discarded, static_cast<int64_t>(ReadAll(*twin_).size()));
+    EXPECT_GT(discarded, 2800);
+    EXPECT_EQ(ReadAll(*bounded_), std::vector<uint8_t>());
+    clock_.Advance(20);
+    const std::vector<uint8_t> rest = ReadAll(*bounded_);
+    EXPECT_FALSE(rest.empty());
+    EXPECT_EQ(rest, ReadAll(*twin_));
+    bounded_->Close();
+    EXPECT_EQ(bounded_->DiscardReceived(), -1);
+}

@@ -10,6 +10,7 @@
 
 #include "app/globals.h"
 #include "controls/image_button.h"
+#include "data/file_replace.h"
 #include "pages/customer_page.h"
 #include "tests/ui/ui_test_support.h"
 
@@ -93,19 +94,59 @@ TEST_F(FileFaultsTest, AFileFromTheWindowsProgramShowsItsAccents) {
     EXPECT_EQ(1, g_FileLoaded);
 }
 
-TEST_F(FileFaultsTest, ADiskThatRefusesTheSaveIsReportedAndTheOldFileStays) {
+TEST_F(FileFaultsTest, ADiskThatRefusesTheSaveIsReportedAndLeavesNoFile) {
     UseSimulatedEcu(0);
     // A folder that is a file: nothing can be created below it, even as root.
     const QString notAFolder = Write(QStringLiteral("arquivo-comum"), "conteudo\n");
+    const QString path = notAFolder + QStringLiteral("/novo.Q7100");
     Run([&] {
-        nextFile_ = notAFolder + QStringLiteral("/novo.Q7100");
+        nextFile_ = path;
         page_.Button(1189)->click();
     });
-    ASSERT_EQ(1u, messages_.size());
-    EXPECT_EQ(QStringLiteral("Erro ao gravar"), messages_[0].title);
-    EXPECT_TRUE(messages_[0].text.contains(QStringLiteral("novo.Q7100")));
+    ASSERT_EQ(2u, messages_.size());
+    EXPECT_EQ(QStringLiteral("Gravando..."), messages_[0].title);
+    EXPECT_EQ(QStringLiteral("Erro ao gravar"), messages_[1].title);
+    EXPECT_TRUE(messages_[1].text.contains(QStringLiteral("novo.Q7100")));
+    EXPECT_TRUE(messages_[1].text.contains(QStringLiteral("Nenhum arquivo foi criado.")));
     EXPECT_EQ(QByteArray("conteudo\n"), Read(notAFolder));
     EXPECT_TRUE(g_ConfigFilePath.empty()) << "a failed save is not the current file";
+}
+
+// Each step of the replace fails in turn (full disk, I/O error, refused
+// rename): the old file stays byte for byte, a new one is never created,
+// not even empty, and the message says which of the two happened.
+TEST_F(FileFaultsTest, ASaveThatFailsAtAnyStepKeepsTheOldFileOrCreatesNone) {
+    UseSimulatedEcu(0);
+    const QByteArray old = "[Q7100]\r\nClientes=Antigo\r\n[CONFIG_Q7100]\r\n10=1\r\n";
+    const QString existing = Write(QStringLiteral("antigo.Q7100"), old);
+    const QString fresh = TempPath(QStringLiteral("novo.Q7100"));
+    Run([&] {
+        for (ReplaceStep step : {ReplaceStep::Create, ReplaceStep::Write, ReplaceStep::Flush,
+                                 ReplaceStep::Sync, ReplaceStep::Rename}) {
+            SCOPED_TRACE(static_cast<int>(step));
+            FailFileReplaceAt(step);
+            for (const QString& path : {existing, fresh}) {
+                messages_.clear();
+                nextFile_ = path;
+                page_.Button(1189)->click();
+                ASSERT_EQ(2u, messages_.size());
+                EXPECT_EQ(QStringLiteral("Erro ao gravar"), messages_[1].title);
+                EXPECT_TRUE(messages_[1].text.contains(path == existing
+                                                           ? QStringLiteral("O arquivo anterior não foi alterado.")
+                                                           : QStringLiteral("Nenhum arquivo foi criado.")));
+            }
+            EXPECT_EQ(old, Read(existing));
+            EXPECT_FALSE(QFile::exists(fresh));
+        }
+        FailFileReplaceAt(ReplaceStep::None);
+        messages_.clear();
+        nextFile_ = fresh;
+        page_.Button(1189)->click();
+        ASSERT_EQ(1u, messages_.size());
+        EXPECT_TRUE(Read(fresh).startsWith("[Q7100]\r\nClientes="));
+    });
+    FailFileReplaceAt(ReplaceStep::None);
+    EXPECT_EQ(fresh.toStdString(), g_ConfigFilePath);
 }
 
 }  // namespace
