@@ -5,6 +5,7 @@
 // only mirrors it roughly. Clicks and the Up / Down keys in the buddy step
 // the value; only SetValue writes the buddy text.
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <string>
 
@@ -50,6 +51,11 @@ class CNumericSpin : public QWidget {
     int Pos() const { return Position; }
     char DecimalSymbol() const { return Symbol; }
 
+    // How many clicks one auto-repeat of a held arrow counts after `heldMs`
+    // of holding, for a range of `rangeSteps` clicks: one at first, then
+    // faster, as desktop spin boxes do, so a whole range takes seconds.
+    static int AcceleratedClicks(qint64 heldMs, int rangeSteps);
+
     // Trailing zeros and then trailing decimal symbols of the mantissa go;
     // an exponent part is kept. Text without the symbol is left alone.
     static std::string TrimNumberText(const std::string& text, char decimalSymbol);
@@ -76,4 +82,5 @@ class CNumericSpin : public QWidget {
     QLineEdit* Buddy_ = nullptr;
     QToolButton* Up;
     QToolButton* Down;
+    QElapsedTimer Held;  // since the arrow (button or key) went down
 };

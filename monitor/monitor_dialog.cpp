@@ -336,14 +336,18 @@ void CMonitorDialog::OnPollAnswer(int pollResult) {
 int CMonitorDialog::RefreshStepFields(CRX4DATA& store) {
     const char* registers[2] = {"3D", "3E"};
     QSpinBox* fields[2] = {idleSteps_, highSteps_};
-    for (int i = 0; i < 2; ++i) {
+    int result = 0;
+    for (int i = 0; i < 2 && result == 0; ++i) {
         std::string value;
-        if (!StoreValueText(store, registers[i], &value))
-            return 1;
-        fields[i]->setValue(static_cast<int>(HexTextToInt(value.c_str())));
-        stepShown_[i] = fields[i]->cleanText().toStdString();
+        if (StoreValueText(store, registers[i], &value))
+            fields[i]->setValue(static_cast<int>(HexTextToInt(value.c_str())));
+        else
+            result = 1;
     }
-    return 0;
+    // What the panel shows now counts as untouched, also where the store
+    // had nothing to show: only what the user types afterwards is written.
+    for (int i = 0; i < 2; ++i) stepShown_[i] = fields[i]->cleanText().toStdString();
+    return result;
 }
 
 void CMonitorDialog::ShowTpsScaleLabels() {

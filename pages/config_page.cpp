@@ -227,8 +227,12 @@ void CConfigPage::BuildFields() {
             field.up->setGeometry(x + kEditWidth, valueY, kSpinWidth, kValueHeight / 2);
             field.down->setGeometry(x + kEditWidth, valueY + kValueHeight / 2, kSpinWidth,
                                     kValueHeight / 2);
-            connect(field.up, &QToolButton::clicked, this, [this, &field] { Spin(field, 1); });
-            connect(field.down, &QToolButton::clicked, this, [this, &field] { Spin(field, -1); });
+            for (QToolButton* arrow : {field.up, field.down}) {
+                connect(arrow, &QToolButton::pressed, this, [this] { arrowHeld_.start(); });
+                connect(arrow, &QToolButton::clicked, this, [this, &field, arrow] {
+                    Spin(field, arrow == field.up ? 1 : -1, arrow->isDown());
+                });
+            }
             valueRight = x + kEditWidth + kSpinWidth;
         }
         if (def.unitLabel[0] != '\0')
@@ -613,10 +617,13 @@ void CConfigPage::OnNumericChanged(FieldWidgets& field) {
         field.edit->setText(QString::fromStdString(outcome.text));
 }
 
-void CConfigPage::Spin(FieldWidgets& field, int direction) {
+void CConfigPage::Spin(FieldWidgets& field, int direction, bool held) {
     const SpinRange range = model_->Range(field.def->controlId);
-    const double value =
-        NumberText::ToDouble(field.edit->text().toStdString()) + direction * range.step;
+    const int rangeSteps =
+        range.step > 0 ? static_cast<int>((range.max - range.min) / range.step) : 0;
+    const int clicks = held ? CNumericSpin::AcceleratedClicks(arrowHeld_.elapsed(), rangeSteps) : 1;
+    const double value = NumberText::ToDouble(field.edit->text().toStdString()) +
+                         direction * clicks * range.step;
     field.edit->setText(
         QString::number(std::clamp(value, range.min, range.max), 'f', range.decimals));
 }

@@ -10,6 +10,7 @@
 // How a page departs from the frame's rules is data (FrameRules); what a page
 // adds is done through the virtuals below.
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
 #include <functional>
@@ -190,7 +191,8 @@ class CConfigPage : public CPageDialog, public PageHooks {
     void OnFocusChanged(QWidget* old, QWidget* now);
     void OnListEdited(FieldWidgets& field);
     void OnNumericChanged(FieldWidgets& field);
-    void Spin(FieldWidgets& field, int direction);
+    // One click of a field's whole-number arrows; a held arrow speeds up.
+    void Spin(FieldWidgets& field, int direction, bool held);
     FieldWidgets* FieldOf(QWidget* widget);
     void EndAfterExchange(int result);
 
@@ -210,6 +212,7 @@ class CConfigPage : public CPageDialog, public PageHooks {
     QLabel* busyText_;
     QProgressBar* busyBar_;
     bool busy_ = false;
+    QElapsedTimer arrowHeld_;
     QPointer<QWidget> focusBeforeBusy_;  // given back the focus when the exchange ends
     std::map<CImageButton*, bool> enabledBeforeBusy_;  // Return, Next, Monitor, Exit
 };

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <chrono>
+#include <thread>
 #include <QWidget>
 
 #include "tests/brazilian_locale.h"
@@ -158,6 +160,34 @@ TEST_F(NumericSpinTest, ABrazilianDesktopStepsAndWritesWithAPoint) {
     spin.SetValue(2.5);
     EXPECT_EQ(Text(), "2.50");
     EXPECT_DOUBLE_EQ(spin.GetValue(), 2.5);
+}
+
+// Holding an arrow used to step one click per repeat: 0.00 to 2.55 took
+// about 25 s. After a short hold the repeats count more clicks.
+TEST(NumericSpinAccelerationTest, AHeldArrowSpeedsUpWithTheSizeOfTheRange) {
+    EXPECT_EQ(CNumericSpin::AcceleratedClicks(0, 255), 1);
+    EXPECT_EQ(CNumericSpin::AcceleratedClicks(499, 255), 1);
+    EXPECT_EQ(CNumericSpin::AcceleratedClicks(500, 255), 5);
+    EXPECT_EQ(CNumericSpin::AcceleratedClicks(1500, 255), 12);
+    EXPECT_EQ(CNumericSpin::AcceleratedClicks(600, 5000), 50);
+    EXPECT_EQ(CNumericSpin::AcceleratedClicks(2000, 5000), 250);
+    EXPECT_EQ(CNumericSpin::AcceleratedClicks(2000, 0), 10);
+}
+
+TEST_F(NumericSpinTest, AHeldArrowKeyRepeatsFasterAfterAShortHold) {
+    buddy.setText("0.00");
+    const auto send = [&](bool repeat) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier, QString(), repeat);
+        QCoreApplication::sendEvent(&buddy, &press);
+    };
+    send(false);
+    send(true);
+    EXPECT_EQ(Text(), "0.02");
+    std::this_thread::sleep_for(std::chrono::milliseconds(600));
+    send(true);
+    EXPECT_EQ(Text(), "0.07");
+    send(false);  // a new press starts slow again
+    EXPECT_EQ(Text(), "0.08");
 }
 
 TEST_F(NumericSpinTest, RebindingAppliesTheStoredRangeAgain) {

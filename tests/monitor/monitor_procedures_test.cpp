@@ -129,7 +129,8 @@ TEST_F(MonitorProceduresTest, StepFieldsWriteOnlyWhatTheUserChangedWithinTheRang
 
     pending.Clear();
     for (const char* refused : {"", "0"}) {
-        EXPECT_EQ(CheckStepFields({refused, "0"}, highUntouched), StepFieldCheck::Ok) << refused;
+        EXPECT_EQ(CheckStepFields({refused, refused}, highUntouched), StepFieldCheck::Ok)
+            << refused;
         EXPECT_EQ(CheckStepFields({refused, "10"}, highUntouched), StepFieldCheck::BelowRange)
             << refused;
         QueueStepWrites({refused, "10"}, highUntouched, equipmentStore, pending);

@@ -13,6 +13,10 @@
 #include "controls/numeric_spin.h"
 #include "data/store_text.h"
 #include "pages/aux_page_model.h"
+#include "app/ui/ui_globals.h"
+#include "monitor/gauge_slots.h"
+#include "monitor/slot_labels.h"
+#include "pages/actuator_page.h"
 #include "pages/aux_pages.h"
 #include "pages/customer_page.h"
 #include "pages/lambda_page_model.h"
@@ -39,9 +43,11 @@ class ShownValueTest : public UiTest {
         list->setCurrentIndex(index);
         Q_EMIT list->activated(index);
     }
+    // Typed over the selected text, as a user does (emptying an aux field
+    // first would bring its minimum and a message).
     static void Retype(QLineEdit* field, const QString& keys) {
         field->setFocus();
-        field->clear();
+        field->selectAll();
         QTest::keyClicks(field, keys);
     }
     static void PressEnterIn(QWidget* field) {
@@ -66,7 +72,7 @@ TEST_F(ShownValueTest, SpinsBuiltBeforeTheParameterTableStepWithinTheirRecord) {
         Retype(on, QStringLiteral("1.00"));
         QTest::keyClick(on, Qt::Key_Up);
         EXPECT_EQ(on->text(), "1.01");
-        EXPECT_NEAR(lambda.NumericSpin(kLambdaOnTime)->MaxValue(), 2.551, 1e-9);
+        EXPECT_NEAR(lambda.NumericSpin(kLambdaOnTime)->MaxValue(), 2.551, 1e-6);
         PressEnterIn(on);
         ASSERT_TRUE(WaitUntil([&] { return Idle(lambda) && !on->text().isEmpty(); }, 10000));
         EXPECT_EQ(Ecu().Registers().at(0x1E), 101);
@@ -92,7 +98,7 @@ TEST_F(ShownValueTest, TheCommaKeyEntersTheDecimalPointWhereTheFieldHasDecimals)
         QLineEdit* delay = aux.NumericField(kAuxCutOffDelay);
         Retype(delay, QStringLiteral("1,5"));
         EXPECT_EQ(delay->text(), "1.5");
-        delay->clear();
+        delay->selectAll();
         QTest::keyClick(delay, Qt::Key_1);
         QTest::keyClick(delay, Qt::Key_Comma, Qt::KeypadModifier);
         QTest::keyClick(delay, Qt::Key_5);
@@ -230,6 +236,42 @@ TEST_F(ShownValueTest, TheLambdaSetUpKeepsLiveValuesOutOfTheEcuSettings) {
     ASSERT_TRUE(StoreValueText(g_EquipmentStore, "81", &after));
     EXPECT_EQ(after, setting);
     EXPECT_TRUE(StoreValueText(g_MonitorStore, "28", &live));
+}
+
+// The live view's timer also runs after Enter in the other signal types;
+// the arc marker belongs to "Real" alone.
+TEST_F(ShownValueTest, TheArcMarkerShowsOnlyWithTheRealSignal) {
+    ConnectSimulatedEcu(0);
+    CLambdaPage page;
+    Run(&page, [&] {
+        ASSERT_TRUE(WaitUntil([&] { return Idle(page); }));
+        PressEnterIn(page.ListField(kLambdaSignalType));
+        ASSERT_TRUE(WaitUntil([&] { return Idle(page) && page.LiveViewActive(); }, 15000));
+        QTest::qWait(500);  // two ticks of the live view
+        EXPECT_EQ(page.Slots().ShownImage(LambdaSlots::kArcMarker), 0);
+        page.Button(1186)->click();
+    });
+}
+
+// A button the page disabled itself is not enabled by the end of an
+// exchange; the actuator page keeps the dialog font on its fields.
+TEST_F(ShownValueTest, AnExchangeGivesEachButtonBackItsOwnState) {
+    ConnectSimulatedEcu(0);
+    CVehiclePage page;
+    Run(&page, [&] {
+        ASSERT_TRUE(WaitUntil([&] { return Idle(page); }));
+        page.Button(1193)->setEnabled(false);
+        page.Button(kWrite)->click();
+        ASSERT_TRUE(page.IsBusy());
+        ASSERT_TRUE(WaitUntil([&] { return Idle(page); }, 15000));
+        EXPECT_FALSE(page.Button(1193)->isEnabled());
+        EXPECT_TRUE(page.Button(1186)->isEnabled());
+        page.Button(1186)->click();
+    });
+
+    CActuatorPage actuator;
+    EXPECT_EQ(RunPage(&actuator, [] {}), kResultBack);
+    EXPECT_NE(actuator.NumericField(1214)->font(), PageFont());
 }
 
 }  // namespace
