@@ -134,6 +134,7 @@ CConfigPage::CConfigPage(const ConfigPageLook& look, const PageModel* model, Fra
     // fields, which sit where no button is.
     inputs_->setGeometry(rect());
     inputs_->lower();
+    inputs_->setProperty(kContainerProperty, true);
     heading_->setText(QString::fromUtf8(look.heading));
     if (look.secondHeading) {
         heading_->setGeometry(kColumnX[0], kHeadingTop, kColumnWidth, 32);

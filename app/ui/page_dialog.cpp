@@ -104,6 +104,21 @@ void CPageDialog::paintEvent(QPaintEvent* event) {
     }
 }
 
+QList<QWidget*> CPageDialog::PageWidgets(QWidget* page) {
+    QList<QWidget*> widgets;
+    for (QWidget* child : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow())
+            continue;
+        // A container only groups its children (the fields' input area):
+        // they are what takes room on the page, not its whole-page frame.
+        if (child->property(kContainerProperty).toBool())
+            widgets.append(PageWidgets(child));
+        else
+            widgets.append(child);
+    }
+    return widgets;
+}
+
 void CPageDialog::UpdateDemoBadge() {
     if (!DemoModeActive()) {
         demoBadge_->hide();
@@ -112,9 +127,10 @@ void CPageDialog::UpdateDemoBadge() {
     // Every widget of the page counts, the hidden ones too: a busy line or
     // a source selector that shows later must not end up under the badge.
     QList<QRect> obstacles;
-    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (child != demoBadge_ && !child->isWindow()) obstacles.append(child->geometry());
-    }
+    for (QWidget* child : PageWidgets(this))
+        if (child != demoBadge_)
+            obstacles.append(
+                child->geometry().translated(child->parentWidget()->mapTo(this, QPoint())));
     demoBadge_->ensurePolished();
     demoBadge_->setGeometry(DemoBadgePlace(size(), demoBadge_->sizeHint(), obstacles));
     demoBadge_->raise();

@@ -43,6 +43,11 @@ public:
     // top-right, top-left) clear of every obstacle, else the first clear
     // place scanning up from the bottom-right, else the bottom-right corner.
     static QRect DemoBadgePlace(QSize page, QSize badge, const QList<QRect>& obstacles);
+    // A child widget with this property set only groups other widgets.
+    static constexpr const char* kContainerProperty = "pageContainer";
+    // The widgets that take room on the page: its children, and the
+    // children of its containers instead of the containers.
+    static QList<QWidget*> PageWidgets(QWidget* page);
 
     // Whether Ctrl is held, from the event itself: a flag kept from Ctrl's
     // own press and release sticks when Ctrl is let go in another window.

@@ -136,6 +136,16 @@ void WriteWithEnter(QWidget* field) {
     QTest::keyClick(field, Qt::Key_Return);
 }
 
+// Keys as the installer types them, over the field's text; a comma is what
+// a Brazilian numeric pad sends for the decimal point.
+void TypeOver(QWidget* field, const QString& keys) {
+    field->window()->activateWindow();
+    field->setFocus();
+    ASSERT_TRUE(WaitUntil([field] { return field->hasFocus(); }, 2000));
+    static_cast<QLineEdit*>(field)->selectAll();
+    QTest::keyClicks(field, keys);
+}
+
 bool WaitPageIdle(CConfigPage* page) {
     return WaitUntil([page] { return !page->IsBusy(); }, 30000);
 }
@@ -193,10 +203,13 @@ TEST_P(EndToEndTest, EveryPageWritesTheEcuHoldsItAndTheSavedFileLoadsInAFreshRun
                     }
                     break;
                 case WizardStep::Lambda:
-                    // "Aberto": the write button sends the signal group.
-                    page->ListField(kLambdaSignalType)->setCurrentIndex(2);
-                    Q_EMIT page->ListField(kLambdaSignalType)->activated(2);
+                    // "Especifico" with a typed ON time: the write button
+                    // sends the times and the signal group.
+                    page->ListField(kLambdaSignalType)->setCurrentIndex(kSignalSpecific);
+                    Q_EMIT page->ListField(kLambdaSignalType)->activated(kSignalSpecific);
                     ASSERT_TRUE(WaitPageIdle(page));
+                    TypeOver(page->NumericField(kLambdaOnTime), QStringLiteral("1,25"));
+                    EXPECT_EQ(page->NumericField(kLambdaOnTime)->text(), QStringLiteral("1.25"));
                     page->Button(1182)->click();
                     break;
                 case WizardStep::Aux:
@@ -204,6 +217,11 @@ TEST_P(EndToEndTest, EveryPageWritesTheEcuHoldsItAndTheSavedFileLoadsInAFreshRun
                         page->NumericField(1128)->setText(QStringLiteral("30"));  // cut-off opening, "21"
                         WriteWithEnter(page->NumericField(1128));
                         ASSERT_TRUE(WaitPageIdle(page));
+                        if (model != 1) {
+                            TypeOver(page->NumericField(1125), QStringLiteral("1,5"));  // cut-off delay, "70"
+                            WriteWithEnter(page->NumericField(1125));
+                            ASSERT_TRUE(WaitPageIdle(page));
+                        }
                         UseMonitorWhenShown(&monitorUsed);
                     } else {
                         // Everything written: the file gets what the ECU now holds.
@@ -242,7 +260,11 @@ TEST_P(EndToEndTest, EveryPageWritesTheEcuHoldsItAndTheSavedFileLoadsInAFreshRun
     } else {
         EXPECT_EQ(6, ecuValue("2C"));
     }
-    EXPECT_EQ(1, ecuValue("60")) << "signal \"Aberto\"";
+    EXPECT_EQ(0, ecuValue("60")) << "signal \"Especifico\"";
+    EXPECT_EQ(125, ecuValue("1E")) << "ON time 1.25 s";
+    if (model != 1) {
+        EXPECT_EQ(75, ecuValue("70")) << "cut-off delay 1.50 s";
+    }
     EXPECT_EQ(30, ecuValue("21"));
     EXPECT_EQ(90, ecuValue("3D"));
     EXPECT_EQ(1, sim.FramesOfKind(QStringLiteral("calibrate")));
@@ -250,10 +272,11 @@ TEST_P(EndToEndTest, EveryPageWritesTheEcuHoldsItAndTheSavedFileLoadsInAFreshRun
         EXPECT_FALSE(message.text.startsWith(QStringLiteral("TEMPO ESGOTADO")))
             << "the calibration ends on the ECU's answer\n" << sim.LogText() << TranscriptFrom("TX 00 3D 5A", 300);
 
-    // The file holds exactly what the ECU reported after the writes; the full
-    // lambda page's set-up also keeps a snapshot of the live values.
-    // ("81" is both a setting and the live injection time.)
-    const std::set<std::string> live = {"11", "23", "24", "28", "29", "2A", "81", "83"};
+    // The file holds exactly what the ECU reported after the writes, but for
+    // the live values, which move between the read and the end of the run.
+    // "81" is both a setting and the live injection time: the file has the
+    // setting.
+    const std::set<std::string> live = {"11", "23", "24", "28", "29", "2A", "83"};
     int expectedRegisters = 0;
     for (const auto& entry : image) expectedRegisters += live.count(entry.first) ? 0 : 1;
     QFile saved(file);

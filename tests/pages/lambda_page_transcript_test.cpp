@@ -24,11 +24,14 @@ TEST_F(LambdaTranscriptTest, SetUpTakesAStreamSnapshotThenReadsTheInjectionTimeA
                                  "WAIT 5", "TX 00 07 00", "WAIT 5", "TX 00 07 00", "WAIT 5",
                                  "TX 00 06 79", "WAIT 300", "RX B0|79|7D|C0|", "TX 00 07 00",
                                  "WAIT 5", "TX 00 07 00", "WAIT 5", "TX 00 07 00", "WAIT 5"}));
+    // The snapshot is live values: the monitor store's, never the ECU's
+    // settings. The answer to the one-register read is not used.
     std::string value;
-    ASSERT_TRUE(StoreValueText(equipmentStore, "1E", &value));
+    ASSERT_TRUE(StoreValueText(monitorStore, "1E", &value));
     EXPECT_EQ(value, "32");
-    // The answer to the one-register read is not used.
+    EXPECT_FALSE(StoreValueText(equipmentStore, "1E", &value));
     EXPECT_FALSE(StoreValueText(equipmentStore, "79", &value));
+    EXPECT_FALSE(StoreValueText(monitorStore, "79", &value));
 }
 
 TEST_F(LambdaTranscriptTest, LiveViewWaitsThenStoresTheStreamAndATypeChangePausesIt) {

@@ -199,9 +199,11 @@ protected:
         ASSERT_FALSE(badge->isHidden()) << name.toStdString();
         EXPECT_TRUE(page->rect().contains(badge->geometry())) << name.toStdString();
         EXPECT_TRUE(badge->text().contains(QStringLiteral("SIMULADOR"))) << name.toStdString();
-        for (QWidget* child : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        for (QWidget* child : CPageDialog::PageWidgets(page)) {
             if (child == badge || child->isHidden()) continue;
-            EXPECT_FALSE(child->geometry().intersects(badge->geometry()))
+            const QRect where =
+                child->geometry().translated(child->parentWidget()->mapTo(page, QPoint()));
+            EXPECT_FALSE(where.intersects(badge->geometry()))
                 << name.toStdString() << ": the badge covers " << child->metaObject()->className() << " "
                 << child->objectName().toStdString() << " " << child->toolTip().toStdString();
         }
