@@ -251,6 +251,9 @@ void CMonitorDialog::OnInitDialog() {
     calibrate_->setFont(PageFont());
     ApplyRecordRange(idleSteps_, g_ParameterTable[kPos3D]);
     ApplyRecordRange(highSteps_, g_ParameterTable[kPos3E]);
+    // Untouched until the user types: also a field the store cannot fill.
+    stepShown_[0] = idleSteps_->cleanText().toStdString();
+    stepShown_[1] = highSteps_->cleanText().toStdString();
     RefreshStepFields(g_EquipmentStore);
 
     pollTimer_.start();
@@ -336,18 +339,14 @@ void CMonitorDialog::OnPollAnswer(int pollResult) {
 int CMonitorDialog::RefreshStepFields(CRX4DATA& store) {
     const char* registers[2] = {"3D", "3E"};
     QSpinBox* fields[2] = {idleSteps_, highSteps_};
-    int result = 0;
-    for (int i = 0; i < 2 && result == 0; ++i) {
+    for (int i = 0; i < 2; ++i) {
         std::string value;
-        if (StoreValueText(store, registers[i], &value))
-            fields[i]->setValue(static_cast<int>(HexTextToInt(value.c_str())));
-        else
-            result = 1;
+        if (!StoreValueText(store, registers[i], &value))
+            return 1;
+        fields[i]->setValue(static_cast<int>(HexTextToInt(value.c_str())));
+        stepShown_[i] = fields[i]->cleanText().toStdString();
     }
-    // What the panel shows now counts as untouched, also where the store
-    // had nothing to show: only what the user types afterwards is written.
-    for (int i = 0; i < 2; ++i) stepShown_[i] = fields[i]->cleanText().toStdString();
-    return result;
+    return 0;
 }
 
 void CMonitorDialog::ShowTpsScaleLabels() {

@@ -421,6 +421,8 @@ void CConfigPage::done(int code) {
 }
 
 void CConfigPage::SetCommandsEnabled(bool enabled) {
+    // A read-back inside a longer exchange enables nothing before its end.
+    enabled = enabled && !busy_;
     load_->setEnabled(enabled);
     save_->setEnabled(enabled);
     if (write_)
@@ -660,6 +662,8 @@ void CConfigPage::SetBusy(bool busy, const QString& what) {
         inputs_->setEnabled(true);
         if (focusBeforeBusy_ && focusBeforeBusy_->isEnabled() && focusBeforeBusy_->isVisible())
             focusBeforeBusy_->setFocus();
+        else if (!focusWidget())
+            inputs_->focusNextChild();  // the first field, as when the page shows
         focusBeforeBusy_ = nullptr;
     }
     setCursor(busy ? Qt::BusyCursor : Qt::ArrowCursor);
@@ -667,9 +671,14 @@ void CConfigPage::SetBusy(bool busy, const QString& what) {
 
 void CConfigPage::RunEcuJob(const QString& what, std::function<int(EcuSession&, PageHooks&)> job,
                             std::function<void(int)> done) {
-    // One exchange at a time: the page is disabled until this one ends.
-    if (busy_)
+    // One exchange at a time, the page disabled until it ends. A job the
+    // page chains while one runs (a refill that restarts the live view,
+    // then a type change) waits for it and starts after its end; the user
+    // cannot start one, every input being disabled.
+    if (busy_) {
+        chained_.push_back({what, std::move(job), std::move(done)});
         return;
+    }
     SetBusy(true, what);
     SyncSessionFromGlobals();
     EcuWorker& worker = Worker();
@@ -679,6 +688,11 @@ void CConfigPage::RunEcuJob(const QString& what, std::function<int(EcuSession&, 
                     SetBusy(false, QString());
                     if (done)
                         done(result);
+                    if (!chained_.empty()) {
+                        ChainedJob next = std::move(chained_.front());
+                        chained_.pop_front();
+                        RunEcuJob(next.what, std::move(next.job), std::move(next.done));
+                    }
                 });
 }
 

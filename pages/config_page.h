@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
+#include <deque>
 #include <functional>
 #include <map>
 #include <string>
@@ -212,6 +213,12 @@ class CConfigPage : public CPageDialog, public PageHooks {
     QLabel* busyText_;
     QProgressBar* busyBar_;
     bool busy_ = false;
+    struct ChainedJob {
+        QString what;
+        std::function<int(EcuSession&, PageHooks&)> job;
+        std::function<void(int)> done;
+    };
+    std::deque<ChainedJob> chained_;  // asked for while an exchange ran
     QElapsedTimer arrowHeld_;
     QPointer<QWidget> focusBeforeBusy_;  // given back the focus when the exchange ends
     std::map<CImageButton*, bool> enabledBeforeBusy_;  // Return, Next, Monitor, Exit

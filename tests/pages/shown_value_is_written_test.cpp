@@ -103,10 +103,6 @@ TEST_F(ShownValueTest, TheCommaKeyEntersTheDecimalPointWhereTheFieldHasDecimals)
         QTest::keyClick(delay, Qt::Key_Comma, Qt::KeypadModifier);
         QTest::keyClick(delay, Qt::Key_5);
         EXPECT_EQ(delay->text(), "1.5");
-        // A whole-number field refuses it, as it refuses the point.
-        QLineEdit* rpm = aux.NumericField(kAuxCutOffRpm);
-        Retype(rpm, QStringLiteral("30,0"));
-        EXPECT_EQ(rpm->text(), "300");
         PressEnterIn(delay);
         ASSERT_TRUE(WaitUntil([&] { return Idle(aux); }, 10000));
         EXPECT_EQ(Ecu().Registers().at(0x70), 75);
@@ -115,9 +111,13 @@ TEST_F(ShownValueTest, TheCommaKeyEntersTheDecimalPointWhereTheFieldHasDecimals)
 
     // Customer texts are not numbers: the comma stays a comma there.
     CCustomerPage customer;
-    customer.Field(0)->setFocus();
-    QTest::keyClicks(customer.Field(0), QStringLiteral("Silva, J."));
-    EXPECT_EQ(customer.Field(0)->text(), "Silva, J.");
+    Run(&customer, [&] {
+        ASSERT_TRUE(WaitUntil([&] { return !customer.IsBusy(); }));
+        customer.Field(0)->setFocus();
+        QTest::keyClicks(customer.Field(0), QStringLiteral("Silva, J."));
+        EXPECT_EQ(customer.Field(0)->text(), "Silva, J.");
+        customer.Button(1187)->click();
+    });
 }
 
 // The limit check reads nine characters: a field holds no more, so a value
@@ -272,6 +272,31 @@ TEST_F(ShownValueTest, AnExchangeGivesEachButtonBackItsOwnState) {
     CActuatorPage actuator;
     EXPECT_EQ(RunPage(&actuator, [] {}), kResultBack);
     EXPECT_NE(actuator.NumericField(1214)->font(), PageFont());
+}
+
+// After the monitoring screen the "Real" page refills (which restarts the
+// stream), then re-applies the type after a pause: the second exchange waits
+// for the first instead of being lost, and the live view runs again.
+class LambdaPageLeavingTheMonitor : public CLambdaPage {
+  protected:
+    int RunMonitoringDialog() override { return 1; }
+};
+
+TEST_F(ShownValueTest, TheRealLiveViewRunsAgainAfterTheMonitoringScreen) {
+    ConnectSimulatedEcu(0);
+    Ecu().SetRegister(0x78, 1);
+    g_EquipmentStore.Add("78", "1");
+    LambdaPageLeavingTheMonitor page;
+    Run(&page, [&] {
+        ASSERT_TRUE(WaitUntil([&] { return Idle(page) && page.LiveViewActive(); }, 10000));
+        page.Button(1190)->click();
+        ASSERT_TRUE(WaitUntil([&] { return Idle(page) && page.LiveViewActive(); }, 15000));
+        EXPECT_EQ(page.SelectedSignalType(), kSignalReal);
+        EXPECT_TRUE(Ecu().Streaming());
+        EXPECT_EQ(g_LiveViewRunning, 1);
+        page.Button(1186)->click();
+    });
+    EXPECT_FALSE(Ecu().Streaming());
 }
 
 }  // namespace
