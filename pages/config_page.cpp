@@ -663,10 +663,22 @@ void CConfigPage::SetBusy(bool busy, const QString& what) {
         if (focusBeforeBusy_ && focusBeforeBusy_->isEnabled() && focusBeforeBusy_->isVisible())
             focusBeforeBusy_->setFocus();
         else if (!focusWidget())
-            inputs_->focusNextChild();  // the first field, as when the page shows
+            FocusFirstInput();
         focusBeforeBusy_ = nullptr;
     }
     setCursor(busy ? Qt::BusyCursor : Qt::ArrowCursor);
+}
+
+void CConfigPage::FocusFirstInput() {
+    // As when a page shows: the first field that takes the focus, in the
+    // order the page built them.
+    for (QWidget* input : inputs_->findChildren<QWidget*>()) {
+        if ((input->focusPolicy() & Qt::TabFocus) && input->isEnabled() && input->isVisible() &&
+            !input->parentWidget()->inherits("QComboBox")) {
+            input->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 void CConfigPage::RunEcuJob(const QString& what, std::function<int(EcuSession&, PageHooks&)> job,

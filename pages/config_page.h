@@ -189,6 +189,7 @@ class CConfigPage : public CPageDialog, public PageHooks {
     void BuildFields();
     void ShowValues(const FieldValues& values);
     void SetBusy(bool busy, const QString& what);
+    void FocusFirstInput();
     void OnFocusChanged(QWidget* old, QWidget* now);
     void OnListEdited(FieldWidgets& field);
     void OnNumericChanged(FieldWidgets& field);
