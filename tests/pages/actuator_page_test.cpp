@@ -20,26 +20,10 @@ class DrivenActuatorPage : public CActuatorPage {
     using CActuatorPage::WriteFocusedField;
 };
 
-class ActuatorPageTest : public UiTest {
-  protected:
-    void ConnectTo(int modelIndex) {
-        SimulatedEcuDevice& ecu = UseSimulatedEcu(modelIndex);
-        SyncSessionFromGlobals();
-        bool opened = false;
-        Worker().Post(
-            [](EcuSession& session) {
-                OpenEcuLink(session);
-                return 0;
-            },
-            [&opened](int) { opened = true; });
-        ASSERT_TRUE(WaitUntil([&] { return opened; }));
-        for (const auto& [reg, value] : ecu.Registers())
-            g_EquipmentStore.Add(IntToHexText(reg).c_str(), IntToHexText(value).c_str());
-    }
-};
+class ActuatorPageTest : public UiTest {};
 
 TEST_F(ActuatorPageTest, EnteringTheStepReturnsAtOnceWithTheFieldsFilled) {
-    ConnectTo(1);
+    ConnectSimulatedEcu(1);
     CActuatorPage page;
     bool driverRan = false;
     EXPECT_EQ(RunPage(&page, [&] { driverRan = true; }), kResultBack);
@@ -52,7 +36,7 @@ TEST_F(ActuatorPageTest, EnteringTheStepReturnsAtOnceWithTheFieldsFilled) {
 }
 
 TEST_F(ActuatorPageTest, EnterWritesTheFocusedStepAndReadsItBack) {
-    ConnectTo(0);
+    ConnectSimulatedEcu(0);
     DrivenActuatorPage page;
     ASSERT_EQ(page.FillFromStore(g_EquipmentStore), 0);
     page.NumericField(kActuatorHighMax)->setText("25");

@@ -34,27 +34,6 @@ class ScriptedMonitorPage : public Page {
 
 class AuxPagesTest : public UiTest {
   protected:
-    void ConnectTo(int modelIndex) {
-        SimulatedEcuDevice& ecu = UseSimulatedEcu(modelIndex);
-        SyncSessionFromGlobals();
-        bool opened = false;
-        Worker().Post(
-            [](EcuSession& session) {
-                OpenEcuLink(session);
-                return 0;
-            },
-            [&opened](int) { opened = true; });
-        ASSERT_TRUE(WaitUntil([&] { return opened; }));
-        for (const auto& [reg, value] : ecu.Registers())
-            g_EquipmentStore.Add(IntToHexText(reg).c_str(), IntToHexText(value).c_str());
-    }
-    int Run(CPageDialog* page, const std::function<void()>& driver) {
-        return RunPage(page, [page, driver] {
-            page->activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(page));
-            driver();
-        });
-    }
     static void PressEnterIn(QWidget* field) {
         field->setFocus();
         QTest::keyClick(field, Qt::Key_Return);
@@ -62,9 +41,9 @@ class AuxPagesTest : public UiTest {
 };
 
 TEST_F(AuxPagesTest, RelayModeShowsTheOverlapAndEnterWritesTheDelay) {
-    ConnectTo(0);
+    ConnectSimulatedEcu(0);
     ScriptedMonitorPage<CAuxPage> page;
-    const int result = Run(&page, [&] {
+    const int result = RunActive(&page, [&] {
         ASSERT_TRUE(WaitUntil([&] { return !page.IsBusy() && page.Initialised(); }));
         EXPECT_EQ(page.NumericField(kAuxCutOffDelay)->text(), "0.50");
         EXPECT_EQ(page.NumericField(kAuxCutOffRpm)->text(), "4500");
@@ -88,10 +67,10 @@ TEST_F(AuxPagesTest, RelayModeShowsTheOverlapAndEnterWritesTheDelay) {
 }
 
 TEST_F(AuxPagesTest, BasicPageWritesTheHeatingTimeAsTwoBytesAndExitFromTheMonitorQuits) {
-    ConnectTo(1);
+    ConnectSimulatedEcu(1);
     ScriptedMonitorPage<CAuxBasicPage> page;
     page.monitorResult = 2;
-    const int result = Run(&page, [&] {
+    const int result = RunActive(&page, [&] {
         EXPECT_EQ(page.NumericField(kAuxCutOffRpm)->text(), "4500");
         EXPECT_EQ(page.NumericField(kAuxHeatingBasic)->text(), "60");
         SaveScreenshot(&page, "aux-basic-page.png");

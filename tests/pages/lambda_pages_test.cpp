@@ -22,27 +22,6 @@ namespace {
 
 class LambdaPagesTest : public UiTest {
   protected:
-    void ConnectTo(int modelIndex) {
-        SimulatedEcuDevice& ecu = UseSimulatedEcu(modelIndex);
-        SyncSessionFromGlobals();
-        bool opened = false;
-        Worker().Post(
-            [](EcuSession& session) {
-                OpenEcuLink(session);
-                return 0;
-            },
-            [&opened](int) { opened = true; });
-        ASSERT_TRUE(WaitUntil([&] { return opened; }));
-        for (const auto& [reg, value] : ecu.Registers())
-            g_EquipmentStore.Add(IntToHexText(reg).c_str(), IntToHexText(value).c_str());
-    }
-    int Run(CPageDialog* page, const std::function<void()>& driver) {
-        return RunPage(page, [page, driver] {
-            page->activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(page));
-            driver();
-        });
-    }
     static void Choose(QComboBox* list, int index) {
         list->setCurrentIndex(index);
         Q_EMIT list->activated(index);
@@ -50,10 +29,10 @@ class LambdaPagesTest : public UiTest {
 };
 
 TEST_F(LambdaPagesTest, RealSignalStreamsTheLiveViewAndTheWriteReachesTheEcu) {
-    ConnectTo(0);
+    ConnectSimulatedEcu(0);
     Ecu().SetRevving(true);
     CLambdaPage page;
-    const int result = Run(&page, [&] {
+    const int result = RunActive(&page, [&] {
         ASSERT_TRUE(WaitUntil([&] { return !page.IsBusy() && page.Initialised(); }));
         EXPECT_EQ(page.SelectedSignalType(), kSignalStandard);
         EXPECT_EQ(page.NumericField(kLambdaOnTime)->text(), "0.36");
@@ -96,12 +75,12 @@ TEST_F(LambdaPagesTest, RealSignalStreamsTheLiveViewAndTheWriteReachesTheEcu) {
 }
 
 TEST_F(LambdaPagesTest, SwitchingTheSourceResetsTheSpecificTimes) {
-    ConnectTo(2);
+    ConnectSimulatedEcu(2);
     g_EquipmentStore.Add("1E", "32");  // "Especifico": 0.50 / 0.36
     g_FileLoaded = 1;
     g_FileStore = g_EquipmentStore;
     CLambdaPage page;
-    Run(&page, [&] {
+    RunActive(&page, [&] {
         ASSERT_TRUE(WaitUntil([&] { return !page.IsBusy() && page.Initialised(); }));
         EXPECT_EQ(page.SelectedSignalType(), kSignalSpecific);
         EXPECT_EQ(page.NumericField(kLambdaOnTime)->text(), "0.50");
@@ -114,9 +93,9 @@ TEST_F(LambdaPagesTest, SwitchingTheSourceResetsTheSpecificTimes) {
 }
 
 TEST_F(LambdaPagesTest, BasicPageWritesTheOnTimeOfASpecificWave) {
-    ConnectTo(1);
+    ConnectSimulatedEcu(1);
     CLambdaBasicPage page;
-    const int result = Run(&page, [&] {
+    const int result = RunActive(&page, [&] {
         EXPECT_EQ(page.SelectedSignalType(), kSignalStandard);
         Choose(page.ListField(kLambdaSignalType), kSignalSpecific);
         EXPECT_EQ(page.NumericField(kLambdaOnTime)->text(), "0.00");

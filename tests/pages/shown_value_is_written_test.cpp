@@ -32,13 +32,6 @@ constexpr int kSwitchingSpeed = 1124;
 
 class ShownValueTest : public UiTest {
   protected:
-    int Run(CPageDialog* page, const std::function<void()>& driver) {
-        return RunPage(page, [page, driver] {
-            page->activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(page));
-            driver();
-        });
-    }
     static void Choose(QComboBox* list, int index) {
         list->setCurrentIndex(index);
         Q_EMIT list->activated(index);
@@ -64,7 +57,7 @@ TEST_F(ShownValueTest, SpinsBuiltBeforeTheParameterTableStepWithinTheirRecord) {
     CAuxPage aux;
     ConnectSimulatedEcu(0);
 
-    Run(&lambda, [&] {
+    RunActive(&lambda, [&] {
         ASSERT_TRUE(WaitUntil([&] { return Idle(lambda); }));
         Choose(lambda.ListField(kLambdaSignalType), kSignalSpecific);
         ASSERT_TRUE(WaitUntil([&] { return Idle(lambda); }, 10000));
@@ -79,7 +72,7 @@ TEST_F(ShownValueTest, SpinsBuiltBeforeTheParameterTableStepWithinTheirRecord) {
         lambda.Button(1193)->click();
     });
 
-    Run(&aux, [&] {
+    RunActive(&aux, [&] {
         ASSERT_TRUE(WaitUntil([&] { return Idle(aux); }));
         QLineEdit* delay = aux.NumericField(kAuxCutOffDelay);
         Retype(delay, QStringLiteral("0.50"));
@@ -93,7 +86,7 @@ TEST_F(ShownValueTest, SpinsBuiltBeforeTheParameterTableStepWithinTheirRecord) {
 TEST_F(ShownValueTest, TheCommaKeyEntersTheDecimalPointWhereTheFieldHasDecimals) {
     ConnectSimulatedEcu(0);
     CAuxPage aux;
-    Run(&aux, [&] {
+    RunActive(&aux, [&] {
         ASSERT_TRUE(WaitUntil([&] { return Idle(aux); }));
         QLineEdit* delay = aux.NumericField(kAuxCutOffDelay);
         Retype(delay, QStringLiteral("1,5"));
@@ -111,7 +104,7 @@ TEST_F(ShownValueTest, TheCommaKeyEntersTheDecimalPointWhereTheFieldHasDecimals)
 
     // Customer texts are not numbers: the comma stays a comma there.
     CCustomerPage customer;
-    Run(&customer, [&] {
+    RunActive(&customer, [&] {
         ASSERT_TRUE(WaitUntil([&] { return !customer.IsBusy(); }));
         customer.Field(0)->setFocus();
         QTest::keyClicks(customer.Field(0), QStringLiteral("Silva, J."));
@@ -125,7 +118,7 @@ TEST_F(ShownValueTest, TheCommaKeyEntersTheDecimalPointWhereTheFieldHasDecimals)
 TEST_F(ShownValueTest, AFieldHoldsNoMoreThanItsCheckReads) {
     ConnectSimulatedEcu(0);
     CVehiclePage page;
-    Run(&page, [&] {
+    RunActive(&page, [&] {
         ASSERT_TRUE(WaitUntil([&] { return Idle(page); }));
         QLineEdit* speed = page.NumericField(kSwitchingSpeed);
         Retype(speed, QStringLiteral("0000000050001"));
@@ -142,7 +135,7 @@ TEST_F(ShownValueTest, AFieldHoldsNoMoreThanItsCheckReads) {
 TEST_F(ShownValueTest, LambdaListsAreFixedLists) {
     ConnectSimulatedEcu(0);
     CLambdaPage page;
-    Run(&page, [&] {
+    RunActive(&page, [&] {
         ASSERT_TRUE(WaitUntil([&] { return Idle(page); }));
         for (int id : {kLambdaSignalType, kLambdaMode})
             EXPECT_FALSE(page.ListField(id)->isEditable()) << id;
@@ -159,7 +152,7 @@ TEST_F(ShownValueTest, LambdaListsAreFixedLists) {
 TEST_F(ShownValueTest, ThePageIsDisabledDuringAnExchangeAndRestoredAfter) {
     ConnectSimulatedEcu(1);
     CLambdaBasicPage page;
-    Run(&page, [&] {
+    RunActive(&page, [&] {
         ASSERT_TRUE(WaitUntil([&] { return Idle(page); }));
         EXPECT_FALSE(page.NumericField(kLambdaOnTime)->isEnabled());  // "Padrão"
         page.Button(kWrite)->click();
@@ -182,7 +175,7 @@ TEST_F(ShownValueTest, TenCylindersAreShownAndKept) {
     Ecu().SetRegister(0x2C, 10);
     g_EquipmentStore.Add("2C", "A");
     CVehiclePage page;
-    Run(&page, [&] {
+    RunActive(&page, [&] {
         ASSERT_TRUE(WaitUntil([&] { return Idle(page); }));
         EXPECT_EQ(page.ListField(kCylinders)->currentText(), "10");
         page.Button(kWrite)->click();
@@ -203,7 +196,7 @@ TEST_F(ShownValueTest, AfterASaveTheNextPageShowsTheFileSource) {
     ConnectSimulatedEcu(0);
     nextFile_ = TempPath(QStringLiteral("carro.Q7100"));
     CVehiclePage vehicle;
-    Run(&vehicle, [&] {
+    RunActive(&vehicle, [&] {
         ASSERT_TRUE(WaitUntil([&] { return Idle(vehicle); }));
         vehicle.Button(1189)->click();
         vehicle.Button(1186)->click();
@@ -211,7 +204,7 @@ TEST_F(ShownValueTest, AfterASaveTheNextPageShowsTheFileSource) {
     ASSERT_EQ(g_SourceIsFile, 1);
     ASSERT_EQ(g_FileLoaded, 0);
     CAuxPage aux;
-    Run(&aux, [&] {
+    RunActive(&aux, [&] {
         ASSERT_TRUE(WaitUntil([&] { return Idle(aux); }));
         EXPECT_TRUE(aux.SourceSelector()->isVisible());
         EXPECT_EQ(aux.SourceSelector()->currentIndex(), 0);
@@ -228,7 +221,7 @@ TEST_F(ShownValueTest, TheLambdaSetUpKeepsLiveValuesOutOfTheEcuSettings) {
     std::string setting;
     ASSERT_TRUE(StoreValueText(g_EquipmentStore, "81", &setting));
     CLambdaPage page;
-    Run(&page, [&] {
+    RunActive(&page, [&] {
         ASSERT_TRUE(WaitUntil([&] { return Idle(page); }));
         page.Button(1186)->click();
     });
@@ -243,7 +236,7 @@ TEST_F(ShownValueTest, TheLambdaSetUpKeepsLiveValuesOutOfTheEcuSettings) {
 TEST_F(ShownValueTest, TheArcMarkerShowsOnlyWithTheRealSignal) {
     ConnectSimulatedEcu(0);
     CLambdaPage page;
-    Run(&page, [&] {
+    RunActive(&page, [&] {
         ASSERT_TRUE(WaitUntil([&] { return Idle(page); }));
         PressEnterIn(page.ListField(kLambdaSignalType));
         ASSERT_TRUE(WaitUntil([&] { return Idle(page) && page.LiveViewActive(); }, 15000));
@@ -258,7 +251,7 @@ TEST_F(ShownValueTest, TheArcMarkerShowsOnlyWithTheRealSignal) {
 TEST_F(ShownValueTest, AnExchangeGivesEachButtonBackItsOwnState) {
     ConnectSimulatedEcu(0);
     CVehiclePage page;
-    Run(&page, [&] {
+    RunActive(&page, [&] {
         ASSERT_TRUE(WaitUntil([&] { return Idle(page); }));
         page.Button(1193)->setEnabled(false);
         page.Button(kWrite)->click();
@@ -287,7 +280,7 @@ TEST_F(ShownValueTest, TheRealLiveViewRunsAgainAfterTheMonitoringScreen) {
     Ecu().SetRegister(0x78, 1);
     g_EquipmentStore.Add("78", "1");
     LambdaPageLeavingTheMonitor page;
-    Run(&page, [&] {
+    RunActive(&page, [&] {
         ASSERT_TRUE(WaitUntil([&] { return Idle(page) && page.LiveViewActive(); }, 10000));
         page.Button(1190)->click();
         ASSERT_TRUE(WaitUntil([&] { return Idle(page) && page.LiveViewActive(); }, 15000));

@@ -27,20 +27,6 @@ class VehiclePageTest : public UiTest {
   protected:
     // The link open and the equipment store holding what the ECU holds, as
     // the customer page leaves them.
-    void ConnectTo(int modelIndex, EcuOptions options = {}) {
-        SimulatedEcuDevice& ecu = UseSimulatedEcu(modelIndex, options);
-        SyncSessionFromGlobals();
-        bool opened = false;
-        Worker().Post(
-            [](EcuSession& session) {
-                OpenEcuLink(session);
-                return 0;
-            },
-            [&opened](int) { opened = true; });
-        ASSERT_TRUE(WaitUntil([&] { return opened; }));
-        for (const auto& [reg, value] : ecu.Registers())
-            g_EquipmentStore.Add(IntToHexText(reg).c_str(), IntToHexText(value).c_str());
-    }
     QString WriteFile(const QString& name, const QByteArray& content) {
         const QString path = TempPath(name);
         QFile file(path);
@@ -65,13 +51,6 @@ class VehiclePageTest : public UiTest {
         return text;
     }
     // Focus goes to a control only in the active window.
-    int Run(CPageDialog* page, const std::function<void()>& driver) {
-        return RunPage(page, [page, driver] {
-            page->activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(page));
-            driver();
-        });
-    }
     void Type(QWidget* field, const QString& text) {
         field->setFocus();
         QTest::keyClicks(field, text);
@@ -83,8 +62,8 @@ class VehiclePageTest : public UiTest {
 };
 
 TEST_F(VehiclePageTest, FirstShowingHidesTheSelectorAndShowsTheEcuValues) {
-    ConnectTo(0);
-    EXPECT_EQ(kResultNext, Run(&page_, [&] {
+    ConnectSimulatedEcu(0);
+    EXPECT_EQ(kResultNext, RunActive(&page_, [&] {
                   EXPECT_FALSE(page_.SourceSelector()->isVisible());
                   EXPECT_TRUE(page_.Initialised());
                   EXPECT_EQ(QStringLiteral("1200"), page_.NumericField(1124)->text());
@@ -99,10 +78,10 @@ TEST_F(VehiclePageTest, FirstShowingHidesTheSelectorAndShowsTheEcuValues) {
 }
 
 TEST_F(VehiclePageTest, AfterALoadTheWriteButtonAndEnterOnlyShowTheFile) {
-    ConnectTo(0);
+    ConnectSimulatedEcu(0);
     nextFile_ = WriteFile(QStringLiteral("frota.Q7100"),
                           FileOfEcuWith({{"2C", "8"}, {"75", "88"}, {"76", "13"}}));
-    Run(&page_, [&] {
+    RunActive(&page_, [&] {
         page_.Button(kLoad)->click();
         EXPECT_TRUE(page_.SourceSelector()->isVisible());
         EXPECT_EQ(0, page_.SourceSelector()->currentIndex());
@@ -137,11 +116,11 @@ TEST_F(VehiclePageTest, AfterALoadTheWriteButtonAndEnterOnlyShowTheFile) {
 }
 
 TEST_F(VehiclePageTest, AFileMissingARegisterLoadsSilentlyHereAndIsRefusedOnTheBasicPage) {
-    ConnectTo(0);
+    ConnectSimulatedEcu(0);
     // Read in register order: "10" comes first, "12" is missing.
     nextFile_ = WriteFile(QStringLiteral("parcial.Q7100"),
                           "[Q7100]\r\nClientes=Parcial\r\n[CONFIG_Q7100]\r\n10=2\r\n");
-    Run(&page_, [&] {
+    RunActive(&page_, [&] {
         page_.Button(kLoad)->click();
         EXPECT_EQ(0, page_.SourceSelector()->currentIndex());
         EXPECT_EQ(QStringLiteral("5-0"), page_.ListField(1003)->currentText())
@@ -156,10 +135,10 @@ TEST_F(VehiclePageTest, AFileMissingARegisterLoadsSilentlyHereAndIsRefusedOnTheB
 }
 
 TEST_F(VehiclePageTest, TheBasicPageReportsAnIncompleteLoadAndKeepsTheEcuSource) {
-    ConnectTo(1);
+    ConnectSimulatedEcu(1);
     nextFile_ = WriteFile(QStringLiteral("parcial.Q5100"),
                           "[Q5100]\r\nClientes=Parcial\r\n[CONFIG_Q5100]\r\n10=2\r\n");
-    Run(&basic_, [&] {
+    RunActive(&basic_, [&] {
         basic_.Button(kLoad)->click();
         EXPECT_FALSE(basic_.SourceSelector()->isVisible());
         EXPECT_EQ(1, basic_.SourceSelector()->currentIndex());
@@ -175,9 +154,9 @@ TEST_F(VehiclePageTest, TheBasicPageReportsAnIncompleteLoadAndKeepsTheEcuSource)
 }
 
 TEST_F(VehiclePageTest, SaveWritesTheEcuValuesAndNoToOverwriteLeavesTheFileAlone) {
-    ConnectTo(0);
+    ConnectSimulatedEcu(0);
     nextFile_ = TempPath(QStringLiteral("novo.Q7100"));
-    Run(&page_, [&] {
+    RunActive(&page_, [&] {
         page_.ListField(1002)->setCurrentIndex(4);  // never sent
         page_.Button(kSave)->click();
         EXPECT_TRUE(page_.SourceSelector()->isVisible());
@@ -194,7 +173,7 @@ TEST_F(VehiclePageTest, SaveWritesTheEcuValuesAndNoToOverwriteLeavesTheFileAlone
     const QByteArray before = ReadFile(nextFile_);
     g_EquipmentStore.Add("2C", "6");
     nextAnswer_ = kAnswerNo;
-    Run(&page_, [&] {
+    RunActive(&page_, [&] {
         page_.Button(kSave)->click();
         page_.Button(1187)->click();
     });
@@ -212,8 +191,8 @@ TEST_F(VehiclePageTest, SaveWritesTheEcuValuesAndNoToOverwriteLeavesTheFileAlone
 }
 
 TEST_F(VehiclePageTest, TheKeyFilterSwallowsLettersSignsAndEscape) {
-    ConnectTo(0);
-    EXPECT_EQ(kResultQuit, Run(&page_, [&] {
+    ConnectSimulatedEcu(0);
+    EXPECT_EQ(kResultQuit, RunActive(&page_, [&] {
                   // Enter before any field had the focus sends nothing.
                   QTest::keyClick(&page_, Qt::Key_Return);
                   EXPECT_FALSE(page_.IsBusy());
@@ -238,14 +217,14 @@ TEST_F(VehiclePageTest, TheKeyFilterSwallowsLettersSignsAndEscape) {
     EXPECT_TRUE(messages_.empty());
     EXPECT_EQ(0u, Frames());
     EXPECT_EQ(kResultNext,
-              Run(&page_, [&] { QTest::keyClick(&page_, Qt::Key_Right, Qt::ControlModifier); }));
+              RunActive(&page_, [&] { QTest::keyClick(&page_, Qt::Key_Right, Qt::ControlModifier); }));
     EXPECT_EQ(kResultBack,
-              Run(&page_, [&] { QTest::keyClick(&page_, Qt::Key_Left, Qt::ControlModifier); }));
+              RunActive(&page_, [&] { QTest::keyClick(&page_, Qt::Key_Left, Qt::ControlModifier); }));
 }
 
 TEST_F(VehiclePageTest, TypedValuesMeetTheLimitChecksAndTheListGuard) {
-    ConnectTo(0);
-    Run(&page_, [&] {
+    ConnectSimulatedEcu(0);
+    RunActive(&page_, [&] {
         QLineEdit* speed = page_.NumericField(1124);
         speed->setFocus();
         speed->selectAll();
@@ -284,8 +263,8 @@ TEST_F(VehiclePageTest, TypedValuesMeetTheLimitChecksAndTheListGuard) {
 }
 
 TEST_F(VehiclePageTest, TheBasicPageRestoresListTextSilentlyAndEscapeQuits) {
-    ConnectTo(1);
-    EXPECT_EQ(kResultQuit, Run(&basic_, [&] {
+    ConnectSimulatedEcu(1);
+    EXPECT_EQ(kResultQuit, RunActive(&basic_, [&] {
                   SaveScreenshot(&basic_, QStringLiteral("vehicle-basic-page.png"));
                   EXPECT_FALSE(basic_.SourceSelector()->isVisible());
                   EXPECT_TRUE(basic_.Button(kWrite)->toolTip().isEmpty());
@@ -295,7 +274,7 @@ TEST_F(VehiclePageTest, TheBasicPageRestoresListTextSilentlyAndEscapeQuits) {
               }));
     EXPECT_TRUE(messages_.empty());
     // No Ctrl shortcuts on this page.
-    EXPECT_EQ(kResultQuit, Run(&basic_, [&] {
+    EXPECT_EQ(kResultQuit, RunActive(&basic_, [&] {
                   QTest::keyClick(&basic_, Qt::Key_Right, Qt::ControlModifier);
                   EXPECT_TRUE(basic_.isVisible());
                   basic_.Button(1187)->click();
@@ -303,11 +282,11 @@ TEST_F(VehiclePageTest, TheBasicPageRestoresListTextSilentlyAndEscapeQuits) {
 }
 
 TEST_F(VehiclePageTest, TheBasicPageWriteButtonDoesNothingWithArquivoSelected) {
-    ConnectTo(1);
+    ConnectSimulatedEcu(1);
     g_FileLoaded = 1;
     g_SourceIsFile = 1;
     g_FileStore = g_EquipmentStore;
-    Run(&basic_, [&] {
+    RunActive(&basic_, [&] {
         EXPECT_TRUE(basic_.SourceSelector()->isVisible());
         basic_.ListField(1002)->setCurrentIndex(0);
         basic_.Button(kWrite)->click();
@@ -318,8 +297,8 @@ TEST_F(VehiclePageTest, TheBasicPageWriteButtonDoesNothingWithArquivoSelected) {
 }
 
 TEST_F(VehiclePageTest, EnterWritesTheFocusedFieldToTheEcuAndReadsItBack) {
-    ConnectTo(0);
-    Run(&page_, [&] {
+    ConnectSimulatedEcu(0);
+    RunActive(&page_, [&] {
         page_.ListField(1002)->setCurrentIndex(3);  // 6 cylinders
         page_.ListField(1002)->setFocus();
         QTest::keyClick(page_.ListField(1002), Qt::Key_Return);
@@ -344,8 +323,8 @@ TEST_F(VehiclePageTest, ASilentEcuEndsTheWritePassWithOneMessageAndReadFailed) {
     // The store holds what the ECU held when it still answered.
     EcuOptions silent;
     silent.faults.noAnswer = true;
-    ConnectTo(0, silent);
-    EXPECT_EQ(kResultReadFailed, Run(&page_, [&] { page_.Button(kWrite)->click(); }));
+    ConnectSimulatedEcu(0, silent);
+    EXPECT_EQ(kResultReadFailed, RunActive(&page_, [&] { page_.Button(kWrite)->click(); }));
     ASSERT_EQ(1u, messages_.size());
     EXPECT_EQ(QStringLiteral("Erro na leitura dos parâmetros !!!"), messages_[0].text);
     EXPECT_EQ(3, FramesOfKind(FrameKind::ReadAll));

@@ -179,21 +179,6 @@ protected:
         SetDemoMode(true);
     }
     // What the customer page leaves behind: the link open, every register read.
-    void Connect(int model) {
-        SimulatedEcuDevice& ecu = UseSimulatedEcu(model);
-        SyncSessionFromGlobals();
-        bool opened = false;
-        Worker().Post(
-            [](EcuSession& session) {
-                OpenEcuLink(session);
-                return 0;
-            },
-            [&](int) { opened = true; });
-        ASSERT_TRUE(WaitUntil([&] { return opened; }));
-        g_EquipmentStore.Zeradora();
-        for (const auto& [reg, value] : ecu.Registers())
-            g_EquipmentStore.Add(IntToHexText(reg).c_str(), IntToHexText(value).c_str());
-    }
     static void ExpectBadgeClear(CPageDialog* page, const QString& name) {
         const QLabel* badge = page->DemoBadge();
         ASSERT_FALSE(badge->isHidden()) << name.toStdString();
@@ -236,7 +221,7 @@ TEST_F(DemoBadgeTest, EveryPageShowsTheBadgeClearOfItsControls) {
         CPortPage port([](PortChoice) {});
         Check(&port, QStringLiteral("port-page"));
     }
-    Connect(0);
+    ConnectSimulatedEcu(0);
     {
         CCustomerPage customer;
         Check(&customer, QStringLiteral("customer-page"));
@@ -254,7 +239,7 @@ TEST_F(DemoBadgeTest, EveryPageShowsTheBadgeClearOfItsControls) {
         actuator.UpdateDemoBadge();
         ExpectBadgeClear(&actuator, QStringLiteral("actuator-page"));
     }
-    Connect(1);
+    ConnectSimulatedEcu(1);
     {
         CVehicleBasicPage vehicle;
         Check(&vehicle, QStringLiteral("vehicle-basic-page"));

@@ -5,6 +5,7 @@
 #include <map>
 #include <QElapsedTimer>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -120,8 +121,17 @@ void UiTest::ConnectSimulatedEcu(int modelIndex, EcuOptions options) {
         },
         [&opened](int) { opened = true; });
     ASSERT_TRUE(WaitUntil([&] { return opened; }));
+    g_EquipmentStore.Zeradora();
     for (const auto& [reg, value] : ecu.Registers())
         g_EquipmentStore.Add(IntToHexText(reg).c_str(), IntToHexText(value).c_str());
+}
+
+int UiTest::RunActive(CPageDialog* page, const std::function<void()>& driver) {
+    return RunPage(page, [page, driver] {
+        page->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(page));
+        driver();
+    });
 }
 
 int UiTest::FramesOfKind(FrameKind kind) const {

@@ -42,6 +42,9 @@ protected:
 
     // Runs page->DoModal(); `driver` runs inside the page's modal loop.
     int RunPage(CPageDialog* page, const std::function<void()>& driver);
+    // The same, with the page the active window first, as the user's is:
+    // focus and keys reach its fields only then.
+    int RunActive(CPageDialog* page, const std::function<void()>& driver);
 
     QString TempPath(const QString& name) const { return dir_.filePath(name); }
     void SaveScreenshot(QWidget* widget, const QString& name);
