@@ -89,22 +89,25 @@ long long ToInteger(std::string_view text) {
     return negative ? -value : value;
 }
 
+namespace {
+
+template <class Whole>
+Whole Saturated(long long value) {
+    if (value > std::numeric_limits<Whole>::max())
+        return std::numeric_limits<Whole>::max();
+    if (value < std::numeric_limits<Whole>::min())
+        return std::numeric_limits<Whole>::min();
+    return static_cast<Whole>(value);
+}
+
+}  // namespace
+
 int ToInt(std::string_view text) {
-    const long long value = ToInteger(text);
-    if (value > std::numeric_limits<int>::max())
-        return std::numeric_limits<int>::max();
-    if (value < std::numeric_limits<int>::min())
-        return std::numeric_limits<int>::min();
-    return static_cast<int>(value);
+    return Saturated<int>(ToInteger(text));
 }
 
 long ToLong(std::string_view text) {
-    const long long value = ToInteger(text);
-    if (value > std::numeric_limits<long>::max())
-        return std::numeric_limits<long>::max();
-    if (value < std::numeric_limits<long>::min())
-        return std::numeric_limits<long>::min();
-    return static_cast<long>(value);
+    return Saturated<long>(ToInteger(text));
 }
 
 std::string Format(const char* printfFormat, double value) {
