@@ -16,6 +16,14 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
 }
 
+// Moves *i past leading blanks and an optional sign; true for '-'.
+bool SkipBlanksAndSign(std::string_view text, std::size_t* i) {
+    while (*i < text.size() && IsBlank(text[*i])) ++*i;
+    if (*i < text.size() && (text[*i] == '+' || text[*i] == '-'))
+        return text[(*i)++] == '-';
+    return false;
+}
+
 // The C locale as a handle, made once; printf formats under it through
 // uselocale, which only affects the calling thread.
 locale_t CLocale() {
@@ -38,12 +46,7 @@ class CLocaleScope {
 
 double ToDouble(std::string_view text, std::size_t* used) {
     std::size_t i = 0;
-    while (i < text.size() && IsBlank(text[i])) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
+    const bool negative = SkipBlanksAndSign(text, &i);
     // from_chars takes neither a '+' nor a leading blank, and reads
     // "inf"/"nan", which no field of ours means: accept digits or '.' only.
     const bool startsNumber =
@@ -72,12 +75,7 @@ double ToDouble(std::string_view text, std::size_t* used) {
 
 long long ToInteger(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && IsBlank(text[i])) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
+    const bool negative = SkipBlanksAndSign(text, &i);
     long long value = 0;
     constexpr long long kMax = std::numeric_limits<long long>::max();
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
