@@ -19,5 +19,13 @@ fi
 "$root/tools/ensure-locale.sh" pt_BR.UTF-8
 
 build_dir=${ZANO_BUILD_DIR:-$root/build}
-cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=${ZANO_BUILD_TYPE:-RelWithDebInfo} ${ZANO_CMAKE_ARGS:-}
+# ccache: the mutation check (tools/mutate) builds a copy of the tree, whose
+# compiles are then cache hits; paths are hashed relative to the checkout.
+launcher=()
+if command -v ccache >/dev/null; then
+    export CCACHE_BASEDIR=$root CCACHE_NOHASHDIR=1
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=${ZANO_BUILD_TYPE:-RelWithDebInfo} \
+    "${launcher[@]}" ${ZANO_CMAKE_ARGS:-}
 cmake --build "$build_dir" -j "$(nproc)"
