@@ -1,43 +1,38 @@
-// The vehicle pages on the frame, against the simulated ECU: the source
-// states, the keys, the checks as the user meets them, load and save, and
-// the write passes that reach the ECU.
-#include <QComboBox>
-#include <QFile>
-#include <QLineEdit>
-#include <QTest>
+// The frame as the user meets it, mostly on the vehicle pages: the source
+// states, the keys, the checks, a load, the write passes that reach the
+// ECU, the page disabled during an exchange, and values the frame must not
+// alter on their way from the field to the ECU.
 #include <QToolButton>
 
 #include "app/globals.h"
 #include "app/ui/ui_globals.h"
 #include "app/wizard_flow.h"
-#include "comm/ecu_worker.h"
 #include "comm/hex_text.h"
-#include "controls/image_button.h"
+#include "controls/numeric_spin.h"
 #include "data/store_text.h"
+#include "pages/aux_page_model.h"
+#include "pages/aux_pages.h"
+#include "pages/customer_page.h"
+#include "pages/lambda_page_model.h"
+#include "pages/lambda_pages.h"
 #include "pages/vehicle_pages.h"
-#include "tests/ui/ui_test_support.h"
+#include "tests/pages/page_test_support.h"
 
 namespace {
 
-constexpr int kWrite = 1182;
-constexpr int kLoad = 1192;
-constexpr int kSave = 1189;
+constexpr int kCylinders = 1002;
+constexpr int kSpeed = 1124;
+constexpr int kReturnTime = 1231;
+constexpr int kTps = 1003;
 
-class VehiclePageTest : public UiTest {
+std::string FileValue(const char* reg) {
+    std::string value;
+    StoreValueText(g_FileStore, reg, &value);
+    return value;
+}
+
+class VehiclePageTest : public PageTest {
   protected:
-    // The link open and the equipment store holding what the ECU holds, as
-    // the customer page leaves them.
-    QString WriteFile(const QString& name, const QByteArray& content) {
-        const QString path = TempPath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        return path;
-    }
-    QByteArray ReadFile(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
     // Every register of the ECU, with the given ones replaced.
     QByteArray FileOfEcuWith(const std::map<std::string, std::string>& changes) {
         QByteArray text = "[Q7100]\r\nClientes=Frota\r\n[CONFIG_Q7100]\r\n";
@@ -50,144 +45,95 @@ class VehiclePageTest : public UiTest {
         }
         return text;
     }
-    // Focus goes to a control only in the active window.
-    void Type(QWidget* field, const QString& text) {
-        field->setFocus();
-        QTest::keyClicks(field, text);
-    }
     std::size_t Frames() { return Ecu().ReceivedFrames().size(); }
 
     CVehiclePage page_;
     CVehicleBasicPage basic_;
 };
 
-TEST_F(VehiclePageTest, FirstShowingHidesTheSelectorAndShowsTheEcuValues) {
+TEST_F(VehiclePageTest, AfterALoadTheSourceSelectorSwitchesStoresAndNothingReachesTheEcu) {
     ConnectSimulatedEcu(0);
-    EXPECT_EQ(kResultNext, RunActive(&page_, [&] {
-                  EXPECT_FALSE(page_.SourceSelector()->isVisible());
-                  EXPECT_TRUE(page_.Initialised());
-                  EXPECT_EQ(QStringLiteral("1200"), page_.NumericField(1124)->text());
-                  EXPECT_EQ(QStringLiteral("5"), page_.NumericField(1231)->text());
-                  EXPECT_EQ(QStringLiteral("4"), page_.ListField(1002)->currentText());
-                  EXPECT_EQ(QStringLiteral("Desativado"), page_.ListField(1011)->currentText());
-                  SaveScreenshot(&page_, QStringLiteral("vehicle-page.png"));
-                  page_.Button(1193)->click();
-              }));
-    EXPECT_TRUE(messages_.empty());
-    EXPECT_EQ(0u, Frames());
-}
-
-TEST_F(VehiclePageTest, AfterALoadTheWriteButtonAndEnterOnlyShowTheFile) {
-    ConnectSimulatedEcu(0);
-    nextFile_ = WriteFile(QStringLiteral("frota.Q7100"),
-                          FileOfEcuWith({{"2C", "8"}, {"75", "88"}, {"76", "13"}}));
+    nextFile_ = WriteFile("frota.Q7100", FileOfEcuWith({{"2C", "8"}, {"75", "88"}, {"76", "13"}}));
     RunActive(&page_, [&] {
+        EXPECT_FALSE(page_.SourceSelector()->isVisible());
+        EXPECT_EQ(page_.NumericField(kSpeed)->text(), "1200");
+        EXPECT_EQ(page_.NumericField(kReturnTime)->text(), "5");
+        EXPECT_EQ(page_.ListField(1011)->currentText(), "Desativado");
+        SaveScreenshot(&page_, "vehicle-page.png");
         page_.Button(kLoad)->click();
-        EXPECT_TRUE(page_.SourceSelector()->isVisible());
-        EXPECT_EQ(0, page_.SourceSelector()->currentIndex());
-        EXPECT_EQ(1, g_FileLoaded);
-        EXPECT_EQ("Frota", g_CustomerData.customer);
-        EXPECT_EQ(QStringLiteral("8"), page_.ListField(1002)->currentText());
-        EXPECT_EQ(QStringLiteral("5000"), page_.NumericField(1124)->text());
-
-        page_.ListField(1002)->setCurrentIndex(0);
-        page_.Button(kWrite)->click();
-        EXPECT_EQ(QStringLiteral("8"), page_.ListField(1002)->currentText())
-            << "refilled from the file";
-        page_.ListField(1002)->setFocus();
-        EXPECT_EQ("2C", g_FocusedKey);
-        QTest::keyClick(page_.ListField(1002), Qt::Key_Return);
+        EXPECT_EQ(g_CustomerData.customer, "Frota");
+        EXPECT_EQ(page_.NumericField(kSpeed)->text(), "5000");
+        // Enter with "Arquivo" sends nothing.
+        page_.ListField(kCylinders)->setFocus();
+        EXPECT_EQ(g_FocusedKey, "2C");
+        QTest::keyClick(page_.ListField(kCylinders), Qt::Key_Return);
         EXPECT_FALSE(page_.IsBusy());
 
-        // Switching the source shows the other store, without a word to the ECU.
-        page_.SourceSelector()->setCurrentIndex(1);
-        Q_EMIT page_.SourceSelector()->activated(1);
-        EXPECT_EQ(0, g_SourceIsFile);
-        EXPECT_EQ(QStringLiteral("4"), page_.ListField(1002)->currentText());
-        EXPECT_EQ(QStringLiteral("1200"), page_.NumericField(1124)->text());
-        page_.SourceSelector()->setCurrentIndex(0);
-        Q_EMIT page_.SourceSelector()->activated(0);
-        EXPECT_EQ(1, g_SourceIsFile);
-        EXPECT_EQ(QStringLiteral("8"), page_.ListField(1002)->currentText());
-        page_.Button(1187)->click();
+        Choose(page_.SourceSelector(), 1);
+        EXPECT_EQ(g_SourceIsFile, 0);
+        EXPECT_EQ(page_.ListField(kCylinders)->currentText(), "4");
+        EXPECT_EQ(page_.NumericField(kSpeed)->text(), "1200");
+        Choose(page_.SourceSelector(), 0);
+        EXPECT_EQ(g_SourceIsFile, 1);
+        EXPECT_EQ(page_.ListField(kCylinders)->currentText(), "8");
+        page_.Button(kExit)->click();
     });
-    EXPECT_EQ(0u, Frames());
+    EXPECT_EQ(Frames(), 0u);
     EXPECT_TRUE(messages_.empty());
 }
 
+// Read in register order: "10" comes first, "12" is missing.
 TEST_F(VehiclePageTest, AFileMissingARegisterLoadsSilentlyHereAndIsRefusedOnTheBasicPage) {
     ConnectSimulatedEcu(0);
-    // Read in register order: "10" comes first, "12" is missing.
-    nextFile_ = WriteFile(QStringLiteral("parcial.Q7100"),
-                          "[Q7100]\r\nClientes=Parcial\r\n[CONFIG_Q7100]\r\n10=2\r\n");
+    nextFile_ = WriteFile("parcial.Q7100", "[Q7100]\r\nClientes=Parcial\r\n[CONFIG_Q7100]\r\n10=2\r\n");
     RunActive(&page_, [&] {
         page_.Button(kLoad)->click();
-        EXPECT_EQ(0, page_.SourceSelector()->currentIndex());
-        EXPECT_EQ(QStringLiteral("5-0"), page_.ListField(1003)->currentText())
-            << "the file's value";
-        EXPECT_EQ(QStringLiteral("4"), page_.ListField(1002)->currentText())
-            << "the ECU's value, copied";
-        page_.Button(1187)->click();
+        EXPECT_EQ(page_.SourceSelector()->currentIndex(), 0);
+        EXPECT_EQ(page_.ListField(kTps)->currentText(), "5-0");        // the file's
+        EXPECT_EQ(page_.ListField(kCylinders)->currentText(), "4");  // the ECU's, copied
+        page_.Button(kExit)->click();
     });
     EXPECT_TRUE(messages_.empty());
-    EXPECT_EQ(1, g_FileLoaded);
-    EXPECT_EQ("Parcial", g_CustomerData.customer);
-}
+    EXPECT_EQ(g_FileLoaded, 1);
+    EXPECT_EQ(g_CustomerData.customer, "Parcial");
 
-TEST_F(VehiclePageTest, TheBasicPageReportsAnIncompleteLoadAndKeepsTheEcuSource) {
+    g_FileLoaded = 0;
+    g_SourceIsFile = 0;
+    g_CustomerData = {};
     ConnectSimulatedEcu(1);
-    nextFile_ = WriteFile(QStringLiteral("parcial.Q5100"),
-                          "[Q5100]\r\nClientes=Parcial\r\n[CONFIG_Q5100]\r\n10=2\r\n");
+    nextFile_ = WriteFile("parcial.Q5100", "[Q5100]\r\nClientes=Parcial\r\n[CONFIG_Q5100]\r\n10=2\r\n");
     RunActive(&basic_, [&] {
         basic_.Button(kLoad)->click();
         EXPECT_FALSE(basic_.SourceSelector()->isVisible());
-        EXPECT_EQ(1, basic_.SourceSelector()->currentIndex());
-        basic_.Button(1187)->click();
+        EXPECT_EQ(basic_.SourceSelector()->currentIndex(), 1);
+        basic_.Button(kExit)->click();
     });
-    ASSERT_EQ(1u, messages_.size());
-    EXPECT_EQ(QStringLiteral("Ocorreu um erro na tentativa de Carregar o Arquivo."),
-              messages_[0].text);
-    EXPECT_EQ(QStringLiteral("Leitura incompleta"), messages_[0].title);
-    EXPECT_EQ(0, g_SourceIsFile);
-    EXPECT_EQ(0, g_FileLoaded);
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0].text, "Ocorreu um erro na tentativa de Carregar o Arquivo.");
+    EXPECT_EQ(messages_[0].title, "Leitura incompleta");
+    EXPECT_EQ(g_SourceIsFile, 0);
+    EXPECT_EQ(g_FileLoaded, 0);
     EXPECT_TRUE(g_CustomerData.customer.empty());
 }
 
-TEST_F(VehiclePageTest, SaveWritesTheEcuValuesAndNoToOverwriteLeavesTheFileAlone) {
+TEST_F(VehiclePageTest, NoToOverwriteLeavesTheFileAndTheFileStoreAlone) {
     ConnectSimulatedEcu(0);
-    nextFile_ = TempPath(QStringLiteral("novo.Q7100"));
-    RunActive(&page_, [&] {
-        page_.ListField(1002)->setCurrentIndex(4);  // never sent
-        page_.Button(kSave)->click();
-        EXPECT_TRUE(page_.SourceSelector()->isVisible());
-        EXPECT_EQ(0, page_.SourceSelector()->currentIndex());
-        page_.Button(1187)->click();
-    });
-    ASSERT_EQ(1u, messages_.size());
-    EXPECT_EQ(QStringLiteral("Gravando..."), messages_[0].title);
-    EXPECT_EQ(QStringLiteral("O arquivo vai receber os valores de configuração do Equipamento."),
-              messages_[0].text);
-    EXPECT_TRUE(ReadFile(nextFile_).contains("\r\n2C=4\r\n")) << ReadFile(nextFile_).constData();
-    EXPECT_EQ(0, g_FileLoaded);
-
+    nextFile_ = WriteFile("velho.Q7100", FileOfEcuWith({}));
     const QByteArray before = ReadFile(nextFile_);
     g_EquipmentStore.Add("2C", "6");
+    g_FileStore.Add("2C", "4");
     nextAnswer_ = kAnswerNo;
     RunActive(&page_, [&] {
         page_.Button(kSave)->click();
-        page_.Button(1187)->click();
+        EXPECT_FALSE(page_.SourceSelector()->isVisible());
+        page_.Button(kExit)->click();
     });
-    ASSERT_EQ(2u, messages_.size());
-    EXPECT_EQ(QStringLiteral("Arquivo Existente"), messages_[1].title);
-    EXPECT_EQ(
-        QStringLiteral("Precione \"Yes\" para sobrescreve-lo ou \"No\" para cancelar a gravação"),
-        messages_[1].text);
-    EXPECT_EQ(before, ReadFile(nextFile_));
-    EXPECT_EQ("4", [] {
-        std::string value;
-        StoreValueText(g_FileStore, "2C", &value);
-        return value;
-    }());
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0].title, "Arquivo Existente");
+    EXPECT_EQ(messages_[0].text,
+              "Precione \"Yes\" para sobrescreve-lo ou \"No\" para cancelar a gravação");
+    EXPECT_EQ(ReadFile(nextFile_), before);
+    EXPECT_EQ(FileValue("2C"), "4");
 }
 
 TEST_F(VehiclePageTest, TheKeyFilterSwallowsLettersSignsAndEscape) {
@@ -197,25 +143,30 @@ TEST_F(VehiclePageTest, TheKeyFilterSwallowsLettersSignsAndEscape) {
                   QTest::keyClick(&page_, Qt::Key_Return);
                   EXPECT_FALSE(page_.IsBusy());
                   // Into a list's edit part, a key that passed would bring the guard.
-                  Type(page_.ListField(1003), QStringLiteral("a-,"));
-                  QTest::keyClick(page_.ListField(1003), Qt::Key_Escape);
-                  EXPECT_TRUE(messages_.empty());
+                  Type(page_.ListField(kTps), "a-,");
+                  QTest::keyClick(page_.ListField(kTps), Qt::Key_Escape);
                   EXPECT_TRUE(page_.isVisible());
-                  EXPECT_EQ(QStringLiteral("0-5"), page_.ListField(1003)->currentText());
-                  QLineEdit* time = page_.NumericField(1231);
-                  time->setFocus();
-                  time->selectAll();
-                  QTest::keyClicks(time, QStringLiteral("x7"));
-                  EXPECT_EQ(QStringLiteral("7"), time->text());
-                  QLineEdit* speed = page_.NumericField(1124);
+                  EXPECT_EQ(page_.ListField(kTps)->currentText(), "0-5");
+                  QLineEdit* speed = page_.NumericField(kSpeed);
                   speed->setFocus();
                   speed->end(false);
                   QTest::keyClick(speed, Qt::Key_Backspace);
-                  EXPECT_EQ(QStringLiteral("120"), speed->text());
-                  page_.Button(1187)->click();
+                  EXPECT_EQ(speed->text(), "120");
+                  Retype(page_.NumericField(kReturnTime), "x7");
+                  EXPECT_EQ(page_.NumericField(kReturnTime)->text(), "7");
+                  // A field holds no more than the nine characters its check reads,
+                  // so what passed the check is what is written.
+                  Retype(speed, "0000000050001");
+                  EXPECT_EQ(speed->text(), "000000005");
+                  PendingWrites pending;
+                  page_.QueueWritesForKey("75_76", pending);
+                  ASSERT_EQ(pending.Count, 2u);
+                  EXPECT_STREQ(pending.Entries[0].Value, "5");
+                  EXPECT_STREQ(pending.Entries[1].Value, "0");
+                  page_.Button(kExit)->click();
               }));
     EXPECT_TRUE(messages_.empty());
-    EXPECT_EQ(0u, Frames());
+    EXPECT_EQ(Frames(), 0u);
     EXPECT_EQ(kResultNext,
               RunActive(&page_, [&] { QTest::keyClick(&page_, Qt::Key_Right, Qt::ControlModifier); }));
     EXPECT_EQ(kResultBack,
@@ -225,110 +176,243 @@ TEST_F(VehiclePageTest, TheKeyFilterSwallowsLettersSignsAndEscape) {
 TEST_F(VehiclePageTest, TypedValuesMeetTheLimitChecksAndTheListGuard) {
     ConnectSimulatedEcu(0);
     RunActive(&page_, [&] {
-        QLineEdit* speed = page_.NumericField(1124);
-        speed->setFocus();
-        speed->selectAll();
-        QTest::keyClicks(speed, QStringLiteral("5001"));
-        EXPECT_EQ(QStringLiteral("5000"), speed->text());
-        EXPECT_EQ("75_76", g_FocusedKey);
+        QLineEdit* speed = page_.NumericField(kSpeed);
+        Retype(speed, "5001");
+        EXPECT_EQ(speed->text(), "5000");
+        EXPECT_EQ(g_FocusedKey, "75_76");
         // The spin stays within 0 to 5000, 50 at a time.
-        page_.SpinButton(1124, true)->click();
-        EXPECT_EQ(QStringLiteral("5000"), speed->text());
-        page_.SpinButton(1124, false)->click();
-        EXPECT_EQ(QStringLiteral("4950"), speed->text());
-
+        page_.SpinButton(kSpeed, true)->click();
+        EXPECT_EQ(speed->text(), "5000");
+        page_.SpinButton(kSpeed, false)->click();
+        EXPECT_EQ(speed->text(), "4950");
         speed->clear();  // the lower limit is 0: no message
-        QLineEdit* time = page_.NumericField(1231);
+        QLineEdit* time = page_.NumericField(kReturnTime);
         time->setFocus();
         time->clear();
-        EXPECT_EQ(QStringLiteral("1"), time->text());
-
-        Type(page_.ListField(1011), QStringLiteral("1"));
-        EXPECT_EQ(QStringLiteral("Desativado"), page_.ListField(1011)->currentText());
-        Type(page_.ListField(1003), QStringLiteral("."));
-        EXPECT_EQ(QStringLiteral("0-5"), page_.ListField(1003)->currentText());
-        page_.Button(1187)->click();
+        EXPECT_EQ(time->text(), "1");
+        Type(page_.ListField(1011), "1");
+        EXPECT_EQ(page_.ListField(1011)->currentText(), "Desativado");
+        Type(page_.ListField(kTps), ".");
+        EXPECT_EQ(page_.ListField(kTps)->currentText(), "0-5");
+        page_.Button(kExit)->click();
     });
-    ASSERT_EQ(4u, messages_.size());
-    EXPECT_EQ(QStringLiteral("Valor acima do limite superior."), messages_[0].text);
-    EXPECT_EQ(QStringLiteral("Atenção - Valor limite assumido"), messages_[0].title);
-    EXPECT_EQ(QStringLiteral("Valor abaixo do limite inferior."), messages_[1].text);
-    EXPECT_EQ(QStringLiteral("Atenção - Valor limite assumido"), messages_[1].title);
-    EXPECT_EQ(QStringLiteral("Atenção"), messages_[2].title);
-    EXPECT_EQ(QStringLiteral("Por favor, não altere diretamente este valor.\nUse um dos valores "
-                             "predefinidos na lista "
-                             "apresentada.\nFoi assumido um dos valores validos.\n"),
-              messages_[2].text);
-    EXPECT_EQ(QStringLiteral("Atenção"), messages_[3].title);
+    ASSERT_EQ(messages_.size(), 4u);
+    EXPECT_EQ(messages_[0].text, "Valor acima do limite superior.");
+    EXPECT_EQ(messages_[1].text, "Valor abaixo do limite inferior.");
+    for (int i : {0, 1}) EXPECT_EQ(messages_[i].title, "Atenção - Valor limite assumido");
+    EXPECT_EQ(messages_[2].text,
+              "Por favor, não altere diretamente este valor.\nUse um dos valores predefinidos na "
+              "lista apresentada.\nFoi assumido um dos valores validos.\n");
+    for (int i : {2, 3}) EXPECT_EQ(messages_[i].title, "Atenção");
 }
 
 TEST_F(VehiclePageTest, TheBasicPageRestoresListTextSilentlyAndEscapeQuits) {
     ConnectSimulatedEcu(1);
     EXPECT_EQ(kResultQuit, RunActive(&basic_, [&] {
-                  SaveScreenshot(&basic_, QStringLiteral("vehicle-basic-page.png"));
+                  SaveScreenshot(&basic_, "vehicle-basic-page.png");
                   EXPECT_FALSE(basic_.SourceSelector()->isVisible());
                   EXPECT_TRUE(basic_.Button(kWrite)->toolTip().isEmpty());
-                  Type(basic_.ListField(1002), QStringLiteral("x"));
-                  EXPECT_EQ(QStringLiteral("4"), basic_.ListField(1002)->currentText());
-                  QTest::keyClick(basic_.ListField(1002), Qt::Key_Escape);
+                  Type(basic_.ListField(kCylinders), "x");
+                  EXPECT_EQ(basic_.ListField(kCylinders)->currentText(), "4");
+                  QTest::keyClick(basic_.ListField(kCylinders), Qt::Key_Escape);
               }));
     EXPECT_TRUE(messages_.empty());
     // No Ctrl shortcuts on this page.
     EXPECT_EQ(kResultQuit, RunActive(&basic_, [&] {
                   QTest::keyClick(&basic_, Qt::Key_Right, Qt::ControlModifier);
                   EXPECT_TRUE(basic_.isVisible());
-                  basic_.Button(1187)->click();
+                  basic_.Button(kExit)->click();
               }));
 }
 
-TEST_F(VehiclePageTest, TheBasicPageWriteButtonDoesNothingWithArquivoSelected) {
-    ConnectSimulatedEcu(1);
-    g_FileLoaded = 1;
-    g_SourceIsFile = 1;
-    g_FileStore = g_EquipmentStore;
-    RunActive(&basic_, [&] {
-        EXPECT_TRUE(basic_.SourceSelector()->isVisible());
-        basic_.ListField(1002)->setCurrentIndex(0);
-        basic_.Button(kWrite)->click();
-        EXPECT_EQ(QStringLiteral("2"), basic_.ListField(1002)->currentText());
-        basic_.Button(1187)->click();
-    });
-    EXPECT_EQ(0u, Frames());
-}
-
-TEST_F(VehiclePageTest, EnterWritesTheFocusedFieldToTheEcuAndReadsItBack) {
+TEST_F(VehiclePageTest, EnterWritesTheFocusedFieldToTheEcuAndReadsItIntoTheFileStore) {
     ConnectSimulatedEcu(0);
     RunActive(&page_, [&] {
-        page_.ListField(1002)->setCurrentIndex(3);  // 6 cylinders
-        page_.ListField(1002)->setFocus();
-        QTest::keyClick(page_.ListField(1002), Qt::Key_Return);
+        page_.ListField(kCylinders)->setCurrentIndex(3);  // 6 cylinders
+        PressEnterIn(page_.ListField(kCylinders));
         EXPECT_TRUE(page_.IsBusy());
         EXPECT_FALSE(page_.Button(kWrite)->isEnabled());
         EXPECT_FALSE(page_.Button(kLoad)->isEnabled());
         ASSERT_TRUE(WaitUntil([&] { return !page_.IsBusy(); }, 10000));
         EXPECT_TRUE(page_.Button(kWrite)->isEnabled());
-        EXPECT_EQ(QStringLiteral("6"), page_.ListField(1002)->currentText());
-        page_.Button(1187)->click();
+        EXPECT_EQ(page_.ListField(kCylinders)->currentText(), "6");
+        page_.Button(kExit)->click();
     });
-    EXPECT_EQ(0x06, Ecu().Registers().at(0x2C));
-    EXPECT_EQ(1, FramesOfKind(FrameKind::RegisterWrite));
-    EXPECT_EQ(3, FramesOfKind(FrameKind::Confirm));
-    std::string fileValue;
-    EXPECT_TRUE(StoreValueText(g_FileStore, "2C", &fileValue)) << "the extra read after Enter";
-    EXPECT_EQ("6", fileValue);
+    EXPECT_EQ(Ecu().Registers().at(0x2C), 0x06);
+    EXPECT_EQ(FramesOfKind(FrameKind::RegisterWrite), 1);
+    EXPECT_EQ(FramesOfKind(FrameKind::Confirm), 3);
+    EXPECT_EQ(FileValue("2C"), "6");  // the extra read after Enter
     EXPECT_TRUE(messages_.empty());
 }
 
 TEST_F(VehiclePageTest, ASilentEcuEndsTheWritePassWithOneMessageAndReadFailed) {
-    // The store holds what the ECU held when it still answered.
     EcuOptions silent;
     silent.faults.noAnswer = true;
-    ConnectSimulatedEcu(0, silent);
+    ConnectSimulatedEcu(0, silent);  // the store holds what the ECU held
     EXPECT_EQ(kResultReadFailed, RunActive(&page_, [&] { page_.Button(kWrite)->click(); }));
-    ASSERT_EQ(1u, messages_.size());
-    EXPECT_EQ(QStringLiteral("Erro na leitura dos parâmetros !!!"), messages_[0].text);
-    EXPECT_EQ(3, FramesOfKind(FrameKind::ReadAll));
-    EXPECT_EQ(0, FramesOfKind(FrameKind::Confirm)) << "no answer, no confirm frames";
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0].text, "Erro na leitura dos parâmetros !!!");
+    EXPECT_EQ(FramesOfKind(FrameKind::ReadAll), 3);
+    EXPECT_EQ(FramesOfKind(FrameKind::Confirm), 0) << "no answer, no confirm frames";
+}
+
+// An ECU set up for 10 or 12 cylinders: the list offers 2 to 8, but shows the
+// ECU's value and writes it back unless the user picks another.
+TEST_F(VehiclePageTest, TenCylindersAreShownAndKept) {
+    ConnectSimulatedEcu(0);
+    g_EquipmentStore.Add("2C", "A");
+    RunActive(&page_, [&] {
+        EXPECT_EQ(page_.ListField(kCylinders)->currentText(), "10");
+        PendingWrites pending;
+        page_.QueueWritesForKey("FULL", pending);
+        page_.ListField(kCylinders)->setCurrentIndex(4);  // "8"
+        page_.QueueWritesForKey("2C", pending);
+        ASSERT_EQ(pending.Count, 2u);
+        EXPECT_STREQ(pending.Entries[0].Value, "A");
+        EXPECT_STREQ(pending.Entries[1].Value, "8");
+        page_.Button(kReturn)->click();
+    });
+}
+
+// While the page talks to the ECU nothing on it can be changed; afterwards
+// every input and button is back as it was, those the page disabled itself
+// (a time of "Padrão", the Next it turned off) included.
+TEST_F(PageTest, ThePageIsDisabledDuringAnExchangeAndRestoredAfter) {
+    ConnectSimulatedEcu(1);
+    CLambdaBasicPage page;
+    RunActive(&page, [&] {
+        ASSERT_TRUE(WaitUntil([&] { return Idle(page); }));
+        SaveScreenshot(&page, "lambda-basic-page.png");
+        EXPECT_FALSE(page.NumericField(kLambdaOnTime)->isEnabled());  // "Padrão"
+        page.Button(kNext)->setEnabled(false);
+        page.Button(kWrite)->click();
+        ASSERT_TRUE(page.IsBusy());
+        EXPECT_FALSE(page.ListField(kLambdaSignalType)->isEnabled());
+        EXPECT_FALSE(page.SourceSelector()->isEnabled());
+        EXPECT_FALSE(page.Button(kReturn)->isEnabled());
+        QTest::keyClick(page.ListField(kLambdaSignalType), Qt::Key_Down);
+        EXPECT_EQ(page.SelectedSignalType(), kSignalStandard);
+        ASSERT_TRUE(WaitUntil([&] { return !page.IsBusy(); }, 15000));
+        EXPECT_TRUE(page.ListField(kLambdaSignalType)->isEnabled());
+        EXPECT_FALSE(page.NumericField(kLambdaOnTime)->isEnabled());
+        EXPECT_FALSE(page.Button(kNext)->isEnabled());
+        EXPECT_TRUE(page.Button(kReturn)->isEnabled());
+        page.Button(kReturn)->click();
+    });
+}
+
+// The program constructs every page at start, long before the model page
+// fills the parameter table: the spins must take their range when shown.
+TEST_F(PageTest, SpinsBuiltBeforeTheParameterTableStepWithinTheirRecord) {
+    CLambdaPage lambda;
+    CAuxPage aux;
+    ConnectSimulatedEcu(0);
+    RunActive(&lambda, [&] {
+        ASSERT_TRUE(WaitUntil([&] { return Idle(lambda); }));
+        Choose(lambda.ListField(kLambdaSignalType), kSignalSpecific);
+        ASSERT_TRUE(WaitUntil([&] { return Idle(lambda); }, 10000));
+        Retype(lambda.NumericField(kLambdaOnTime), "1.00");
+        QTest::keyClick(lambda.NumericField(kLambdaOnTime), Qt::Key_Up);
+        EXPECT_EQ(lambda.NumericField(kLambdaOnTime)->text(), "1.01");
+        EXPECT_NEAR(lambda.NumericSpin(kLambdaOnTime)->MaxValue(), 2.551, 1e-6);
+        lambda.Button(kReturn)->click();
+    });
+    RunActive(&aux, [&] {
+        ASSERT_TRUE(WaitUntil([&] { return Idle(aux); }));
+        Retype(aux.NumericField(kAuxCutOffDelay), "0.50");
+        QTest::keyClick(aux.NumericField(kAuxCutOffDelay), Qt::Key_Up);
+        EXPECT_EQ(aux.NumericField(kAuxCutOffDelay)->text(), "0.52");
+        aux.Button(kReturn)->click();
+    });
+}
+
+// The lambda pages take no typing into their lists; customer texts are not
+// numbers, so a comma stays a comma there.
+TEST_F(PageTest, LambdaListsAreFixedAndCustomerTextsKeepTheirCommas) {
+    ConnectSimulatedEcu(0);
+    CLambdaPage page;
+    RunActive(&page, [&] {
+        ASSERT_TRUE(WaitUntil([&] { return Idle(page); }));
+        for (int id : {kLambdaSignalType, kLambdaMode})
+            EXPECT_FALSE(page.ListField(id)->isEditable()) << id;
+        page.ListField(kLambdaSignalType)->setFocus();
+        QTest::keyClick(page.ListField(kLambdaSignalType), Qt::Key_7);
+        EXPECT_EQ(page.SelectedSignalType(), kSignalStandard);
+        page.Button(kReturn)->click();
+    });
+    EXPECT_TRUE(messages_.empty());
+    CCustomerPage customer;
+    RunActive(&customer, [&] {
+        ASSERT_TRUE(WaitUntil([&] { return !customer.IsBusy(); }));
+        Type(customer.Field(0), "Silva, J.");
+        EXPECT_EQ(customer.Field(0)->text(), "Silva, J.");
+        customer.Button(kExit)->click();
+    });
+}
+
+// After a save without a load the source is "Arquivo": the next page shows
+// the selector on it, so the write button does not do nothing unseen.
+TEST_F(PageTest, AfterASaveTheNextPageShowsTheFileSource) {
+    ConnectSimulatedEcu(0);
+    nextFile_ = TempPath("carro.Q7100");
+    CVehiclePage vehicle;
+    RunActive(&vehicle, [&] {
+        ASSERT_TRUE(WaitUntil([&] { return Idle(vehicle); }));
+        vehicle.Button(kSave)->click();
+        vehicle.Button(kReturn)->click();
+    });
+    ASSERT_EQ(g_SourceIsFile, 1);
+    ASSERT_EQ(g_FileLoaded, 0);
+    CAuxPage aux;
+    RunActive(&aux, [&] {
+        ASSERT_TRUE(WaitUntil([&] { return Idle(aux); }));
+        EXPECT_TRUE(aux.SourceSelector()->isVisible());
+        EXPECT_EQ(aux.SourceSelector()->currentIndex(), 0);
+        aux.Button(kReturn)->click();
+    });
+}
+
+// The full lambda page's set-up snapshot carries live values: they belong
+// to the monitor store, or the live injection time would become setting
+// "81" and the next save would write it into the file.
+TEST_F(PageTest, TheLambdaSetUpKeepsLiveValuesOutOfTheEcuSettings) {
+    ConnectSimulatedEcu(0);
+    Ecu().SetRevving(true);
+    std::string setting, after, live;
+    ASSERT_TRUE(StoreValueText(g_EquipmentStore, "81", &setting));
+    CLambdaPage page;
+    RunActive(&page, [&] {
+        ASSERT_TRUE(WaitUntil([&] { return Idle(page); }));
+        page.Button(kReturn)->click();
+    });
+    ASSERT_TRUE(StoreValueText(g_EquipmentStore, "81", &after));
+    EXPECT_EQ(after, setting);
+    EXPECT_TRUE(StoreValueText(g_MonitorStore, "28", &live));
+}
+
+// After the monitoring screen the "Real" page refills (which restarts the
+// stream), then re-applies the type after a pause: the second exchange waits
+// for the first instead of being lost, and the live view runs again.
+class LambdaPageLeavingTheMonitor : public CLambdaPage {
+  protected:
+    int RunMonitoringDialog() override { return 1; }
+};
+
+TEST_F(PageTest, TheRealLiveViewRunsAgainAfterTheMonitoringScreen) {
+    ConnectSimulatedEcu(0);
+    Ecu().SetRegister(0x78, 1);
+    g_EquipmentStore.Add("78", "1");
+    LambdaPageLeavingTheMonitor page;
+    RunActive(&page, [&] {
+        ASSERT_TRUE(WaitUntil([&] { return Idle(page) && page.LiveViewActive(); }, 10000));
+        page.Button(kMonitor)->click();
+        ASSERT_TRUE(WaitUntil([&] { return Idle(page) && page.LiveViewActive(); }, 15000));
+        EXPECT_EQ(page.SelectedSignalType(), kSignalReal);
+        EXPECT_TRUE(Ecu().Streaming());
+        EXPECT_EQ(g_LiveViewRunning, 1);
+        page.Button(kReturn)->click();
+    });
+    EXPECT_FALSE(Ecu().Streaming());
 }
 
 }  // namespace
