@@ -76,25 +76,6 @@ TEST_F(PageExchangeTest, EnterOnTheSpeedSendsBothBytesLastFirstThenReadsItIntoTh
     EXPECT_FALSE(text.contains("|2C|")) << text.constData();
 }
 
-TEST_F(PageExchangeTest, TheBasicVehiclePageWaits1600BeforeEachEntryAndRetriesItsRead) {
-    ModelHooks& ui = Start(1, VehicleBasicModel());
-    ui.values[1001].index = 3;  // "2B" = 3
-    ui.values[1002].index = 3;  // "2C" = 6
-    Answer({0x06});                // "2C", sent first
-    NoAnswer();                    // "2B"
-    NoAnswer();                    // the read-back's first call
-    Answer({0xB0, 0x2B, 0x03, 0xC0, 0xB0, 0x2C, 0x06, 0xC0});
-
-    EXPECT_EQ(WriteAllFields(session, VehicleBasicModel(), ui), 0);
-    EXPECT_EQ(Recorded(),
-              (Lines{"QUEUE FULL", "COMMANDS off", "WAIT 1600", "TX 2C 06", "WAIT 400", "RX 6|",
-                     "WAIT 400", "TX 05 18", "WAIT 800", "TX 05 18", "WAIT 800", "TX 05 18",
-                     "WAIT 800", "WAIT 600", "WAIT 1600", "TX 2B 03", "WAIT 400", "RX -",
-                     "WAIT 400", "WAIT 600", "COMMANDS off", "WAIT 500", "TX 09 00", "WAIT 500",
-                     "RX -", "WAIT 400", "RX B0|2B|3|C0|B0|2C|6|C0|", "REFRESH", "COMMANDS on",
-                     "COMMANDS on"}));
-}
-
 TEST_F(PageExchangeTest, TheBasicAuxPageSendsThePeriodHighByteFirstConfirmsAlwaysAndDumps) {
     AuxBasicPageModel model;
     ModelHooks& ui = Start(1, model);
@@ -115,27 +96,6 @@ TEST_F(PageExchangeTest, TheBasicAuxPageSendsThePeriodHighByteFirstConfirmsAlway
                      "COMMANDS on"});
     EXPECT_EQ(Recorded(), expected);
     EXPECT_TRUE(QFile::exists(dumpDir.filePath("novoQ5100.txt")));
-}
-
-TEST_F(PageExchangeTest, TheFullAuxPageWaitsLittleAndConfirmsOnlyAfterAnAnswer) {
-    AuxPageModel model;
-    ModelHooks& ui = Start(0, model);
-    ui.values[kAuxCutOffDelay].text = "1.50";
-    ui.values[kAuxOverlap].text = "0.10";
-    Answer({0xB0, 0x70, 0x4B, 0xC0});  // "70", queued last, goes first
-    NoAnswer();                        // "77": no confirm frames
-    Answer({0xB0, 0x70, 0x4B, 0xC0});  // read-back
-
-    // Enter on "70" while "77" waits in the queue from before.
-    model.QueueWrites("77", ui.values, equipmentStore, pending);
-    EXPECT_EQ(WriteOneField(session, model, "70", ui), 0);
-    EXPECT_EQ(Recorded(),
-              (Lines{"QUEUE 70", "COMMANDS off", "TX 00 70 4B", "WAIT 100", "RX B0|70|4B|C0|",
-                     "WAIT 100", "TX 00 05 18", "WAIT 100", "TX 00 05 18", "WAIT 100",
-                     "TX 00 05 18", "WAIT 100", "WAIT 500", "TX 00 77 0A", "WAIT 100", "RX -",
-                     "WAIT 100", "WAIT 500", "COMMANDS off", "WAIT 500", "TX 00 04 70", "WAIT 400",
-                     "RX B0|70|4B|C0|", "REFRESH", "COMMANDS on", "COMMANDS on"}));
-    EXPECT_FALSE(QFile::exists(dumpDir.filePath("novoQ7100.txt")));
 }
 
 TEST_F(PageExchangeTest, TheLambdaSetUpTakesAStreamSnapshotThenReadsTheInjectionTimeAlone) {
