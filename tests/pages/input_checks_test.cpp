@@ -17,7 +17,7 @@ constexpr const char* kLimit = "Atenção - Valor limite assumido";
 constexpr const char* kMinimum = "Atenção - Valor mínimo assumido";
 constexpr const char* kMaximum = "Atenção - Valor máximo assumido";
 
-TEST(InputChecks, TypedValuesAreHeldToTheRecordsLimitsWithTheFormsMessage) {
+TEST(InputChecks, TypedValuesAreHeldToTheRecordsLimitsAndOptionsWithTheirMessages) {
     const struct {
         LimitCheck form;
         int pos;
@@ -65,11 +65,7 @@ TEST(InputChecks, TypedValuesAreHeldToTheRecordsLimitsWithTheFormsMessage) {
     EXPECT_EQ("1", ClampOnFocusLoss("0", g_ParameterTable[kPos80]));
     EXPECT_EQ("0", ClampOnFocusLoss("-3", g_ParameterTable[kPos75]));
     EXPECT_EQ("2500", ClampOnFocusLoss("2500", g_ParameterTable[kPos75]));
-    ClearParameterTable();
-}
-
-TEST(InputChecks, ListGuardGivesTheThreeLineMessageAndTheDefaultText) {
-    FillParameterTable(0);
+    // Text typed into a list: the three-line message and the default text.
     const CheckOutcome guard = GuardListField(g_ParameterTable[kPos7F]);
     EXPECT_EQ("Desativado", guard.text);
     ASSERT_TRUE(guard.message);

@@ -120,7 +120,15 @@ TEST_P(PageFileTest, SaveWritesTheEcuValuesLoadShowsTheFileAndWriteTouchesNeithe
         EXPECT_TRUE(text.contains(("\n[CONFIG_" + type + "]\r\n").toLatin1()));
         ASSERT_TRUE(text.contains(ecuLine)) << text.data();
 
+        // The file then says otherwise; a save answered No leaves it so.
         WriteFile("frota." + type, text.replace(ecuLine, fileLine));
+        nextAnswer_ = kAnswerNo;
+        page->Button(kSave)->click();
+        ASSERT_EQ(messages_.size(), 2u);
+        EXPECT_EQ(messages_[1].title, "Arquivo Existente");
+        EXPECT_EQ(messages_[1].text,
+                  "Precione \"Yes\" para sobrescreve-lo ou \"No\" para cancelar a gravação");
+        EXPECT_EQ(ReadFile(path), text);
         page->Button(kLoad)->click();
         EXPECT_EQ(Shown(*page, field.control), field.fileText);
         EXPECT_TRUE(page->SourceSelector()->isVisibleTo(page.get()));
@@ -146,19 +154,35 @@ TEST_P(PageFileTest, SaveWritesTheEcuValuesLoadShowsTheFileAndWriteTouchesNeithe
         EXPECT_FALSE(page->IsBusy());
         EXPECT_EQ(Shown(*page, field.control), basicRules ? field.ecuText : field.fileText);
         EXPECT_EQ(ReadFile(path), text);
+
+        // A file missing a register ("12" after "10"): the basic vehicle page
+        // says so and goes back to "Equipamento"; the others take it, with the
+        // ECU's values where the file has none.
+        const bool refused = c.kind == Kind::VehicleBasic;
+        WriteFile("frota." + type, ("[" + type + "]\r\nClientes=Parcial\r\n[CONFIG_" + type +
+                                    "]\r\n10=2\r\n").toLatin1());
+        page->Button(kLoad)->click();
+        ASSERT_EQ(messages_.size(), refused ? 3u : 2u);
+        if (refused) {
+            EXPECT_EQ(messages_[2].text, "Ocorreu um erro na tentativa de Carregar o Arquivo.");
+            EXPECT_EQ(messages_[2].title, "Leitura incompleta");
+        } else {
+            EXPECT_EQ(Shown(*page, field.control), field.ecuText);
+        }
+        EXPECT_EQ(g_CustomerData.customer, refused ? "" : "Parcial");
+        EXPECT_EQ(page->SourceSelector()->isVisibleTo(page.get()), !refused);
+        EXPECT_EQ(g_SourceIsFile, refused ? 0 : 1);
     });
-    EXPECT_EQ(messages_.size(), 1u);
     EXPECT_EQ(FramesOfKind(FrameKind::RegisterWrite), 0);
     const QString filter = QStringLiteral("Arquivos Padrão Zano (*.%1)|*.%1|").arg(type);
-    ASSERT_EQ(dialogs.size(), 2u);
-    EXPECT_TRUE(dialogs[0].save);
-    EXPECT_EQ(dialogs[0].filter, filter);
-    EXPECT_EQ(dialogs[0].defaultExtension, type);
-    EXPECT_EQ(dialogs[0].initialPath, "C:/Frota/anterior." + type);
-    EXPECT_FALSE(dialogs[1].save);
-    EXPECT_EQ(dialogs[1].filter, filter);
-    EXPECT_EQ(dialogs[1].defaultExtension, "");
-    EXPECT_EQ(dialogs[1].initialPath, path);  // where the save went
+    const auto asked = [](const FileDialogRequest& r) {
+        return std::make_tuple(r.save, r.filter, r.defaultExtension, r.initialPath);
+    };
+    ASSERT_EQ(dialogs.size(), 4u);
+    EXPECT_EQ(asked(dialogs[0]), std::make_tuple(true, filter, type, "C:/Frota/anterior." + type));
+    // Then each starts where the save went; the open dialog has no extension.
+    EXPECT_EQ(asked(dialogs[1]), std::make_tuple(true, filter, type, path));
+    EXPECT_EQ(asked(dialogs[2]), std::make_tuple(false, filter, QString(), path));
 }
 
 std::string CaseName(const PageCase& c) {

@@ -1,12 +1,11 @@
-// The frame as the user meets it, mostly on the vehicle pages: incomplete
-// loads, the keys, the checks, the write passes that reach the ECU, the
-// page disabled during an exchange, values past the offered options.
+// The frame as the user meets it, mostly on the vehicle pages: the keys,
+// the checks, the write passes that reach the ECU, the page disabled during
+// an exchange, values past the offered options.
 #include <QToolButton>
 
 #include "app/globals.h"
 #include "app/ui/ui_globals.h"
 #include "app/wizard_flow.h"
-#include "comm/hex_text.h"
 #include "controls/numeric_spin.h"
 #include "data/store_text.h"
 #include "pages/aux_page_model.h"
@@ -32,83 +31,16 @@ std::string FileValue(const char* reg) {
 
 class VehiclePageTest : public PageTest {
   protected:
-    // Every register of the ECU, with the given ones replaced.
-    QByteArray FileOfEcuWith(const std::map<std::string, std::string>& changes) {
-        QByteArray text = "[Q7100]\r\nClientes=Frota\r\n[CONFIG_Q7100]\r\n";
-        for (const auto& [reg, value] : Ecu().Registers()) {
-            const std::string key = IntToHexText(reg);
-            const auto changed = changes.find(key);
-            text += QByteArray::fromStdString(
-                key + "=" + (changed != changes.end() ? changed->second : IntToHexText(value)) +
-                "\r\n");
-        }
-        return text;
-    }
-    std::size_t Frames() { return Ecu().ReceivedFrames().size(); }
-
     CVehiclePage page_;
     CVehicleBasicPage basic_;
 };
 
-// Read in register order: "10" comes first, "12" is missing.
-TEST_F(VehiclePageTest, AFileMissingARegisterLoadsSilentlyHereAndIsRefusedOnTheBasicPage) {
-    ConnectSimulatedEcu(0);
-    nextFile_ = WriteFile("parcial.Q7100", "[Q7100]\r\nClientes=Parcial\r\n[CONFIG_Q7100]\r\n10=2\r\n");
-    RunActive(&page_, [&] {
-        page_.Button(kLoad)->click();
-        EXPECT_EQ(page_.SourceSelector()->currentIndex(), 0);
-        EXPECT_EQ(page_.ListField(kTps)->currentText(), "5-0");        // the file's
-        EXPECT_EQ(page_.ListField(kCylinders)->currentText(), "4");  // the ECU's, copied
-        page_.Button(kExit)->click();
-    });
-    EXPECT_TRUE(messages_.empty());
-    EXPECT_EQ(g_FileLoaded, 1);
-    EXPECT_EQ(g_CustomerData.customer, "Parcial");
-
-    g_FileLoaded = 0;
-    g_SourceIsFile = 0;
-    g_CustomerData = {};
-    ConnectSimulatedEcu(1);
-    nextFile_ = WriteFile("parcial.Q5100", "[Q5100]\r\nClientes=Parcial\r\n[CONFIG_Q5100]\r\n10=2\r\n");
-    RunActive(&basic_, [&] {
-        basic_.Button(kLoad)->click();
-        EXPECT_FALSE(basic_.SourceSelector()->isVisible());
-        EXPECT_EQ(basic_.SourceSelector()->currentIndex(), 1);
-        basic_.Button(kExit)->click();
-    });
-    ASSERT_EQ(messages_.size(), 1u);
-    EXPECT_EQ(messages_[0].text, "Ocorreu um erro na tentativa de Carregar o Arquivo.");
-    EXPECT_EQ(messages_[0].title, "Leitura incompleta");
-    EXPECT_EQ(g_SourceIsFile, 0);
-    EXPECT_EQ(g_FileLoaded, 0);
-    EXPECT_TRUE(g_CustomerData.customer.empty());
-}
-
-TEST_F(VehiclePageTest, NoToOverwriteLeavesTheFileAndTheFileStoreAlone) {
-    ConnectSimulatedEcu(0);
-    nextFile_ = WriteFile("velho.Q7100", FileOfEcuWith({}));
-    const QByteArray before = ReadFile(nextFile_);
-    g_EquipmentStore.Add("2C", "6");
-    g_FileStore.Add("2C", "4");
-    nextAnswer_ = kAnswerNo;
-    RunActive(&page_, [&] {
-        page_.Button(kSave)->click();
-        EXPECT_FALSE(page_.SourceSelector()->isVisible());
-        page_.Button(kExit)->click();
-    });
-    ASSERT_EQ(messages_.size(), 1u);
-    EXPECT_EQ(messages_[0].title, "Arquivo Existente");
-    EXPECT_EQ(messages_[0].text,
-              "Precione \"Yes\" para sobrescreve-lo ou \"No\" para cancelar a gravação");
-    EXPECT_EQ(ReadFile(nextFile_), before);
-    EXPECT_EQ(FileValue("2C"), "4");
-}
-
-TEST_F(VehiclePageTest, TheKeyFilterSwallowsLettersSignsAndEscape) {
+// The key filter swallows letters, signs and Escape; what passes meets the
+// limit checks and the list guard; Ctrl and the arrows move between steps.
+TEST_F(VehiclePageTest, KeysPassTheFilterThenTheChecks) {
     ConnectSimulatedEcu(0);
     EXPECT_EQ(kResultQuit, RunActive(&page_, [&] {
-                  // Enter before any field had the focus sends nothing.
-                  QTest::keyClick(&page_, Qt::Key_Return);
+                  QTest::keyClick(&page_, Qt::Key_Return);  // no field had the focus
                   EXPECT_FALSE(page_.IsBusy());
                   // Into a list's edit part, a key that passed would bring the guard.
                   Type(page_.ListField(kTps), "a-,");
@@ -116,14 +48,15 @@ TEST_F(VehiclePageTest, TheKeyFilterSwallowsLettersSignsAndEscape) {
                   EXPECT_TRUE(page_.isVisible());
                   EXPECT_EQ(page_.ListField(kTps)->currentText(), "0-5");
                   QLineEdit* speed = page_.NumericField(kSpeed);
+                  QLineEdit* time = page_.NumericField(kReturnTime);
                   speed->setFocus();
                   speed->end(false);
                   QTest::keyClick(speed, Qt::Key_Backspace);
                   EXPECT_EQ(speed->text(), "120");
-                  Retype(page_.NumericField(kReturnTime), "x7");
-                  EXPECT_EQ(page_.NumericField(kReturnTime)->text(), "7");
-                  // A field holds no more than the nine characters its check reads,
-                  // so what passed the check is what is written.
+                  Retype(time, "x7");
+                  EXPECT_EQ(time->text(), "7");
+                  // A field holds no more than the nine characters its check
+                  // reads, so what passed the check is what is written.
                   Retype(speed, "0000000050001");
                   EXPECT_EQ(speed->text(), "000000005");
                   PendingWrites pending;
@@ -131,43 +64,34 @@ TEST_F(VehiclePageTest, TheKeyFilterSwallowsLettersSignsAndEscape) {
                   ASSERT_EQ(pending.Count, 2u);
                   EXPECT_STREQ(pending.Entries[0].Value, "5");
                   EXPECT_STREQ(pending.Entries[1].Value, "0");
+                  EXPECT_TRUE(messages_.empty());
+
+                  Retype(speed, "5001");
+                  EXPECT_EQ(speed->text(), "5000");
+                  // The spin stays within 0 to 5000, 50 at a time.
+                  page_.SpinButton(kSpeed, true)->click();
+                  EXPECT_EQ(speed->text(), "5000");
+                  page_.SpinButton(kSpeed, false)->click();
+                  EXPECT_EQ(speed->text(), "4950");
+                  speed->clear();  // the lower limit is 0: no message
+                  time->setFocus();
+                  time->clear();
+                  EXPECT_EQ(time->text(), "1");
+                  Type(page_.ListField(1011), "1");
+                  EXPECT_EQ(page_.ListField(1011)->currentText(), "Desativado");
+                  Type(page_.ListField(kTps), ".");
+                  EXPECT_EQ(page_.ListField(kTps)->currentText(), "0-5");
                   page_.Button(kExit)->click();
               }));
-    EXPECT_TRUE(messages_.empty());
-    EXPECT_EQ(Frames(), 0u);
-    EXPECT_EQ(kResultNext,
-              RunActive(&page_, [&] { QTest::keyClick(&page_, Qt::Key_Right, Qt::ControlModifier); }));
-    EXPECT_EQ(kResultBack,
-              RunActive(&page_, [&] { QTest::keyClick(&page_, Qt::Key_Left, Qt::ControlModifier); }));
-}
-
-TEST_F(VehiclePageTest, TypedValuesMeetTheLimitChecksAndTheListGuard) {
-    ConnectSimulatedEcu(0);
-    RunActive(&page_, [&] {
-        QLineEdit* speed = page_.NumericField(kSpeed);
-        Retype(speed, "5001");
-        EXPECT_EQ(speed->text(), "5000");
-        EXPECT_EQ(g_FocusedKey, "75_76");
-        // The spin stays within 0 to 5000, 50 at a time.
-        page_.SpinButton(kSpeed, true)->click();
-        EXPECT_EQ(speed->text(), "5000");
-        page_.SpinButton(kSpeed, false)->click();
-        EXPECT_EQ(speed->text(), "4950");
-        speed->clear();  // the lower limit is 0: no message
-        QLineEdit* time = page_.NumericField(kReturnTime);
-        time->setFocus();
-        time->clear();
-        EXPECT_EQ(time->text(), "1");
-        Type(page_.ListField(1011), "1");
-        EXPECT_EQ(page_.ListField(1011)->currentText(), "Desativado");
-        Type(page_.ListField(kTps), ".");
-        EXPECT_EQ(page_.ListField(kTps)->currentText(), "0-5");
-        page_.Button(kExit)->click();
-    });
     // The texts are the checks' own (input_checks_test.cpp).
     ASSERT_EQ(messages_.size(), 4u);
     for (int i : {0, 1}) EXPECT_EQ(messages_[i].title, "Atenção - Valor limite assumido");
     for (int i : {2, 3}) EXPECT_EQ(messages_[i].title, "Atenção");
+    EXPECT_TRUE(Ecu().ReceivedFrames().empty());
+    EXPECT_EQ(kResultNext,
+              RunActive(&page_, [&] { QTest::keyClick(&page_, Qt::Key_Right, Qt::ControlModifier); }));
+    EXPECT_EQ(kResultBack,
+              RunActive(&page_, [&] { QTest::keyClick(&page_, Qt::Key_Left, Qt::ControlModifier); }));
 }
 
 TEST_F(VehiclePageTest, TheBasicPageRestoresListTextSilentlyAndEscapeQuits) {
@@ -268,10 +192,13 @@ TEST_F(PageTest, ThePageIsDisabledDuringAnExchangeAndRestoredAfter) {
 
 // The program constructs every page at start, long before the model page
 // fills the parameter table: the spins must take their range when shown.
-TEST_F(PageTest, SpinsBuiltBeforeTheParameterTableStepWithinTheirRecord) {
+// After a save without a load the source is "Arquivo": the next page shows
+// the selector on it, so the write button does not do nothing unseen.
+TEST_F(PageTest, SpinsTakeTheirRangeWhenShownAndASaveSelectsTheFileOnTheNextPage) {
     CLambdaPage lambda;
     CAuxPage aux;
     ConnectSimulatedEcu(0);
+    nextFile_ = TempPath("carro.Q7100");
     RunActive(&lambda, [&] {
         ASSERT_TRUE(WaitUntil([&] { return Idle(lambda); }));
         Choose(lambda.ListField(kLambdaSignalType), kSignalSpecific);
@@ -280,41 +207,20 @@ TEST_F(PageTest, SpinsBuiltBeforeTheParameterTableStepWithinTheirRecord) {
         QTest::keyClick(lambda.NumericField(kLambdaOnTime), Qt::Key_Up);
         EXPECT_EQ(lambda.NumericField(kLambdaOnTime)->text(), "1.01");
         EXPECT_NEAR(lambda.NumericSpin(kLambdaOnTime)->MaxValue(), 2.551, 1e-6);
+        lambda.Button(kSave)->click();
         lambda.Button(kReturn)->click();
     });
+    ASSERT_EQ(g_FileLoaded, 0);
     RunActive(&aux, [&] {
         ASSERT_TRUE(WaitUntil([&] { return Idle(aux); }));
+        EXPECT_TRUE(aux.SourceSelector()->isVisible());
+        EXPECT_EQ(aux.SourceSelector()->currentIndex(), 0);
         Retype(aux.NumericField(kAuxCutOffDelay), "0.50");
         QTest::keyClick(aux.NumericField(kAuxCutOffDelay), Qt::Key_Up);
         EXPECT_EQ(aux.NumericField(kAuxCutOffDelay)->text(), "0.52");
         aux.Button(kReturn)->click();
     });
 }
-
-
-// After a save without a load the source is "Arquivo": the next page shows
-// the selector on it, so the write button does not do nothing unseen.
-TEST_F(PageTest, AfterASaveTheNextPageShowsTheFileSource) {
-    ConnectSimulatedEcu(0);
-    nextFile_ = TempPath("carro.Q7100");
-    CVehiclePage vehicle;
-    RunActive(&vehicle, [&] {
-        ASSERT_TRUE(WaitUntil([&] { return Idle(vehicle); }));
-        vehicle.Button(kSave)->click();
-        vehicle.Button(kReturn)->click();
-    });
-    ASSERT_EQ(g_SourceIsFile, 1);
-    ASSERT_EQ(g_FileLoaded, 0);
-    CAuxPage aux;
-    RunActive(&aux, [&] {
-        ASSERT_TRUE(WaitUntil([&] { return Idle(aux); }));
-        EXPECT_TRUE(aux.SourceSelector()->isVisible());
-        EXPECT_EQ(aux.SourceSelector()->currentIndex(), 0);
-        aux.Button(kReturn)->click();
-    });
-}
-
-
 
 // Customer texts are not numbers: a comma stays a comma there.
 TEST_F(PageTest, CustomerTextsKeepTheirCommas) {
