@@ -115,29 +115,32 @@ const Conversion kConversions[] = {
 };
 
 // Per page: what the write button queues for an unchanged page, and for a
-// page whose every register differs in the ECU (the page's write order).
-struct WriteOrder {
+// page whose every register differs in the ECU (the page's write order); a
+// register whose absence stops a fill, a field filled before it, one after.
+struct PageFacts {
     int page;
     Regs unchanged;
     Regs all;
+    const char *missing, *filledKey, *keptKey;
 };
 
-const WriteOrder kWriteOrders[] = {
+const PageFacts kPages[] = {
     {kVehicle, {{"2C", "4"}},
      {{"75", "B0"}, {"76", "4"}, {"74", "1"}, {"7F", "0"}, {"80", "5"},
-      {"2B", "2"}, {"2C", "4"}, {"10", "1"}, {"12", "5"}, {"13", "1"}}},
+      {"2B", "2"}, {"2C", "4"}, {"10", "1"}, {"12", "5"}, {"13", "1"}}, "76", "80", "75_76"},
     {kVehicleBasic, {{"2C", "4"}},
-     {{"2B", "2"}, {"2C", "4"}, {"10", "1"}, {"12", "5"}, {"13", "1"}}},
+     {{"2B", "2"}, {"2C", "4"}, {"10", "1"}, {"12", "5"}, {"13", "1"}}, "2B", "13", "2C"},
     {kAux, {{"26", "34"}, {"27", "15"}, {"15", "3C"}, {"16", "0"}},
      {{"20", "1"}, {"82", "1"}, {"26", "34"}, {"27", "15"}, {"21", "14"},
-      {"15", "3C"}, {"16", "0"}, {"70", "19"}, {"77", "32"}}},
+      {"15", "3C"}, {"16", "0"}, {"70", "19"}, {"77", "32"}}, "82", "21", "26_27"},
     {kAuxBasic, {{"27", "15"}, {"26", "34"}, {"25", "0"}, {"15", "3C"}, {"16", "0"}},
-     {{"20", "1"}, {"27", "15"}, {"26", "34"}, {"25", "0"}, {"21", "14"}, {"15", "3C"}, {"16", "0"}}},
+     {{"20", "1"}, {"27", "15"}, {"26", "34"}, {"25", "0"}, {"21", "14"}, {"15", "3C"}, {"16", "0"}},
+     "2C", "21", "26_27"},
     {kLambda, {{"60", "00"}, {"78", "00"}},
-     {{"1E", "24"}, {"1F", "24"}, {"79", "23"}, {"60", "00"}, {"78", "00"}}},
-    {kLambdaBasic, {{"60", "00"}}, {{"1E", "24"}, {"1F", "24"}, {"60", "00"}}},
+     {{"1E", "24"}, {"1F", "24"}, {"79", "23"}, {"60", "00"}, {"78", "00"}}, "7C", "79", ""},
+    {kLambdaBasic, {{"60", "00"}}, {{"1E", "24"}, {"1F", "24"}, {"60", "00"}}, "60", "1F", "60_78"},
     {kActuator, {},
-     {{"3D", "50"}, {"45", "2"}, {"41", "A"}, {"3E", "96"}, {"46", "5"}, {"42", "14"}}},
+     {{"3D", "50"}, {"45", "2"}, {"41", "A"}, {"3E", "96"}, {"46", "5"}, {"42", "14"}}, "41", "45", "3E"},
 };
 
 // The models each page serves: Q7100 (0), Q5100 (1), "Q5100 plus" (2).
@@ -200,7 +203,7 @@ TEST_P(PageModelTest, EachFieldShowsItsRegistersAndEnterWritesThemBack) {
 }
 
 TEST_P(PageModelTest, TheWriteButtonQueuesThePageInItsOrderAndTheGroupsAlways) {
-    for (const WriteOrder& row : kWriteOrders) {
+    for (const PageFacts& row : kPages) {
         for (int modelIndex : ModelsOf(row.page)) {
             SCOPED_TRACE(testing::Message() << "page " << row.page << " model " << modelIndex);
             FillParameterTable(modelIndex);
@@ -223,19 +226,7 @@ TEST_P(PageModelTest, TheWriteButtonQueuesThePageInItsOrderAndTheGroupsAlways) {
 // A store without one of the page's registers: the fields before it in the
 // page's fill order take the store's values, those after it keep theirs.
 TEST_P(PageModelTest, AFillStopsAtTheFirstMissingRegister) {
-    const struct {
-        int page;
-        const char* missing;
-        const char* filledKey;
-        const char* keptKey;
-    } kCases[] = {
-        {kVehicle, "76", "80", "75_76"},   {kVehicle, "74", "75_76", "10"},
-        {kVehicleBasic, "2B", "13", "2C"}, {kAux, "82", "21", "26_27"},
-        {kAuxBasic, "2C", "21", "26_27"},  {kAuxBasic, "16", "26_27", "15_16"},
-        {kLambda, "7C", "79", ""},         {kLambdaBasic, "60", "1F", "60_78"},
-        {kActuator, "41", "45", "3E"},
-    };
-    for (const auto& row : kCases) {
+    for (const PageFacts& row : kPages) {
         SCOPED_TRACE(testing::Message() << "page " << row.page << " without " << row.missing);
         FillParameterTable(ModelIndexOf(row.page));
         const PageModel& model = ModelOf(row.page);
