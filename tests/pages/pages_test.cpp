@@ -607,6 +607,7 @@ TEST_F(PageTest, SpinsTakeTheirRangeWhenShownAndASaveSelectsTheFileOnTheNextPage
 
 // Customer texts are not numbers: a comma stays a comma there.
 TEST_F(PageTest, CustomerTextsKeepTheirCommas) {
+    ConnectSimulatedEcu(0);
     CCustomerPage customer;
     RunActive(&customer, [&] {
         ASSERT_TRUE(WaitUntil([&] { return !customer.IsBusy(); }));
