@@ -130,10 +130,6 @@ std::string LambdaPageModelBase::EnterKeyFor(const std::string& focusedKey) cons
     return "";
 }
 
-std::string LambdaPageModelBase::ReadBackKey(const std::string& key) {
-    return key == "60_78" || key == "FULL" ? "FULL" : key;
-}
-
 LambdaBasicPageModel::LambdaBasicPageModel()
     : LambdaPageModelBase(TimeAndTypeFields(), EcuCaller::LambdaBasicPage) {}
 

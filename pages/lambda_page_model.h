@@ -40,8 +40,6 @@ class LambdaPageModelBase : public PageModel {
     // The key Enter writes for a focused key ("78" goes as its group), or ""
     // when Enter writes nothing.
     std::string EnterKeyFor(const std::string& focusedKey) const;
-    // The key a write pass reads back: "FULL" after the group key.
-    static std::string ReadBackKey(const std::string& key);
 
     virtual bool HasRealSignal() const = 0;
 

@@ -1,87 +1,72 @@
-// The checks on typed values and the duration texts, over the records of
-// the parameter table.
+// The checks on typed values over the records of the parameter table: the
+// text a field takes and the message it shows, on a C and a Brazilian desktop.
 #include "pages/input_checks.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "app/parameter_table.h"
+#include "tests/brazilian_locale.h"
 
 namespace {
 
-class InputChecks : public ::testing::Test {
-  protected:
-    void SetUp() override { FillParameterTable(0); }
-    void TearDown() override { ClearParameterTable(); }
-    const ParameterRecord& Record(int pos) const { return g_ParameterTable[pos]; }
-};
+constexpr const char* kAbove = "Valor acima do limite superior.";
+constexpr const char* kBelow = "Valor abaixo do limite inferior.";
+constexpr const char* kLimit = "Atenção - Valor limite assumido";
+constexpr const char* kMinimum = "Atenção - Valor mínimo assumido";
+constexpr const char* kMaximum = "Atenção - Valor máximo assumido";
 
-constexpr const char* kLimitTitle = "Atenção - Valor limite assumido";
-
-TEST_F(InputChecks, VehicleFormTakesTheExceededLimitWithItsMessage) {
-    const CheckOutcome above = CheckLimitsOnChange("5001", Record(kPos75), LimitCheck::Vehicle);
-    EXPECT_EQ("5000", above.text);
-    ASSERT_TRUE(above.message);
-    EXPECT_EQ("Valor acima do limite superior.", above.message->text);
-    EXPECT_EQ(kLimitTitle, above.message->title);
-
-    // An empty return time reads as 0, below its lower limit 1.
-    const CheckOutcome cleared = CheckLimitsOnChange("", Record(kPos80), LimitCheck::Vehicle);
-    EXPECT_EQ("1", cleared.text);
-    ASSERT_TRUE(cleared.message);
-    EXPECT_EQ("Valor abaixo do limite inferior.", cleared.message->text);
-    EXPECT_EQ(kLimitTitle, cleared.message->title);
-
-    // The switching speed may be 0: clearing it says nothing.
-    const CheckOutcome speed = CheckLimitsOnChange("", Record(kPos75), LimitCheck::Vehicle);
-    EXPECT_EQ("", speed.text);
-    EXPECT_FALSE(speed.message);
-    EXPECT_EQ("100", CheckLimitsOnChange("100", Record(kPos80), LimitCheck::Vehicle).text);
-    // Only nine characters count: "0000000050001" is read as 5.
-    const CheckOutcome longText =
-        CheckLimitsOnChange("0000000050001", Record(kPos75), LimitCheck::Vehicle);
-    EXPECT_EQ("0000000050001", longText.text);
-    EXPECT_FALSE(longText.message);
-}
-
-TEST_F(InputChecks, AuxFormCountsAnEmptyFieldAsMinusOne) {
-    const CheckOutcome empty = CheckLimitsOnChange("", Record(kPos27), LimitCheck::AuxUnscaled);
-    EXPECT_EQ("0", empty.text);
-    ASSERT_TRUE(empty.message);
-    EXPECT_EQ("Valor abaixo do limite inferior.", empty.message->text);
-    EXPECT_EQ("Atenção - Valor mínimo assumido", empty.message->title);
-
-    const CheckOutcome above = CheckLimitsOnChange("601", Record(kPos15), LimitCheck::AuxUnscaled);
-    EXPECT_EQ("600", above.text);
-    ASSERT_TRUE(above.message);
-    EXPECT_EQ("Atenção - Valor máximo assumido", above.message->title);
-    EXPECT_FALSE(CheckLimitsOnChange("0", Record(kPos27), LimitCheck::AuxUnscaled).message);
-}
-
-TEST_F(InputChecks, ScaledAuxFieldsCompareAndShowDisplayUnits) {
-    // "70": Step 0.02 over 0 to 250, shown with "%0.02f".
-    EXPECT_FALSE(CheckLimitsOnChange("5.00", Record(kPos70), LimitCheck::AuxScaled).message);
-    const CheckOutcome above = CheckLimitsOnChange("5.01", Record(kPos70), LimitCheck::AuxScaled);
-    EXPECT_EQ("5.00", above.text);
-    ASSERT_TRUE(above.message);
-    EXPECT_EQ("Valor acima do limite superior.", above.message->text);
-    const CheckOutcome empty = CheckLimitsOnChange("", Record(kPos70), LimitCheck::AuxScaled);
-    EXPECT_EQ("0.00", empty.text);
-    ASSERT_TRUE(empty.message);
-    EXPECT_EQ("Valor abaixo do limite inferior.", empty.message->text);
-    // "79": Step 0.1 up to 25.5, one decimal.
-    EXPECT_EQ("25.5", CheckLimitsOnChange("26", Record(kPos79), LimitCheck::AuxScaled).text);
-    EXPECT_EQ("2.50", CheckLimitsOnChange("2.6", Record(kPos77), LimitCheck::AuxScaled).text);
-}
-
-TEST_F(InputChecks, FocusLossClampsSilentlyIntoTheRange) {
-    EXPECT_EQ("5000", ClampOnFocusLoss("9999", Record(kPos75)));
-    EXPECT_EQ("1", ClampOnFocusLoss("0", Record(kPos80)));
-    EXPECT_EQ("0", ClampOnFocusLoss("-3", Record(kPos75)));
-    EXPECT_EQ("2500", ClampOnFocusLoss("2500", Record(kPos75)));
-}
-
-TEST_F(InputChecks, ListGuardGivesTheThreeLineMessageAndTheDefaultText) {
-    const CheckOutcome guard = GuardListField(Record(kPos7F));
+TEST(InputChecks, TypedValuesAreHeldToTheRecordsLimitsAndOptionsWithTheirMessages) {
+    const struct {
+        LimitCheck form;
+        int pos;
+        const char* typed;
+        const char* shown;
+        const char* text;  // the message, or none
+        const char* title;
+    } kCases[] = {
+        {LimitCheck::Vehicle, kPos75, "5001", "5000", kAbove, kLimit},
+        {LimitCheck::Vehicle, kPos80, "", "1", kBelow, kLimit},  // empty reads as 0
+        {LimitCheck::Vehicle, kPos75, "", "", nullptr, nullptr},  // 0 is allowed
+        {LimitCheck::Vehicle, kPos80, "100", "100", nullptr, nullptr},
+        // Only nine characters count: "0000000050001" is read as 5.
+        {LimitCheck::Vehicle, kPos75, "0000000050001", "0000000050001", nullptr, nullptr},
+        {LimitCheck::AuxUnscaled, kPos27, "", "0", kBelow, kMinimum},  // empty is -1
+        {LimitCheck::AuxUnscaled, kPos27, "0", "0", nullptr, nullptr},
+        {LimitCheck::AuxUnscaled, kPos15, "601", "600", kAbove, kMaximum},
+        // "70": 0 to 250 steps of 0.02 s, compared and shown in seconds.
+        {LimitCheck::AuxScaled, kPos70, "5.00", "5.00", nullptr, nullptr},
+        {LimitCheck::AuxScaled, kPos70, "5.01", "5.00", kAbove, kMaximum},
+        {LimitCheck::AuxScaled, kPos70, "", "0.00", kBelow, kMinimum},
+        {LimitCheck::AuxScaled, kPos79, "26", "25.5", kAbove, kMaximum},
+        {LimitCheck::AuxScaled, kPos77, "2.6", "2.50", kAbove, kMaximum},
+        {LimitCheck::None, kPos77, "9", "9", nullptr, nullptr},
+    };
+    FillParameterTable(0);
+    for (bool brazilian : {false, true}) {
+        std::optional<BrazilianLocale> locale;
+        if (brazilian) {
+            ASSERT_TRUE(locale.emplace().Active());
+        }
+        for (const auto& row : kCases) {
+            SCOPED_TRACE(testing::Message() << row.pos << " \"" << row.typed << "\" " << brazilian);
+            const CheckOutcome outcome =
+                CheckLimitsOnChange(row.typed, g_ParameterTable[row.pos], row.form);
+            EXPECT_EQ(outcome.text, row.shown);
+            ASSERT_EQ(outcome.message.has_value(), row.text != nullptr);
+            if (row.text) {
+                EXPECT_EQ(outcome.message->text, row.text);
+                EXPECT_EQ(outcome.message->title, row.title);
+            }
+        }
+    }
+    EXPECT_EQ("5000", ClampOnFocusLoss("9999", g_ParameterTable[kPos75]));
+    EXPECT_EQ("1", ClampOnFocusLoss("0", g_ParameterTable[kPos80]));
+    EXPECT_EQ("0", ClampOnFocusLoss("-3", g_ParameterTable[kPos75]));
+    EXPECT_EQ("2500", ClampOnFocusLoss("2500", g_ParameterTable[kPos75]));
+    // Text typed into a list: the three-line message and the default text.
+    const CheckOutcome guard = GuardListField(g_ParameterTable[kPos7F]);
     EXPECT_EQ("Desativado", guard.text);
     ASSERT_TRUE(guard.message);
     EXPECT_EQ(
@@ -90,35 +75,9 @@ TEST_F(InputChecks, ListGuardGivesTheThreeLineMessageAndTheDefaultText) {
         "Foi assumido um dos valores validos.\n",
         guard.message->text);
     EXPECT_EQ("Atenção", guard.message->title);
-    EXPECT_EQ("0-5", GuardListField(Record(kPos10)).text);
-    EXPECT_EQ("00.00", GuardListField(Record(kPos12)).text);
-}
-
-TEST(Durations, SecondsBecomeMinutesPointSecondsUpTo255) {
-    EXPECT_EQ("0.00", SecondsToText(0));
-    EXPECT_EQ("0.05", SecondsToText(5));
-    EXPECT_EQ("1.00", SecondsToText(60));
-    EXPECT_EQ("1.15", SecondsToText(75));
-    EXPECT_EQ("2.55", SecondsToText(175));
-    EXPECT_EQ("2.55", SecondsToText(600));
-    EXPECT_EQ("0.00", SecondsToText(-4));
-}
-
-TEST(Durations, TextIsReadAsWrittenAndCutAt175) {
-    EXPECT_EQ(0, TextToSeconds("0"));
-    EXPECT_EQ(0, TextToSeconds("0.005"));
-    EXPECT_EQ(60, TextToSeconds("1"));
-    EXPECT_EQ(65, TextToSeconds("1.5"));
-    EXPECT_EQ(75, TextToSeconds("0.75"));
-    EXPECT_EQ(175, TextToSeconds("2.55"));
-    EXPECT_EQ(175, TextToSeconds("9.00"));
-}
-
-TEST(Durations, OutlandishTextStaysWithinTheRange) {
-    // Found by fuzzing: a long number overflowed the minutes-to-seconds product.
-    EXPECT_EQ(175, TextToSeconds("22552555255"));
-    EXPECT_EQ(175, TextToSeconds("1.99999999999999999999"));
-    EXPECT_EQ(0, TextToSeconds("1.-70"));
+    EXPECT_EQ("0-5", GuardListField(g_ParameterTable[kPos10]).text);
+    EXPECT_EQ("00.00", GuardListField(g_ParameterTable[kPos12]).text);
+    ClearParameterTable();
 }
 
 }  // namespace

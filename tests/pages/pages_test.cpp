@@ -1,0 +1,620 @@
+// The pages of every model against the simulated ECU, driven as the user
+// drives them: Save and Load with their file dialogs, the write button while
+// "Arquivo" is selected, a decimal typed on a C or a Brazilian desktop, what
+// each page adds to the frame (the aux pages' monitoring screen, the lambda
+// page's live view, the actuator step passed through), and the frame itself
+// (keys, checks, write passes, the page disabled during an exchange).
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+#include <memory>
+#include <optional>
+
+#include "app/globals.h"
+#include "app/ui/ui_globals.h"
+#include "app/wizard_flow.h"
+#include "controls/image_button.h"
+#include "controls/numeric_spin.h"
+#include "data/store_text.h"
+#include "monitor/gauge_slots.h"
+#include "monitor/slot_labels.h"
+#include "pages/actuator_page.h"
+#include "pages/actuator_page_model.h"
+#include "pages/aux_page_model.h"
+#include "pages/aux_pages.h"
+#include "pages/customer_page.h"
+#include "pages/lambda_page_model.h"
+#include "pages/lambda_pages.h"
+#include "pages/vehicle_pages.h"
+#include "tests/brazilian_locale.h"
+#include "tests/ui/ui_test_support.h"
+
+namespace {
+
+// The frame's buttons.
+enum FrameButton {
+    kReturn = 1186, kNext = 1193, kLoad = 1192, kSave = 1189,
+    kMonitor = 1190, kExit = 1187, kWrite = 1182,
+};
+
+class PageTest : public UiTest {
+  protected:
+    static void Choose(QComboBox* list, int index) {
+        list->setCurrentIndex(index);
+        Q_EMIT list->activated(index);
+    }
+    // Typed over the selected text, as a user does.
+    static void Retype(QLineEdit* field, const QString& keys) {
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, keys);
+    }
+    static void Type(QWidget* field, const QString& text) {
+        field->setFocus();
+        QTest::keyClicks(field, text);
+    }
+    static void PressEnterIn(QWidget* field) {
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Return);
+    }
+    static bool Idle(const CConfigPage& page) { return !page.IsBusy() && page.Initialised(); }
+    static QByteArray ReadFile(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QString WriteFile(const QString& name, const QByteArray& content) {
+        const QString path = TempPath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        return path;
+    }
+};
+
+enum class Kind { Vehicle, VehicleBasic, Aux, Lambda, Actuator };
+const char* const kModelNames[] = {"Q7100", "Q5100", "Q5100plus"};
+
+struct PageCase {
+    Kind kind;
+    int model;  // 0 Q7100, 1 Q5100, 2 "Q5100 plus"
+};
+
+CConfigPage* NewPage(const PageCase& c) {
+    const bool basic = c.model == 1;
+    switch (c.kind) {
+        case Kind::Vehicle: return new CVehiclePage;
+        case Kind::VehicleBasic: return new CVehicleBasicPage;
+        case Kind::Aux: return basic ? static_cast<CConfigPage*>(new CAuxBasicPage) : new CAuxPage;
+        case Kind::Lambda:
+            return basic ? static_cast<CConfigPage*>(new CLambdaBasicPage) : new CLambdaPage;
+        default: return new CActuatorPage;
+    }
+}
+
+QWidget* Widget(const CConfigPage& page, int control) {
+    if (QLineEdit* edit = page.NumericField(control)) return edit;
+    return page.ListField(control);
+}
+
+QString Shown(const CConfigPage& page, int control) {
+    if (QLineEdit* edit = page.NumericField(control)) return edit->text();
+    return page.ListField(control)->currentText();
+}
+
+void Show(const CConfigPage& page, int control, const QString& text) {
+    if (QLineEdit* edit = page.NumericField(control)) return edit->setText(text);
+    page.ListField(control)->setCurrentIndex(page.ListField(control)->findText(text));
+}
+
+// A field each page loads: its register, the simulated ECU's value and the
+// file's, and what the field shows for each.
+struct LoadedField {
+    int control;
+    const char *reg, *ecuValue, *ecuText, *fileValue, *fileText;
+};
+
+LoadedField LoadedFieldOf(Kind kind) {
+    switch (kind) {
+        case Kind::Aux: return {kAuxCutOffOpening, "21", "14", "20", "A", "10"};
+        case Kind::Lambda: return {kLambdaOnTime, "1E", "24", "0.36", "32", "0.50"};
+        case Kind::Actuator: return {kActuatorLowDefault, "3D", "50", "80", "F0", "240"};
+        default: return {1002, "2C", "4", "4", "8", "8"};  // "Número de Cilindros"
+    }
+}
+
+class PageFileTest : public PageTest, public ::testing::WithParamInterface<PageCase> {
+  protected:
+    // The page shown with the fields filled, `steps`, then Return. The
+    // actuator page ends as soon as it starts: it is driven unshown.
+    void Drive(CConfigPage& page, const std::function<void()>& steps) {
+        if (GetParam().kind == Kind::Actuator) {
+            ASSERT_EQ(page.FillFromStore(g_EquipmentStore), 0);
+            return steps();
+        }
+        RunActive(&page, [&] {
+            ASSERT_TRUE(WaitUntil([&] { return Idle(page); }));
+            steps();
+            page.Button(kReturn)->click();
+        });
+    }
+};
+
+TEST_P(PageFileTest, SaveWritesTheEcuValuesLoadShowsTheFileAndWriteTouchesNeither) {
+    const PageCase c = GetParam();
+    const LoadedField field = LoadedFieldOf(c.kind);
+    const bool basicRules = c.kind == Kind::VehicleBasic || c.kind == Kind::Actuator || c.model == 1;
+    ConnectSimulatedEcu(c.model);
+    const QString type = c.model == 1 ? "Q5100" : "Q7100";
+    const QString path = TempPath("frota." + type);
+    std::vector<FileDialogRequest> dialogs;
+    SetFileDialogResponder([&](const FileDialogRequest& request) {
+        dialogs.push_back(request);
+        return path;
+    });
+    g_ConfigFilePath = "C:/Frota/anterior." + type.toStdString();
+    const QByteArray ecuLine = QByteArray("\n") + field.reg + "=" + field.ecuValue + "\r";
+    const QByteArray fileLine = QByteArray("\n") + field.reg + "=" + field.fileValue + "\r";
+    const std::unique_ptr<CConfigPage> page(NewPage(c));
+    Drive(*page, [&] {
+        EXPECT_EQ(Shown(*page, field.control), field.ecuText);
+        page->Button(kSave)->click();
+        ASSERT_EQ(messages_.size(), 1u);
+        EXPECT_EQ(messages_[0].title, "Gravando...");
+        // The basic vehicle page leaves the selector alone after a save.
+        EXPECT_EQ(page->SourceSelector()->isVisibleTo(page.get()), c.kind != Kind::VehicleBasic);
+        QByteArray text = ReadFile(path);
+        EXPECT_TRUE(text.startsWith(("[" + type + "]\r\nClientes=").toLatin1())) << text.data();
+        EXPECT_TRUE(text.contains(("\n[CONFIG_" + type + "]\r\n").toLatin1()));
+        ASSERT_TRUE(text.contains(ecuLine)) << text.data();
+
+        // The file then says otherwise; a save answered No leaves it so.
+        WriteFile("frota." + type, text.replace(ecuLine, fileLine));
+        nextAnswer_ = kAnswerNo;
+        page->Button(kSave)->click();
+        ASSERT_EQ(messages_.size(), 2u);
+        EXPECT_EQ(messages_[1].title, "Arquivo Existente");
+        EXPECT_EQ(messages_[1].text,
+                  "Precione \"Yes\" para sobrescreve-lo ou \"No\" para cancelar a gravação");
+        EXPECT_EQ(ReadFile(path), text);
+        page->Button(kLoad)->click();
+        EXPECT_EQ(Shown(*page, field.control), field.fileText);
+        EXPECT_TRUE(page->SourceSelector()->isVisibleTo(page.get()));
+        EXPECT_EQ(page->SourceSelector()->currentIndex(), 0);
+        EXPECT_EQ(g_SourceIsFile, 1);
+        if (c.kind != Kind::Actuator) {  // Enter with "Arquivo" sends nothing
+            PressEnterIn(Widget(*page, field.control));
+            EXPECT_FALSE(page->IsBusy());
+        }
+        // The selector shows either store without a write; the full lambda
+        // page applies the type anew, which starts "Especifico" at 0.00.
+        Choose(page->SourceSelector(), 1);
+        ASSERT_TRUE(WaitUntil([&] { return !page->IsBusy(); }));
+        EXPECT_EQ(Shown(*page, field.control), field.ecuText);
+        Choose(page->SourceSelector(), 0);
+        ASSERT_TRUE(WaitUntil([&] { return !page->IsBusy(); }));
+        EXPECT_EQ(Shown(*page, field.control),
+                  c.kind == Kind::Lambda && c.model != 1 ? "0.00" : field.fileText);
+
+        // With "Arquivo" the write button sends nothing and saves nothing; the
+        // full pages show the file again, the basic ones do nothing at all.
+        Show(*page, field.control, field.ecuText);
+        page->Button(c.kind == Kind::Actuator ? 1188 : kWrite)->click();
+        EXPECT_FALSE(page->IsBusy());
+        EXPECT_EQ(Shown(*page, field.control), basicRules ? field.ecuText : field.fileText);
+        EXPECT_EQ(ReadFile(path), text);
+
+        // A file missing a register ("12" after "10"): the basic vehicle page
+        // says so and goes back to "Equipamento"; the others take it, with the
+        // ECU's values where the file has none.
+        const bool refused = c.kind == Kind::VehicleBasic;
+        WriteFile("frota." + type, ("[" + type + "]\r\nClientes=Parcial\r\n[CONFIG_" + type +
+                                    "]\r\n10=2\r\n").toLatin1());
+        page->Button(kLoad)->click();
+        ASSERT_EQ(messages_.size(), refused ? 3u : 2u);
+        if (refused) {
+            EXPECT_EQ(messages_[2].text, "Ocorreu um erro na tentativa de Carregar o Arquivo.");
+            EXPECT_EQ(messages_[2].title, "Leitura incompleta");
+        } else {
+            EXPECT_EQ(Shown(*page, field.control), field.ecuText);
+        }
+        EXPECT_EQ(g_CustomerData.customer, refused ? "" : "Parcial");
+        EXPECT_EQ(page->SourceSelector()->isVisibleTo(page.get()), !refused);
+        EXPECT_EQ(g_SourceIsFile, refused ? 0 : 1);
+    });
+    EXPECT_EQ(FramesOfKind(FrameKind::RegisterWrite), 0);
+    const QString filter = QStringLiteral("Arquivos Padrão Zano (*.%1)|*.%1|").arg(type);
+    const auto asked = [](const FileDialogRequest& r) {
+        return std::make_tuple(r.save, r.filter, r.defaultExtension, r.initialPath);
+    };
+    ASSERT_EQ(dialogs.size(), 4u);
+    EXPECT_EQ(asked(dialogs[0]), std::make_tuple(true, filter, type, "C:/Frota/anterior." + type));
+    // Then each starts where the save went; the open dialog has no extension.
+    EXPECT_EQ(asked(dialogs[1]), std::make_tuple(true, filter, type, path));
+    EXPECT_EQ(asked(dialogs[2]), std::make_tuple(false, filter, QString(), path));
+}
+
+std::string CaseName(const PageCase& c) {
+    static const char* const kKinds[] = {"Vehicle", "VehicleBasic", "Aux", "Lambda", "Actuator"};
+    return std::string(kKinds[static_cast<int>(c.kind)]) + kModelNames[c.model];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, PageFileTest,
+    ::testing::Values(PageCase{Kind::Vehicle, 0}, PageCase{Kind::VehicleBasic, 1},
+                      PageCase{Kind::VehicleBasic, 2}, PageCase{Kind::Aux, 0},
+                      PageCase{Kind::Aux, 1}, PageCase{Kind::Aux, 2}, PageCase{Kind::Lambda, 0},
+                      PageCase{Kind::Lambda, 1}, PageCase{Kind::Lambda, 2},
+                      PageCase{Kind::Actuator, 0}, PageCase{Kind::Actuator, 1},
+                      PageCase{Kind::Actuator, 2}),
+    [](const auto& p) { return CaseName(p.param); });
+
+// A decimal typed into a page, with the point or a Brazilian keypad's comma:
+// Enter sends it to the ECU and Save writes the ECU's value to the file.
+class PageDecimalTest : public PageTest,
+                        public ::testing::WithParamInterface<std::tuple<PageCase, bool>> {};
+
+TEST_P(PageDecimalTest, ATypedDecimalReachesTheEcuAndTheFileOnAnyDesktop) {
+    const auto [c, brazilian] = GetParam();
+    std::optional<BrazilianLocale> locale;
+    if (brazilian) {
+        ASSERT_TRUE(locale.emplace().Active());
+    }
+    const bool aux = c.kind == Kind::Aux;
+    const int control = aux ? int{kAuxCutOffDelay} : int{kLambdaOnTime};
+    ConnectSimulatedEcu(c.model);
+    nextFile_ = TempPath("carro.Q7100");
+    const std::unique_ptr<CConfigPage> page(NewPage(c));
+    QLineEdit* field = page->NumericField(control);
+    RunActive(page.get(), [&] {
+        ASSERT_TRUE(WaitUntil([&] { return Idle(*page); }));
+        if (!aux) {
+            Choose(page->ListField(kLambdaSignalType), kSignalSpecific);
+            ASSERT_TRUE(WaitUntil([&] { return Idle(*page) && field->isEnabled(); }, 10000));
+        }
+        Retype(field, brazilian ? (aux ? "1,5" : "1,05") : (aux ? "1.5" : "1.05"));
+        EXPECT_EQ(field->text(), aux ? "1.5" : "1.05");
+        PressEnterIn(field);
+        ASSERT_TRUE(WaitUntil([&] { return Idle(*page); }, 15000));
+        EXPECT_EQ(Ecu().Registers().at(aux ? 0x70 : 0x1E), aux ? 0x4B : 0x69);
+        EXPECT_EQ(field->text(), aux ? "1.50" : "1.05");  // read back
+        page->Button(kSave)->click();
+        EXPECT_TRUE(ReadFile(nextFile_).contains(aux ? "\n70=4B\r" : "\n1E=69\r"));
+        page->Button(kReturn)->click();
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, PageDecimalTest,
+    ::testing::Combine(::testing::Values(PageCase{Kind::Aux, 0}, PageCase{Kind::Aux, 2},
+                                         PageCase{Kind::Lambda, 0}, PageCase{Kind::Lambda, 1},
+                                         PageCase{Kind::Lambda, 2}),
+                       ::testing::Bool()),
+    [](const auto& p) {
+        return CaseName(std::get<0>(p.param)) + (std::get<1>(p.param) ? "pt_BR" : "C");
+    });
+
+// The monitoring screen as the user leaves it.
+template <class Page>
+class ScriptedMonitorPage : public Page {
+  public:
+    int monitorResult = 1;
+    int monitorRuns = 0;
+
+  protected:
+    int RunMonitoringDialog() override { return ++monitorRuns, monitorResult; }
+};
+
+TEST_F(PageTest, TheAuxPagesShowTheOverlapInEmulatorModeAndPassThroughTheMonitor) {
+    ConnectSimulatedEcu(0);
+    ScriptedMonitorPage<CAuxPage> page;
+    EXPECT_EQ(RunActive(&page,
+                        [&] {
+                            ASSERT_TRUE(WaitUntil([&] { return Idle(page); }));
+                            EXPECT_EQ(page.NumericField(kAuxCutOffRpm)->text(), "4500");
+                            SaveScreenshot(&page, "aux-page.png");
+                            for (int relay : {1, 0, 1}) {  // "Emulador" in the ECU
+                                page.ListField(kAuxRelay)->setCurrentIndex(relay);
+                                EXPECT_EQ(page.OverlapShown(), relay == 1);
+                            }
+                            page.Button(kNext)->click();
+                        }),
+              kResultNext);
+    EXPECT_EQ(page.monitorRuns, 1);
+
+    // Exit on the monitoring screen ends the step with Quit.
+    ConnectSimulatedEcu(1);
+    ScriptedMonitorPage<CAuxBasicPage> basic;
+    basic.monitorResult = 2;
+    EXPECT_EQ(RunActive(&basic,
+                        [&] {
+                            EXPECT_EQ(basic.NumericField(kAuxCutOffRpm)->text(), "4500");
+                            EXPECT_EQ(basic.NumericField(kAuxHeatingBasic)->text(), "60");
+                            SaveScreenshot(&basic, "aux-basic-page.png");
+                            basic.Button(kMonitor)->click();
+                        }),
+              kResultQuit);
+    EXPECT_EQ(basic.monitorRuns, 1);
+}
+
+TEST_F(PageTest, TheActuatorStepReturnsAtOnceWithTheFieldsFilledInTheDialogFont) {
+    ConnectSimulatedEcu(1);
+    CActuatorPage page;
+    EXPECT_EQ(RunPage(&page, [&] { ADD_FAILURE() << "the page ran"; }), kResultBack);
+    SaveScreenshot(&page, "actuator-page.png");
+    EXPECT_EQ(page.NumericField(kActuatorLowDefault)->text(), "80");
+    EXPECT_EQ(page.NumericField(kActuatorHighDefault)->text(), "150");
+    EXPECT_NE(page.NumericField(kActuatorLowDefault)->font(), PageFont());
+    EXPECT_FALSE(page.Button(kNext)->isEnabled());
+    EXPECT_TRUE(Ecu().ReceivedFrames().empty());
+}
+
+// The full lambda page: the set-up's snapshot stays out of the ECU's
+// settings ("81" is also the live injection time); the fixed lists take no
+// typing; after Enter the live view runs in any type, the arc marker in
+// "Real" only; "Real" writes its group and injection time while streaming,
+// and streams again after the monitoring screen; leaving stops the stream.
+TEST_F(PageTest, TheLambdaPageStreamsTheLiveViewAroundItsWrites) {
+    ConnectSimulatedEcu(0);
+    Ecu().SetRevving(true);
+    std::string setting, value;
+    ASSERT_TRUE(StoreValueText(g_EquipmentStore, "81", &setting));
+    ScriptedMonitorPage<CLambdaPage> page;
+    const auto lit = [&](int slot) {
+        const int image = page.Slots().ShownImage(slot);
+        return image >= GaugeImages::kLargeDigitZero && image < GaugeImages::kLargeDigitZero + 10;
+    };
+    const int result = RunActive(&page, [&] {
+        ASSERT_TRUE(WaitUntil([&] { return Idle(page); }));
+        ASSERT_TRUE(StoreValueText(g_EquipmentStore, "81", &value));
+        EXPECT_EQ(value, setting);
+        EXPECT_TRUE(StoreValueText(g_MonitorStore, "28", &value));
+        EXPECT_EQ(page.NumericField(kLambdaOnTime)->text(), "0.36");
+        EXPECT_FALSE(page.NumericField(kLambdaOnTime)->isEnabled());
+        EXPECT_FALSE(page.LiveViewActive());
+        for (int id : {kLambdaSignalType, kLambdaMode}) EXPECT_FALSE(page.ListField(id)->isEditable());
+        Type(page.ListField(kLambdaSignalType), "7");
+        EXPECT_EQ(page.SelectedSignalType(), kSignalStandard);
+        SaveScreenshot(&page, "lambda-page.png");
+        PressEnterIn(page.ListField(kLambdaSignalType));
+        ASSERT_TRUE(WaitUntil(
+            [&] { return Idle(page) && page.LiveViewActive() && lit(LambdaSlots::kRpmDigits[1]); },
+            15000));
+        EXPECT_EQ(page.Slots().ShownImage(LambdaSlots::kArcMarker), 0);
+
+        Choose(page.ListField(kLambdaSignalType), kSignalReal);
+        ASSERT_TRUE(WaitUntil([&] { return page.LiveViewActive() && !page.IsBusy(); }, 5000));
+        EXPECT_EQ(g_LiveViewRunning, 1);
+        EXPECT_FALSE(page.NumericField(kLambdaOnTime)->isVisible());
+        EXPECT_FALSE(page.NumericField(kLambdaInjection)->isVisible());  // "Automático"
+        ASSERT_TRUE(WaitUntil([&] { return lit(LambdaSlots::kInjectionDigits[1]); }));
+        EXPECT_NE(page.Slots().ShownImage(LambdaSlots::kArcMarker), 0);
+        Choose(page.ListField(kLambdaMode), kModeManual);
+        page.NumericField(kLambdaInjection)->setText("12.5");
+        SaveScreenshot(&page, "lambda-real.png");
+        page.Button(kWrite)->click();
+        ASSERT_TRUE(WaitUntil([&] { return !page.IsBusy() && page.LiveViewActive(); }, 20000));
+        EXPECT_EQ(Ecu().Registers().at(0x79), 0x7D);
+        EXPECT_EQ(Ecu().Registers().at(0x78), 0x02);
+        EXPECT_EQ(Ecu().Registers().at(0x60), 0x00);
+        EXPECT_TRUE(Ecu().Streaming());
+
+        // The refill restarts the stream, then the type is applied after a
+        // pause: the second exchange waits for the first.
+        page.Button(kMonitor)->click();
+        ASSERT_TRUE(WaitUntil([&] { return Idle(page) && page.LiveViewActive(); }, 15000));
+        EXPECT_EQ(page.monitorRuns, 1);
+        EXPECT_EQ(page.SelectedSignalType(), kSignalReal);
+        EXPECT_TRUE(Ecu().Streaming());
+        page.Button(kNext)->click();
+    });
+    EXPECT_EQ(result, kResultNext);
+    EXPECT_FALSE(Ecu().Streaming());
+    EXPECT_EQ(g_LiveViewRunning, 0);
+}
+
+// --- The frame ---------------------------------------------------------------
+
+constexpr int kCylinders = 1002;
+constexpr int kSpeed = 1124;
+constexpr int kReturnTime = 1231;
+constexpr int kTps = 1003;
+
+std::string FileValue(const char* reg) {
+    std::string value;
+    StoreValueText(g_FileStore, reg, &value);
+    return value;
+}
+
+class VehiclePageTest : public PageTest {
+  protected:
+    CVehiclePage page_;
+    CVehicleBasicPage basic_;
+};
+
+// The key filter swallows letters, signs and Escape; what passes meets the
+// limit checks and the list guard; Ctrl and the arrows move between steps.
+TEST_F(VehiclePageTest, KeysPassTheFilterThenTheChecks) {
+    ConnectSimulatedEcu(0);
+    EXPECT_EQ(kResultQuit, RunActive(&page_, [&] {
+                  SaveScreenshot(&page_, "vehicle-page.png");
+                  QTest::keyClick(&page_, Qt::Key_Return);  // no field had the focus
+                  EXPECT_FALSE(page_.IsBusy());
+                  // Into a list's edit part, a key that passed would bring the guard.
+                  Type(page_.ListField(kTps), "a-,");
+                  QTest::keyClick(page_.ListField(kTps), Qt::Key_Escape);
+                  EXPECT_TRUE(page_.isVisible());
+                  EXPECT_EQ(page_.ListField(kTps)->currentText(), "0-5");
+                  QLineEdit* speed = page_.NumericField(kSpeed);
+                  QLineEdit* time = page_.NumericField(kReturnTime);
+                  speed->setFocus();
+                  speed->end(false);
+                  QTest::keyClick(speed, Qt::Key_Backspace);
+                  EXPECT_EQ(speed->text(), "120");
+                  Retype(time, "x7");
+                  EXPECT_EQ(time->text(), "7");
+                  // A field holds no more than the nine characters its check
+                  // reads, so what passed the check is what is written.
+                  Retype(speed, "0000000050001");
+                  EXPECT_EQ(speed->text(), "000000005");
+                  PendingWrites pending;
+                  page_.QueueWritesForKey("75_76", pending);
+                  ASSERT_EQ(pending.Count, 2u);
+                  EXPECT_STREQ(pending.Entries[0].Value, "5");
+                  EXPECT_STREQ(pending.Entries[1].Value, "0");
+                  EXPECT_TRUE(messages_.empty());
+
+                  Retype(speed, "5001");
+                  EXPECT_EQ(speed->text(), "5000");
+                  // The spin stays within 0 to 5000, 50 at a time.
+                  page_.SpinButton(kSpeed, true)->click();
+                  EXPECT_EQ(speed->text(), "5000");
+                  page_.SpinButton(kSpeed, false)->click();
+                  EXPECT_EQ(speed->text(), "4950");
+                  speed->clear();  // the lower limit is 0: no message
+                  time->setFocus();
+                  time->clear();
+                  EXPECT_EQ(time->text(), "1");
+                  Type(page_.ListField(1011), "1");
+                  EXPECT_EQ(page_.ListField(1011)->currentText(), "Desativado");
+                  Type(page_.ListField(kTps), ".");
+                  EXPECT_EQ(page_.ListField(kTps)->currentText(), "0-5");
+                  page_.Button(kExit)->click();
+              }));
+    // The texts are the checks' own (input_checks_test.cpp).
+    ASSERT_EQ(messages_.size(), 4u);
+    for (int i : {0, 1}) EXPECT_EQ(messages_[i].title, "Atenção - Valor limite assumido");
+    for (int i : {2, 3}) EXPECT_EQ(messages_[i].title, "Atenção");
+    EXPECT_TRUE(Ecu().ReceivedFrames().empty());
+    EXPECT_EQ(kResultNext,
+              RunActive(&page_, [&] { QTest::keyClick(&page_, Qt::Key_Right, Qt::ControlModifier); }));
+    EXPECT_EQ(kResultBack,
+              RunActive(&page_, [&] { QTest::keyClick(&page_, Qt::Key_Left, Qt::ControlModifier); }));
+}
+
+// The basic vehicle page puts a list's text back without a word and shows
+// no tooltips (its Escape and Ctrl keys: tests/ui/page_base_test.cpp).
+TEST_F(VehiclePageTest, TheBasicPageRestoresListTextSilently) {
+    ConnectSimulatedEcu(1);
+    RunActive(&basic_, [&] {
+        SaveScreenshot(&basic_, "vehicle-basic-page.png");
+        EXPECT_FALSE(basic_.SourceSelector()->isVisible());
+        EXPECT_TRUE(basic_.Button(kWrite)->toolTip().isEmpty());
+        Type(basic_.ListField(kCylinders), "x");
+        EXPECT_EQ(basic_.ListField(kCylinders)->currentText(), "4");
+        basic_.Button(kExit)->click();
+    });
+    EXPECT_TRUE(messages_.empty());
+}
+
+// Enter writes the focused field to the ECU, reads it back and once more
+// into the file store. An ECU set up for 10 or 12 cylinders: the list offers
+// 2 to 8, but shows the ECU's value and writes it back unless one is picked.
+TEST_F(VehiclePageTest, EnterWritesTheFocusedFieldAndTenCylindersAreKept) {
+    ConnectSimulatedEcu(0);
+    g_EquipmentStore.Add("2C", "A");
+    RunActive(&page_, [&] {
+        EXPECT_EQ(page_.ListField(kCylinders)->currentText(), "10");
+        PendingWrites pending;
+        page_.QueueWritesForKey("FULL", pending);
+        ASSERT_EQ(pending.Count, 1u);
+        EXPECT_STREQ(pending.Entries[0].Value, "A");
+        page_.ListField(kCylinders)->setCurrentIndex(3);  // 6 cylinders
+        PressEnterIn(page_.ListField(kCylinders));
+        EXPECT_FALSE(page_.Button(kLoad)->isEnabled());
+        ASSERT_TRUE(WaitUntil([&] { return !page_.IsBusy(); }, 10000));
+        EXPECT_TRUE(page_.Button(kLoad)->isEnabled());
+        EXPECT_EQ(page_.ListField(kCylinders)->currentText(), "6");
+        page_.Button(kExit)->click();
+    });
+    EXPECT_EQ(Ecu().Registers().at(0x2C), 0x06);
+    EXPECT_EQ(FramesOfKind(FrameKind::RegisterWrite), 1);
+    EXPECT_EQ(FramesOfKind(FrameKind::Confirm), 3);
+    EXPECT_EQ(FileValue("2C"), "6");  // the extra read after Enter
+    EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(VehiclePageTest, ASilentEcuEndsTheWritePassWithOneMessageAndReadFailed) {
+    EcuOptions silent;
+    silent.faults.noAnswer = true;
+    ConnectSimulatedEcu(0, silent);  // the store holds what the ECU held
+    EXPECT_EQ(kResultReadFailed, RunActive(&page_, [&] { page_.Button(kWrite)->click(); }));
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0].text, "Erro na leitura dos parâmetros !!!");
+    EXPECT_EQ(FramesOfKind(FrameKind::ReadAll), 3);
+    EXPECT_EQ(FramesOfKind(FrameKind::Confirm), 0) << "no answer, no confirm frames";
+}
+
+// While the page talks to the ECU nothing on it can be changed; afterwards
+// every input and button is back as it was, those the page disabled itself
+// (a time of "Padrão", the Next it turned off) included.
+TEST_F(PageTest, ThePageIsDisabledDuringAnExchangeAndRestoredAfter) {
+    ConnectSimulatedEcu(1);
+    CLambdaBasicPage page;
+    RunActive(&page, [&] {
+        ASSERT_TRUE(WaitUntil([&] { return Idle(page); }));
+        SaveScreenshot(&page, "lambda-basic-page.png");
+        EXPECT_FALSE(page.NumericField(kLambdaOnTime)->isEnabled());  // "Padrão"
+        page.Button(kNext)->setEnabled(false);
+        page.Button(kWrite)->click();
+        ASSERT_TRUE(page.IsBusy());
+        EXPECT_FALSE(page.ListField(kLambdaSignalType)->isEnabled());
+        EXPECT_FALSE(page.SourceSelector()->isEnabled());
+        EXPECT_FALSE(page.Button(kReturn)->isEnabled());
+        QTest::keyClick(page.ListField(kLambdaSignalType), Qt::Key_Down);
+        EXPECT_EQ(page.SelectedSignalType(), kSignalStandard);
+        ASSERT_TRUE(WaitUntil([&] { return !page.IsBusy(); }, 15000));
+        EXPECT_TRUE(page.ListField(kLambdaSignalType)->isEnabled());
+        EXPECT_FALSE(page.NumericField(kLambdaOnTime)->isEnabled());
+        EXPECT_FALSE(page.Button(kNext)->isEnabled());
+        EXPECT_TRUE(page.Button(kReturn)->isEnabled());
+        page.Button(kReturn)->click();
+    });
+}
+
+// The program constructs every page at start, long before the model page
+// fills the parameter table: the spins must take their range when shown.
+// After a save without a load the source is "Arquivo": the next page shows
+// the selector on it, so the write button does not do nothing unseen.
+TEST_F(PageTest, SpinsTakeTheirRangeWhenShownAndASaveSelectsTheFileOnTheNextPage) {
+    CLambdaPage lambda;
+    CAuxPage aux;
+    ConnectSimulatedEcu(0);
+    nextFile_ = TempPath("carro.Q7100");
+    RunActive(&lambda, [&] {
+        ASSERT_TRUE(WaitUntil([&] { return Idle(lambda); }));
+        Choose(lambda.ListField(kLambdaSignalType), kSignalSpecific);
+        ASSERT_TRUE(WaitUntil([&] { return Idle(lambda); }, 10000));
+        Retype(lambda.NumericField(kLambdaOnTime), "1.00");
+        QTest::keyClick(lambda.NumericField(kLambdaOnTime), Qt::Key_Up);
+        EXPECT_EQ(lambda.NumericField(kLambdaOnTime)->text(), "1.01");
+        EXPECT_NEAR(lambda.NumericSpin(kLambdaOnTime)->MaxValue(), 2.551, 1e-6);
+        lambda.Button(kSave)->click();
+        lambda.Button(kReturn)->click();
+    });
+    ASSERT_EQ(g_FileLoaded, 0);
+    RunActive(&aux, [&] {
+        ASSERT_TRUE(WaitUntil([&] { return Idle(aux); }));
+        EXPECT_TRUE(aux.SourceSelector()->isVisible());
+        EXPECT_EQ(aux.SourceSelector()->currentIndex(), 0);
+        Retype(aux.NumericField(kAuxCutOffDelay), "0.50");
+        QTest::keyClick(aux.NumericField(kAuxCutOffDelay), Qt::Key_Up);
+        EXPECT_EQ(aux.NumericField(kAuxCutOffDelay)->text(), "0.52");
+        aux.Button(kReturn)->click();
+    });
+}
+
+// Customer texts are not numbers: a comma stays a comma there.
+TEST_F(PageTest, CustomerTextsKeepTheirCommas) {
+    ConnectSimulatedEcu(0);
+    CCustomerPage customer;
+    RunActive(&customer, [&] {
+        ASSERT_TRUE(WaitUntil([&] { return !customer.IsBusy(); }));
+        Type(customer.Field(0), "Silva, J.");
+        EXPECT_EQ(customer.Field(0)->text(), "Silva, J.");
+        customer.Button(kExit)->click();
+    });
+}
+
+}  // namespace
