@@ -13,7 +13,6 @@
 #include <QTemporaryDir>
 #include <csignal>
 #include <cstdlib>
-#include <optional>
 #include <string>
 
 #include "tests/data/file_bytes.h"
@@ -26,8 +25,7 @@ class DiagnosticDump : public testing::Test {
   protected:
     void SetUp() override {
         for (const char* name : {"HOME", "XDG_CACHE_HOME", "ZANO_DUMP_DIR"}) {
-            const char* value = std::getenv(name);
-            saved_.push_back({name, value ? std::optional<std::string>(value) : std::nullopt});
+            if (const char* value = std::getenv(name)) saved_.emplace_back(name, value);
             unsetenv(name);
         }
         store_.Add("10", "5");
@@ -36,20 +34,13 @@ class DiagnosticDump : public testing::Test {
     }
     void TearDown() override {
         SetDumpFolder("");
-        for (const auto& [name, value] : saved_) {
-            if (value)
-                setenv(name.c_str(), value->c_str(), 1);
-            else
-                unsetenv(name.c_str());
-        }
+        for (const char* name : {"HOME", "XDG_CACHE_HOME", "ZANO_DUMP_DIR"}) unsetenv(name);
+        for (const auto& [name, value] : saved_) setenv(name.c_str(), value.c_str(), 1);
     }
 
     std::string Path(const char* name) const { return dir_.filePath(name).toStdString(); }
-    bool Dump(int modelIndex = 0) { return WriteDiagnosticDump(store_, modelIndex, file_); }
-    QStringList FolderEntries(const QString& folder) const {
-        return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                      QDir::NoDotAndDotDot);
-    }
+    bool Dump(int modelIndex) { return WriteDiagnosticDump(store_, modelIndex, file_); }
+    QStringList Entries() const { return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot); }
     static mode_t Mode(const std::string& path) {
         struct stat state {};
         return lstat(path.c_str(), &state) == 0 ? state.st_mode : 0;
@@ -58,12 +49,12 @@ class DiagnosticDump : public testing::Test {
     QTemporaryDir dir_;
     CRX4DATA store_;
     CRX4FILE file_;
-    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+    std::vector<std::pair<std::string, std::string>> saved_;
 };
 
-TEST_F(DiagnosticDump, TheFileIsReadableByTheUserAloneWhateverTheUmask) {
+TEST_F(DiagnosticDump, ReplacesThePreviousDumpReadableByTheUserAloneWhateverTheUmask) {
     const mode_t umaskBefore = umask(0);
-    WriteFileBytes(Path("novoQ5100.txt"), "previous dump, readable by all");
+    WriteFileBytes(Path("novoQ5100.txt"), "previous dump, readable by all and longer");
     chmod(Path("novoQ5100.txt").c_str(), 0644);
     const bool written = Dump(1);
     umask(umaskBefore);
@@ -71,8 +62,7 @@ TEST_F(DiagnosticDump, TheFileIsReadableByTheUserAloneWhateverTheUmask) {
     EXPECT_EQ(Mode(Path("novoQ5100.txt")), S_IFREG | 0600);
     EXPECT_EQ(ReadFileBytes(Path("novoQ5100.txt")), kDump);
     EXPECT_FALSE(file_.IsOpen());
-    EXPECT_EQ(FolderEntries(dir_.path()), QStringList{"novoQ5100.txt"})
-        << "no temporary file is left";
+    EXPECT_EQ(Entries(), QStringList{"novoQ5100.txt"}) << "no temporary file is left";
 }
 
 TEST_F(DiagnosticDump, ALinkPlantedAtTheNameIsReplacedNotFollowed) {
@@ -80,7 +70,7 @@ TEST_F(DiagnosticDump, ALinkPlantedAtTheNameIsReplacedNotFollowed) {
     ASSERT_EQ(symlink(Path("alvo").c_str(), Path("novoQ7100.txt").c_str()), 0);
     // A dangling link would have the dump create its target.
     ASSERT_EQ(symlink(Path("criado").c_str(), Path("novoQ5100.txt").c_str()), 0);
-    ASSERT_TRUE(Dump(0));
+    ASSERT_TRUE(Dump(2));
     ASSERT_TRUE(Dump(1));
     EXPECT_EQ(ReadFileBytes(Path("alvo")), "someone else's file");
     EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("criado"))));
@@ -92,8 +82,7 @@ TEST_F(DiagnosticDump, ALinkPlantedAtTheNameIsReplacedNotFollowed) {
 
 TEST_F(DiagnosticDump, ADumpThatCannotBeWrittenLeavesThePreviousOneWhole) {
     WriteFileBytes(Path("novoQ7100.txt"), "previous dump");
-    // Files may not grow past 10 bytes: the write fails half-way, as on a
-    // full disk.
+    // Files may not grow past 10 bytes: the write fails half-way, as on a full disk.
     rlimit before{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
     const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
@@ -105,7 +94,7 @@ TEST_F(DiagnosticDump, ADumpThatCannotBeWrittenLeavesThePreviousOneWhole) {
     signal(SIGXFSZ, previousHandler);
     EXPECT_FALSE(written);
     EXPECT_EQ(ReadFileBytes(Path("novoQ7100.txt")), "previous dump");
-    EXPECT_EQ(FolderEntries(dir_.path()), QStringList{"novoQ7100.txt"});
+    EXPECT_EQ(Entries(), QStringList{"novoQ7100.txt"});
 }
 
 TEST_F(DiagnosticDump, AFolderOthersCanWriteToOrOwnIsRefused) {
@@ -120,14 +109,13 @@ TEST_F(DiagnosticDump, AFolderOthersCanWriteToOrOwnIsRefused) {
     EXPECT_TRUE(Dump(0));
     SetDumpFolder(Path("ausente"));
     EXPECT_FALSE(Dump(0)) << "a chosen folder is not created";
-    // Only root can hand a folder to another user.
-    if (geteuid() == 0) {
+    if (geteuid() == 0) {  // only root can hand a folder to another user
         ASSERT_TRUE(QDir().mkdir(QString::fromStdString(Path("alheia"))));
         ASSERT_EQ(chown(Path("alheia").c_str(), 65534, 65534), 0);
         chmod(Path("alheia").c_str(), 0700);
         SetDumpFolder(Path("alheia"));
         EXPECT_FALSE(Dump(0));
-        EXPECT_TRUE(FolderEntries(dir_.filePath("alheia")).isEmpty());
+        EXPECT_TRUE(QDir(dir_.filePath("alheia")).isEmpty());
     }
 }
 
@@ -135,10 +123,8 @@ TEST_F(DiagnosticDump, TheDefaultFolderIsTheUsersCacheMadePrivate) {
     SetDumpFolder("");
     const std::string home = Path("casa");
     setenv("HOME", home.c_str(), 1);
-    EXPECT_EQ(DumpFolder(), home + "/.cache/zano");
     setenv("XDG_CACHE_HOME", "relativo", 1);
     EXPECT_EQ(DumpFolder(), home + "/.cache/zano") << "a relative XDG_CACHE_HOME is ignored";
-
     ASSERT_TRUE(Dump(0));
     EXPECT_EQ(Mode(home + "/.cache"), S_IFDIR | 0700);
     EXPECT_EQ(Mode(home + "/.cache/zano"), S_IFDIR | 0700);
@@ -147,7 +133,7 @@ TEST_F(DiagnosticDump, TheDefaultFolderIsTheUsersCacheMadePrivate) {
     setenv("XDG_CACHE_HOME", Path("xdg").c_str(), 1);
     EXPECT_EQ(DumpFolder(), Path("xdg") + "/zano");
     setenv("ZANO_DUMP_DIR", Path("escolhida").c_str(), 1);
-    EXPECT_EQ(DumpFolder(), Path("escolhida"));
+    EXPECT_EQ(DumpFilePath(0), Path("escolhida") + "/novoQ7100.txt");
     SetDumpFolder(Path("programa"));
     EXPECT_EQ(DumpFilePath(1), Path("programa") + "/novoQ5100.txt");
 }

@@ -16,7 +16,7 @@ TEST(NumberTextTest, ABrazilianDesktopChangesNothing) {
     EXPECT_EQ(NumberText::Format("%1.2f", 2.5), "2.50");
     EXPECT_EQ(NumberText::Format("%2.1f", 12.5), "12.5");
     EXPECT_EQ(NumberText::Format("%0.02f", 0.14), "0.14");
-    EXPECT_EQ(NumberText::Fixed(0.36, 2), "0.36");
+    EXPECT_EQ(NumberText::Format("%g", 0.36), "0.36");
     EXPECT_DOUBLE_EQ(NumberText::ToDouble("2.5"), 2.5);
     EXPECT_DOUBLE_EQ(NumberText::ToDouble("0.36"), 0.36);
     // A comma is not our decimal point: the number ends before it.

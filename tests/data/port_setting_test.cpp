@@ -16,47 +16,39 @@ class PortSettings : public testing::Test {
   protected:
     void SetUp() override { SetSettingsFilePath(path_); }
     void TearDown() override { SetSettingsFilePath(""); }
+    int Port(const char* model, int port, const char* mode) {
+        port_ = port;
+        return PortSetting(model, &port_, mode);
+    }
 
     QTemporaryDir dir_;
     std::string path_ = dir_.filePath("ZANO.INI").toStdString();
+    int port_ = 0;
 };
 
 }  // namespace
 
-TEST_F(PortSettings, GetWithoutTheModelsSectionGivesOneOrTwo) {
-    int port = 9;
-    EXPECT_EQ(PortSetting("Q5100", &port, "GET"), 1);
-    EXPECT_EQ(PortSetting("Q7100", &port, "GET"), 2);
-    WriteFileBytes(path_, "[CONFIG_Q7100]\r\nCOM=4\r\n");
-    EXPECT_EQ(PortSetting("Q5100", &port, "GET"), 1);
-    EXPECT_EQ(port, 9);
+TEST_F(PortSettings, SetThenGetGivesEachModelsPortBack) {
+    EXPECT_EQ(Port("Q5100", 9, "GET"), 1);
+    EXPECT_EQ(Port("Q7100", 9, "GET"), 2);
+    EXPECT_EQ(port_, 9);
+    EXPECT_EQ(Port("Q7100", 4, "SET"), 0);
+    EXPECT_EQ(Port("Q5100", 9, "GET"), 1) << "Q7100's port is not Q5100's";
+    EXPECT_EQ(Port("Q5100", 12, "SET"), 0);
+    EXPECT_EQ(Port("Q9999", 5, "SET"), 0);
+    EXPECT_EQ(Port("Q5100 plus", 5, "set"), 3);
+    EXPECT_EQ(ReadFileBytes(path_), "[CONFIG_Q7100]\r\nCOM=4\r\n[CONFIG_Q5100]\r\nCOM=12\r\n");
+    EXPECT_EQ(Port("Q7100", 0, "GET"), 0);
+    EXPECT_EQ(port_, 4);
+    EXPECT_EQ(Port("Q5100", 0, "GET"), 0);
+    EXPECT_EQ(port_, 12);
 }
 
 TEST_F(PortSettings, GetOfAnEmptyValueOrAnotherModelGivesThree) {
     WriteFileBytes(path_, "[CONFIG_Q5100]\r\nCOM=\r\n");
-    int port = 9;
-    EXPECT_EQ(PortSetting("Q5100", &port, "GET"), 3);
-    EXPECT_EQ(PortSetting("Q5100 plus", &port, "GET"), 3);
-    EXPECT_EQ(port, 9);
-}
-
-TEST_F(PortSettings, SetThenGetGivesThePortBack) {
-    int port = 4;
-    EXPECT_EQ(PortSetting("Q7100", &port, "SET"), 0);
-    port = 12;
-    EXPECT_EQ(PortSetting("Q5100", &port, "SET"), 0);
-    EXPECT_EQ(ReadFileBytes(path_), "[CONFIG_Q7100]\r\nCOM=4\r\n[CONFIG_Q5100]\r\nCOM=12\r\n");
-    port = 0;
-    EXPECT_EQ(PortSetting("Q7100", &port, "GET"), 0);
-    EXPECT_EQ(port, 4);
-    EXPECT_EQ(PortSetting("Q5100", &port, "GET"), 0);
-    EXPECT_EQ(port, 12);
-}
-
-TEST_F(PortSettings, SetForAnotherModelWritesNothing) {
-    int port = 4;
-    EXPECT_EQ(PortSetting("Q9999", &port, "SET"), 0);
-    EXPECT_EQ(ReadFileBytes(path_), "");
+    EXPECT_EQ(Port("Q5100", 9, "GET"), 3);
+    EXPECT_EQ(Port("Q5100 plus", 9, "GET"), 3);
+    EXPECT_EQ(port_, 9);
 }
 
 TEST_F(PortSettings, FileLivesInAWritableCurrentDirectory) {
