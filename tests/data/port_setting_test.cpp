@@ -6,56 +6,36 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <string>
 
 #include "tests/data/file_bytes.h"
 
-namespace {
-
-class PortSettings : public testing::Test {
-  protected:
-    void SetUp() override { SetSettingsFilePath(path_); }
-    void TearDown() override { SetSettingsFilePath(""); }
-    int Port(const char* model, int port, const char* mode) {
-        port_ = port;
-        return PortSetting(model, &port_, mode);
+TEST(PortSettings, EachModelGetsThePortSetForItOrACodeForNone) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("ZANO.INI").toStdString();
+    SetSettingsFilePath(path);
+    int port = 9;
+    EXPECT_EQ(PortSetting("Q5100", &port, "GET"), 1);
+    EXPECT_EQ(PortSetting("Q7100", &port, "GET"), 2);
+    for (const auto& [model, set] : {std::pair{"Q7100", 4}, {"Q5100", 12}, {"Q9999", 5}}) {
+        port = set;
+        EXPECT_EQ(PortSetting(model, &port, "SET"), 0);
     }
+    EXPECT_EQ(PortSetting("Q5100 plus", &port, "set"), 3);
+    EXPECT_EQ(ReadFileBytes(path), "[CONFIG_Q7100]\r\nCOM=4\r\n[CONFIG_Q5100]\r\nCOM=12\r\n");
+    EXPECT_EQ(PortSetting("Q7100", &port, "GET"), 0);
+    EXPECT_EQ(port, 4);
+    EXPECT_EQ(PortSetting("Q5100", &port, "GET"), 0);
+    EXPECT_EQ(port, 12);
+    EXPECT_EQ(PortSetting("Q5100 plus", &port, "GET"), 3);
+    WriteFileBytes(path, "[CONFIG_Q5100]\r\nCOM=\r\n");
+    EXPECT_EQ(PortSetting("Q5100", &port, "GET"), 3);
+    EXPECT_EQ(port, 12);
 
-    QTemporaryDir dir_;
-    std::string path_ = dir_.filePath("ZANO.INI").toStdString();
-    int port_ = 0;
-};
-
-}  // namespace
-
-TEST_F(PortSettings, SetThenGetGivesEachModelsPortBack) {
-    EXPECT_EQ(Port("Q5100", 9, "GET"), 1);
-    EXPECT_EQ(Port("Q7100", 9, "GET"), 2);
-    EXPECT_EQ(port_, 9);
-    EXPECT_EQ(Port("Q7100", 4, "SET"), 0);
-    EXPECT_EQ(Port("Q5100", 9, "GET"), 1) << "Q7100's port is not Q5100's";
-    EXPECT_EQ(Port("Q5100", 12, "SET"), 0);
-    EXPECT_EQ(Port("Q9999", 5, "SET"), 0);
-    EXPECT_EQ(Port("Q5100 plus", 5, "set"), 3);
-    EXPECT_EQ(ReadFileBytes(path_), "[CONFIG_Q7100]\r\nCOM=4\r\n[CONFIG_Q5100]\r\nCOM=12\r\n");
-    EXPECT_EQ(Port("Q7100", 0, "GET"), 0);
-    EXPECT_EQ(port_, 4);
-    EXPECT_EQ(Port("Q5100", 0, "GET"), 0);
-    EXPECT_EQ(port_, 12);
-}
-
-TEST_F(PortSettings, GetOfAnEmptyValueOrAnotherModelGivesThree) {
-    WriteFileBytes(path_, "[CONFIG_Q5100]\r\nCOM=\r\n");
-    EXPECT_EQ(Port("Q5100", 9, "GET"), 3);
-    EXPECT_EQ(Port("Q5100 plus", 9, "GET"), 3);
-    EXPECT_EQ(port_, 9);
-}
-
-TEST_F(PortSettings, FileLivesInAWritableCurrentDirectory) {
+    // Without a chosen path: ZANO.INI in a writable current directory.
     SetSettingsFilePath("");
     const QString previous = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(dir_.path()));
-    const std::string path = SettingsFilePath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    const std::string defaultPath = SettingsFilePath();
     QDir::setCurrent(previous);
-    EXPECT_EQ(path, QDir(dir_.path()).canonicalPath().toStdString() + "/ZANO.INI");
+    EXPECT_EQ(defaultPath, QDir(dir.path()).canonicalPath().toStdString() + "/ZANO.INI");
 }
