@@ -10,19 +10,17 @@
 
 namespace {
 
-struct Row {
+// In table order. Values[0..n) joined by '|' (the range, or the option codes);
+// the step as the ECU keeps it, a float; the drop-down list's size, first and
+// last entries (entry i stands for raw value min + i, times the step).
+const struct Row {
     const char* address;
     double optionCount;
-    const char* values;  // Values[0..n) joined by '|': the range, or the option codes
-    double step;         // the ECU keeps its steps as floats
+    const char* values;
+    double step;
     std::size_t listSize;
-    const char* firstEntry;
-    const char* lastEntry;
-    const char* defaultText;
-};
-
-// In table order; a list entry stands for raw value min + i, times the step.
-const Row kRows[kParameterCount] = {
+    const char *firstEntry, *lastEntry, *defaultText;
+} kRows[kParameterCount] = {
     {"7F", 2, "0|1", 0, 2, "Desativado", "Ativado", "Desativado"},
     {"7C", -1, "4001|7500", 50, 3500, "200050", "375000", "4001"},
     {"7B", -1, "2001|4000", 50, 2000, "100050", "200000", "2001"},
@@ -89,10 +87,8 @@ TEST_P(ParameterTableRows, EveryRecordHoldsItsRowAndListsItsEntries) {
 INSTANTIATE_TEST_SUITE_P(EveryModel, ParameterTableRows, testing::Values(0, 1, 2));
 
 TEST(ParameterTable, Q5100AfterAnotherModelKeepsTheEarlierAddresses) {
-    ClearParameterTable();
     FillParameterTable(2);
     FillParameterTable(1);
-    EXPECT_STREQ(g_ParameterTable[kPos7F].Address, "7F");
     EXPECT_STREQ(g_ParameterTable[kPos79].Address, "79");
 }
 

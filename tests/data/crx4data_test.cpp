@@ -1,5 +1,6 @@
-// CRX4DATA, the keyword store: order, replacement, capacity, merging, the
-// dump lines, and one store shared by the ECU worker and the UI thread.
+// CRX4DATA, the keyword store: order, replacement, capacity, merging, and one
+// store shared by the ECU worker and the UI thread. Its dump lines are checked
+// through the diagnostic dump file.
 
 #include "data/crx4data.h"
 
@@ -102,33 +103,6 @@ TEST(KeywordStoreDeathTest, ReachingTheCapacityStopsTheProgramThroughTheHandler)
         },
         testing::ExitedWithCode(255),
         "two fit\nbox \\[CRX4DATA ERROR\\] \\[ERRO NUMERO MAXIMO DE PALAVRAS CHAVES ALCANCADO");
-}
-
-TEST(KeywordStore, DumpAppendsOneLinePerEntryPlainOrScrambled) {
-    CRX4DATA store;
-    for (const char* keyword : {"2B", "10", "1E"}) store.Add(keyword, keyword + 1);
-    const Texts lines = {"000000=|10|-1|0|\r\n", "000001=|1E|-1|E|\r\n", "000002=|2B|-1|B|\r\n"};
-    const std::string plain = lines[0] + lines[1] + lines[2];
-    std::FILE* file = std::tmpfile();
-    ASSERT_NE(file, nullptr);
-    std::fputs("kept\r\n", file);
-    std::rewind(file);
-    EXPECT_EQ(store.Dump(file, 0), plain.size());
-    EXPECT_EQ(store.Dump(file, 1), plain.size());
-    std::string bytes(6 + 2 * plain.size() + 1, '\0');
-    std::rewind(file);
-    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
-    std::fclose(file);
-    ASSERT_EQ(bytes.substr(0, 6 + plain.size()), "kept\r\n" + plain);
-    // Each scrambled line on its own: scrambling it again restores it.
-    std::size_t at = 6 + plain.size();
-    for (const std::string& line : lines) {
-        std::string scrambled = bytes.substr(at, line.size());
-        at += line.size();
-        EXPECT_NE(scrambled, line);
-        store.Crypt(reinterpret_cast<unsigned char*>(scrambled.data()), line.size());
-        EXPECT_EQ(scrambled, line);
-    }
 }
 
 // The ECU worker adds register values, then replaces them over and over

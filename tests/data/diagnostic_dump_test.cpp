@@ -13,34 +13,33 @@
 #include <QTemporaryDir>
 #include <csignal>
 #include <cstdlib>
-#include <string>
 
 #include "tests/data/file_bytes.h"
 
 namespace {
 
-constexpr const char* kDump = "000000=|10|-1|5|\r\n000001=|2B|-1|4|\r\n";
+// One line per register in key order: position=group|keyword|index|value|.
+constexpr const char* kDump = "000000=|10|-1|5|\r\n000001=|1E|-1|3C|\r\n000002=|2B|-1|4|\r\n";
 
 class DiagnosticDump : public testing::Test {
   protected:
     void SetUp() override {
-        store_.Add("10", "5");
-        store_.Add("2B", "4");
-        SetDumpFolder(dir_.path().toStdString());
+        for (const auto& [reg, value] : {std::pair{"2B", "4"}, {"10", "5"}, {"1E", "3C"}})
+            store_.Add(reg, value);
+        SetDumpFolder(folder_);
     }
     void TearDown() override { SetDumpFolder(""); }
 
-    std::string Path(const char* name) const { return dir_.filePath(name).toStdString(); }
+    std::string Path(const char* name) const { return folder_ + "/" + name; }
     bool Dump(int modelIndex) { return WriteDiagnosticDump(store_, modelIndex, file_); }
-    QStringList Entries() const {
-        return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    }
+    QStringList Entries() const { return QDir(dir_.path()).entryList(QDir::Files | QDir::System | QDir::Hidden); }
     static mode_t Mode(const std::string& path) {
         struct stat state {};
         return lstat(path.c_str(), &state) == 0 ? state.st_mode : 0;
     }
 
     QTemporaryDir dir_;
+    std::string folder_ = dir_.path().toStdString();
     CRX4DATA store_;
     CRX4FILE file_;
 };
@@ -81,37 +80,34 @@ TEST_F(DiagnosticDump, ADumpThatCannotBeWrittenLeavesThePreviousOneWhole) {
     EXPECT_EQ(Entries(), QStringList{"novoQ7100.txt"});
 }
 
-TEST_F(DiagnosticDump, AFolderOthersCanWriteToOrOwnIsRefused) {
-    const std::string folder = dir_.path().toStdString();
+TEST_F(DiagnosticDump, AFolderOthersCanWriteToOrOwnIsRefusedAndAChosenOneIsNotMade) {
     for (mode_t shared : {0777, 01777, 0770}) {
-        chmod(folder.c_str(), shared);
+        chmod(folder_.c_str(), shared);
         EXPECT_FALSE(Dump(0)) << std::oct << shared;
     }
-    chmod(folder.c_str(), 0755);
+    chmod(folder_.c_str(), 0700);
     EXPECT_TRUE(Entries().isEmpty());
     SetDumpFolder(Path("ausente"));
-    EXPECT_FALSE(Dump(0)) << "a chosen folder is not created";
+    EXPECT_FALSE(Dump(0));
     if (geteuid() == 0) {  // only root can hand a folder to another user
-        ASSERT_TRUE(QDir().mkdir(QString::fromStdString(Path("alheia"))));
-        ASSERT_EQ(chown(Path("alheia").c_str(), 65534, 65534), 0);
-        chmod(Path("alheia").c_str(), 0700);
-        SetDumpFolder(Path("alheia"));
+        ASSERT_EQ(mkdir(Path("ausente").c_str(), 0700) | chown(Path("ausente").c_str(), 65534, 65534), 0);
         EXPECT_FALSE(Dump(0));
     }
+    EXPECT_TRUE(QDir(QString::fromStdString(Path("ausente"))).isEmpty());
 }
 
-// Each test runs in its own process under CTest: the environment it changes dies with it.
+// Under CTest each test runs in its own process: what it sets in the
+// environment goes with it.
 TEST_F(DiagnosticDump, TheDefaultFolderIsTheUsersCacheMadePrivate) {
     SetDumpFolder("");
-    const std::string home = Path("casa");
-    setenv("HOME", home.c_str(), 1);
+    setenv("HOME", Path("casa").c_str(), 1);
     setenv("XDG_CACHE_HOME", "relativo", 1);
     unsetenv("ZANO_DUMP_DIR");
-    EXPECT_EQ(DumpFolder(), home + "/.cache/zano") << "a relative XDG_CACHE_HOME is ignored";
+    EXPECT_EQ(DumpFolder(), Path("casa") + "/.cache/zano") << "a relative XDG_CACHE_HOME is ignored";
     ASSERT_TRUE(Dump(0));
-    EXPECT_EQ(Mode(home + "/.cache"), S_IFDIR | 0700);
-    EXPECT_EQ(Mode(home + "/.cache/zano"), S_IFDIR | 0700);
-    EXPECT_EQ(ReadFileBytes(home + "/.cache/zano/novoQ7100.txt"), kDump);
+    EXPECT_EQ(Mode(Path("casa") + "/.cache"), S_IFDIR | 0700);
+    EXPECT_EQ(Mode(Path("casa") + "/.cache/zano"), S_IFDIR | 0700);
+    EXPECT_EQ(ReadFileBytes(Path("casa") + "/.cache/zano/novoQ7100.txt"), kDump);
     setenv("XDG_CACHE_HOME", Path("xdg").c_str(), 1);
     EXPECT_EQ(DumpFolder(), Path("xdg") + "/zano");
     setenv("ZANO_DUMP_DIR", Path("escolhida").c_str(), 1);
