@@ -22,12 +22,6 @@ class ConfigurationFile : public testing::Test {
     void SetUp() override {
         for (const auto& [reg, value] : {std::pair{"10", "5"}, {"12", "FF"}, {"2B", "4"}, {"7F", "0"}})
             store_.Add(reg, value);
-        customer_.customer = "Oficina São Jorge";
-        customer_.installationDate = "05/03/2024";
-        customer_.vehicleMake = " Fiat ";
-        customer_.licencePlate = "ABC1D23";
-        customer_.mixerModel = "M-2 €";
-        customer_.remarks = "linha 1\r\nlinha 2\nfim";
     }
     void TearDown() override { FailFileReplaceAt(ReplaceStep::None); }
 
@@ -43,7 +37,8 @@ class ConfigurationFile : public testing::Test {
     QTemporaryDir dir_;
     std::string path_ = dir_.filePath("carro.cfg").toStdString();
     CRX4DATA store_;
-    CustomerData customer_;
+    CustomerData customer_{"Oficina São Jorge", "05/03/2024", " Fiat ", "", "", "ABC1D23", "", "M-2 €",
+                           "linha 1\r\nlinha 2\nfim"};
 };
 
 // The customer keys as every earlier version wrote them, in their order.
@@ -86,13 +81,24 @@ TEST_F(ConfigurationFile, EachModelSavesAndLoadsItsOwnSections) {
     }
 }
 
-TEST_F(ConfigurationFile, LoadStopsAtTheFirstMissingRegister) {
-    WriteFileBytes(path_, "[Q5100]\r\nClientes=Novo\r\n[CONFIG_Q5100]\r\n10=6\r\n7F=1\r\n");
+TEST_F(ConfigurationFile, ReadsStopAtAMissingOrEmptyRegister) {
+    WriteFileBytes(path_, "[Q5100]\r\nClientes=Novo\r\n[CONFIG_Q5100]\r\n10=6\r\n12=\r\n7F=1\r\n");
     CustomerData customer;
     customer.customer = "Antigo";
     EXPECT_EQ(ReadConfigurationFile(path_.c_str(), "Q5100", store_, &customer), -2);
     EXPECT_EQ(ValueOf(store_, "10") + ValueOf(store_, "7F") + customer.customer, "60Antigo");
     EXPECT_EQ(ReadConfigurationFile((path_ + "x").c_str(), "Q5100", store_, &customer), -1);
+    // One register, as the pages read it when the file is their source.
+    CRX4DATA store;
+    std::string text;
+    EXPECT_EQ(store.ReadConfigINI(path_.c_str(), "CONFIG_Q5100", "7F", &text), 0);
+    EXPECT_EQ(text + ValueOf(store, "7F"), "11");
+    for (const char* reg : {"12", "2B"})
+        EXPECT_EQ(store.ReadConfigINI(path_.c_str(), "CONFIG_Q5100", reg, &text), -2) << reg;
+    EXPECT_EQ(store.ReadConfigINI(path_.c_str(), "Q5100", "Clientes", &text), 0);
+    EXPECT_EQ(text, "") << "only a register section is read";
+    EXPECT_EQ(store.GetQtyUsed(), 1u);
+    EXPECT_EQ(store.ReadConfigINI((path_ + "x").c_str(), "CONFIG_Q5100", "7F", &text), -1);
 }
 
 TEST_F(ConfigurationFile, CustomerTextsAreCutToTheirCapacityBothWays) {
@@ -110,20 +116,6 @@ TEST_F(ConfigurationFile, CustomerTextsAreCutToTheirCapacityBothWays) {
     customer_.customer = std::string(60, 'N');
     ASSERT_TRUE(Save());
     EXPECT_NE(ReadFileBytes(path_).find("Clientes=" + std::string(49, 'N') + "\r\n"), std::string::npos);
-}
-
-TEST_F(ConfigurationFile, SingleRegisterReadAddsTheValueToTheStore) {
-    CRX4DATA store;
-    std::string text = "old";
-    EXPECT_EQ(store.ReadConfigINI(path_.c_str(), "CONFIG_Q5100", "10", &text), -1);
-    WriteFileBytes(path_, "[CONFIG_Q5100]\r\n10=5\r\n12=\r\n");
-    EXPECT_EQ(store.ReadConfigINI(path_.c_str(), "CONFIG_Q5100", "10", &text), 0);
-    EXPECT_EQ(text + ValueOf(store, "10"), "55");
-    EXPECT_EQ(store.ReadConfigINI(path_.c_str(), "CONFIG_Q5100", "12", &text), -2);
-    EXPECT_EQ(store.ReadConfigINI(path_.c_str(), "CONFIG_Q5100", "2B", &text), -2);
-    EXPECT_EQ(store.ReadConfigINI(path_.c_str(), "Q5100", "10", &text), 0);
-    EXPECT_EQ(text, "");
-    EXPECT_EQ(store.GetQtyUsed(), 1u);
 }
 
 TEST_F(ConfigurationFile, AFailureAtAnyStepOfTheReplaceLeavesTheOldFileOrNone) {

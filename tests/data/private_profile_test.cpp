@@ -28,18 +28,11 @@ class PrivateProfileFile : public testing::Test {
     std::string path_ = dir_.filePath("a.ini").toStdString();
 };
 
-// A file as the Windows program leaves it, with comments (one a commented-out
-// key), a line that is no key, bytes outside ASCII and blank lines.
+// A file as the Windows program leaves it: comments (one a commented-out
+// key), a line that is no key, bytes outside ASCII and a blank line.
 const std::string kLegacy =
-    "; coment\xE1rio\r\n"
-    "[Q5100]\r\n"
-    "Clientes=Antigo\r\n"
-    "\x81 linha estranha\r\n"
-    "Marca = Fiat \r\n"
-    "\r\n"
-    "[CONFIG_Q5100]\r\n"
-    "10=5\r\n"
-    "; 12=FF\r\n";
+    "; coment\xE1rio\r\n[Q5100]\r\nClientes=Antigo\r\n\x81 linha estranha\r\nMarca = Fiat \r\n"
+    "\r\n[CONFIG_Q5100]\r\n10=5\r\n; 12=FF\r\n";
 
 }  // namespace
 
@@ -66,19 +59,9 @@ TEST_F(PrivateProfileFile, RewritesKeysInPlaceAndAddsNewOnesAfterTheSectionsLast
     ASSERT_TRUE(Write("CONFIG_Q5100", "2B", "4"));
     ASSERT_TRUE(Write("NOVA", "k", "um\r\ndois\ntres"));
     EXPECT_EQ(ReadFileBytes(path_),
-              "; coment\xE1rio\r\n"
-              "[Q5100]\r\n"
-              "Clientes=Novo\r\n"
-              "\x81 linha estranha\r\n"
-              "MARCA=Ford\r\n"
-              "Placa=ABC1234\r\n"
-              "\r\n"
-              "[CONFIG_Q5100]\r\n"
-              "10=5\r\n"
-              "2B=4\r\n"
-              "; 12=FF\r\n"
-              "[NOVA]\r\n"
-              "k=um  dois tres\r\n");
+              "; coment\xE1rio\r\n[Q5100]\r\nClientes=Novo\r\n\x81 linha estranha\r\nMARCA=Ford\r\n"
+              "Placa=ABC1234\r\n\r\n[CONFIG_Q5100]\r\n10=5\r\n2B=4\r\n; 12=FF\r\n"
+              "[NOVA]\r\nk=um  dois tres\r\n");
 }
 
 TEST_F(PrivateProfileFile, TextIsWindows1252OnDiskAndUtf8InTheProgram) {
