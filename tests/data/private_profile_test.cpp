@@ -1,11 +1,13 @@
 // The private-profile (INI) engine: lookups, in-place rewrites that keep
 // every other byte, placement of new keys and sections, Windows-1252 and
-// CRLF on disk.
+// CRLF on disk; and ZANO.INI, the serial port remembered per model.
 
 #include "data/private_profile.h"
+#include "data/port_setting.h"
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <string>
 
@@ -89,4 +91,34 @@ TEST_F(PrivateProfileFile, WriteFailsWithoutAFolderOrAName) {
     EXPECT_FALSE(WritePrivateProfileText("S", "k", "v", below.c_str()));
     EXPECT_FALSE(FileExists(below.c_str()));
     EXPECT_FALSE(FileExists(dir_.path().toUtf8().constData())) << "a folder is no file";
+}
+
+TEST_F(PrivateProfileFile, PortSettingsGiveEachModelThePortSetForItOrACodeForNone) {
+    const std::string& path = path_;
+    SetSettingsFilePath(path);
+    int port = 9;
+    EXPECT_EQ(PortSetting("Q5100", &port, "GET"), 1);
+    EXPECT_EQ(PortSetting("Q7100", &port, "GET"), 2);
+    for (const auto& [model, set] : {std::pair{"Q7100", 4}, {"Q5100", 12}, {"Q9999", 5}}) {
+        port = set;
+        EXPECT_EQ(PortSetting(model, &port, "SET"), 0);
+    }
+    EXPECT_EQ(PortSetting("Q5100 plus", &port, "set"), 3);
+    EXPECT_EQ(ReadFileBytes(path), "[CONFIG_Q7100]\r\nCOM=4\r\n[CONFIG_Q5100]\r\nCOM=12\r\n");
+    EXPECT_EQ(PortSetting("Q7100", &port, "GET"), 0);
+    EXPECT_EQ(port, 4);
+    EXPECT_EQ(PortSetting("Q5100", &port, "GET"), 0);
+    EXPECT_EQ(port, 12);
+    EXPECT_EQ(PortSetting("Q5100 plus", &port, "GET"), 3);
+    WriteFileBytes(path, "[CONFIG_Q5100]\r\nCOM=\r\n");
+    EXPECT_EQ(PortSetting("Q5100", &port, "GET"), 3);
+    EXPECT_EQ(port, 12);
+
+    // Without a chosen path: ZANO.INI in a writable current directory.
+    SetSettingsFilePath("");
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+    const std::string defaultPath = SettingsFilePath();
+    QDir::setCurrent(previous);
+    EXPECT_EQ(defaultPath, QDir(dir_.path()).canonicalPath().toStdString() + "/ZANO.INI");
 }
