@@ -10,16 +10,13 @@
 
 namespace {
 
-// In table order. Values[0..n) joined by '|' (the range, or the option codes);
-// the step as the ECU keeps it, a float; the drop-down list's size, first and
-// last entries (entry i stands for raw value min + i, times the step).
+// In table order: address; option count (-1: a range); Values[0..n) joined
+// by '|' (the range, or the option codes); the step as the ECU keeps it, a
+// float; the drop-down list's size, first and last entries (entry i stands
+// for raw value min + i, times the step); the default text.
 const struct Row {
-    const char* address;
-    double optionCount;
-    const char* values;
-    double step;
-    std::size_t listSize;
-    const char *firstEntry, *lastEntry, *defaultText;
+    const char* address; double optionCount; const char* values; double step;
+    std::size_t listSize; const char *firstEntry, *lastEntry, *defaultText;
 } kRows[kParameterCount] = {
     {"7F", 2, "0|1", 0, 2, "Desativado", "Ativado", "Desativado"},
     {"7C", -1, "4001|7500", 50, 3500, "200050", "375000", "4001"},

@@ -68,9 +68,8 @@ TEST_F(DiagnosticDump, ADumpThatCannotBeWrittenLeavesThePreviousOneWhole) {
     // Files may not grow past 10 bytes: the write fails half-way, as on a full disk.
     rlimit before{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    const rlimit small{10, before.rlim_max};
     const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
-    rlimit small = before;
-    small.rlim_cur = 10;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     const bool written = Dump(0);
     setrlimit(RLIMIT_FSIZE, &before);
