@@ -66,10 +66,9 @@ static_assert(offsetof(CKeywordData, group) == 0 && offsetof(CKeywordData, index
                   offsetof(CKeywordData, keyword) == 8,
               "the sort key is the first twelve bytes of an entry");
 
-CKeywordData CRX4DATA::MakeKey(const char* keyword, const char* group, int32_t index) {
+CKeywordData CRX4DATA::MakeKey(const char* keyword) {
     CKeywordData key{};
-    CopyField(key.group, group);
-    key.index = index;
+    key.index = -1;
     CopyField(key.keyword, keyword);
     return key;
 }
@@ -126,22 +125,6 @@ void CRX4DATA::Inicializa() {
         ShowErro(0);
     }
     sorted_ = 0;
-    SetSortStatus(true);
-}
-
-CRX4DATA_RESULT CRX4DATA::Reset(uint32_t capacity) {
-    Lock();
-    FreeValues();
-    delete[] entries_;
-    entries_ = nullptr;
-    capacity_ = capacity;
-    Inicializa();
-    UnLock();
-    return DATA_OK;
-}
-
-CRX4DATA_RESULT CRX4DATA::Reset() {
-    return Reset(capacity_);
 }
 
 void CRX4DATA::Zeradora() {
@@ -154,77 +137,16 @@ void CRX4DATA::Zeradora() {
     UnLock();
 }
 
-void CRX4DATA::SetSortStatus(bool enabled) {
-    sortEnabled_ = enabled ? 1 : 0;
-    if (enabled) {
-        SortValues();
-    } else {
-        sorted_ = 0;
-    }
-}
-
-CRX4DATA_RESULT CRX4DATA::CloneData(const CRX4DATA& source) {
-    if (&source == this) {
-        return DATA_OK;
-    }
-    StoreLock guard(*this);
-    StoreLock sourceGuard(source);
-    Reset(source.capacity_);
-    std::memcpy(entries_, source.entries_, sizeof(CKeywordData) * source.used_);
-    for (uint32_t i = 0; i < source.used_; ++i) {
-        CKeywordData& entry = entries_[i];
-        entry.value = new (std::nothrow) unsigned char[entry.size];
-        if (entry.value == nullptr) {
-            ShowErro(4);
-        }
-        std::memcpy(entry.value, source.entries_[i].value, entry.size);
-    }
-    used_ = source.used_;
-    sortEnabled_ = source.sortEnabled_;
-    return DATA_OK;
-}
-
-CRX4DATA_RESULT CRX4DATA::Add(const char* keyword, const char* value) {
-    if (value == nullptr) {
-        return IsEmpty(keyword) ? DATA_NO_KEYWORD : DATA_NO_VALUE;
-    }
-    std::size_t length = std::min<std::size_t>(std::strlen(value), UINT16_MAX);
-    return AddChecked(keyword, nullptr, -1, static_cast<uint16_t>(length),
-                      reinterpret_cast<const unsigned char*>(value));
-}
-
-CRX4DATA_RESULT CRX4DATA::Add(const char* keyword, uint16_t size, const unsigned char* value) {
-    return AddChecked(keyword, nullptr, -1, size, value);
-}
-
-CRX4DATA_RESULT CRX4DATA::Add(const char* keyword, const char* group, int32_t index,
-                              const char* value) {
-    if (value == nullptr) {
-        return AddChecked(keyword, group, index, 0, nullptr);
-    }
-    std::size_t length = std::min<std::size_t>(std::strlen(value), UINT16_MAX);
-    return AddChecked(keyword, group, index, static_cast<uint16_t>(length),
-                      reinterpret_cast<const unsigned char*>(value));
-}
-
-CRX4DATA_RESULT CRX4DATA::Add(const char* keyword, const char* group, int32_t index, uint16_t size,
-                              const unsigned char* value) {
-    return AddChecked(keyword, group, index, size, value);
-}
-
 // An empty value counts as no value: the store never holds zero-byte values.
-CRX4DATA_RESULT CRX4DATA::AddChecked(const char* keyword, const char* group, int32_t index,
-                                     uint16_t size, const unsigned char* value) {
+CRX4DATA_RESULT CRX4DATA::Add(const char* keyword, const char* value) {
     if (IsEmpty(keyword)) {
         return DATA_NO_KEYWORD;
     }
-    if (!IsEmpty(group) && index < 0) {
-        return DATA_NO_INDEX;
-    }
-    if (value == nullptr || size == 0) {
+    if (IsEmpty(value)) {
         return DATA_NO_VALUE;
     }
-    CKeywordData entry = MakeKey(keyword, group, index);
+    const auto size = static_cast<uint16_t>(std::min<std::size_t>(std::strlen(value), UINT16_MAX));
+    CKeywordData entry = MakeKey(keyword);
     entry.size = size;
     entry.value = new (std::nothrow) unsigned char[size];
     if (entry.value == nullptr) {
@@ -237,7 +159,7 @@ CRX4DATA_RESULT CRX4DATA::AddChecked(const char* keyword, const char* group, int
 CRX4DATA_RESULT CRX4DATA::Add(CKeywordData entry) {
     Lock();
     int32_t position = -1;
-    CRX4DATA_RESULT found = FindValue(&entry, &position, kKeyBytes);
+    CRX4DATA_RESULT found = FindValue(entry, &position);
     bool replaced = false;
     if (found == DATA_OK) {
         delete[] entries_[position].value;
@@ -263,149 +185,33 @@ CRX4DATA_RESULT CRX4DATA::Add(CKeywordData entry) {
         UnLock();
         ShowErro(3);
     }
-    UnLock();
-    if (used_ >= capacity_) {
-        ShowErro(2);
-    }
-    if (!sorted_ && sortEnabled_) {
+    // The capacity check and the first sort read the shared counts: they stay
+    // under the lock, or another thread's Add or Zeradora could change them
+    // between the check and the sort.
+    const bool full = used_ >= capacity_;
+    if (!sorted_) {
         SortValues();
+    }
+    UnLock();
+    if (full) {
+        ShowErro(2);
     }
     return replaced ? DATA_REPLACED : DATA_OK;
 }
 
 CRX4DATA_RESULT CRX4DATA::Get(const char* keyword, uint16_t* size, unsigned char** value) {
-    return Get(MakeKey(keyword, nullptr, -1), size, value, nullptr, nullptr, 0);
-}
-
-CRX4DATA_RESULT CRX4DATA::Get(const char* keyword, const char* group, uint16_t* size,
-                              unsigned char** value) {
-    return Get(MakeKey(keyword, group, -1), size, value, nullptr, nullptr, 0);
-}
-
-CRX4DATA_RESULT CRX4DATA::Get(const char* keyword, const char* group, int32_t index, uint16_t* size,
-                              unsigned char** value) {
-    return Get(MakeKey(keyword, group, index), size, value, nullptr, nullptr, 0);
-}
-
-CRX4DATA_RESULT CRX4DATA::Get(const char* group, uint32_t* count) {
-    return Get(MakeKey(nullptr, group, -1), nullptr, nullptr, count, nullptr, 0);
-}
-
-CRX4DATA_RESULT CRX4DATA::Get(const char* group, int32_t index, uint32_t* count) {
-    return Get(MakeKey(nullptr, group, index), nullptr, nullptr, count, nullptr, 0);
-}
-
-CRX4DATA_RESULT CRX4DATA::Get(const char* group, int32_t index, uint32_t* count, char* buffer,
-                              uint32_t bufferSize) {
-    return Get(MakeKey(nullptr, group, index), nullptr, nullptr, count, buffer, bufferSize);
-}
-
-CRX4DATA_RESULT CRX4DATA::Get(const CKeywordData& key, uint16_t* size, unsigned char** value,
-                              uint32_t* count, char* buffer, uint32_t bufferSize) {
-    uint16_t unusedSize = 0;
-    unsigned char* unusedValue = nullptr;
-    uint32_t unusedCount = 0;
-    size = size != nullptr ? size : &unusedSize;
-    value = value != nullptr ? value : &unusedValue;
-    count = count != nullptr ? count : &unusedCount;
-    StoreLock guard(*this);
-    const bool hasGroup = key.group[0] != '\0';
-    const bool hasKeyword = key.keyword[0] != '\0';
-    int32_t position = -1;
-    CRX4DATA_RESULT result = DATA_NOT_FOUND;
-
-    if (!hasGroup) {
-        if (!hasKeyword) {
-            return DATA_NO_KEYWORD;
-        }
-        if (key.index >= 0) {
-            result = FindValue(&key.index, &position, offsetof(CKeywordData, index), 8);
-        } else {
-            result = FindValue(&key, &position, kKeyBytes);
-        }
-    } else if (key.index < 0) {
-        if (!hasKeyword) {
-            return CountRecords(key, count);
-        }
-        CKeywordData first = key;
-        first.index = 0;
-        if (FindValue(&first, &position, kKeyBytes) != DATA_OK) {
-            return DATA_NOT_FOUND;
-        }
-        *size = entries_[position].size;
-        *value = entries_[position].value;
-        return DATA_FOUND_FIRST;
-    } else if (!hasKeyword) {
-        return GetRecordKeywords(key, count, buffer, bufferSize);
-    } else {
-        result = FindValue(&key, &position, kKeyBytes);
+    if (IsEmpty(keyword)) {
+        return DATA_NO_KEYWORD;
     }
-
-    if (result != DATA_OK) {
+    const CKeywordData key = MakeKey(keyword);
+    StoreLock guard(*this);
+    int32_t position = -1;
+    if (FindValue(key, &position) != DATA_OK) {
         return DATA_NOT_FOUND;
     }
     *size = entries_[position].size;
     *value = entries_[position].value;
     return DATA_OK;
-}
-
-CRX4DATA_RESULT CRX4DATA::CountRecords(const CKeywordData& key, uint32_t* count) {
-    *count = 0;
-    CKeywordData first = key;
-    first.index = 0;
-    int32_t position = -1;
-    if (FindValue(&first, &position, 8) != DATA_OK) {
-        return DATA_NOT_FOUND;
-    }
-    uint32_t records = 0;
-    for (uint32_t i = FirstOfRun(static_cast<uint32_t>(position), sizeof key.group);
-         i < used_ && std::memcmp(entries_[i].group, key.group, sizeof key.group) == 0; ++i) {
-        if (i == 0 || entries_[i].index != entries_[i - 1].index ||
-            std::memcmp(entries_[i - 1].group, key.group, sizeof key.group) != 0) {
-            ++records;
-        }
-    }
-    *count = records;
-    return DATA_OK;
-}
-
-CRX4DATA_RESULT CRX4DATA::GetRecordKeywords(const CKeywordData& key, uint32_t* count, char* buffer,
-                                            uint32_t bufferSize) {
-    *count = 0;
-    int32_t position = -1;
-    if (FindValue(&key, &position, 8) != DATA_OK) {
-        return DATA_NOT_FOUND;
-    }
-    const uint32_t first = FirstOfRun(static_cast<uint32_t>(position), 8);
-    uint32_t last = first;
-    while (last < used_ && CompareKeys(entries_[last], &key, 8) == 0) {
-        ++last;
-    }
-    *count = last - first;
-    if (buffer == nullptr) {
-        return DATA_OK;
-    }
-    if (bufferSize < 3 * *count + 1) {
-        if (bufferSize > 0) {
-            buffer[0] = '\0';
-        }
-        return DATA_BUFFER_TOO_SMALL;
-    }
-    char* out = buffer;
-    for (uint32_t i = first; i < last; ++i) {
-        out += std::snprintf(out, 4, "%*.*s", 3, 3, entries_[i].keyword);
-    }
-    *out = '\0';
-    return DATA_OK;
-}
-
-// Steps back from `position` to the first entry whose first `length` key
-// bytes are the same, never before the start of the array.
-uint32_t CRX4DATA::FirstOfRun(uint32_t position, std::size_t length) const {
-    while (position > 0 && std::memcmp(&entries_[position - 1], &entries_[position], length) == 0) {
-        --position;
-    }
-    return position;
 }
 
 void CRX4DATA::Lock() const {
@@ -433,24 +239,25 @@ void CRX4DATA::ShowErro(int code) {
     std::_Exit(-1);
 }
 
-CRX4DATA_RESULT CRX4DATA::FindValue(const void* key, int32_t* position, std::size_t length) const {
+CRX4DATA_RESULT CRX4DATA::FindValue(const CKeywordData& key, int32_t* position) const {
+    const std::size_t length = kKeyBytes;
     *position = -1;
     if (used_ == 0) {
         return DATA_NOT_FOUND;
     }
     if (!sorted_) {
         for (uint32_t i = 0; i < used_; ++i) {
-            if (CompareKeys(entries_[i], key, length) == 0) {
+            if (CompareKeys(entries_[i], &key, length) == 0) {
                 *position = static_cast<int32_t>(i);
                 return DATA_OK;
             }
         }
         return DATA_NOT_FOUND;
     }
-    if (CompareKeys(entries_[used_ - 1], key, length) < 0) {
+    if (CompareKeys(entries_[used_ - 1], &key, length) < 0) {
         return DATA_NOT_FOUND;
     }
-    if (CompareKeys(entries_[0], key, length) > 0) {
+    if (CompareKeys(entries_[0], &key, length) > 0) {
         *position = 0;
         return DATA_INSERT_AT;
     }
@@ -459,7 +266,7 @@ CRX4DATA_RESULT CRX4DATA::FindValue(const void* key, int32_t* position, std::siz
     int32_t middle = 0;
     while (low <= high) {
         middle = low + (high - low) / 2;
-        const int order = CompareKeys(entries_[middle], key, length);
+        const int order = CompareKeys(entries_[middle], &key, length);
         if (order == 0) {
             *position = middle;
             return DATA_OK;
@@ -470,21 +277,8 @@ CRX4DATA_RESULT CRX4DATA::FindValue(const void* key, int32_t* position, std::siz
             high = middle - 1;
         }
     }
-    *position = CompareKeys(entries_[middle], key, length) < 0 ? middle + 1 : middle;
+    *position = CompareKeys(entries_[middle], &key, length) < 0 ? middle + 1 : middle;
     return DATA_INSERT_AT;
-}
-
-CRX4DATA_RESULT CRX4DATA::FindValue(const void* key, int32_t* position, std::size_t offset,
-                                    std::size_t length) const {
-    *position = -1;
-    for (uint32_t i = 0; i < used_; ++i) {
-        const auto* bytes = reinterpret_cast<const unsigned char*>(&entries_[i]) + offset;
-        if (std::memcmp(bytes, key, length) == 0) {
-            *position = static_cast<int32_t>(i);
-            return DATA_OK;
-        }
-    }
-    return DATA_NOT_FOUND;
 }
 
 void CRX4DATA::SortValues() {
@@ -519,18 +313,14 @@ int32_t CRX4DATA::Partition(int32_t low, int32_t high) {
             --j;
         }
         if (i < j) {
-            SWAP(i, j);
+            std::swap(entries_[i], entries_[j]);
             ++i;
             --j;
         } else {
-            SWAP(low, j);
+            std::swap(entries_[low], entries_[j]);
             return j;
         }
     }
-}
-
-void CRX4DATA::SWAP(int32_t a, int32_t b) {
-    std::swap(entries_[a], entries_[b]);
 }
 
 void CRX4DATA::FreeValues() {

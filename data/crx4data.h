@@ -1,9 +1,7 @@
 #pragma once
 // CRX4DATA: a fixed-capacity table of keyword/value entries, kept sorted for
 // binary search and guarded by its own recursive lock. The program keeps the
-// ECU registers in it: keyword "2B", value "FF" (hexadecimal text). Entries can
-// also be grouped into numbered records (group name plus index); the record
-// lookups and GetXML serve that form.
+// ECU registers in it: keyword "2B", value "FF" (hexadecimal text).
 
 #include <cstdint>
 #include <cstdio>
@@ -18,10 +16,11 @@ class PrivateProfile;
 #endif
 
 // One entry. The first twelve bytes (group, index, keyword) are the sort key
-// and are compared byte by byte, so -1 (FF FF FF FF) sorts after every record.
+// and are compared byte by byte. The program's entries all have an empty group
+// and index -1; both fields stay because the dump lines show them.
 struct CKeywordData {
-    char group[4];         // up to 3 characters, zero-filled; empty for plain keywords
-    int32_t index;         // record number within the group; -1 for plain keywords
+    char group[4];         // always empty
+    int32_t index;         // always -1
     char keyword[4];       // up to 3 characters, zero-filled (longer keywords are cut)
     uint16_t size;         // number of value bytes
     unsigned char* value;  // owned, exactly size bytes, not terminated
@@ -30,13 +29,10 @@ struct CKeywordData {
 enum CRX4DATA_RESULT {
     DATA_OK = 0,
     DATA_REPLACED = 1,
-    DATA_FOUND_FIRST = 2,
     DATA_INSERT_AT = 3,
     DATA_NO_KEYWORD = 4,
-    DATA_NO_INDEX = 5,
     DATA_NO_VALUE = 6,
     DATA_NOT_FOUND = 7,
-    DATA_BUFFER_TOO_SMALL = 11,
 };
 
 // Receives the store's fatal errors before the program ends. The UI installs
@@ -63,83 +59,46 @@ class CRX4DATA {
     // keyword with its value text; entries already here stay.
     CRX4DATA& operator=(const CRX4DATA& source);
 
-    void Inicializa();
-    CRX4DATA_RESULT Reset(uint32_t capacity);
-    CRX4DATA_RESULT Reset();
     // Empties the store, keeping the array, and restores the fixed key.
     void Zeradora();
-    void SetSortStatus(bool enabled);
-    bool GetSortStatus() const { return sortEnabled_ != 0; }
-    CRX4DATA_RESULT CloneData(const CRX4DATA& source);
 
-    uint32_t GetMaxKeywords() const { return capacity_; }
     uint32_t GetQtyUsed() const { return used_; }
-    const CKeywordData* GetKeywordData() const { return entries_; }
 
     // DATA_OK when added, DATA_REPLACED when the key existed; 4 for an empty
-    // keyword, 5 for a group with a negative index, 6 for no or empty value.
-    // Keyword and group are cut to 3 characters. Stops the program (error 2)
-    // when the used count reaches the capacity.
+    // keyword, 6 for no or empty value. The keyword is cut to 3 characters.
+    // Stops the program (error 2) when the used count reaches the capacity.
     CRX4DATA_RESULT Add(const char* keyword, const char* value);
-    CRX4DATA_RESULT Add(const char* keyword, uint16_t size, const unsigned char* value);
-    CRX4DATA_RESULT Add(const char* keyword, const char* group, int32_t index, const char* value);
-    CRX4DATA_RESULT Add(const char* keyword, const char* group, int32_t index, uint16_t size,
-                        const unsigned char* value);
 
     // The value pointer points into the store: copy the bytes before the next
-    // Add, Reset or Zeradora (or hold Lock while using them).
+    // Add or Zeradora (or hold Lock while using them).
     CRX4DATA_RESULT Get(const char* keyword, uint16_t* size, unsigned char** value);
-    CRX4DATA_RESULT Get(const char* keyword, const char* group, uint16_t* size,
-                        unsigned char** value);
-    CRX4DATA_RESULT Get(const char* keyword, const char* group, int32_t index, uint16_t* size,
-                        unsigned char** value);
-    // Number of records in the group.
-    CRX4DATA_RESULT Get(const char* group, uint32_t* count);
-    // Number of keywords in one record.
-    CRX4DATA_RESULT Get(const char* group, int32_t index, uint32_t* count);
-    // The same, plus the record's keywords, each right-aligned in 3 columns.
-    CRX4DATA_RESULT Get(const char* group, int32_t index, uint32_t* count, char* buffer,
-                        uint32_t bufferSize);
 
     // Copy the keyword of entry `position` into `text` (at least 4 bytes);
     // an empty text and DATA_NOT_FOUND past the used entries.
     CRX4DATA_RESULT GetParam(uint32_t position, char* text) const;
-    CRX4DATA_RESULT GetValue(uint32_t position, char* text) const;
-
-    // The group's records as elements <group kw="value" /> ... in `buffer`.
-    CRX4DATA_RESULT GetXML(const char* group, char* buffer, uint32_t bufferSize);
-
-    // Upper-cases `text` in place and reads it as hexadecimal: "" gives 0,
-    // any non-hexadecimal character gives all 64 bits set.
-    static uint64_t Hex2Int(char* text);
 
     // Appends one line per entry at the end of `file`:
     // "000003=|2B|-1|4|\r\n" (position=group|keyword|index|value|), each line
     // scrambled with Crypt when `scramble` is nonzero. Gives the bytes written.
     uint32_t Dump(std::FILE* file, int scramble);
 
-    // Symmetric XOR scrambling with the store's key; Crypt does nothing with an
-    // empty key, Decrypt still mixes in the position and the length.
+    // Symmetric XOR scrambling with the store's key (nothing with an empty
+    // key): scrambling the result again gives the original bytes back.
     void Crypt(unsigned char* bytes, uint32_t length) const;
-    void Decrypt(unsigned char* bytes, uint32_t length) const;
-    const char* Key() const { return key_; }
 
     // Register section "CONFIG_<model>" of a configuration file, model
     // "Q5100" or "Q7100". Reading looks up only the keywords the store holds:
     // -1 missing file, -2 a keyword missing or empty (earlier ones are kept).
     int ReadConfigINI(const char* file, const char* model);
-    // 0, or -2 when the file cannot be written; other models write nothing.
-    int WriteConfigINI(const char* file, const char* model);
-    // The same into a profile held in memory, for a caller that writes more
-    // than this section and replaces the file once.
+    // Writes the section into a profile held in memory, for a caller that
+    // writes more than this section and replaces the file once; other models
+    // write nothing.
     void WriteConfigINI(PrivateProfile& profile, const char* model);
     // One key of section "CONFIG_Q5100" / "CONFIG_Q7100": -1 missing file,
     // -2 missing or empty value; the value is added to the store too. Any
     // other section gives an empty text and 0.
     int ReadConfigINI(const char* file, const char* section, const char* keyword,
                       std::string* text);
-    // -1 missing file, -2 failed write; the pair is added to the store too.
-    int WriteConfigINI(const char* file, const char* model, const char* keyword, const char* value);
 
     // Recursive: the owning thread may take it again. Lock polls with yields.
     void Lock() const;
@@ -152,29 +111,18 @@ class CRX4DATA {
     [[noreturn]] static void ShowErro(int code);
 
   private:
-    // A search key: group and keyword cut to 3 characters and zero-filled.
-    static CKeywordData MakeKey(const char* keyword, const char* group, int32_t index);
+    void Inicializa();
+    // A search key: the keyword cut to 3 characters and zero-filled.
+    static CKeywordData MakeKey(const char* keyword);
     CRX4DATA_RESULT Add(CKeywordData entry);
-    CRX4DATA_RESULT AddChecked(const char* keyword, const char* group, int32_t index, uint16_t size,
-                               const unsigned char* value);
-    CRX4DATA_RESULT Get(const CKeywordData& key, uint16_t* size, unsigned char** value,
-                        uint32_t* count, char* buffer, uint32_t bufferSize);
-    CRX4DATA_RESULT GetRecordKeywords(const CKeywordData& key, uint32_t* count, char* buffer,
-                                      uint32_t bufferSize);
-    CRX4DATA_RESULT CountRecords(const CKeywordData& key, uint32_t* count);
 
     // Sorted: binary search, DATA_INSERT_AT with the position where the key
-    // belongs. Unsorted: linear. Compares the first `length` key bytes.
-    CRX4DATA_RESULT FindValue(const void* key, int32_t* position, std::size_t length) const;
-    // Linear search over `length` bytes at `offset` of each entry.
-    CRX4DATA_RESULT FindValue(const void* key, int32_t* position, std::size_t offset,
-                              std::size_t length) const;
-    uint32_t FirstOfRun(uint32_t position, std::size_t length) const;
+    // belongs. Unsorted: linear.
+    CRX4DATA_RESULT FindValue(const CKeywordData& key, int32_t* position) const;
 
     void SortValues();
     void QuickSort(int32_t low, int32_t high);
     int32_t Partition(int32_t low, int32_t high);
-    void SWAP(int32_t a, int32_t b);
 
     void FreeValues();
     void CopyFixedKey();
@@ -183,7 +131,6 @@ class CRX4DATA {
     uint32_t used_ = 0;
     CKeywordData* entries_ = nullptr;
     unsigned char sorted_ = 0;
-    unsigned char sortEnabled_ = 0;
     char key_[kMaxKeyLength + 1] = {};
     mutable std::recursive_mutex mutex_;
 };

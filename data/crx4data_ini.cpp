@@ -47,18 +47,6 @@ int CRX4DATA::ReadConfigINI(const char* file, const char* model) {
     return 0;
 }
 
-int CRX4DATA::WriteConfigINI(const char* file, const char* model) {
-    if (!IsConfigModel(model)) {
-        return 0;
-    }
-    PrivateProfile profile;
-    if (FileExists(file) && !profile.Load(file)) {
-        return -2;
-    }
-    WriteConfigINI(profile, model);
-    return profile.Save(file) ? 0 : -2;
-}
-
 void CRX4DATA::WriteConfigINI(PrivateProfile& profile, const char* model) {
     if (!IsConfigModel(model)) {
         return;
@@ -92,21 +80,5 @@ int CRX4DATA::ReadConfigINI(const char* file, const char* section, const char* k
     }
     Add(keyword, value.c_str());
     *text = value;
-    return 0;
-}
-
-int CRX4DATA::WriteConfigINI(const char* file, const char* model, const char* keyword,
-                             const char* value) {
-    if (!FileExists(file)) {
-        return -1;
-    }
-    if (!IsConfigModel(model)) {
-        return 0;
-    }
-    const std::string section = std::string("CONFIG_") + model;
-    if (!WritePrivateProfileText(section.c_str(), keyword, value, file)) {
-        return -2;
-    }
-    Add(keyword, value);
     return 0;
 }

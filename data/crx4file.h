@@ -1,11 +1,8 @@
 #pragma once
-// CRX4FILE: the small file class of the program. It writes the diagnostic
-// dump (through the FILE* that CRX4DATA::Dump takes) and reads files laid out
-// as 19-byte records: 17 bytes of text and a CR LF.
+// CRX4FILE: the small file class of the program. It holds the stream the
+// diagnostic dump is written through (the FILE* that CRX4DATA::Dump takes).
 
-#include <cstdint>
 #include <cstdio>
-#include <string>
 
 enum CRX4FILE_RESULT {
     FILE_OK = 0,
@@ -19,22 +16,13 @@ class CRX4FILE {
     CRX4FILE(const CRX4FILE&) = delete;
     CRX4FILE& operator=(const CRX4FILE&) = delete;
 
-    // Creates the file for writing, replacing an existing one.
-    CRX4FILE_RESULT RX4OpenFile(const char* name);
     // Takes over a stream already open for writing (the dump's private
-    // temporary file), closed by RX4CloseFile like one opened here. A file
+    // temporary file), closed by RX4CloseFile. A file
     // open before is closed first; FILE_FAILED for a null stream.
     CRX4FILE_RESULT RX4AdoptFile(std::FILE* file);
     // Always FILE_OK; closing a closed file does nothing.
     CRX4FILE_RESULT RX4CloseFile();
-    // Clears `destination`, then appends the 17 text bytes of each record up
-    // to the first short read, which is appended as read. The file stays open
-    // until RX4CloseFile (a file open before is closed first).
-    CRX4FILE_RESULT RX4ReadFile(std::string* destination, const char* name);
-    // Writing goes through Dump on Handle(); this does nothing.
-    CRX4FILE_RESULT RX4WriteFile(const char* text, uint32_t length);
 
-    std::FILE* Handle() const { return file_; }
     bool IsOpen() const { return open_; }
 
   private:

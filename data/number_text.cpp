@@ -119,10 +119,4 @@ std::string Format(const char* printfFormat, double value) {
     return text;
 }
 
-std::string Fixed(double value, int decimals) {
-    char format[16];
-    std::snprintf(format, sizeof format, "%%.%df", decimals);
-    return Format(format, value);
-}
-
 }  // namespace NumberText

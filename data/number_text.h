@@ -27,7 +27,4 @@ long ToLong(std::string_view text);
 // ("%1.2f", "%2.1f", "%g"), always with '.' as the decimal point.
 std::string Format(const char* printfFormat, double value);
 
-// "%.<decimals>f" of `value` with '.'; a shorthand for the common case.
-std::string Fixed(double value, int decimals);
-
 }  // namespace NumberText

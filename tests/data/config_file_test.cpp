@@ -1,14 +1,17 @@
-// Configuration files: the store's register-section reads and writes and the
-// whole-file Save and Load with the customer texts.
+// Configuration files (*.Q5100, *.Q7100): the exact bytes a save writes over
+// a file of the Windows program, Save and Load per model, capacities, the
+// single-register read, and saves that fail at any step of replacing the file.
 
 #include "data/config_file.h"
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <string>
+#include <tuple>
 
-#include "data/private_profile.h"
+#include "data/file_replace.h"
 #include "data/store_text.h"
 #include "tests/data/file_bytes.h"
 
@@ -16,161 +19,124 @@ namespace {
 
 class ConfigurationFile : public testing::Test {
   protected:
-    std::string Path(const char* name) const { return dir_.filePath(name).toStdString(); }
+    void SetUp() override {
+        for (const auto& [reg, value] : {std::pair{"10", "5"}, {"12", "FF"}, {"2B", "4"}, {"7F", "0"}})
+            store_.Add(reg, value);
+    }
+    void TearDown() override { FailFileReplaceAt(ReplaceStep::None); }
 
+    bool Save(const char* fileType = "Q5100") {
+        return WriteConfigurationFile(path_.c_str(), fileType, fileType, customer_, store_);
+    }
     static std::string ValueOf(CRX4DATA& store, const char* keyword) {
         std::string text;
         return StoreValueText(store, keyword, &text) ? text : "<absent>";
     }
-
-    static CustomerData Customer() {
-        CustomerData customer;
-        customer.customer = "Oficina São Jorge";
-        customer.installationDate = "05/03/2024";
-        customer.vehicleMake = "Fiat";
-        customer.vehicleModel = "Uno";
-        customer.manufactureYear = "2010";
-        customer.licencePlate = "ABC1D23";
-        customer.reducerModel = "R-90";
-        customer.mixerModel = "M-2";
-        customer.remarks = "linha 1\r\nlinha 2\nfim";
-        return customer;
-    }
+    QStringList Entries() const { return QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden); }
 
     QTemporaryDir dir_;
+    std::string path_ = dir_.filePath("carro.cfg").toStdString();
+    CRX4DATA store_;
+    CustomerData customer_{"Oficina São Jorge", "05/03/2024", " Fiat ", "", "", "ABC1D23", "", "M-2 €",
+                           "linha 1\r\nlinha 2\nfim"};
 };
 
 }  // namespace
 
-TEST_F(ConfigurationFile, SaveWritesTheCustomerSectionThenTheRegisters) {
-    const std::string path = Path("carro.Q5100");
-    CRX4DATA fileStore;
-    fileStore.Add("10", "5");
-    fileStore.Add("2B", "4");
-    ASSERT_TRUE(WriteConfigurationFile(path.c_str(), "Q5100", "Q5100", Customer(), fileStore));
-    EXPECT_EQ(ReadFileBytes(path),
-              "[Q5100]\r\n"
-              "Clientes=Oficina S\xE3o Jorge\r\n"
-              "DataInstalacao=05/03/2024\r\n"
-              "Marca=Fiat\r\n"
-              "Modelo=Uno\r\n"
-              "AnoFabricacao=2010\r\n"
-              "Placa=ABC1D23\r\n"
-              "ModeloRedutor=R-90\r\n"
-              "ModeloMisturador=M-2\r\n"
-              "ObservacoesGerais=linha 1--linha 2-fim\r\n"
-              "[CONFIG_Q5100]\r\n"
-              "10=5\r\n"
-              "2B=4\r\n");
+TEST_F(ConfigurationFile, SavingKeepsTheLinesOfAFileOfTheWindowsProgram) {
+    // Registers first, names in other cases, comments, blank lines, a key the
+    // program does not know and one register the store does not hold.
+    WriteFileBytes(path_, "; Zano\r\n[config_q5100]\r\n2b=1\r\n10 = 9\r\n\r\n99=7\r\n[q5100]\r\n"
+                          "CLIENTES=Antigo\r\nExtra=mantido\r\nPlaca=XYZ0000\r\n\r\n[Outra]\r\nClientes=x\r\n");
+    ASSERT_TRUE(Save());
+    EXPECT_EQ(ReadFileBytes(path_),
+              "; Zano\r\n[config_q5100]\r\n2B=4\r\n10=5\r\n\r\n99=7\r\n12=FF\r\n7F=0\r\n[q5100]\r\n"
+              "Clientes=Oficina S\xE3o Jorge\r\nExtra=mantido\r\nPlaca=ABC1D23\r\n"
+              "DataInstalacao=05/03/2024\r\nMarca=Fiat\r\nModelo=\r\nAnoFabricacao=\r\n"
+              "ModeloRedutor=\r\nModeloMisturador=M-2 \x80\r\nObservacoesGerais=linha 1--linha 2-fim\r\n"
+              "\r\n[Outra]\r\nClientes=x\r\n");
 }
 
-TEST_F(ConfigurationFile, SaveThenLoadRestoresRegistersAndCustomer) {
-    const std::string path = Path("carro.Q7100");
-    CRX4DATA saved;
-    saved.Add("10", "5");
-    saved.Add("2B", "4");
-    saved.Add("7F", "FF");
-    ASSERT_TRUE(WriteConfigurationFile(path.c_str(), "Q7100", "Q7100", Customer(), saved));
-
-    CRX4DATA loaded;
-    loaded.Add("10", "0");
-    loaded.Add("2B", "0");
-    CustomerData customer;
-    ASSERT_EQ(ReadConfigurationFile(path.c_str(), "Q7100", loaded, &customer), 0);
-    EXPECT_EQ(ValueOf(loaded, "10"), "5");
-    EXPECT_EQ(ValueOf(loaded, "2B"), "4");
-    EXPECT_EQ(ValueOf(loaded, "7F"), "<absent>");
-    EXPECT_EQ(customer.customer, "Oficina São Jorge");
-    EXPECT_EQ(customer.mixerModel, "M-2");
-    EXPECT_EQ(customer.remarks, "linha 1--linha 2-fim");
-}
-
-TEST_F(ConfigurationFile, SavingOverAFileKeepsItsOtherLines) {
-    const std::string path = Path("carro.Q5100");
-    WriteFileBytes(path, "; feito na oficina\r\n[CONFIG_Q5100]\r\n10=1\r\n99=7\r\n");
-    CRX4DATA fileStore;
-    fileStore.Add("10", "5");
-    ASSERT_TRUE(WriteConfigurationFile(path.c_str(), "Q5100", "Q5100", CustomerData(), fileStore));
-    const std::string bytes = ReadFileBytes(path);
-    EXPECT_EQ(bytes.rfind("; feito na oficina\r\n[CONFIG_Q5100]\r\n10=5\r\n99=7\r\n[Q5100]\r\n", 0),
-              0u);
-    EXPECT_NE(bytes.find("Clientes=\r\n"), std::string::npos);
-}
-
-TEST_F(ConfigurationFile, LoadStopsAtTheFirstMissingRegister) {
-    const std::string path = Path("carro.Q5100");
-    WriteFileBytes(path, "[Q5100]\r\nClientes=Novo\r\n[CONFIG_Q5100]\r\n10=5\r\n2B=4\r\n");
-    CRX4DATA fileStore;
-    for (const char* keyword : {"10", "12", "2B"}) {
-        fileStore.Add(keyword, "0");
+TEST_F(ConfigurationFile, EachModelSavesAndLoadsItsOwnSections) {
+    WriteFileBytes(path_, "[Q7100]\r\nClientes=Outro\r\n[CONFIG_Q7100]\r\n10=1\r\n");
+    ASSERT_TRUE(Save("Q5100"));
+    // The customer keys as every earlier version wrote them, in their order.
+    EXPECT_EQ(ReadFileBytes(path_),
+              "[Q7100]\r\nClientes=Outro\r\n[CONFIG_Q7100]\r\n10=1\r\n[Q5100]\r\n"
+              "Clientes=Oficina S\xE3o Jorge\r\nDataInstalacao=05/03/2024\r\nMarca=Fiat\r\nModelo=\r\n"
+              "AnoFabricacao=\r\nPlaca=ABC1D23\r\nModeloRedutor=\r\nModeloMisturador=M-2 \x80\r\n"
+              "ObservacoesGerais=linha 1--linha 2-fim\r\n[CONFIG_Q5100]\r\n10=5\r\n12=FF\r\n2B=4\r\n7F=0\r\n");
+    for (const auto& [model, reg, customerTexts] :
+         {std::tuple{"Q5100", "5", "Oficina São Jorge|M-2 €|linha 1--linha 2-fim"},
+          {"Q7100", "1", "Outro||"}}) {
+        CRX4DATA loaded;
+        loaded.Add("10", "0");
+        CustomerData customer;
+        ASSERT_EQ(ReadConfigurationFile(path_.c_str(), model, loaded, &customer), 0) << model;
+        EXPECT_EQ(ValueOf(loaded, "10") + ValueOf(loaded, "2B"), reg + std::string("<absent>"))
+            << "only the registers the store holds are read";
+        EXPECT_EQ(customer.customer + "|" + customer.mixerModel + "|" + customer.remarks, customerTexts);
     }
+}
+
+TEST_F(ConfigurationFile, ReadsStopAtAMissingOrEmptyRegister) {
+    WriteFileBytes(path_, "[Q5100]\r\nClientes=Novo\r\n[CONFIG_Q5100]\r\n10=6\r\n12=\r\n7F=1\r\n");
     CustomerData customer;
     customer.customer = "Antigo";
-    EXPECT_EQ(ReadConfigurationFile(path.c_str(), "Q5100", fileStore, &customer), -2);
-    EXPECT_EQ(ValueOf(fileStore, "10"), "5");
-    EXPECT_EQ(ValueOf(fileStore, "2B"), "0");
-    EXPECT_EQ(customer.customer, "Antigo");
-    EXPECT_EQ(ReadConfigurationFile(Path("nenhum.Q5100").c_str(), "Q5100", fileStore, &customer),
-              -1);
+    EXPECT_EQ(ReadConfigurationFile(path_.c_str(), "Q5100", store_, &customer), -2);
+    EXPECT_EQ(ValueOf(store_, "10") + ValueOf(store_, "7F") + customer.customer, "60Antigo");
+    EXPECT_EQ(ReadConfigurationFile((path_ + "x").c_str(), "Q5100", store_, &customer), -1);
+    // One register, as the pages read it when the file is their source.
+    CRX4DATA store;
+    std::string text;
+    EXPECT_EQ(store.ReadConfigINI(path_.c_str(), "CONFIG_Q5100", "7F", &text), 0);
+    EXPECT_EQ(text + ValueOf(store, "7F"), "11");
+    for (const char* reg : {"12", "2B"})
+        EXPECT_EQ(store.ReadConfigINI(path_.c_str(), "CONFIG_Q5100", reg, &text), -2) << reg;
+    EXPECT_EQ(store.ReadConfigINI(path_.c_str(), "Q5100", "Clientes", &text), 0);
+    EXPECT_EQ(text, "") << "only a register section is read";
+    EXPECT_EQ(store.GetQtyUsed(), 1u);
+    EXPECT_EQ(store.ReadConfigINI((path_ + "x").c_str(), "CONFIG_Q5100", "7F", &text), -1);
 }
 
-TEST_F(ConfigurationFile, CustomerTextsAreCutToTheirCapacity) {
-    const std::string path = Path("carro.Q5100");
-    const std::string longName(60, 'N');
-    const std::string longPlate = std::string(28, 'P') + "ção";
-    const std::string longRemarks(400, 'r');
-    WriteFileBytes(path, "[Q5100]\r\nClientes=" + longName + "\r\nPlaca=" + std::string(28, 'P') +
-                             "\xE7\xE3o\r\nObservacoesGerais=" + longRemarks +
-                             "\r\n[CONFIG_Q5100]\r\n");
-    CRX4DATA fileStore;
+TEST_F(ConfigurationFile, CustomerTextsAreCutToTheirCapacityBothWays) {
+    WriteFileBytes(path_, "[Q5100]\r\nClientes=" + std::string(60, 'N') + "\r\nPlaca=" +
+                              std::string(28, 'P') + "\xE7\xE3o\r\nObservacoesGerais=" +
+                              std::string(400, 'r') + "\r\n[CONFIG_Q5100]\r\n");
+    CRX4DATA empty;
     CustomerData customer;
     customer.vehicleMake = "antes";
-    ASSERT_EQ(ReadConfigurationFile(path.c_str(), "Q5100", fileStore, &customer), 0);
+    ASSERT_EQ(ReadConfigurationFile(path_.c_str(), "Q5100", empty, &customer), 0);
     EXPECT_EQ(customer.customer, std::string(49, 'N'));
     EXPECT_EQ(customer.licencePlate, std::string(28, 'P') + "ç");
     EXPECT_EQ(customer.remarks, std::string(298, 'r'));
     EXPECT_EQ(customer.vehicleMake, "");
-
-    CustomerData tooLong;
-    tooLong.customer = longName;
-    ASSERT_TRUE(WriteConfigurationFile(path.c_str(), "Q5100", "Q5100", tooLong, fileStore));
-    char out[100];
-    GetPrivateProfileText("Q5100", "Clientes", "", out, sizeof out, path.c_str());
-    EXPECT_EQ(std::string(out), std::string(49, 'N'));
+    customer_.customer = std::string(60, 'N');
+    ASSERT_TRUE(Save());
+    EXPECT_NE(ReadFileBytes(path_).find("Clientes=" + std::string(49, 'N') + "\r\n"), std::string::npos);
 }
 
-TEST_F(ConfigurationFile, SingleKeyReadAddsTheValueToTheStore) {
-    const std::string path = Path("carro.Q5100");
-    CRX4DATA store;
-    std::string text = "old";
-    EXPECT_EQ(store.ReadConfigINI(path.c_str(), "CONFIG_Q5100", "10", &text), -1);
-    WriteFileBytes(path, "[CONFIG_Q5100]\r\n10=5\r\n12=\r\n");
-    EXPECT_EQ(store.ReadConfigINI(path.c_str(), "CONFIG_Q5100", "10", &text), 0);
-    EXPECT_EQ(text, "5");
-    EXPECT_EQ(ValueOf(store, "10"), "5");
-    EXPECT_EQ(store.ReadConfigINI(path.c_str(), "CONFIG_Q5100", "12", &text), -2);
-    EXPECT_EQ(store.ReadConfigINI(path.c_str(), "CONFIG_Q5100", "2B", &text), -2);
-    EXPECT_EQ(store.ReadConfigINI(path.c_str(), "Q5100", "10", &text), 0);
-    EXPECT_EQ(text, "");
-    EXPECT_EQ(store.GetQtyUsed(), 1u);
-}
-
-TEST_F(ConfigurationFile, SingleKeyWriteNeedsAnExistingFileAndAKnownModel) {
-    const std::string path = Path("carro.Q7100");
-    CRX4DATA store;
-    EXPECT_EQ(store.WriteConfigINI(path.c_str(), "Q7100", "10", "5"), -1);
-    WriteFileBytes(path, "");
-    EXPECT_EQ(store.WriteConfigINI(path.c_str(), "Q9999", "10", "5"), 0);
-    EXPECT_EQ(ReadFileBytes(path), "");
-    EXPECT_EQ(store.WriteConfigINI(path.c_str(), "Q7100", "10", "5"), 0);
-    EXPECT_EQ(ReadFileBytes(path), "[CONFIG_Q7100]\r\n10=5\r\n");
-    EXPECT_EQ(ValueOf(store, "10"), "5");
-}
-
-TEST_F(ConfigurationFile, RegisterSectionOfAnUnknownModelIsNotWritten) {
-    const std::string path = Path("carro.Q9999");
-    CRX4DATA store;
-    store.Add("10", "5");
-    EXPECT_EQ(store.WriteConfigINI(path.c_str(), "Q9999"), 0);
-    EXPECT_FALSE(FileExists(path.c_str()));
+TEST_F(ConfigurationFile, AFailureAtAnyStepOfTheReplaceLeavesTheOldFileOrNone) {
+    const std::string old = "; da oficina\r\n[CONFIG_Q5100]\r\n10=1\r\n[Q5100]\r\nClientes=Antigo\r\n";
+    WriteFileBytes(path_, old);
+    ASSERT_TRUE(Save());
+    const std::string saved = ReadFileBytes(path_);
+    using R = ReplaceStep;
+    for (ReplaceStep step : {R::Create, R::Write, R::Flush, R::Sync, R::Rename}) {
+        // The first or second replace fails: a save that replaced the file
+        // twice would leave half of its new content behind.
+        for (int replacesBefore = 0; replacesBefore < 2; ++replacesBefore) {
+            SCOPED_TRACE(testing::Message() << "step " << static_cast<int>(step) << " after " << replacesBefore);
+            WriteFileBytes(path_, old);
+            FailFileReplaceAt(step, replacesBefore);
+            const bool ok = Save();
+            EXPECT_EQ(ok, replacesBefore > 0) << "one save, one replace";
+            EXPECT_EQ(ReadFileBytes(path_), ok ? saved : old);
+            EXPECT_EQ(Entries(), QStringList{"carro.cfg"}) << "no temporary file is left";
+        }
+        QFile::remove(QString::fromStdString(path_));
+        FailFileReplaceAt(step);
+        EXPECT_FALSE(Save());
+        EXPECT_TRUE(Entries().isEmpty()) << "a new file that cannot be written is not created";
+    }
 }

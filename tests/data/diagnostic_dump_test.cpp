@@ -13,143 +13,104 @@
 #include <QTemporaryDir>
 #include <csignal>
 #include <cstdlib>
-#include <optional>
-#include <string>
 
 #include "tests/data/file_bytes.h"
 
 namespace {
 
-constexpr const char* kDump = "000000=|10|-1|5|\r\n000001=|2B|-1|4|\r\n";
+// One line per register in key order: position=group|keyword|index|value|.
+constexpr const char* kDump = "000000=|10|-1|5|\r\n000001=|1E|-1|3C|\r\n000002=|2B|-1|4|\r\n";
 
 class DiagnosticDump : public testing::Test {
   protected:
     void SetUp() override {
-        for (const char* name : {"HOME", "XDG_CACHE_HOME", "ZANO_DUMP_DIR"}) {
-            const char* value = std::getenv(name);
-            saved_.push_back({name, value ? std::optional<std::string>(value) : std::nullopt});
-            unsetenv(name);
-        }
-        store_.Add("10", "5");
-        store_.Add("2B", "4");
-        SetDumpFolder(dir_.path().toStdString());
+        for (const auto& [reg, value] : {std::pair{"2B", "4"}, {"10", "5"}, {"1E", "3C"}})
+            store_.Add(reg, value);
+        SetDumpFolder(folder_);
     }
-    void TearDown() override {
-        SetDumpFolder("");
-        for (const auto& [name, value] : saved_) {
-            if (value)
-                setenv(name.c_str(), value->c_str(), 1);
-            else
-                unsetenv(name.c_str());
-        }
-    }
+    void TearDown() override { SetDumpFolder(""); }
 
-    std::string Path(const char* name) const { return dir_.filePath(name).toStdString(); }
-    bool Dump(int modelIndex = 0) { return WriteDiagnosticDump(store_, modelIndex, file_); }
-    QStringList FolderEntries(const QString& folder) const {
-        return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                      QDir::NoDotAndDotDot);
-    }
+    std::string Path(const char* name) const { return folder_ + "/" + name; }
+    bool Dump(int modelIndex) { return WriteDiagnosticDump(store_, modelIndex, file_); }
+    QStringList Entries() const { return QDir(dir_.path()).entryList(QDir::Files | QDir::System | QDir::Hidden); }
     static mode_t Mode(const std::string& path) {
         struct stat state {};
         return lstat(path.c_str(), &state) == 0 ? state.st_mode : 0;
     }
 
     QTemporaryDir dir_;
+    std::string folder_ = dir_.path().toStdString();
     CRX4DATA store_;
     CRX4FILE file_;
-    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
 
-TEST_F(DiagnosticDump, TheFileIsReadableByTheUserAloneWhateverTheUmask) {
-    const mode_t umaskBefore = umask(0);
-    WriteFileBytes(Path("novoQ5100.txt"), "previous dump, readable by all");
-    chmod(Path("novoQ5100.txt").c_str(), 0644);
-    const bool written = Dump(1);
-    umask(umaskBefore);
-    ASSERT_TRUE(written);
-    EXPECT_EQ(Mode(Path("novoQ5100.txt")), S_IFREG | 0600);
-    EXPECT_EQ(ReadFileBytes(Path("novoQ5100.txt")), kDump);
-    EXPECT_FALSE(file_.IsOpen());
-    EXPECT_EQ(FolderEntries(dir_.path()), QStringList{"novoQ5100.txt"})
-        << "no temporary file is left";
-}
-
-TEST_F(DiagnosticDump, ALinkPlantedAtTheNameIsReplacedNotFollowed) {
+TEST_F(DiagnosticDump, ReplacesPlantedLinksWithAFileOnlyTheUserReadsWhateverTheUmask) {
     WriteFileBytes(Path("alvo"), "someone else's file");
     ASSERT_EQ(symlink(Path("alvo").c_str(), Path("novoQ7100.txt").c_str()), 0);
     // A dangling link would have the dump create its target.
     ASSERT_EQ(symlink(Path("criado").c_str(), Path("novoQ5100.txt").c_str()), 0);
-    ASSERT_TRUE(Dump(0));
-    ASSERT_TRUE(Dump(1));
+    const mode_t umaskBefore = umask(0);
+    const bool written = Dump(1) && Dump(2);
+    umask(umaskBefore);
+    ASSERT_TRUE(written);
+    EXPECT_FALSE(file_.IsOpen());
     EXPECT_EQ(ReadFileBytes(Path("alvo")), "someone else's file");
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("criado"))));
     for (const char* name : {"novoQ7100.txt", "novoQ5100.txt"}) {
         EXPECT_EQ(Mode(Path(name)), S_IFREG | 0600) << name;
         EXPECT_EQ(ReadFileBytes(Path(name)), kDump) << name;
     }
+    EXPECT_EQ(Entries(), (QStringList{"alvo", "novoQ5100.txt", "novoQ7100.txt"}))
+        << "no temporary file is left, no link target created";
 }
 
 TEST_F(DiagnosticDump, ADumpThatCannotBeWrittenLeavesThePreviousOneWhole) {
     WriteFileBytes(Path("novoQ7100.txt"), "previous dump");
-    // Files may not grow past 10 bytes: the write fails half-way, as on a
-    // full disk.
+    // Files may not grow past 10 bytes: the write fails half-way, as on a full disk.
     rlimit before{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    const rlimit small{10, before.rlim_max};
     const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
-    rlimit small = before;
-    small.rlim_cur = 10;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     const bool written = Dump(0);
     setrlimit(RLIMIT_FSIZE, &before);
     signal(SIGXFSZ, previousHandler);
     EXPECT_FALSE(written);
     EXPECT_EQ(ReadFileBytes(Path("novoQ7100.txt")), "previous dump");
-    EXPECT_EQ(FolderEntries(dir_.path()), QStringList{"novoQ7100.txt"});
+    EXPECT_EQ(Entries(), QStringList{"novoQ7100.txt"});
 }
 
-TEST_F(DiagnosticDump, AFolderOthersCanWriteToOrOwnIsRefused) {
-    const std::string folder = dir_.path().toStdString();
-    WriteFileBytes(Path("novoQ7100.txt"), "old");
+TEST_F(DiagnosticDump, AFolderOthersCanWriteToOrOwnIsRefusedAndAChosenOneIsNotMade) {
     for (mode_t shared : {0777, 01777, 0770}) {
-        chmod(folder.c_str(), shared);
+        chmod(folder_.c_str(), shared);
         EXPECT_FALSE(Dump(0)) << std::oct << shared;
-        EXPECT_EQ(ReadFileBytes(Path("novoQ7100.txt")), "old");
     }
-    chmod(folder.c_str(), 0755);
-    EXPECT_TRUE(Dump(0));
+    chmod(folder_.c_str(), 0700);
+    EXPECT_TRUE(Entries().isEmpty());
     SetDumpFolder(Path("ausente"));
-    EXPECT_FALSE(Dump(0)) << "a chosen folder is not created";
-    // Only root can hand a folder to another user.
-    if (geteuid() == 0) {
-        ASSERT_TRUE(QDir().mkdir(QString::fromStdString(Path("alheia"))));
-        ASSERT_EQ(chown(Path("alheia").c_str(), 65534, 65534), 0);
-        chmod(Path("alheia").c_str(), 0700);
-        SetDumpFolder(Path("alheia"));
+    EXPECT_FALSE(Dump(0));
+    if (geteuid() == 0) {  // only root can hand a folder to another user
+        ASSERT_EQ(mkdir(Path("ausente").c_str(), 0700) | chown(Path("ausente").c_str(), 65534, 65534), 0);
         EXPECT_FALSE(Dump(0));
-        EXPECT_TRUE(FolderEntries(dir_.filePath("alheia")).isEmpty());
     }
+    EXPECT_TRUE(QDir(QString::fromStdString(Path("ausente"))).isEmpty());
 }
 
+// Under CTest each test runs in its own process: what it sets in the
+// environment goes with it.
 TEST_F(DiagnosticDump, TheDefaultFolderIsTheUsersCacheMadePrivate) {
     SetDumpFolder("");
-    const std::string home = Path("casa");
-    setenv("HOME", home.c_str(), 1);
-    EXPECT_EQ(DumpFolder(), home + "/.cache/zano");
+    setenv("HOME", Path("casa").c_str(), 1);
     setenv("XDG_CACHE_HOME", "relativo", 1);
-    EXPECT_EQ(DumpFolder(), home + "/.cache/zano") << "a relative XDG_CACHE_HOME is ignored";
-
+    unsetenv("ZANO_DUMP_DIR");
+    EXPECT_EQ(DumpFolder(), Path("casa") + "/.cache/zano") << "a relative XDG_CACHE_HOME is ignored";
     ASSERT_TRUE(Dump(0));
-    EXPECT_EQ(Mode(home + "/.cache"), S_IFDIR | 0700);
-    EXPECT_EQ(Mode(home + "/.cache/zano"), S_IFDIR | 0700);
-    EXPECT_EQ(ReadFileBytes(home + "/.cache/zano/novoQ7100.txt"), kDump);
-
+    EXPECT_EQ(Mode(Path("casa") + "/.cache"), S_IFDIR | 0700);
+    EXPECT_EQ(Mode(Path("casa") + "/.cache/zano"), S_IFDIR | 0700);
+    EXPECT_EQ(ReadFileBytes(Path("casa") + "/.cache/zano/novoQ7100.txt"), kDump);
     setenv("XDG_CACHE_HOME", Path("xdg").c_str(), 1);
     EXPECT_EQ(DumpFolder(), Path("xdg") + "/zano");
     setenv("ZANO_DUMP_DIR", Path("escolhida").c_str(), 1);
-    EXPECT_EQ(DumpFolder(), Path("escolhida"));
-    SetDumpFolder(Path("programa"));
-    EXPECT_EQ(DumpFilePath(1), Path("programa") + "/novoQ5100.txt");
+    EXPECT_EQ(DumpFilePath(1), Path("escolhida") + "/novoQ5100.txt");
 }
 
 }  // namespace

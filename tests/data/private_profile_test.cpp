@@ -1,13 +1,13 @@
 // The private-profile (INI) engine: lookups, in-place rewrites that keep
 // every other byte, placement of new keys and sections, Windows-1252 and
-// CRLF on disk, and the atomic replacement of the file.
+// CRLF on disk; and ZANO.INI, the serial port remembered per model.
 
 #include "data/private_profile.h"
+#include "data/port_setting.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <string>
 
@@ -17,133 +17,92 @@ namespace {
 
 class PrivateProfileFile : public testing::Test {
   protected:
-    std::string Path(const char* name) const { return dir_.filePath(name).toStdString(); }
-
-    std::string Read(const char* section, const char* key, const std::string& path,
-                     uint32_t size = 256) const {
+    std::string Read(const char* section, const char* key, uint32_t size = 256) const {
         char out[256];
-        GetPrivateProfileText(section, key, "<default>", out, size, path.c_str());
+        GetPrivateProfileText(section, key, "<default>", out, size, path_.c_str());
         return out;
+    }
+    bool Write(const char* section, const char* key, const char* value) const {
+        return WritePrivateProfileText(section, key, value, path_.c_str());
     }
 
     QTemporaryDir dir_;
+    std::string path_ = dir_.filePath("a.ini").toStdString();
 };
 
-// A file as the Windows program leaves it, with a comment, a line that is no
-// key, bytes outside ASCII ("comentário", 0x81) and blank lines.
+// A file as the Windows program leaves it: comments (one a commented-out
+// key), a line that is no key, bytes outside ASCII and a blank line; edited
+// by hand, so one line ends in LF only and the last has no line end.
 const std::string kLegacy =
-    "; coment\xE1rio\r\n"
-    "[Q5100]\r\n"
-    "Clientes=Antigo\r\n"
-    "\x81 linha estranha\r\n"
-    "Marca = Fiat \r\n"
-    "\r\n"
-    "[CONFIG_Q5100]\r\n"
-    "10=5\r\n";
+    "; coment\xE1rio\r\n[Q5100]\r\nClientes=Antigo\r\n\x81 linha estranha\r\nMarca = Fiat \n"
+    "\r\n[CONFIG_Q5100]\r\n10=5\r\n; 12=FF";
 
 }  // namespace
 
-TEST_F(PrivateProfileFile, MissingFileSectionOrKeyGivesTheDefault) {
-    const std::string path = Path("a.ini");
-    EXPECT_EQ(Read("Q5100", "Clientes", path), "<default>");
-    WriteFileBytes(path, kLegacy);
-    EXPECT_EQ(Read("Q7100", "Clientes", path), "<default>");
-    EXPECT_EQ(Read("Q5100", "Placa", path), "<default>");
-    EXPECT_EQ(Read("CONFIG_Q5100", "Clientes", path), "<default>");
+TEST_F(PrivateProfileFile, LookupsIgnoreCaseTrimValuesAndSkipComments) {
+    EXPECT_EQ(Read("Q5100", "Clientes"), "<default>") << "no file";
+    WriteFileBytes(path_, kLegacy + "\nc=\xE7\xE7");
+    EXPECT_EQ(Read("q5100", "CLIENTES"), "Antigo");
+    EXPECT_EQ(Read("Q5100", "marca"), "Fiat");
+    EXPECT_EQ(Read("config_q5100", "10"), "5");
+    EXPECT_EQ(Read("CONFIG_Q5100", "12"), "<default>") << "a commented-out key is no key";
+    EXPECT_EQ(Read("Q7100", "Clientes"), "<default>");
+    EXPECT_EQ(Read("CONFIG_Q5100", "Clientes"), "<default>");
+    // Cut to the buffer, never inside a character ("çç" is four bytes).
+    EXPECT_EQ(Read("Q5100", "Clientes", 4), "Ant");
+    EXPECT_EQ(Read("CONFIG_Q5100", "c", 4), "ç");
+    EXPECT_EQ(Read("CONFIG_Q5100", "c"), "çç");
 }
 
-TEST_F(PrivateProfileFile, SectionsAndKeysMatchWithoutCaseAndValuesAreTrimmed) {
-    const std::string path = Path("a.ini");
-    WriteFileBytes(path, kLegacy);
-    EXPECT_EQ(Read("q5100", "CLIENTES", path), "Antigo");
-    EXPECT_EQ(Read("Q5100", "marca", path), "Fiat");
-    EXPECT_EQ(Read("config_q5100", "10", path), "5");
+// On disk Windows-1252 ("?" for what it lacks), in the program UTF-8.
+TEST_F(PrivateProfileFile, RewritesKeysInPlaceKeepingLineEndsAndAddsNewOnesAfterTheSectionsLastKey) {
+    WriteFileBytes(path_, kLegacy);
+    ASSERT_TRUE(Write("Q5100", "Clientes", "João Ação €"));
+    ASSERT_TRUE(Write("q5100", "MARCA", "Ford"));
+    ASSERT_TRUE(Write("Q5100", "Placa", "łódź"));
+    ASSERT_TRUE(Write("CONFIG_Q5100", "2B", "4"));
+    ASSERT_TRUE(Write("NOVA", "k", "um\r\ndois\ntres"));
+    EXPECT_EQ(ReadFileBytes(path_),
+              "; coment\xE1rio\r\n[Q5100]\r\nClientes=Jo\xE3o A\xE7\xE3o \x80\r\n\x81 linha estranha\r\n"
+              "MARCA=Ford\nPlaca=?\xF3" "d?\r\n\r\n[CONFIG_Q5100]\r\n10=5\r\n2B=4\r\n; 12=FF\r\n"
+              "[NOVA]\r\nk=um  dois tres\r\n");
+    EXPECT_EQ(Read("Q5100", "Clientes") + Read("Q5100", "Placa"), "João Ação €?ód?");
 }
 
-TEST_F(PrivateProfileFile, ReadIsCutToTheBufferWithoutSplittingACharacter) {
-    const std::string path = Path("a.ini");
-    WriteFileBytes(path, "[S]\r\nk=ABCDEF\r\nc=\xE7\xE7\r\n");
-    char out[8];
-    EXPECT_EQ(GetPrivateProfileText("S", "k", "", out, 4, path.c_str()), 3u);
-    EXPECT_STREQ(out, "ABC");
-    EXPECT_EQ(GetPrivateProfileText("S", "c", "", out, 4, path.c_str()), 2u);
-    EXPECT_STREQ(out, "ç");
-    EXPECT_EQ(GetPrivateProfileText("S", "x", "", out, 4, path.c_str()), 0u);
-    EXPECT_STREQ(out, "");
+TEST_F(PrivateProfileFile, WriteFailsWithoutAFolderOrAName) {
+    const std::string below = dir_.filePath("missing/a.ini").toStdString();
+    EXPECT_FALSE(Write("S", "", "v") || Write("", "k", "v"));
+    EXPECT_FALSE(WritePrivateProfileText("S", "k", "v", below.c_str()));
+    EXPECT_FALSE(FileExists(path_.c_str()) || FileExists(below.c_str()));
+    EXPECT_FALSE(FileExists(dir_.path().toUtf8().constData())) << "a folder is no file";
 }
 
-TEST_F(PrivateProfileFile, RewritesKeysInPlaceAndKeepsEveryOtherByte) {
-    const std::string path = Path("a.ini");
-    WriteFileBytes(path, kLegacy);
-    ASSERT_TRUE(WritePrivateProfileText("Q5100", "Clientes", "Novo", path.c_str()));
-    ASSERT_TRUE(WritePrivateProfileText("q5100", "MARCA", "Ford", path.c_str()));
-    ASSERT_TRUE(WritePrivateProfileText("Q5100", "Placa", "ABC1234", path.c_str()));
-    ASSERT_TRUE(WritePrivateProfileText("CONFIG_Q5100", "2B", "4", path.c_str()));
-    ASSERT_TRUE(WritePrivateProfileText("NOVA", "k", "v", path.c_str()));
-    EXPECT_EQ(ReadFileBytes(path),
-              "; coment\xE1rio\r\n"
-              "[Q5100]\r\n"
-              "Clientes=Novo\r\n"
-              "\x81 linha estranha\r\n"
-              "MARCA=Ford\r\n"
-              "Placa=ABC1234\r\n"
-              "\r\n"
-              "[CONFIG_Q5100]\r\n"
-              "10=5\r\n"
-              "2B=4\r\n"
-              "[NOVA]\r\n"
-              "k=v\r\n");
-}
-
-TEST_F(PrivateProfileFile, NewFileIsWindows1252WithCrlf) {
-    const std::string path = Path("novo.ini");
-    ASSERT_TRUE(WritePrivateProfileText("Q5100", "Clientes", "João Ação €", path.c_str()));
-    ASSERT_TRUE(WritePrivateProfileText("Q5100", "Placa", "łódź", path.c_str()));
-    EXPECT_EQ(ReadFileBytes(path),
-              "[Q5100]\r\nClientes=Jo\xE3o A\xE7\xE3o \x80\r\nPlaca=?\xF3"
-              "d?\r\n");
-    EXPECT_EQ(Read("Q5100", "Clientes", path), "João Ação €");
-}
-
-TEST_F(PrivateProfileFile, LineBreaksInAValueBecomeSpaces) {
-    const std::string path = Path("a.ini");
-    ASSERT_TRUE(WritePrivateProfileText("S", "k", "um\r\ndois\ntres", path.c_str()));
-    EXPECT_EQ(ReadFileBytes(path), "[S]\r\nk=um  dois tres\r\n");
-}
-
-TEST_F(PrivateProfileFile, LfOnlyAndUnterminatedFilesStayReadableAndWritable) {
-    const std::string path = Path("a.ini");
-    WriteFileBytes(path, "[A]\nx=1\n[B]\ny=2");
-    EXPECT_EQ(Read("A", "x", path), "1");
-    EXPECT_EQ(Read("B", "y", path), "2");
-    ASSERT_TRUE(WritePrivateProfileText("A", "x", "3", path.c_str()));
-    ASSERT_TRUE(WritePrivateProfileText("B", "z", "4", path.c_str()));
-    EXPECT_EQ(ReadFileBytes(path), "[A]\nx=3\n[B]\ny=2\r\nz=4\r\n");
-}
-
-TEST_F(PrivateProfileFile, WriteFailsWhenTheFolderIsMissing) {
-    const std::string path = Path("missing/a.ini");
-    EXPECT_FALSE(WritePrivateProfileText("S", "k", "v", path.c_str()));
-    EXPECT_FALSE(FileExists(path.c_str()));
-}
-
-TEST_F(PrivateProfileFile, FailedReplaceInAReadOnlyFolderLeavesTheOldFile) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "root writes into read-only folders";
+TEST_F(PrivateProfileFile, PortSettingsGiveEachModelThePortSetForItOrACodeForNone) {
+    const std::string& path = path_;  // as ZANO.INI
+    SetSettingsFilePath(path);
+    int port = 9;
+    EXPECT_EQ(PortSetting("Q5100", &port, "GET"), 1);
+    EXPECT_EQ(PortSetting("Q7100", &port, "GET"), 2);
+    for (const auto& [model, set] : {std::pair{"Q7100", 4}, {"Q5100", 12}, {"Q9999", 5}}) {
+        port = set;
+        EXPECT_EQ(PortSetting(model, &port, "SET"), 0);
     }
-    const std::string path = Path("a.ini");
-    WriteFileBytes(path, kLegacy);
-    ASSERT_EQ(chmod(dir_.path().toUtf8().constData(), 0555), 0);
-    const bool written = WritePrivateProfileText("Q5100", "Clientes", "Novo", path.c_str());
-    chmod(dir_.path().toUtf8().constData(), 0755);
-    EXPECT_FALSE(written);
-    EXPECT_EQ(ReadFileBytes(path), kLegacy);
-}
+    EXPECT_EQ(PortSetting("Q5100 plus", &port, "set"), 3);
+    EXPECT_EQ(ReadFileBytes(path), "[CONFIG_Q7100]\r\nCOM=4\r\n[CONFIG_Q5100]\r\nCOM=12\r\n");
+    EXPECT_EQ(PortSetting("Q7100", &port, "GET"), 0);
+    EXPECT_EQ(port, 4);
+    EXPECT_EQ(PortSetting("Q5100", &port, "GET"), 0);
+    EXPECT_EQ(port, 12);
+    EXPECT_EQ(PortSetting("Q5100 plus", &port, "GET"), 3);
+    WriteFileBytes(path, "[CONFIG_Q5100]\r\nCOM=\r\n");
+    EXPECT_EQ(PortSetting("Q5100", &port, "GET"), 3);
+    EXPECT_EQ(port, 12);
 
-TEST_F(PrivateProfileFile, FileExistsOnlyForFiles) {
-    const std::string path = Path("a.ini");
-    EXPECT_FALSE(FileExists(path.c_str()));
-    WriteFileBytes(path, "");
-    EXPECT_TRUE(FileExists(path.c_str()));
-    EXPECT_FALSE(FileExists(dir_.path().toUtf8().constData()));
+    // Without a chosen path: ZANO.INI in a writable current directory.
+    SetSettingsFilePath("");
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+    const std::string defaultPath = SettingsFilePath();
+    QDir::setCurrent(previous);
+    EXPECT_EQ(defaultPath, QDir(dir_.path()).canonicalPath().toStdString() + "/ZANO.INI");
 }
