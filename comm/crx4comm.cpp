@@ -55,16 +55,8 @@ CRX4COMM_RESULT CRX4COMM::OpenPort() {
         ClosePort();
 
     SerialDevicePtr device = factory_ ? factory_(portName_) : nullptr;
-    const OpenError error = !device ? OpenError::NotFound
-                                    : (device->Open() ? OpenError::None : device->LastOpenError());
-    lastOpenError_ = error;
-    lastOpenErrorText_.clear();
-    if (error != OpenError::None) {
-        lastOpenErrorText_ = std::string(portName_) + ": " + OpenErrorText(error);
-        if (error == OpenError::Other)
-            lastOpenErrorText_ += " (" + device->ErrorText() + ")";
+    if (!device || !device->Open())
         return COMM_OPEN_FAILED;
-    }
     device_ = std::move(device);
     device_->SetReceiveBufferSize(kInputQueueSize);
 
@@ -152,14 +144,6 @@ CRX4COMM_RESULT CRX4COMM::SetCommunicationTimeouts(uint32_t readInterval,
     return COMM_OK;
 }
 
-CRX4COMM_RESULT CRX4COMM::GetCommunicationTimeouts() {
-    return device_ ? COMM_OK : COMM_GET_FAILED;
-}
-
-CRX4COMM_RESULT CRX4COMM::SetEventMonitor(CRX4COMM_EVENTS /*events*/) {
-    return device_ ? COMM_OK : COMM_MASK_FAILED;
-}
-
 CRX4COMM_RESULT CRX4COMM::WritePort(const unsigned char* bytes, uint32_t count, uint32_t* written) {
     if (written)
         *written = 0;
@@ -200,16 +184,4 @@ CRX4COMM_RESULT CRX4COMM::DiscardReceived() {
     if (!device_ || device_->DiscardReceived() < 0)
         return COMM_READ_FAILED;
     return COMM_OK;
-}
-
-uint32_t CRX4COMM::WaitEvent() {
-    return 1;
-}
-
-uint32_t CRX4COMM::ProcPorta(const char* /*unused*/) {
-    return COMM_OK;
-}
-
-int CRX4COMM::WindowsConfigScreen() {
-    return device_ ? COMM_OK : COMM_SET_FAILED;
 }

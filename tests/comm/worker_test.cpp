@@ -14,7 +14,7 @@
 #include "comm/crx4comm.h"
 #include "comm/ecu_worker.h"
 #include "comm/pending_writes.h"
-#include "comm/scripted_device.h"
+#include "tests/support/scripted_device.h"
 #include "data/crx4data.h"
 #include "data/crx4file.h"
 

@@ -20,7 +20,7 @@
 #include "comm/crx4comm.h"
 #include "comm/ecu_worker.h"
 #include "comm/hex_text.h"
-#include "comm/recording_device.h"
+#include "tests/support/recording_device.h"
 #include "controls/image_button.h"
 #include "data/port_setting.h"
 #include "pages/config_page.h"

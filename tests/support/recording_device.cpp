@@ -1,7 +1,6 @@
-#include "comm/recording_device.h"
+#include "tests/support/recording_device.h"
 
 #include <cstdio>
-#include <utility>
 
 #include "comm/crx4comm.h"
 
@@ -19,16 +18,6 @@ std::vector<std::string> Transcript::Lines() const {
     std::lock_guard<std::mutex> lock(mutex_);
     return lines_;
 }
-
-std::string Transcript::Text() const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    std::string text;
-    for (const std::string& line : lines_) text += line + "\n";
-    return text;
-}
-
-RecordingDevice::RecordingDevice(SerialDevicePtr inner, std::shared_ptr<Transcript> transcript)
-    : inner_(std::move(inner)), transcript_(std::move(transcript)) {}
 
 bool RecordingDevice::Open() {
     const bool opened = inner_->Open();
@@ -53,21 +42,16 @@ int64_t RecordingDevice::Write(const uint8_t* data, size_t count, int timeoutMs)
 }
 
 int64_t RecordingDevice::Read(uint8_t* data, size_t maxCount) {
-    const int64_t received = inner_->Read(data, maxCount);
-    transcript_->Add(received > 0 ? "RX " + AnswerText(data, static_cast<size_t>(received))
-                                  : std::string("RX -"));
-    return received;
+    const int64_t n = inner_->Read(data, maxCount);
+    transcript_->Add(n > 0 ? "RX " + AnswerText(data, static_cast<size_t>(n)) : "RX -");
+    return n;
 }
 
 int64_t RecordingDevice::DiscardReceived() {
-    const int64_t discarded = inner_->DiscardReceived();
-    transcript_->Add(discarded >= 0 ? "DISCARD " + std::to_string(discarded)
-                                    : std::string("DISCARD -"));
-    return discarded;
+    const int64_t n = inner_->DiscardReceived();
+    transcript_->Add(n >= 0 ? "DISCARD " + std::to_string(n) : "DISCARD -");
+    return n;
 }
-
-RecordingClock::RecordingClock(Clock& inner, std::shared_ptr<Transcript> transcript)
-    : inner_(inner), transcript_(std::move(transcript)) {}
 
 void RecordingClock::WaitMs(int ms) {
     transcript_->Add("WAIT " + std::to_string(ms));
