@@ -1,6 +1,5 @@
 // CRX4COMM over scripted devices: port naming, open/close, line settings,
-// time-outs, writes, the answer text of ReadPort and the bounded receive
-// queue; and the transcript format the exchange tests rely on.
+// time-outs, writes, the answer text of ReadPort and the bounded receive queue.
 
 #include "comm/crx4comm.h"
 
@@ -9,7 +8,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "comm/clock.h"
 #include "comm/port_names.h"
 #include "sim/forwarding_device.h"
 #include "sim/sim_device.h"
@@ -210,34 +208,4 @@ TEST(Crx4CommReceiveQueueTest, KeepsTheNewest10000BytesAndDiscardKeepsOnlyWhatCo
     const int fresh = bytes(10000);
     EXPECT_GT(fresh, 150);
     EXPECT_LE(fresh, 240);
-}
-
-TEST(RecordingTranscript, RecordsOneLinePerEventInTheDocumentedFormat) {
-    auto transcript = std::make_shared<Transcript>();
-    auto script = std::make_shared<DeviceScript>();
-    VirtualClock virtualClock;
-    RecordingClock clock(virtualClock, transcript);
-    RecordingDevice device(std::make_unique<ScriptedDevice>(script), transcript);
-    script->FailOpen(OpenError::Busy);
-    EXPECT_FALSE(device.Open());
-    EXPECT_EQ(device.LastOpenError(), OpenError::Busy);  // passed through
-    script->FailOpen(OpenError::None);
-    script->QueueAnswer({0xB0, 0x10, 0x01, 0xC0});
-    script->QueueAnswer({});
-    script->QueueAnswer({0x00, 0xB0});
-
-    ASSERT_TRUE(device.Open());
-    const uint8_t frame[] = {0x00, 0x04, 0x00};
-    device.Write(frame, 3, 5000);
-    clock.WaitMs(400);
-    uint8_t buffer[100];
-    for (int i = 0; i < 3; ++i) device.Read(buffer, sizeof buffer);
-    EXPECT_EQ(device.DiscardReceived(), 0);
-    device.Close();
-    EXPECT_EQ(device.DiscardReceived(), -1);
-    EXPECT_EQ(transcript->Lines(),
-              (std::vector<std::string>{"OPEN FAILED", "OPEN", "TX 00 04 00", "WAIT 400",
-                                        "RX B0|10|1|C0|", "RX -", "RX 0|B0|", "DISCARD 0", "CLOSE",
-                                        "DISCARD -"}));
-    EXPECT_EQ(virtualClock.NowMs(), 400);
 }

@@ -4,21 +4,6 @@
 
 #include "comm/crx4comm.h"
 
-void Transcript::Add(std::string line) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    lines_.push_back(std::move(line));
-}
-
-void Transcript::Clear() {
-    std::lock_guard<std::mutex> lock(mutex_);
-    lines_.clear();
-}
-
-std::vector<std::string> Transcript::Lines() const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return lines_;
-}
-
 bool RecordingDevice::Open() {
     const bool opened = inner_->Open();
     transcript_->Add(opened ? "OPEN" : "OPEN FAILED");

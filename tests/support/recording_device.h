@@ -24,11 +24,12 @@
 // it while the worker thread appends.
 class Transcript {
   public:
-    void Add(std::string line);
-    void Clear();
-    std::vector<std::string> Lines() const;
+    void Add(std::string line) { Lock l(mutex_); lines_.push_back(std::move(line)); }
+    void Clear() { Lock l(mutex_); lines_.clear(); }
+    std::vector<std::string> Lines() const { Lock l(mutex_); return lines_; }
 
   private:
+    using Lock = std::lock_guard<std::mutex>;
     mutable std::mutex mutex_;
     std::vector<std::string> lines_;
 };

@@ -4,35 +4,6 @@
 
 using Lock = std::lock_guard<std::mutex>;
 
-void DeviceScript::QueueAnswer(std::vector<uint8_t> chunk) {
-    Lock lock(mutex_);
-    answers_.push_back(std::move(chunk));
-}
-void DeviceScript::FailOpen(OpenError error) {
-    Lock lock(mutex_);
-    openError_ = error;
-}
-void DeviceScript::FailWrites(bool fail) {
-    Lock lock(mutex_);
-    failWrites_ = fail;
-}
-std::vector<std::vector<uint8_t>> DeviceScript::Written() const {
-    Lock lock(mutex_);
-    return written_;
-}
-LineSettings DeviceScript::Settings() const {
-    Lock lock(mutex_);
-    return settings_;
-}
-bool DeviceScript::Dtr() const {
-    Lock lock(mutex_);
-    return dtr_;
-}
-bool DeviceScript::Rts() const {
-    Lock lock(mutex_);
-    return rts_;
-}
-
 bool ScriptedDevice::Open() {
     Lock lock(script_->mutex_);
     open_ = script_->openError_ == OpenError::None;

@@ -19,16 +19,17 @@ class DeviceScript {
   public:
     // The next Read takes this chunk (as much as fits; the rest stays for the
     // Read after). An empty chunk, or an empty script, is a Read that got nothing.
-    void QueueAnswer(std::vector<uint8_t> chunk);
-    void FailOpen(OpenError error);  // OpenError::None: opens succeed
-    void FailWrites(bool fail);      // writes give -1 while set
-    std::vector<std::vector<uint8_t>> Written() const;  // every frame, in order
-    LineSettings Settings() const;
-    bool Dtr() const;
-    bool Rts() const;
+    void QueueAnswer(std::vector<uint8_t> chunk) { Lock l(mutex_); answers_.push_back(chunk); }
+    void FailOpen(OpenError error) { Lock l(mutex_); openError_ = error; }  // None: opens succeed
+    void FailWrites(bool fail) { Lock l(mutex_); failWrites_ = fail; }      // writes give -1
+    std::vector<std::vector<uint8_t>> Written() const { Lock l(mutex_); return written_; }
+    LineSettings Settings() const { Lock l(mutex_); return settings_; }
+    bool Dtr() const { Lock l(mutex_); return dtr_; }
+    bool Rts() const { Lock l(mutex_); return rts_; }
 
   private:
     friend class ScriptedDevice;
+    using Lock = std::lock_guard<std::mutex>;
     mutable std::mutex mutex_;
     std::deque<std::vector<uint8_t>> answers_;
     std::vector<std::vector<uint8_t>> written_;
