@@ -34,30 +34,26 @@ struct Row {
 using C = EcuCaller;
 const std::set<std::string> kVehicle = {"7F", "80", "75", "76", "74", "10", "12", "13", "2B", "2C"};
 const std::set<std::string> kSteps = {"3D", "3E", "41", "42", "45", "46"};
+const std::set<std::string> kLambda = {"60", "78", "1E", "1F"};
+const std::set<std::string> kAux = {"20", "21", "26", "27", "15", "16"};
+// clang-format off
 const Row kRows[] = {
+    // caller, name, lead, first, retry, calls, discard, dump, refresh, file registers,
+    // writes, despite file, queue order, entry lead, answer wait, after answer, confirm always, spacing, trailing
     {C::CustomerPage, "Customer", 0, 400, 0, 1, false, kDumpAlways, true, {}, false, false, false, 0, 0, 0, false, 0, 0},
-    {C::VehiclePage, "Vehicle", 500, 400, 0, 1, false, kDumpAlways, true, kVehicle, true, false,
-     true, 0, 400, 400, false, 400, 0},
-    {C::VehiclePageField, "VehicleField", 500, 400, 0, 1, false, kDumpAlways, true, kVehicle, true,
-     false, false, 0, 400, 0, false, 400, 0},
-    {C::VehicleBasicPage, "VehicleBasic", 500, 500, 400, 3, false, kDumpQ5100, true,
-     {"10", "12", "13", "2B", "2C"}, true, false, false, 1600, 400, 400, false, 800, 600},
-    {C::ActuatorPage, "Actuator", 500, 500, 400, 3, false, kDumpQ5100, true, kSteps, true, false,
-     false, 0, 400, 400, false, 400, 500},
-    {C::LambdaPage, "Lambda", 500, 500, 0, 3, false, kNoDump, true,
-     {"60", "78", "1E", "1F", "79", "7A", "7B", "7C"}, true, false, false, 0, 400, 400, false, 400, 0},
-    {C::LambdaBasicPage, "LambdaBasic", 500, 500, 400, 3, false, kNoDump, true,
-     {"60", "78", "1E", "1F"}, true, false, false, 0, 400, 400, false, 400, 0},
-    {C::AuxPage, "Aux", 500, 400, 100, 3, false, kNoDump, true, {"20", "21", "26", "27", "15", "16"},
-     true, false, false, 0, 100, 100, false, 100, 500},
-    {C::AuxBasicPage, "AuxBasic", 500, 500, 400, 3, false, kDumpAlways, true,
-     {"20", "21", "25", "26", "27", "15", "16"}, true, false, false, 0, 400, 0, true, 400, 500},
+    {C::VehiclePage, "Vehicle", 500, 400, 0, 1, false, kDumpAlways, true, kVehicle, true, false, true, 0, 400, 400, false, 400, 0},
+    {C::VehiclePageField, "VehicleField", 500, 400, 0, 1, false, kDumpAlways, true, kVehicle, true, false, false, 0, 400, 0, false, 400, 0},
+    {C::VehicleBasicPage, "VehicleBasic", 500, 500, 400, 3, false, kDumpQ5100, true, {"10", "12", "13", "2B", "2C"}, true, false, false, 1600, 400, 400, false, 800, 600},
+    {C::ActuatorPage, "Actuator", 500, 500, 400, 3, false, kDumpQ5100, true, kSteps, true, false, false, 0, 400, 400, false, 400, 500},
+    {C::LambdaPage, "Lambda", 500, 500, 0, 3, false, kNoDump, true, {"60", "78", "1E", "1F", "79", "7A", "7B", "7C"}, true, false, false, 0, 400, 400, false, 400, 0},
+    {C::LambdaBasicPage, "LambdaBasic", 500, 500, 400, 3, false, kNoDump, true, kLambda, true, false, false, 0, 400, 400, false, 400, 0},
+    {C::AuxPage, "Aux", 500, 400, 100, 3, false, kNoDump, true, kAux, true, false, false, 0, 100, 100, false, 100, 500},
+    {C::AuxBasicPage, "AuxBasic", 500, 500, 400, 3, false, kDumpAlways, true, {"20", "21", "25", "26", "27", "15", "16"}, true, false, false, 0, 400, 0, true, 400, 500},
     {C::MonitorSnapshot, "MonitorSnapshot", 0, 400, 400, 3, false, kNoDump, false, {}, false, false, false, 0, 0, 0, false, 0, 0},
-    {C::MonitorStepWrite, "MonitorStepWrite", 500, 500, 400, 3, true, kDumpQ5100, true, kSteps, true,
-     true, false, 0, 400, 400, false, 400, 500},
-    {C::MonitorCalibrationReadBack, "CalibrationReadBack", 0, 500, 400, 3, true, kDumpQ5100, true,
-     kSteps, false, false, false, 0, 0, 0, false, 0, 0},
+    {C::MonitorStepWrite, "MonitorStepWrite", 500, 500, 400, 3, true, kDumpQ5100, true, kSteps, true, true, false, 0, 400, 400, false, 400, 500},
+    {C::MonitorCalibrationReadBack, "CalibrationReadBack", 0, 500, 400, 3, true, kDumpQ5100, true, kSteps, false, false, false, 0, 0, 0, false, 0, 0},
 };
+// clang-format on
 
 const char* const kReadAll[] = {"TX 00 04 00", "TX 09 00", "TX 00 06 00"};
 const char* const kReadFailed = "MESSAGE Erro na leitura dos parâmetros !!!";
@@ -97,12 +93,7 @@ Lines ExpectedRead(const Row& r, const std::string& tx, std::deque<bool> answere
     return lines;
 }
 
-class CallerTest : public EcuLinkTest, public ::testing::WithParamInterface<Row> {
-  protected:
-    bool DumpExists(int model) {
-        return QFile::exists(QDir(dumpDir.path()).filePath(model == 1 ? "novoQ5100.txt" : "novoQ7100.txt"));
-    }
-};
+class CallerTest : public EcuLinkTest, public ::testing::WithParamInterface<Row> {};
 
 std::string RowName(const ::testing::TestParamInfo<Row>& info) { return info.param.name; }
 void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
@@ -121,7 +112,8 @@ TEST_P(CallerTest, ReadRetriesWithTheCallersWaitsOnEveryModelAndDumpsWhereAsked)
         EXPECT_EQ(Recorded(), ExpectedRead(r, kReadAll[model], answered, "RX B0|2B|4|C0|"));
         EXPECT_EQ(StoredText(equipmentStore, "2B"), "4");
         const bool dump = r.dump == kDumpAlways || (r.dump == kDumpQ5100 && model == 1);
-        EXPECT_EQ(DumpExists(model), dump) << model;
+        const char* name = model == 1 ? "novoQ5100.txt" : "novoQ7100.txt";
+        EXPECT_EQ(QFile::exists(QDir(dumpDir.path()).filePath(name)), dump) << model;
         QDir(dumpDir.path()).removeRecursively();
         QDir().mkpath(dumpDir.path());
     }
