@@ -10,11 +10,6 @@
 #include "comm/port_names.h"
 #include "comm/qt_serial_device.h"
 
-namespace {
-// What the getters give in place of a value they cannot read.
-constexpr uint8_t kGetFailed = COMM_GET_FAILED;
-}  // namespace
-
 SerialDevicePtr MakeSystemSerialDevice(const std::string& portName) {
     const std::string path = ResolvePortDevice(PortNumberFromName(portName));
     if (path.empty())
@@ -108,28 +103,6 @@ CRX4COMM_RESULT CRX4COMM::SetPortParity(CRX4COMM_PARITY parity) {
 
 CRX4COMM_RESULT CRX4COMM::SetPortStopBit(CRX4COMM_STPBIT stopBits) {
     return ChangeLineSettings([stopBits](LineSettings* s) { s->stopBits = stopBits; });
-}
-
-uint32_t CRX4COMM::GetPortBaudRate() const {
-    LineSettings settings;
-    return ReadLineSettings(&settings) ? settings.baudRate : kGetFailed;
-}
-
-uint8_t CRX4COMM::GetPortDtaBit() const {
-    LineSettings settings;
-    return ReadLineSettings(&settings) ? settings.dataBits : kGetFailed;
-}
-
-uint8_t CRX4COMM::GetPortParity() const {
-    LineSettings settings;
-    if (!ReadLineSettings(&settings))
-        return kGetFailed;
-    return settings.parity != 0 ? 1 : 0;
-}
-
-uint8_t CRX4COMM::GetPortStopBit() const {
-    LineSettings settings;
-    return ReadLineSettings(&settings) ? settings.stopBits : kGetFailed;
 }
 
 CRX4COMM_RESULT CRX4COMM::SetCommunicationTimeouts(uint32_t readInterval,

@@ -11,9 +11,8 @@
 //  - the time-out block is stored as given; the write total (multiplier x
 //    count + constant, or kDefaultWriteTimeoutMs when that is 0) bounds
 //    WritePort, and a read never blocks whatever the block says;
-//  - the line settings live in the device, so the getters and the setters
-//    fail (4) while the port is closed; GetPortParity gives 1 when the line
-//    uses any parity. A Windows driver keeps a port's settings between opens
+//  - the line settings live in the device, so the setters fail (4) while
+//    the port is closed. A Windows driver keeps a port's settings between opens
 //    (and the ECU link relies on that when it reopens the port after setting
 //    38400 baud); here the object keeps the settings last written for a port
 //    name and hands them to the device it opens next under that name;
@@ -87,7 +86,6 @@ class CRX4COMM {
 
     CRX4COMM_RESULT SetPortNumber(int number);
     int GetPortNumber() const { return portNumber_; }
-    const char* GetPortName() const { return portName_; }
     int PortConnected() const { return device_ ? 1 : 0; }
 
     CRX4COMM_RESULT OpenPort();
@@ -97,11 +95,6 @@ class CRX4COMM {
     CRX4COMM_RESULT SetPortDtaBit(CRX4COMM_DTABIT dataBits);
     CRX4COMM_RESULT SetPortParity(CRX4COMM_PARITY parity);
     CRX4COMM_RESULT SetPortStopBit(CRX4COMM_STPBIT stopBits);
-    // Each gives its value, or 4 when the port is not open.
-    uint32_t GetPortBaudRate() const;
-    uint8_t GetPortDtaBit() const;
-    uint8_t GetPortParity() const;
-    uint8_t GetPortStopBit() const;
 
     CRX4COMM_RESULT SetCommunicationTimeouts(uint32_t readInterval, uint32_t readTotalMultiplier,
                                              uint32_t readTotalConstant,

@@ -49,23 +49,18 @@ TEST(PortNames, ThePortsFolderComesFromTheEnvironment) {
     setenv("HOME", home.c_str(), 1);
 }
 
-TEST(PortNames, AnOverrideLinkWinsOverTheDefaultDeviceUntilRemoved) {
+TEST(PortNames, AnOverrideLinkWinsOverTheDefaultDevice) {
     TemporaryPortsDir ports;
-    ASSERT_TRUE(RegisterPortLink(1, "/dev/pts/98"));
-    ASSERT_TRUE(RegisterPortLink(1, "/dev/pts/99"));  // replaces the link
+    ASSERT_TRUE(ports.Link(1, "/dev/pts/99"));
     EXPECT_EQ(ResolvePortDevice(1), "/dev/pts/99");
-    EXPECT_EQ(std::distance(fs::directory_iterator(ports.Path()), fs::directory_iterator()), 1);
-    fs::create_symlink("elsewhere/device", ports.Path() + "/COM8");  // relative to the folder
+    ASSERT_TRUE(ports.Link(8, "elsewhere/device"));  // relative to the folder
     EXPECT_EQ(ResolvePortDevice(8), ports.Path() + "/elsewhere/device");
-    ASSERT_TRUE(UnregisterPortLink(1));
-    EXPECT_TRUE(UnregisterPortLink(1));
-    for (const int number : {1, 21, 41, 60}) {  // the default device, when it exists
+    for (const int number : {21, 41, 60}) {  // the default device, when it exists
         const std::string path = "/dev/" + DefaultDeviceName(number);
         EXPECT_EQ(ResolvePortDevice(number), fs::exists(path) ? path : "") << number;
     }
     EXPECT_EQ(ResolvePortDevice(0), "");
     EXPECT_EQ(ResolvePortDevice(61), "");
-    EXPECT_FALSE(RegisterPortLink(0, "/dev/pts/5"));
 }
 
 const PortInfo* FindPort(const std::vector<PortInfo>& ports, int number) {
@@ -78,10 +73,10 @@ const PortInfo* FindPort(const std::vector<PortInfo>& ports, int number) {
 TEST(PortNames, TheListShowsOverridesWithTheirDeviceAndProbedState) {
     TemporaryPortsDir ports;
     PtyPair pty, locked;
-    ASSERT_TRUE(RegisterPortLink(1, pty.slave) && RegisterPortLink(2, pty.slave));
-    ASSERT_TRUE(RegisterPortLink(70, "/dev/zano-no-such-device"));
+    ASSERT_TRUE(ports.Link(1, pty.slave) && ports.Link(2, pty.slave));
+    ASSERT_TRUE(ports.Link(70, "/dev/zano-no-such-device"));
     ASSERT_EQ(chmod(locked.slave.c_str(), 0), 0);
-    ASSERT_TRUE(RegisterPortLink(9, locked.slave));
+    ASSERT_TRUE(ports.Link(9, locked.slave));
     std::vector<PortInfo> list, probed, free;
     RunOnQtThread([&] {
         list = ListPorts(false);

@@ -296,10 +296,9 @@ TEST_F(EcuLinkTest, OpenEcuLinkTakesThePortFromSettingsAndSetsTheModelsLine) {
     OpenEcuLink(session);
     EXPECT_EQ(pending.Count, 0u);
     EXPECT_EQ(openedNames, (std::vector<std::string>{"COM3", "COM3"}));  // Q7100 opens again
-    EXPECT_EQ(port.GetPortBaudRate(), 38400u);
-    EXPECT_EQ(port.GetPortDtaBit(), 8);
-    EXPECT_EQ(port.GetPortParity(), 0);
-    EXPECT_EQ(port.GetPortStopBit(), 0);
+    const LineSettings line = script->Settings();
+    EXPECT_EQ((std::vector<uint32_t>{line.baudRate, line.dataBits, line.parity, line.stopBits}),
+              (std::vector<uint32_t>{38400, 8, 0, 0}));
     EXPECT_EQ(port.Timeouts().readInterval, 0xFFFFFFFFu);
     EXPECT_EQ(port.Timeouts().writeTotalConstant, 5000u);
 
@@ -315,5 +314,5 @@ TEST_F(EcuLinkTest, OpenEcuLinkTakesThePortFromSettingsAndSetsTheModelsLine) {
     OpenEcuLink(q5100);
     SetSettingsFilePath("");
     EXPECT_EQ(openedNames, (std::vector<std::string>{"COM1"}));
-    EXPECT_EQ(q5100Port.GetPortBaudRate(), 9600u);
+    EXPECT_EQ(script->Settings().baudRate, 9600u);
 }

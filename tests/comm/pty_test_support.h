@@ -65,4 +65,7 @@ struct TemporaryPortsDir {
         old.empty() ? unsetenv("ZANO_PORTS_DIR") : setenv("ZANO_PORTS_DIR", old.c_str(), 1);
     }
     std::string Path() const { return dir.path().toStdString(); }
+    bool Link(int number, const std::string& target) const {  // an override of COMn
+        return symlink(target.c_str(), (Path() + "/COM" + std::to_string(number)).c_str()) == 0;
+    }
 };
