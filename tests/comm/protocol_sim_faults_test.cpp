@@ -2,7 +2,6 @@
 // time: answers just inside and just outside a wait, silence, a missing
 // register, a leading zero byte, garbage, a flood, a pulled cable.
 
-#include <algorithm>
 #include <functional>
 
 #include "comm/ecu_frames.h"
@@ -117,17 +116,6 @@ INSTANTIATE_TEST_SUITE_P(
                       FaultCase{"FloodFillsTheBuffer", [](FaultOptions& f) { f.hugeAnswer = true; },
                                 1, 0}),
     [](const auto& param) { return std::string(param.param.name); });
-
-TEST_F(SimFaultTest, SilenceEndsTheRetryingReadWithOneMessage) {
-    EcuOptions options;
-    options.faults.noAnswer = true;
-    Start(options);
-    EXPECT_EQ(ReadRegistersWithRetry(session, "FULL", TimingFor(EcuCaller::AuxPage), hooks),
-              kReadFailedResult);
-    const Lines lines = transcript->Lines();
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), "MESSAGE Erro na leitura dos parâmetros !!!"),
-              1);
-}
 
 TEST_F(SimFaultTest, APulledCableMidPassEndsInAFailedReadBackNotAHang) {
     EcuOptions options;
