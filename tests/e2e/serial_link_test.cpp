@@ -1,42 +1,16 @@
 // The protocol through the real serial path: a worker thread, the real clock,
 // QSerialPort, and the simulator program on a pseudo-terminal registered as
 // COM6. Each model reads all registers and writes one.
-#include <gtest/gtest.h>
-
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
-#include "comm/clock.h"
-#include "comm/crx4comm.h"
-#include "comm/ecu_protocol.h"
 #include "comm/ecu_worker.h"
 #include "comm/hex_text.h"
-#include "comm/pending_writes.h"
-#include "data/crx4data.h"
-#include "data/crx4file.h"
-#include "data/diagnostic_dump.h"
-#include "data/store_text.h"
+#include "tests/comm/protocol_fixture.h"
 #include "tests/e2e/simulator_process.h"
 #include "tests/ui/ui_test_support.h"
 
 namespace {
-
-class NoPage : public PageHooks {
-  public:
-    int RefreshFromStore(CRX4DATA& store) override {
-        std::string value;
-        return StoreValueText(store, "1E", &value) && StoreValueText(store, "1F", &value) ? 0 : 1;
-    }
-    void SetCommandsEnabled(bool) override {}
-    void QueueWritesForKey(const char*, PendingWrites& pending) override {
-        pending.Append("21", "2A");
-    }
-    void ShowMessage(const char* text, const char*, MessageIcon) override {
-        messages.emplace_back(text);
-    }
-    std::vector<std::string> messages;
-};
 
 class SerialLinkTest : public ::testing::TestWithParam<int> {};
 
@@ -58,7 +32,9 @@ TEST_P(SerialLinkTest, ReadsEveryRegisterAndWritesOneThroughAPseudoTerminal) {
     PendingWrites pending;
     CRX4FILE dump;
     EcuSession session{port, clock, equipment, file, monitor, pending, dump, model, false, ""};
-    NoPage page;
+    RecordingHooks page(std::make_shared<Transcript>());
+    page.requiredRegisters = {"1E", "1F"};
+    page.writes = {{"21", "2A"}};
     int readResult = -1, writeResult = -1;
     {
         EcuWorker worker(session);
@@ -81,7 +57,6 @@ TEST_P(SerialLinkTest, ReadsEveryRegisterAndWritesOneThroughAPseudoTerminal) {
 
     EXPECT_EQ(readResult, 0);
     EXPECT_EQ(writeResult, 0);
-    EXPECT_TRUE(page.messages.empty());
     std::string value;
     ASSERT_TRUE(StoreValueText(equipment, "21", &value));
     EXPECT_EQ(value, "2A") << "the read-back shows the written value";
