@@ -10,11 +10,6 @@
 #include "comm/port_names.h"
 #include "comm/qt_serial_device.h"
 
-namespace {
-// What the getters give in place of a value they cannot read.
-constexpr uint8_t kGetFailed = COMM_GET_FAILED;
-}  // namespace
-
 SerialDevicePtr MakeSystemSerialDevice(const std::string& portName) {
     const std::string path = ResolvePortDevice(PortNumberFromName(portName));
     if (path.empty())
@@ -55,16 +50,8 @@ CRX4COMM_RESULT CRX4COMM::OpenPort() {
         ClosePort();
 
     SerialDevicePtr device = factory_ ? factory_(portName_) : nullptr;
-    const OpenError error = !device ? OpenError::NotFound
-                                    : (device->Open() ? OpenError::None : device->LastOpenError());
-    lastOpenError_ = error;
-    lastOpenErrorText_.clear();
-    if (error != OpenError::None) {
-        lastOpenErrorText_ = std::string(portName_) + ": " + OpenErrorText(error);
-        if (error == OpenError::Other)
-            lastOpenErrorText_ += " (" + device->ErrorText() + ")";
+    if (!device || !device->Open())
         return COMM_OPEN_FAILED;
-    }
     device_ = std::move(device);
     device_->SetReceiveBufferSize(kInputQueueSize);
 
@@ -118,28 +105,6 @@ CRX4COMM_RESULT CRX4COMM::SetPortStopBit(CRX4COMM_STPBIT stopBits) {
     return ChangeLineSettings([stopBits](LineSettings* s) { s->stopBits = stopBits; });
 }
 
-uint32_t CRX4COMM::GetPortBaudRate() const {
-    LineSettings settings;
-    return ReadLineSettings(&settings) ? settings.baudRate : kGetFailed;
-}
-
-uint8_t CRX4COMM::GetPortDtaBit() const {
-    LineSettings settings;
-    return ReadLineSettings(&settings) ? settings.dataBits : kGetFailed;
-}
-
-uint8_t CRX4COMM::GetPortParity() const {
-    LineSettings settings;
-    if (!ReadLineSettings(&settings))
-        return kGetFailed;
-    return settings.parity != 0 ? 1 : 0;
-}
-
-uint8_t CRX4COMM::GetPortStopBit() const {
-    LineSettings settings;
-    return ReadLineSettings(&settings) ? settings.stopBits : kGetFailed;
-}
-
 CRX4COMM_RESULT CRX4COMM::SetCommunicationTimeouts(uint32_t readInterval,
                                                    uint32_t readTotalMultiplier,
                                                    uint32_t readTotalConstant,
@@ -150,14 +115,6 @@ CRX4COMM_RESULT CRX4COMM::SetCommunicationTimeouts(uint32_t readInterval,
     timeouts_ = {readInterval, readTotalMultiplier, readTotalConstant, writeTotalMultiplier,
                  writeTotalConstant};
     return COMM_OK;
-}
-
-CRX4COMM_RESULT CRX4COMM::GetCommunicationTimeouts() {
-    return device_ ? COMM_OK : COMM_GET_FAILED;
-}
-
-CRX4COMM_RESULT CRX4COMM::SetEventMonitor(CRX4COMM_EVENTS /*events*/) {
-    return device_ ? COMM_OK : COMM_MASK_FAILED;
 }
 
 CRX4COMM_RESULT CRX4COMM::WritePort(const unsigned char* bytes, uint32_t count, uint32_t* written) {
@@ -200,16 +157,4 @@ CRX4COMM_RESULT CRX4COMM::DiscardReceived() {
     if (!device_ || device_->DiscardReceived() < 0)
         return COMM_READ_FAILED;
     return COMM_OK;
-}
-
-uint32_t CRX4COMM::WaitEvent() {
-    return 1;
-}
-
-uint32_t CRX4COMM::ProcPorta(const char* /*unused*/) {
-    return COMM_OK;
-}
-
-int CRX4COMM::WindowsConfigScreen() {
-    return device_ ? COMM_OK : COMM_SET_FAILED;
 }

@@ -11,19 +11,12 @@
 //  - the time-out block is stored as given; the write total (multiplier x
 //    count + constant, or kDefaultWriteTimeoutMs when that is 0) bounds
 //    WritePort, and a read never blocks whatever the block says;
-//  - the line settings live in the device, so the getters and the setters
-//    fail (4) while the port is closed; GetPortParity gives 1 when the line
-//    uses any parity. A Windows driver keeps a port's settings between opens
+//  - the line settings live in the device, so the setters fail (4) while
+//    the port is closed. A Windows driver keeps a port's settings between opens
 //    (and the ECU link relies on that when it reopens the port after setting
 //    38400 baud); here the object keeps the settings last written for a port
 //    name and hands them to the device it opens next under that name;
-//  - there are no serial events (the ECU exchange polls): SetEventMonitor
-//    accepts any mask while the port is open (9 when it is not), WaitEvent
-//    returns 1 at once instead of blocking, ProcPorta starts no thread and
-//    gives 0;
-//  - WindowsConfigScreen has no platform dialog to show: 5 when the port is
-//    not open, else 0. Neither shows a message box (this library has no
-//    widgets);
+//  - there are no serial events: the ECU exchange polls;
 //  - closing cannot fail, so COMM_CLOSE_FAILED is never produced;
 //  - the input queue size (10000) bounds the device's receive buffer, which
 //    drops its oldest bytes once full (serial_device.h). Writes wait until
@@ -43,18 +36,15 @@ enum CRX4COMM_RESULT {
     COMM_READ_FAILED = 6,
     COMM_WRITE_FAILED = 7,
     COMM_CLOSE_FAILED = 8,
-    COMM_MASK_FAILED = 9,
-    COMM_THREAD_FAILED = 11,
 };
 
 // The parameter types carry the numbers themselves: the baud rate (9600,
 // 38400), the data bits (8), the parity code (0 = none), the stop-bit code
-// (0 = one stop bit) and a mask of serial event flags.
+// (0 = one stop bit).
 typedef uint32_t CRX4COMM_BAUDRATE;
 typedef uint8_t CRX4COMM_DTABIT;
 typedef uint8_t CRX4COMM_PARITY;
 typedef uint8_t CRX4COMM_STPBIT;
-typedef uint32_t CRX4COMM_EVENTS;
 
 // Makes the device for a port name ("COM3"); null when the name stands for
 // no device.
@@ -96,34 +86,21 @@ class CRX4COMM {
 
     CRX4COMM_RESULT SetPortNumber(int number);
     int GetPortNumber() const { return portNumber_; }
-    const char* GetPortName() const { return portName_; }
     int PortConnected() const { return device_ ? 1 : 0; }
 
     CRX4COMM_RESULT OpenPort();
     CRX4COMM_RESULT ClosePort();
-    // Why the last OpenPort failed (OpenError::None after a success), and a
-    // text for the user ("COM3: busy (another program is using it)").
-    OpenError LastOpenError() const { return lastOpenError_; }
-    std::string LastOpenErrorText() const { return lastOpenErrorText_; }
 
     CRX4COMM_RESULT SetPortBaudRate(CRX4COMM_BAUDRATE baudRate);
     CRX4COMM_RESULT SetPortDtaBit(CRX4COMM_DTABIT dataBits);
     CRX4COMM_RESULT SetPortParity(CRX4COMM_PARITY parity);
     CRX4COMM_RESULT SetPortStopBit(CRX4COMM_STPBIT stopBits);
-    // Each gives its value, or 4 when the port is not open.
-    uint32_t GetPortBaudRate() const;
-    uint8_t GetPortDtaBit() const;
-    uint8_t GetPortParity() const;
-    uint8_t GetPortStopBit() const;
 
     CRX4COMM_RESULT SetCommunicationTimeouts(uint32_t readInterval, uint32_t readTotalMultiplier,
                                              uint32_t readTotalConstant,
                                              uint32_t writeTotalMultiplier,
                                              uint32_t writeTotalConstant);
-    CRX4COMM_RESULT GetCommunicationTimeouts();
     const CommTimeouts& Timeouts() const { return timeouts_; }
-
-    CRX4COMM_RESULT SetEventMonitor(CRX4COMM_EVENTS events);
 
     CRX4COMM_RESULT WritePort(const unsigned char* bytes, uint32_t count, uint32_t* written);
     // One read of what has arrived, at most size bytes, handed back in buffer
@@ -136,10 +113,6 @@ class CRX4COMM {
     // the device failed.
     CRX4COMM_RESULT DiscardReceived();
 
-    uint32_t WaitEvent();
-    uint32_t ProcPorta(const char* unused);
-    int WindowsConfigScreen();
-    void GetPortExistent() {}
 
   private:
     // The line settings are read, one field changed, and written back.
@@ -155,6 +128,4 @@ class CRX4COMM {
     // The line settings last written, and the port name they were written to.
     LineSettings lineSettings_;
     std::string lineSettingsPort_;
-    OpenError lastOpenError_ = OpenError::None;
-    std::string lastOpenErrorText_;
 };

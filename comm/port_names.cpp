@@ -1,7 +1,5 @@
 #include "comm/port_names.h"
 
-#include <unistd.h>
-
 #include <QSerialPortInfo>
 #include <algorithm>
 #include <cstdlib>
@@ -241,35 +239,4 @@ std::vector<PortInfo> ListPorts(bool probe) {
     list.reserve(ports.size());
     for (auto& [number, info] : ports) list.push_back(std::move(info));
     return list;
-}
-
-bool RegisterPortLink(int number, const std::string& devicePath) {
-    const fs::path link = OverridePath(number);
-    if (number <= 0 || link.empty() || devicePath.empty())
-        return false;
-    std::error_code ec;
-    fs::create_directories(link.parent_path(), ec);
-    // A link made beside the final name and renamed over it: whoever resolves
-    // COMn meanwhile sees the old target or the new one, never none.
-    const fs::path temporary =
-        link.parent_path() / ("." + link.filename().string() + "." + std::to_string(getpid()));
-    fs::remove(temporary, ec);
-    fs::create_symlink(devicePath, temporary, ec);
-    if (ec)
-        return false;
-    fs::rename(temporary, link, ec);
-    if (!ec)
-        return true;
-    std::error_code ignored;
-    fs::remove(temporary, ignored);
-    return false;
-}
-
-bool UnregisterPortLink(int number) {
-    const fs::path link = OverridePath(number);
-    if (number <= 0 || link.empty())
-        return false;
-    std::error_code ec;
-    fs::remove(link, ec);
-    return !ec;
 }

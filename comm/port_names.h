@@ -58,7 +58,3 @@ struct PortInfo {
 // report busy or no permission. A port this program holds open reads as busy.
 std::vector<PortInfo> ListPorts(bool probe);
 
-// For the simulator: point COMn at devicePath (replacing an older override)
-// and remove it again. Both give false when the link could not be changed.
-bool RegisterPortLink(int number, const std::string& devicePath);
-bool UnregisterPortLink(int number);

@@ -1,7 +1,6 @@
 #pragma once
 // The byte pipe under CRX4COMM. Back ends: the real port (QSerialPort), the
-// in-process simulated ECU, scripted fakes and a recording decorator for
-// transcript tests.
+// in-process simulated ECU, and the tests' own fakes.
 
 #include <cstddef>
 #include <cstdint>

@@ -24,7 +24,6 @@ class EngineSimulation {
     explicit EngineSimulation(uint32_t seed);
 
     void SetRevving(bool revving) { revving_ = revving; }
-    bool Revving() const { return revving_; }
 
     // One stream period later; idleSteps and highSteps are the actuator
     // settings the ECU holds.

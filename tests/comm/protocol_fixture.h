@@ -16,12 +16,12 @@
 #include "comm/crx4comm.h"
 #include "comm/ecu_protocol.h"
 #include "comm/pending_writes.h"
-#include "comm/recording_device.h"
-#include "comm/scripted_device.h"
 #include "data/crx4data.h"
 #include "data/crx4file.h"
 #include "data/diagnostic_dump.h"
 #include "data/store_text.h"
+#include "tests/support/recording_device.h"
+#include "tests/support/scripted_device.h"
 
 // Writes "QUEUE key", "COMMANDS on/off", "REFRESH" and "MESSAGE text" lines.
 class RecordingHooks : public PageHooks {
@@ -29,10 +29,8 @@ class RecordingHooks : public PageHooks {
     explicit RecordingHooks(std::shared_ptr<Transcript> transcript)
         : transcript_(std::move(transcript)) {}
 
-    // The refresh fails (1) when the store lacks one of these registers.
-    std::vector<std::string> requiredRegisters;
-    // What the page queues when asked for its writes.
-    std::vector<std::pair<std::string, std::string>> writes;
+    std::vector<std::string> requiredRegisters;  // the refresh fails (1) without one of these
+    std::vector<std::pair<std::string, std::string>> writes;  // what the page queues
 
     int RefreshFromStore(CRX4DATA& store) override {
         transcript_->Add("REFRESH");
@@ -79,10 +77,8 @@ class EcuLinkTest : public ::testing::Test {
         port.OpenPort();
         transcript->Clear();
     }
-
     void Answer(std::vector<uint8_t> bytes) { script->QueueAnswer(std::move(bytes)); }
     void NoAnswer() { script->QueueAnswer({}); }
-
     std::vector<std::string> Recorded() const { return transcript->Lines(); }
 
     std::shared_ptr<Transcript> transcript = std::make_shared<Transcript>();
@@ -92,9 +88,7 @@ class EcuLinkTest : public ::testing::Test {
     VirtualClock virtualClock;
     RecordingClock clock{virtualClock, transcript};
     CRX4COMM port;
-    CRX4DATA equipmentStore;
-    CRX4DATA fileStore;
-    CRX4DATA monitorStore;
+    CRX4DATA equipmentStore, fileStore, monitorStore;
     PendingWrites pending;
     CRX4FILE dumpFile;
     EcuSession session{port,     clock, equipmentStore, fileStore, monitorStore, pending,

@@ -1,68 +1,34 @@
 // What the protocol makes of each fault of the simulated ECU, in virtual
 // time: answers just inside and just outside a wait, silence, a missing
-// register, a leading zero byte, garbage, a flood, a link that vanishes.
-#include <gtest/gtest.h>
+// register, a leading zero byte, garbage, a flood, a pulled cable.
 
-#include <QTemporaryDir>
-#include <memory>
-#include <string>
+#include <functional>
 
-#include "comm/clock.h"
-#include "comm/crx4comm.h"
 #include "comm/ecu_frames.h"
-#include "comm/ecu_protocol.h"
-#include "comm/pending_writes.h"
-#include "data/crx4data.h"
-#include "data/crx4file.h"
-#include "data/diagnostic_dump.h"
-#include "data/store_text.h"
+#include "comm/hex_text.h"
 #include "sim/forwarding_device.h"
 #include "sim/register_image.h"
 #include "sim/sim_device.h"
 #include "tests/comm/protocol_fixture.h"
+#include "tests/comm/protocol_store_text.h"
 
 namespace {
 
 class SimFaultTest : public ::testing::Test {
-protected:
-    void Start(EcuOptions options, EcuVariant variant = EcuVariant::Q7100) {
-        SetDumpFolder(dumpDir.path().toStdString());
-        ecu = std::make_shared<SimulatedEcuDevice>(clock, variant, options);
-        auto shared = ecu;
-        port.SetDeviceFactory([shared](const std::string&) { return MakeForwardingDevice(shared); });
-        session.modelIndex = static_cast<int>(variant);
-        OpenEcuLink(session);
-        // The page needs every register the ECU has.
-        for (const auto& [reg, value] : FactoryRegisterImage(variant)) {
-            char text[4];
-            std::snprintf(text, sizeof text, "%X", reg);
-            hooks.requiredRegisters.emplace_back(text);
-        }
-    }
+  protected:
+    SimFaultTest() { SetDumpFolder(dumpDir.path().toStdString()); }
     ~SimFaultTest() override { SetDumpFolder(""); }
 
-    // How long after the read-all frame the whole answer has arrived, with
-    // no fault: the line time of the answer plus the ECU's own delay.
-    static int64_t ReadAllCompleteMs(EcuVariant variant) {
-        VirtualClock probeClock;
-        SimulatedEcuDevice probe(probeClock, variant);
-        probe.Open();
-        LineSettings line;
-        line.baudRate = variant == EcuVariant::Q5100 ? 9600 : 38400;
-        probe.SetLineSettings(line);
-        const EcuFrame frame = ReadAllCommand(static_cast<int>(variant));
-        probe.Write(frame.Bytes, frame.Size, 5000);
-        const size_t expected = FactoryRegisterImage(variant).size() * 4;
-        size_t received = 0;
-        uint8_t buffer[4096];
-        while (received < expected && probeClock.NowMs() < 5000) {
-            probeClock.Advance(1);
-            received += static_cast<size_t>(probe.Read(buffer, sizeof buffer));
-        }
-        return probeClock.NowMs();
+    void Start(EcuOptions options) {
+        ecu = std::make_shared<SimulatedEcuDevice>(clock, EcuVariant::Q7100, options);
+        port.SetDeviceFactory([this](const std::string&) { return MakeForwardingDevice(ecu); });
+        OpenEcuLink(session);
+        hooks.requiredRegisters.clear();  // the page needs every register the ECU has
+        for (const auto& [reg, value] : FactoryRegisterImage(EcuVariant::Q7100))
+            hooks.requiredRegisters.push_back(IntToHexText(reg));
     }
-
     int ReadAll(EcuCaller caller) {
+        equipment.Zeradora();
         return ReadRegisters(session, "FULL", equipment, TimingFor(caller), hooks);
     }
 
@@ -78,94 +44,89 @@ protected:
     std::shared_ptr<SimulatedEcuDevice> ecu;
 };
 
-TEST_F(SimFaultTest, AnAnswerCompleteExactlyAtTheEndOfTheWaitIsReadOneMillisecondLaterIsNot) {
-    const int64_t complete = ReadAllCompleteMs(EcuVariant::Q7100);
-    ASSERT_LT(complete, 400) << "the whole answer fits in the customer page's wait";
-    const int firstWait = TimingFor(EcuCaller::CustomerPage).firstWaitMs;
-
-    EcuOptions inside;
-    inside.faults.extraDelayMs = static_cast<int>(firstWait - complete);
-    Start(inside);
-    EXPECT_EQ(0, ReadAll(EcuCaller::CustomerPage));
-
-    equipment.Zeradora();
-    EcuOptions outside;
-    outside.faults.extraDelayMs = static_cast<int>(firstWait - complete) + 1;
-    Start(outside);
-    // The last group is still on the line: the page misses a register.
-    EXPECT_EQ(1, ReadAll(EcuCaller::CustomerPage));
-    EXPECT_GT(equipment.GetQtyUsed(), 0u);
-}
-
-TEST_F(SimFaultTest, AnAnswerAfterTheFirstWaitIsPickedUpByTheRetryOfTheAuxPage) {
-    EcuOptions late;
-    late.faults.extraDelayMs = 420;  // beyond the 400 ms first wait, inside 400 + 100
-    Start(late);
-    const int64_t before = clock.NowMs();
-    EXPECT_EQ(0, ReadAll(EcuCaller::AuxPage));
-    EXPECT_EQ(400 + 100, clock.NowMs() - before) << "first wait, one failed call, one retry wait";
-}
-
-TEST_F(SimFaultTest, SilenceFailsEveryCallAndThreeFailedReadsEndThePage) {
-    EcuOptions silent;
-    silent.faults.noAnswer = true;
-    Start(silent);
-    EXPECT_EQ(1, ReadAll(EcuCaller::AuxBasicPage));
-    EXPECT_EQ(kReadFailedResult, ReadRegistersWithRetry(session, "FULL", TimingFor(EcuCaller::AuxPage), hooks));
-    int messages = 0;
-    for (const std::string& line : transcript->Lines())
-        if (line == "MESSAGE Erro na leitura dos parâmetros !!!") ++messages;
-    EXPECT_EQ(1, messages);
-}
-
-TEST_F(SimFaultTest, AMissingRegisterFailsThePageButKeepsTheOthers) {
-    EcuOptions missing;
-    missing.faults.missingRegister = 0x1F;
-    Start(missing);
-    EXPECT_EQ(1, ReadAll(EcuCaller::CustomerPage));
-    std::string value;
-    EXPECT_FALSE(StoreValueText(equipment, "1F", &value));
-    EXPECT_TRUE(StoreValueText(equipment, "1E", &value));
-}
-
-TEST_F(SimFaultTest, AnAnswerStartingWithZeroIsEmptyAndTheRefreshReportsIt) {
-    EcuOptions zero;
-    zero.faults.leadingZero = true;
-    Start(zero);
-    EXPECT_EQ(1, ReadAll(EcuCaller::CustomerPage));
-    EXPECT_EQ(0u, equipment.GetQtyUsed());
-}
-
-TEST_F(SimFaultTest, GarbageBetweenGroupsIsSkipped) {
-    EcuOptions garbage;
-    garbage.faults.garbageBetweenGroups = true;
-    Start(garbage);
-    EXPECT_EQ(0, ReadAll(EcuCaller::CustomerPage));
-    EXPECT_EQ(FactoryRegisterImage(EcuVariant::Q7100).size(), equipment.GetQtyUsed());
-}
-
-TEST_F(SimFaultTest, AFloodThatFillsTheBufferIsAFailedRead) {
-    EcuOptions flood;
-    flood.faults.hugeAnswer = true;
-    Start(flood);
-    EXPECT_EQ(1, ReadAll(EcuCaller::CustomerPage));
-    EXPECT_EQ(0u, equipment.GetQtyUsed());
-}
-
-TEST_F(SimFaultTest, ALinkThatVanishesMidPassEndsInAFailedReadBackNotAHang) {
-    EcuOptions drop;
-    drop.faults.linkDropAfterFrames = 2;  // the read-all and the first write
-    Start(drop);
-    ASSERT_EQ(0, ReadAll(EcuCaller::AuxPage));
-    hooks.writes = {{"21", "A"}, {"20", "1"}};
-    const int64_t before = clock.NowMs();
-    EXPECT_EQ(kReadFailedResult, WritePendingRegisters(session, "FULL", TimingFor(EcuCaller::AuxPage), hooks));
-    EXPECT_EQ(0u, pending.Count);
-    // Bounded: two entries and three failed reads, nothing waits for ever.
-    EXPECT_LT(clock.NowMs() - before, 10000);
-    std::string value;
-    ASSERT_TRUE(StoreValueText(equipment, "21", &value));
-    EXPECT_NE("A", value) << "the store shows what was last read, not what was sent";
+// How long after the read-all frame the whole answer has arrived, with no
+// fault: the line time of the answer plus the ECU's own delay.
+int64_t ReadAllCompleteMs() {
+    VirtualClock clock;
+    SimulatedEcuDevice probe(clock, EcuVariant::Q7100);
+    LineSettings line;
+    line.baudRate = 38400;
+    probe.Open();
+    probe.SetLineSettings(line);
+    const EcuFrame frame = ReadAllCommand(0);
+    probe.Write(frame.Bytes, frame.Size, 5000);
+    size_t received = 0;
+    uint8_t buffer[4096];
+    while (received < FactoryRegisterImage(EcuVariant::Q7100).size() * 4 && clock.NowMs() < 5000) {
+        clock.Advance(1);
+        received += static_cast<size_t>(probe.Read(buffer, sizeof buffer));
+    }
+    return clock.NowMs();
 }
 
 }  // namespace
+
+TEST_F(SimFaultTest, AnAnswerCompleteAtTheEndOfTheWaitIsReadOneMillisecondLaterIsNot) {
+    const int64_t complete = ReadAllCompleteMs();
+    ASSERT_LT(complete, 400) << "the whole answer fits in the customer page's wait";
+    EcuOptions options;
+    options.faults.extraDelayMs = static_cast<int>(400 - complete);
+    Start(options);
+    EXPECT_EQ(ReadAll(EcuCaller::CustomerPage), 0);
+
+    options.faults.extraDelayMs += 1;
+    Start(options);
+    EXPECT_EQ(ReadAll(EcuCaller::CustomerPage), 1) << "the last group is still on the line";
+    EXPECT_GT(equipment.GetQtyUsed(), 0u);
+
+    // The aux page's retry picks up what its first wait missed.
+    options.faults.extraDelayMs = 420;
+    Start(options);
+    const int64_t before = clock.NowMs();
+    EXPECT_EQ(ReadAll(EcuCaller::AuxPage), 0);
+    EXPECT_EQ(clock.NowMs() - before, 400 + 100) << "first wait, one failed call, one retry wait";
+}
+
+struct FaultCase {
+    const char* name;
+    std::function<void(FaultOptions&)> set;
+    int result;
+    size_t stored;  // registers in the store after one read-all
+};
+
+class SimFaultReadTest : public SimFaultTest, public ::testing::WithParamInterface<FaultCase> {};
+
+TEST_P(SimFaultReadTest, ReadAllOfTheCustomerPage) {
+    EcuOptions options;
+    GetParam().set(options.faults);
+    Start(options);
+    EXPECT_EQ(ReadAll(EcuCaller::CustomerPage), GetParam().result);
+    EXPECT_EQ(equipment.GetQtyUsed(), GetParam().stored);
+}
+
+const size_t kAll = FactoryRegisterImage(EcuVariant::Q7100).size();
+INSTANTIATE_TEST_SUITE_P(
+    Faults, SimFaultReadTest,
+    ::testing::Values(FaultCase{"Silence", [](FaultOptions& f) { f.noAnswer = true; }, 1, 0},
+                      FaultCase{"MissingRegister",
+                                [](FaultOptions& f) { f.missingRegister = 0x1F; }, 1, kAll - 1},
+                      FaultCase{"LeadingZero", [](FaultOptions& f) { f.leadingZero = true; }, 1, 0},
+                      FaultCase{"GarbageBetweenGroups",
+                                [](FaultOptions& f) { f.garbageBetweenGroups = true; }, 0, kAll},
+                      FaultCase{"FloodFillsTheBuffer", [](FaultOptions& f) { f.hugeAnswer = true; },
+                                1, 0}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+TEST_F(SimFaultTest, APulledCableMidPassEndsInAFailedReadBackNotAHang) {
+    EcuOptions options;
+    options.faults.linkDropAfterFrames = 2;  // the read-all and the first write
+    Start(options);
+    ASSERT_EQ(ReadAll(EcuCaller::AuxPage), 0);
+    hooks.writes = {{"21", "A"}, {"20", "1"}};
+    const int64_t before = clock.NowMs();
+    EXPECT_EQ(WritePendingRegisters(session, "FULL", TimingFor(EcuCaller::AuxPage), hooks),
+              kReadFailedResult);
+    EXPECT_EQ(pending.Count, 0u);
+    EXPECT_LT(clock.NowMs() - before, 10000) << "two entries and three failed reads";
+    EXPECT_NE(StoredText(equipment, "21"), "A") << "the store shows what was read, not what was sent";
+}

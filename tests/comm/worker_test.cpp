@@ -1,5 +1,6 @@
 // The worker runs exchanges with real waits while the UI thread keeps
-// handling events; hooks and results reach the UI thread.
+// handling events; hooks and results reach the UI thread, and a message box
+// asked for mid-sequence holds the next frame until it is closed.
 
 #include <gtest/gtest.h>
 
@@ -8,160 +9,103 @@
 #include <QEventLoop>
 #include <QThread>
 #include <QTimer>
-#include <memory>
 
 #include "comm/clock.h"
-#include "comm/crx4comm.h"
 #include "comm/ecu_worker.h"
-#include "comm/pending_writes.h"
-#include "comm/scripted_device.h"
-#include "data/crx4data.h"
-#include "data/crx4file.h"
+#include "tests/comm/protocol_fixture.h"
 
 namespace {
 
-// Remembers on which thread each hook ran and how far the UI timer had
-// ticked when the pass asked for the writes.
+bool OnUiThread() { return QThread::currentThread() == QCoreApplication::instance()->thread(); }
+
+// Notes where each hook ran, how far the UI timer had ticked when the pass
+// queued its writes, and what was sent while its message box was open.
 class ThreadCheckingHooks : public PageHooks {
   public:
-    explicit ThreadCheckingHooks(const int& ticks, std::shared_ptr<DeviceScript> script)
-        : ticks_(ticks), script_(std::move(script)) {}
-
-    int RefreshFromStore(CRX4DATA& /*store*/) override {
-        Note();
-        return 0;
-    }
-    void SetCommandsEnabled(bool /*enabled*/) override { Note(); }
-    void QueueWritesForKey(const char* /*key*/, PendingWrites& pending) override {
+    ThreadCheckingHooks(const int& ticks, DeviceScript& script) : ticks_(ticks), script_(script) {}
+    int RefreshFromStore(CRX4DATA&) override { return Note(), 0; }
+    void SetCommandsEnabled(bool) override { Note(); }
+    void QueueWritesForKey(const char*, PendingWrites& pending) override {
         Note();
         ticksAtQueue = ticks_;
         pending.Append("21", "A");
     }
-    // Stays open for a while as a message box would; the worker must not
-    // send anything meanwhile.
-    void ShowMessage(const char* /*text*/, const char* /*title*/, MessageIcon /*icon*/) override {
+    void ShowMessage(const char*, const char*, MessageIcon) override {
         Note();
-        const size_t before = script_->Written().size();
-        QEventLoop box;
+        const size_t before = script_.Written().size();
+        QEventLoop box;  // stays open for a while, as a message box would
         QTimer::singleShot(50, &box, &QEventLoop::quit);
         box.exec();
-        framesSentWhileMessageOpen = script_->Written().size() - before;
-        ++messages;
+        framesSentWhileOpen = script_.Written().size() - before;
     }
+    void Note() { calls += 1, allOnUiThread = allOnUiThread && OnUiThread(); }
 
     bool allOnUiThread = true;
-    int calls = 0;
-    int ticksAtQueue = -1;
-    int messages = 0;
-    size_t framesSentWhileMessageOpen = 0;
+    int calls = 0, ticksAtQueue = -1;
+    size_t framesSentWhileOpen = 99;
 
   private:
-    void Note() {
-        ++calls;
-        if (QThread::currentThread() != QCoreApplication::instance()->thread()) {
-            allOnUiThread = false;
-        }
-    }
-
     const int& ticks_;
-    std::shared_ptr<DeviceScript> script_;
+    DeviceScript& script_;
 };
 
-// Real waits, kept short: 240 ms for one entry and its read-back.
-TimingProfile ShortAuxProfile() {
-    TimingProfile profile = TimingFor(EcuCaller::AuxPage);
-    profile.readLeadMs = 30;
-    profile.firstWaitMs = 30;
-    profile.retryWaitMs = 30;
-    profile.answerWaitMs = 30;
-    profile.afterAnswerWaitMs = 30;
-    profile.confirmSpacingMs = 30;
-    profile.entryTrailingMs = 30;
-    return profile;
-}
-
-class EcuWorkerTest : public ::testing::Test {
-  protected:
-    EcuWorkerTest() : app_(argc_, argv_) {
-        port.SetDeviceFactory(
-            [this](const std::string&) { return std::make_unique<ScriptedDevice>(script); });
-        port.SetPortNumber(1);
-        port.OpenPort();
-        QObject::connect(&uiTimer, &QTimer::timeout, [this] { ++ticks; });
-        uiTimer.start(10);
-    }
-
-    // Runs the job on the worker and the UI event loop until its result.
-    int RunJob(EcuWorker& worker, EcuWorker::Job job) {
+TEST(EcuWorkerTest, TheUiThreadKeepsTickingWhileAPassWaitsOnTheWorker) {
+    int argc = 1;
+    char name[] = "tests_comm";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    auto script = std::make_shared<DeviceScript>();
+    RealClock clock;
+    CRX4COMM port;
+    port.SetDeviceFactory([script](const std::string&) { return std::make_unique<ScriptedDevice>(script); });
+    port.SetPortNumber(1);
+    port.OpenPort();
+    CRX4DATA equipment, file, monitor;
+    PendingWrites pending;
+    CRX4FILE dump;
+    EcuSession session{port, clock, equipment, file, monitor, pending, dump, 0, false, ""};
+    int ticks = 0;
+    QTimer uiTimer;
+    QObject::connect(&uiTimer, &QTimer::timeout, [&ticks] { ++ticks; });
+    uiTimer.start(10);
+    ThreadCheckingHooks page(ticks, *script);
+    EcuWorker worker(session);
+    UiThreadHooks hooks(worker, page);
+    auto run = [&](EcuWorker::Job job) {
         int result = -1;
         QEventLoop loop;
-        worker.Post(std::move(job), [&](int r) {
-            result = r;
-            resultOnUiThread = QThread::currentThread() == app_.thread();
-            loop.quit();
-        });
+        worker.Post(std::move(job), [&](int r) { result = OnUiThread() ? r : -2, loop.quit(); });
         QTimer::singleShot(10000, &loop, &QEventLoop::quit);
         loop.exec();
         return result;
-    }
+    };
 
-    int argc_ = 1;
-    char arg0_[11] = "tests_comm";
-    char* argv_[2] = {arg0_, nullptr};
-    QCoreApplication app_;
-
-    std::shared_ptr<DeviceScript> script = std::make_shared<DeviceScript>();
-    RealClock clock;
-    CRX4COMM port;
-    CRX4DATA equipmentStore;
-    CRX4DATA fileStore;
-    CRX4DATA monitorStore;
-    PendingWrites pending;
-    CRX4FILE dumpFile;
-    EcuSession session{port,     clock, equipmentStore, fileStore, monitorStore, pending,
-                       dumpFile, 0,     false,          ""};
-    QTimer uiTimer;
-    int ticks = 0;
-    bool resultOnUiThread = false;
-};
-
-}  // namespace
-
-TEST_F(EcuWorkerTest, UiThreadKeepsTickingWhileAWritePassWaitsOnTheWorker) {
-    ThreadCheckingHooks page(ticks, script);
-    EcuWorker worker(session);
-    UiThreadHooks hooks(worker, page);
-    const TimingProfile profile = ShortAuxProfile();
+    // Real waits, kept short: 7 waits of 30 ms for one entry and its read-back.
+    TimingProfile profile = TimingFor(EcuCaller::AuxPage);
+    for (int* ms : {&profile.readLeadMs, &profile.firstWaitMs, &profile.retryWaitMs,
+                    &profile.answerWaitMs, &profile.afterAnswerWaitMs, &profile.confirmSpacingMs,
+                    &profile.entryTrailingMs})
+        *ms = 30;
     script->QueueAnswer({0xB0, 0x21, 0x0A, 0xC0});
     script->QueueAnswer({0xB0, 0x21, 0x0A, 0xC0});
-
     QElapsedTimer elapsed;
     elapsed.start();
-    const int result = RunJob(
-        worker, [&](EcuSession& s) { return WritePendingRegisters(s, "21", profile, hooks); });
-
-    EXPECT_EQ(result, 0);
-    EXPECT_TRUE(resultOnUiThread);
+    EXPECT_EQ(run([&](EcuSession& s) { return WritePendingRegisters(s, "21", profile, hooks); }), 0);
     EXPECT_GE(elapsed.elapsed(), 240);
-    // The timer went on firing between the queueing and the result.
     ASSERT_GE(page.ticksAtQueue, 0);
-    EXPECT_GE(ticks - page.ticksAtQueue, 8);
+    EXPECT_GE(ticks - page.ticksAtQueue, 8) << "the timer fired between the queueing and the result";
     EXPECT_TRUE(page.allOnUiThread);
     EXPECT_GE(page.calls, 5);
     EXPECT_EQ(script->Written().size(), 5u);  // write, three confirms, read
+
+    EXPECT_EQ(run([&](EcuSession& s) {
+                  hooks.ShowMessage("Calibração", "", MessageIcon::Exclamation);
+                  StartMonitoring(s);
+                  return 0;
+              }),
+              0);
+    EXPECT_EQ(page.framesSentWhileOpen, 0u);
+    EXPECT_EQ(script->Written().size(), 6u);
 }
 
-TEST_F(EcuWorkerTest, MessageAskedMidSequenceHoldsTheNextFrameUntilClosed) {
-    ThreadCheckingHooks page(ticks, script);
-    EcuWorker worker(session);
-    UiThreadHooks hooks(worker, page);
-
-    RunJob(worker, [&](EcuSession& s) {
-        hooks.ShowMessage("Calibração", "", MessageIcon::Exclamation);
-        StartMonitoring(s);
-        return 0;
-    });
-    EXPECT_EQ(page.messages, 1);
-    EXPECT_EQ(page.framesSentWhileMessageOpen, 0u);
-    EXPECT_EQ(script->Written().size(), 1u);
-}
+}  // namespace

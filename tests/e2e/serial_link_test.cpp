@@ -1,37 +1,16 @@
-// The protocol through the real QSerialPort path: a worker thread, the real
-// clock, and the simulator program on a pseudo-terminal as COM6. Each model
-// reads all registers and writes one.
-#include <gtest/gtest.h>
+// The protocol through the real serial path: a worker thread, the real clock,
+// QSerialPort, and the simulator program on a pseudo-terminal registered as
+// COM6. Each model reads all registers and writes one.
+#include <QElapsedTimer>
+#include <QFileInfo>
 
-#include <QCoreApplication>
-#include <QTemporaryDir>
-
-#include "comm/clock.h"
-#include "comm/crx4comm.h"
-#include "comm/ecu_protocol.h"
 #include "comm/ecu_worker.h"
 #include "comm/hex_text.h"
-#include "comm/pending_writes.h"
-#include "data/crx4data.h"
-#include "data/crx4file.h"
-#include "data/diagnostic_dump.h"
-#include "data/store_text.h"
+#include "tests/comm/protocol_fixture.h"
 #include "tests/e2e/simulator_process.h"
 #include "tests/ui/ui_test_support.h"
 
 namespace {
-
-class NoPage : public PageHooks {
-public:
-    int RefreshFromStore(CRX4DATA& store) override {
-        std::string value;
-        return StoreValueText(store, "1E", &value) && StoreValueText(store, "1F", &value) ? 0 : 1;
-    }
-    void SetCommandsEnabled(bool) override {}
-    void QueueWritesForKey(const char*, PendingWrites& pending) override { pending.Append("21", "2A"); }
-    void ShowMessage(const char* text, const char*, MessageIcon) override { messages.emplace_back(text); }
-    std::vector<std::string> messages;
-};
 
 class SerialLinkTest : public ::testing::TestWithParam<int> {};
 
@@ -40,8 +19,10 @@ TEST_P(SerialLinkTest, ReadsEveryRegisterAndWritesOneThroughAPseudoTerminal) {
     const char* names[] = {"q7100", "q5100", "q5100plus"};
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    SimulatorProcess sim(dir.filePath("ports"), 6, QString::fromLatin1(names[model]), dir.filePath("sim.log"));
+    const QString link = dir.filePath("ports/COM6");
+    SimulatorProcess sim(dir.filePath("ports"), 6, names[model], dir.filePath("sim.log"));
     ASSERT_TRUE(sim.Started());
+    EXPECT_EQ(QFileInfo(link).symLinkTarget(), sim.DevicePath());
     qputenv("ZANO_PORTS_DIR", dir.filePath("ports").toUtf8());
     SetDumpFolder(dir.path().toStdString());
 
@@ -51,7 +32,9 @@ TEST_P(SerialLinkTest, ReadsEveryRegisterAndWritesOneThroughAPseudoTerminal) {
     PendingWrites pending;
     CRX4FILE dump;
     EcuSession session{port, clock, equipment, file, monitor, pending, dump, model, false, ""};
-    NoPage page;
+    RecordingHooks page(std::make_shared<Transcript>());
+    page.requiredRegisters = {"1E", "1F"};
+    page.writes = {{"21", "2A"}};
     int readResult = -1, writeResult = -1;
     {
         EcuWorker worker(session);
@@ -60,7 +43,8 @@ TEST_P(SerialLinkTest, ReadsEveryRegisterAndWritesOneThroughAPseudoTerminal) {
                 s.port.SetPortNumber(6);
                 s.port.OpenPort();
                 OpenEcuLink(s);
-                readResult = ReadRegisters(s, "FULL", s.equipmentStore, TimingFor(EcuCaller::CustomerPage), page);
+                readResult = ReadRegisters(s, "FULL", s.equipmentStore,
+                                           TimingFor(EcuCaller::CustomerPage), page);
                 writeResult = WritePendingRegisters(s, "21", TimingFor(EcuCaller::AuxPage), page);
                 s.port.ClosePort();
                 return 0;
@@ -71,19 +55,35 @@ TEST_P(SerialLinkTest, ReadsEveryRegisterAndWritesOneThroughAPseudoTerminal) {
     qunsetenv("ZANO_PORTS_DIR");
     SetDumpFolder("");
 
-    EXPECT_EQ(0, readResult);
-    EXPECT_EQ(0, writeResult);
-    EXPECT_TRUE(page.messages.empty());
+    EXPECT_EQ(readResult, 0);
+    EXPECT_EQ(writeResult, 0);
     std::string value;
     ASSERT_TRUE(StoreValueText(equipment, "21", &value));
-    EXPECT_EQ("2A", value) << "the read-back shows the written value";
-    sim.Stop();
+    EXPECT_EQ(value, "2A") << "the read-back shows the written value";
+    EXPECT_EQ(sim.Stop(), 0);
+    EXPECT_FALSE(QFileInfo(link).isSymLink()) << "the COM name goes with the program";
     const auto image = sim.RegisterImage();
-    ASSERT_NE(image.end(), image.find("21"));
-    EXPECT_EQ(0x2Au, HexTextToInt(image.at("21").c_str())) << "the ECU holds it";
+    ASSERT_EQ(image.count("21"), 1u) << sim.LogText();
+    EXPECT_EQ(HexTextToInt(image.at("21").c_str()), 0x2Au) << "the ECU holds it";
     EXPECT_EQ(image.size(), equipment.GetQtyUsed());
+    EXPECT_EQ(sim.FramesOfKind("read-all"), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, SerialLinkTest, ::testing::Values(0, 1, 2));
+
+TEST(SimulatorProgramTest, WithAQuitTimeItEndsByItselfAndTakesItsComNameAway) {
+    QTemporaryDir dir;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    SimulatorProcess sim(dir.filePath("ports"), 5, "q7100", dir.filePath("sim.log"),
+                         {"--quit-after", "400"});
+    ASSERT_TRUE(sim.Started());
+    EXPECT_TRUE(QFileInfo(dir.filePath("ports/COM5")).isSymLink());
+    EXPECT_EQ(sim.Stop(5000), 0);
+    EXPECT_GE(elapsed.elapsed(), 400);
+    EXPECT_LT(elapsed.elapsed(), 4000) << "it ended before it was told to";
+    EXPECT_FALSE(QFileInfo(dir.filePath("ports/COM5")).isSymLink());
+    EXPECT_NE(sim.LogText().find("REG 3D 50\n"), std::string::npos);
+}
 
 }  // namespace

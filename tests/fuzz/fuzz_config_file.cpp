@@ -9,10 +9,11 @@
 
 #include "data/config_file.h"
 #include "data/crx4data.h"
-#include "fuzz_folder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::string path = FuzzFolder() + "/zano-fuzz-config-" + std::to_string(getpid()) + ".Q7100";
+    // Memory when the system offers it: every run writes, reads and removes the file.
+    const std::string folder = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+    const std::string path = folder + "/zano-fuzz-config-" + std::to_string(getpid()) + ".Q7100";
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) return 0;
     if (size > 0) std::fwrite(data, 1, size, file);

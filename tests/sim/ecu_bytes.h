@@ -10,18 +10,14 @@
 #include "sim/ecu_model.h"
 
 struct LiveGroup {
-    uint8_t reg;
-    uint8_t value;
-    uint8_t check;
+    uint8_t reg, value, check;
 };
 
 inline std::map<uint8_t, uint8_t> AnswerGroups(const std::vector<uint8_t>& bytes) {
     std::map<uint8_t, uint8_t> groups;
     for (size_t i = 0; i + 3 < bytes.size(); ++i) {
-        if (bytes[i] == 0xB0 && bytes[i + 3] == 0xC0) {
-            groups[bytes[i + 1]] = bytes[i + 2];
-            i += 3;
-        }
+        if (bytes[i] == 0xB0 && bytes[i + 3] == 0xC0)
+            groups[bytes[i + 1]] = bytes[i + 2], i += 3;
     }
     return groups;
 }
@@ -29,10 +25,8 @@ inline std::map<uint8_t, uint8_t> AnswerGroups(const std::vector<uint8_t>& bytes
 inline std::vector<LiveGroup> LiveGroups(const std::vector<uint8_t>& bytes) {
     std::vector<LiveGroup> groups;
     for (size_t i = 0; i + 4 < bytes.size(); ++i) {
-        if (bytes[i] == 0xB0 && bytes[i + 4] == 0xC0) {
-            groups.push_back({bytes[i + 1], bytes[i + 2], bytes[i + 3]});
-            i += 4;
-        }
+        if (bytes[i] == 0xB0 && bytes[i + 4] == 0xC0)
+            groups.push_back({bytes[i + 1], bytes[i + 2], bytes[i + 3]}), i += 4;
     }
     return groups;
 }

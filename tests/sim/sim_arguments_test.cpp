@@ -4,39 +4,25 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 namespace {
+
+std::vector<std::string> Words(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<std::string> words;
+    for (std::string word; in >> word;) words.push_back(word);
+    return words;
+}
 
 TEST(SimArgumentsTest, EveryOptionLandsInItsSetting) {
     std::string error;
-    const auto args = ParseSimArguments({"--model",
-                                         "q5100",
-                                         "--com",
-                                         "4",
-                                         "--rev",
-                                         "--log",
-                                         "/tmp/x.log",
-                                         "--no-answer",
-                                         "--late",
-                                         "250",
-                                         "--missing-register",
-                                         "1E",
-                                         "--bad-check",
-                                         "24",
-                                         "--zero-first",
-                                         "--garbage",
-                                         "--huge-answer",
-                                         "--line-rate-stream",
-                                         "--drop-after",
-                                         "7",
-                                         "--reconnect-ms",
-                                         "900",
-                                         "--calibration",
-                                         "fail",
-                                         "--calibration-ms",
-                                         "1500",
-                                         "--quit-after",
-                                         "800"},
-                                        &error);
+    const auto args = ParseSimArguments(
+        Words("--model q5100 --com 4 --rev --log /tmp/x.log --no-answer --late 250 "
+              "--missing-register 1E --bad-check 24 --zero-first --garbage --huge-answer "
+              "--line-rate-stream --drop-after 7 --reconnect-ms 900 --calibration fail "
+              "--calibration-ms 1500 --quit-after 800"),
+        &error);
     ASSERT_TRUE(args.has_value()) << error;
     EXPECT_EQ(args->variant, EcuVariant::Q5100);
     EXPECT_EQ(args->comNumber, 4);
@@ -56,19 +42,12 @@ TEST(SimArgumentsTest, EveryOptionLandsInItsSetting) {
 }
 
 TEST(SimArgumentsTest, MistakesAreRefusedWithTheOptionNamed) {
-    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--model", "q9000"},
-                                                {"--com"},
-                                                {"--com", "0"},
-                                                {"--missing-register", "1G"},
-                                                {"--calibration", "maybe"},
-                                                {"--late", "-5"},
-                                                {"--quit-after"},
-                                                {"--quit-after", "-1"},
-                                                {"--quit-after", "1s"},
-                                                {"--frobnicate"}}) {
+    for (const char* bad : {"--model q9000", "--com", "--com 0", "--missing-register 1G",
+                            "--calibration maybe", "--late -5", "--quit-after", "--quit-after -1",
+                            "--quit-after 1s", "--frobnicate"}) {
         std::string error;
-        EXPECT_FALSE(ParseSimArguments(bad, &error).has_value()) << bad[0];
-        EXPECT_NE(error.find(bad[0]), std::string::npos) << error;
+        EXPECT_FALSE(ParseSimArguments(Words(bad), &error).has_value()) << bad;
+        EXPECT_NE(error.find(Words(bad)[0]), std::string::npos) << error;
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // A fake device for tests: its answers are a script of byte chunks, one
-// handed out per Read. The script lives outside the device and is shared, so
-// the test keeps writing it while CRX4COMM makes a new device at each open:
+// handed out per Read. The script is shared, so the test keeps writing it
+// while CRX4COMM makes a new device at each open:
 //
 //   auto script = std::make_shared<DeviceScript>();
 //   port.SetDeviceFactory([script](const std::string&) {
@@ -17,37 +17,30 @@
 
 class DeviceScript {
   public:
-    // The next Read hands out this chunk (as much as fits; the rest stays for
-    // the Read after). An empty chunk is a Read where nothing arrived; so is
-    // a Read when the script has run out.
-    void QueueAnswer(std::vector<uint8_t> chunk);
-    // The next Open fails with this reason (OpenError::None: opens succeed).
-    void FailOpen(OpenError error);
-    // Writes give -1 while set.
-    void FailWrites(bool fail);
-
-    // Every frame written, in order.
-    std::vector<std::vector<uint8_t>> Written() const;
-    LineSettings Settings() const;
-    bool Dtr() const;
-    bool Rts() const;
+    // The next Read takes this chunk (as much as fits; the rest stays for the
+    // Read after). An empty chunk, or an empty script, is a Read that got nothing.
+    void QueueAnswer(std::vector<uint8_t> chunk) { Lock l(mutex_); answers_.push_back(chunk); }
+    void FailOpen(OpenError error) { Lock l(mutex_); openError_ = error; }  // None: opens succeed
+    void FailWrites(bool fail) { Lock l(mutex_); failWrites_ = fail; }      // writes give -1
+    std::vector<std::vector<uint8_t>> Written() const { Lock l(mutex_); return written_; }
+    LineSettings Settings() const { Lock l(mutex_); return settings_; }
+    bool Dtr() const { Lock l(mutex_); return dtr_; }
+    bool Rts() const { Lock l(mutex_); return rts_; }
 
   private:
     friend class ScriptedDevice;
+    using Lock = std::lock_guard<std::mutex>;
     mutable std::mutex mutex_;
     std::deque<std::vector<uint8_t>> answers_;
     std::vector<std::vector<uint8_t>> written_;
     OpenError openError_ = OpenError::None;
-    bool failWrites_ = false;
+    bool failWrites_ = false, dtr_ = false, rts_ = false;
     LineSettings settings_;
-    bool dtr_ = false;
-    bool rts_ = false;
 };
 
 class ScriptedDevice : public SerialDevice {
   public:
-    explicit ScriptedDevice(std::shared_ptr<DeviceScript> script);
-
+    explicit ScriptedDevice(std::shared_ptr<DeviceScript> script) : script_(std::move(script)) {}
     bool Open() override;
     void Close() override { open_ = false; }
     bool IsOpen() const override { return open_; }
@@ -56,12 +49,12 @@ class ScriptedDevice : public SerialDevice {
     bool SetControlLines(bool dtr, bool rts) override;
     int64_t Write(const uint8_t* data, size_t count, int timeoutMs) override;
     int64_t Read(uint8_t* data, size_t maxCount) override;
-    // A queued chunk stands for what arrives before the Read that takes it,
-    // so there is never anything to bound or to discard: 0, or -1 when closed.
+    // A queued chunk stands for what arrives before the Read that takes it:
+    // nothing is ever waiting to be bounded or thrown away.
     void SetReceiveBufferSize(size_t) override {}
     int64_t DiscardReceived() override { return open_ ? 0 : -1; }
     OpenError LastOpenError() const override;
-    std::string ErrorText() const override;
+    std::string ErrorText() const override { return open_ ? "" : "scripted open failure"; }
 
   private:
     std::shared_ptr<DeviceScript> script_;

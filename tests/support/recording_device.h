@@ -2,14 +2,12 @@
 // Transcripts: what the program did on the line, one line per event, for
 // tests that compare a whole exchange with the expected sequence.
 //
-//   OPEN             the device was opened (OPEN FAILED when it could not be)
-//   CLOSE            the device was closed
+//   OPEN / OPEN FAILED / CLOSE
 //   TX 00 04 00      a write: the bytes asked for, upper-case, two digits each
 //   WAIT 400         a wait of the clock, in milliseconds
 //   RX B0|10|1|C0|   a read that gave bytes, as the ECU answer text
 //   RX -             a read that gave nothing or failed
-//   DISCARD 120      bytes received and thrown away unread (DISCARD - when
-//                    the device failed)
+//   DISCARD 120      bytes received and thrown away unread (DISCARD -: failed)
 //
 // Line settings and modem lines are not recorded: tests that care ask the
 // device underneath.
@@ -22,17 +20,16 @@
 #include "comm/clock.h"
 #include "comm/serial_device.h"
 
-// Shared by a RecordingDevice and a RecordingClock; safe to read from the test
-// thread while the worker thread appends.
+// Shared by a RecordingDevice and a RecordingClock; the test thread may read
+// it while the worker thread appends.
 class Transcript {
   public:
-    void Add(std::string line);
-    void Clear();
-    std::vector<std::string> Lines() const;
-    // Every line followed by "\n".
-    std::string Text() const;
+    void Add(std::string line) { Lock l(mutex_); lines_.push_back(std::move(line)); }
+    void Clear() { Lock l(mutex_); lines_.clear(); }
+    std::vector<std::string> Lines() const { Lock l(mutex_); return lines_; }
 
   private:
+    using Lock = std::lock_guard<std::mutex>;
     mutable std::mutex mutex_;
     std::vector<std::string> lines_;
 };
@@ -40,17 +37,13 @@ class Transcript {
 // Passes every call to the device it owns and records it.
 class RecordingDevice : public SerialDevice {
   public:
-    RecordingDevice(SerialDevicePtr inner, std::shared_ptr<Transcript> transcript);
-
+    RecordingDevice(SerialDevicePtr inner, std::shared_ptr<Transcript> transcript)
+        : inner_(std::move(inner)), transcript_(std::move(transcript)) {}
     bool Open() override;
     void Close() override;
     bool IsOpen() const override { return inner_->IsOpen(); }
-    bool GetLineSettings(LineSettings* settings) const override {
-        return inner_->GetLineSettings(settings);
-    }
-    bool SetLineSettings(const LineSettings& settings) override {
-        return inner_->SetLineSettings(settings);
-    }
+    bool GetLineSettings(LineSettings* s) const override { return inner_->GetLineSettings(s); }
+    bool SetLineSettings(const LineSettings& s) override { return inner_->SetLineSettings(s); }
     bool SetControlLines(bool dtr, bool rts) override { return inner_->SetControlLines(dtr, rts); }
     int64_t Write(const uint8_t* data, size_t count, int timeoutMs) override;
     int64_t Read(uint8_t* data, size_t maxCount) override;
@@ -64,12 +57,11 @@ class RecordingDevice : public SerialDevice {
     std::shared_ptr<Transcript> transcript_;
 };
 
-// Passes the waits to another clock and records them. The inner clock is
-// borrowed: it must outlive this one.
+// Passes the waits to a borrowed clock (which must outlive it) and records them.
 class RecordingClock : public Clock {
   public:
-    RecordingClock(Clock& inner, std::shared_ptr<Transcript> transcript);
-
+    RecordingClock(Clock& inner, std::shared_ptr<Transcript> transcript)
+        : inner_(inner), transcript_(std::move(transcript)) {}
     void WaitMs(int ms) override;
     int64_t NowMs() const override { return inner_.NowMs(); }
 
