@@ -124,6 +124,7 @@ TEST_F(MonitorProceduresTest, StepFieldsWriteOnlyWhatTheUserChangedWithinTheRang
             << refused;
         QueueStepWrites({refused, "10"}, highUntouched, equipmentStore, pending);
     }
+    EXPECT_EQ(CheckStepFields(idleUntouched, {"240", "255"}), StepFieldCheck::Ok);
     EXPECT_EQ(CheckStepFields(idleUntouched, {"241", "255"}), StepFieldCheck::AboveRange);
     QueueStepWrites(idleUntouched, {"241", "255"}, equipmentStore, pending);
     EXPECT_EQ(pending.Count, 0u);
