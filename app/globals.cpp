@@ -21,7 +21,7 @@ unsigned char g_CalibrationRunning = 0;
 unsigned char g_LiveViewRunning = 0;
 CustomerData g_CustomerData;
 
-RealClock g_Clock;
+SwitchableClock g_Clock;
 
 EcuSession& GlobalSession() {
     static EcuSession session{g_SerialPort,    g_Clock,    g_EquipmentStore, g_FileStore,

@@ -3,6 +3,7 @@
 // through these objects; they are defined in one place (globals.cpp) in
 // their construction order and reset for tests by ResetGlobals().
 
+#include <atomic>
 #include <string>
 
 #include "comm/clock.h"
@@ -35,8 +36,25 @@ extern CustomerData g_CustomerData;
 constexpr std::size_t kConfigFilePathCapacity = 1000;
 constexpr std::size_t kFocusedKeyCapacity = 11;
 
-// The clock the protocol waits with (real time in the program).
-extern RealClock g_Clock;
+// The clock the protocol and the built-in simulator wait with: real time in
+// the program; widget tests point it at a virtual clock so that the
+// simulated ECU answers at once.
+class SwitchableClock : public Clock {
+public:
+    void WaitMs(int ms) override { Target().WaitMs(ms); }
+    int64_t NowMs() const override { return Target().NowMs(); }
+    // nullptr goes back to real time.
+    void Use(Clock* clock) { target_.store(clock); }
+
+private:
+    Clock& Target() const {
+        Clock* clock = target_.load();
+        return clock ? *clock : real_;
+    }
+    mutable RealClock real_;
+    std::atomic<Clock*> target_{nullptr};
+};
+extern SwitchableClock g_Clock;
 
 // The session that the worker's jobs run on: the globals above, with the
 // model, source and file path copied in by SyncSessionFromGlobals.

@@ -33,11 +33,7 @@ class CFontLabel : public QLabel {
     bool IsBold() const { return Bold; }
     bool IsItalic() const { return Italic; }
     bool IsUnderline() const { return Underline; }
-    bool IsStrikeOut() const { return StrikeOut; }
-    bool IsAntialiased() const { return Antialiased; }
     Qt::Alignment Alignment() const;
-    const QString& FaceName() const { return Face; }
-    int FontHeight() const { return Height; }
     QColor TextColour() const { return Colour; }
     // The text painted: the label's text as it was at the first paint.
     const QString& LabelText() const { return Text; }

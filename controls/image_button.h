@@ -26,9 +26,7 @@ class CImageButton : public QPushButton {
     void SetTextColour(unsigned int colorref);
 
     bool IsImageLoaded() const { return ImageLoaded; }
-    int CurrentLayoutStyle() const { return LayoutStyle; }
     const ImageButtonLayout& CurrentLayout() const { return Rects; }
-    QColor CurrentTextColour() const { return TextColour; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;

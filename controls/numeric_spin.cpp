@@ -67,21 +67,10 @@ void CNumericSpin::SetRangeAndDelta(double min, double max, double delta) {
     SetPosFromValue(GetValue());
 }
 
-void CNumericSpin::SetFormatString(const char* format) {
-    FormatString = format ? format : "";
-}
-
 void CNumericSpin::SetValue(double value) {
     if (!Buddy_)
         return;
-    const std::string text =
-        FormatString.empty() ? FormatValue(value) : Printf(FormatString.c_str(), value);
-    Buddy_->setText(QString::fromStdString(text));
-}
-
-void CNumericSpin::SetValueAndPos(double value) {
-    SetValue(value);
-    SetPosFromValue(value);
+    Buddy_->setText(QString::fromStdString(FormatValue(value)));
 }
 
 double CNumericSpin::GetValue() const {
@@ -135,23 +124,9 @@ std::string CNumericSpin::TrimNumberText(const std::string& text, char decimalSy
 }
 
 void CNumericSpin::OnDeltaPos(int delta) {
-    double next = GetValue() + delta * Delta;
-    // A sum of steps lands a hair beside a limit: within the tolerance it
-    // counts as on the limit, so 2.54 + 0.01 neither clamps nor wraps.
-    const double reference = delta < 0 ? std::max(Min, next) : std::max(Max, next);
-    const double tolerance = std::max(std::fabs(reference * 1e-9), kMinTolerance);
-    if (Min - next > tolerance)
-        next = Wrap ? Max : Min;
-    if (next - Max > tolerance)
-        next = Wrap ? Min : Max;
-    SetValue(next);
+    SetValue(std::min(std::max(GetValue() + delta * Delta, Min), Max));
     // The native position follows its own rule: one position per click.
-    Position += delta;
-    if (Position < 0)
-        Position = Wrap ? Range : 0;
-    if (Position > Range)
-        Position = Wrap ? 0 : Range;
-    Q_EMIT ValueStepped();
+    Position = std::clamp(Position + delta, 0, Range);
 }
 
 bool CNumericSpin::eventFilter(QObject* watched, QEvent* event) {

@@ -1,6 +1,6 @@
 #pragma once
 // Up-down control that edits a real number held as text in its buddy edit:
-// limits, a step per click, decimals and an optional printf format. The
+// limits, a step per click and decimals. The
 // buddy's text is the value; the control's integer position (0 .. IntRange)
 // only mirrors it roughly. Clicks and the Up / Down keys in the buddy step
 // the value; only SetValue writes the buddy text.
@@ -21,32 +21,25 @@ class CNumericSpin : public QWidget {
     // Binds the edit whose text is the value and applies the stored range
     // again (the configuration outlives the page's windows).
     void SetBuddy(QLineEdit* buddy);
-    QLineEdit* Buddy() const { return Buddy_; }
 
     // IntRange becomes |(max - min) / delta| cut to a whole number, at most
     // 32767; a delta of 0 stores the three values and changes nothing else.
     void SetRangeAndDelta(double min, double max, double delta);
     void SetDecimals(int decimals) { Decimals = decimals; }
     void SetTrimZeros(bool on) { TrimZeros = on; }
-    // nullptr or "" for the automatic format.
-    void SetFormatString(const char* format);
-    // A wrapping spin goes from one limit to the other instead of stopping.
-    void SetWrap(bool wrap) { Wrap = wrap; }
 
     void SetValue(double value);
-    void SetValueAndPos(double value);
     // The leading number of the buddy's text; 0.0 without one or without a buddy.
     double GetValue() const;
     void SetPosFromValue(double value);
     std::string FormatValue(double value) const;
 
     // One step of `delta` clicks (negative downwards): what a click or an
-    // arrow key does.
+    // arrow key does. The value stops at the limits.
     void OnDeltaPos(int delta);
 
     double MinValue() const { return Min; }
     double MaxValue() const { return Max; }
-    double DeltaValue() const { return Delta; }
     int IntRange() const { return Range; }
     int Pos() const { return Position; }
     char DecimalSymbol() const { return Symbol; }
@@ -60,10 +53,6 @@ class CNumericSpin : public QWidget {
     // an exponent part is kept. Text without the symbol is left alone.
     static std::string TrimNumberText(const std::string& text, char decimalSymbol);
 
-  Q_SIGNALS:
-    // After a click or arrow key changed the buddy's text.
-    void ValueStepped();
-
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -74,10 +63,8 @@ class CNumericSpin : public QWidget {
     double Delta = 1.0;
     int Range = 100;
     int Decimals = -1;
-    std::string FormatString;
     bool TrimZeros = true;
     char Symbol;
-    bool Wrap = false;
     int Position = 0;
     QLineEdit* Buddy_ = nullptr;
     QToolButton* Up;

@@ -58,7 +58,6 @@ class CMonitorDialog : public CPageDialog, public MonitorHooks {
     QSpinBox* StepField(int id) const;
     CFontLabel* Label(int id) const;
     const SlotLabels& Slots() const { return slots_; }
-    const LiveGauges& Gauges() const { return gauges_; }
 
   protected:
     void OnInitDialog() override;

@@ -68,6 +68,7 @@ void CPageDialog::SetBackgroundMode(int mode) {
 
 bool CPageDialog::SetBackgroundBitmap(int resourceId) {
     backgroundBitmap_ = ResourceImage(resourceId);
+    backgroundId_ = resourceId;
     update();
     return !backgroundBitmap_.isNull();
 }

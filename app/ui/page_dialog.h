@@ -30,6 +30,8 @@ public:
     bool SetBackgroundBitmap(int resourceId);
     void ReleaseBackground();
     bool HasBackground() const { return !backgroundBitmap_.isNull(); }
+    // The resource number of the background shown, 0 for none.
+    int BackgroundId() const { return HasBackground() ? backgroundId_ : 0; }
 
     // Where each copy of the bitmap goes for a client area, in the current mode.
     static QList<QRect> BackgroundPlacements(int mode, QSize client, QSize bitmap);
@@ -89,6 +91,7 @@ private:
     int pendingResult_ = 0;
     int templateId_;
     QPixmap backgroundBitmap_;
+    int backgroundId_ = 0;
     int backgroundMode_ = kTile;
     QLabel* demoBadge_;
 };

@@ -49,10 +49,17 @@ class MonitorDialogTest : public UiTest {
     bool Calibrating(CMonitorDialog& dialog) { return dialog.Label(1762)->isVisible(); }
     // The stop frames that went out by the time the worker is idle again.
     int StopFramesWhenIdle() {
-        bool idle = false;
-        Worker().Post([](EcuSession&) { return 0; }, [&](int) { idle = true; });
-        WaitUntil([&] { return idle; });
+        WaitForWorker();
         return FramesOfKind(FrameKind::MonitorStop);
+    }
+};
+
+// Sees whether the widget it watches was ever shown.
+struct ShowSeen : QObject {
+    bool seen = false;
+    bool eventFilter(QObject*, QEvent* event) override {
+        seen |= event->type() == QEvent::Show;
+        return false;
     }
 };
 
@@ -89,12 +96,12 @@ TEST_P(EveryModel, LiveValuesMoveAStepWriteReachesTheEcuAndACalibrationCompletes
         EXPECT_EQ(idleSteps->value(), steps);
         EXPECT_TRUE(dialog->IsPolling());
 
+        ShowSeen calibratingShown;
+        dialog->Label(1762)->installEventFilter(&calibratingShown);
         dialog->Button(1183)->click();
-        ASSERT_TRUE(WaitUntil([&] { return Calibrating(*dialog); }));
         EXPECT_FALSE(dialog->Button(1183)->isEnabled());
-        if (GetParam() == 0)
-            SaveScreenshot(dialog.get(), QStringLiteral("monitor-calibrating.png"));
         ASSERT_TRUE(WaitUntil([&] { return !dialog->IsBusy(); }, 15000));
+        EXPECT_TRUE(calibratingShown.seen);
         EXPECT_FALSE(Calibrating(*dialog));
         EXPECT_EQ(g_CalibrationRunning, 0);
         EXPECT_TRUE(dialog->Button(1183)->isEnabled());
@@ -136,29 +143,16 @@ TEST_F(MonitorDialogTest, ReturnGivesOneExitGivesTwoAndClosingStopsTheStreamAgai
     EXPECT_EQ(FramesOfKind(FrameKind::MonitorStart), 2);
 }
 
-TEST_F(MonitorDialogTest, ACtrlReleasedInAnotherWindowLeavesThePlainLeftArrowAlone) {
-    Connect(0);
-    CMonitorDialog dialog;
-    const int result = RunPage(&dialog, [&] {
-        ASSERT_TRUE(WaitUntil([&] { return !dialog.IsBusy(); }));
-        // No release reaches the panel when Ctrl is let go elsewhere.
-        QTest::keyPress(&dialog, Qt::Key_Control, Qt::ControlModifier);
-        QTest::keyClick(&dialog, Qt::Key_Left);
-        EXPECT_TRUE(dialog.isVisible()) << "a plain Left arrow ended the panel";
-        dialog.Button(1187)->click();
-    });
-    EXPECT_EQ(result, CMonitorDialog::kExited);
-}
-
 TEST_F(MonitorDialogTest, DuringACalibrationEnterWritesNothingAndExitWaitsForItsEnd) {
     EcuOptions options;
     options.calibrationMs = 1500;
     Connect(2, options);
     CMonitorDialog dialog;
     bool endedBeforeCalibration = false;
+    int reads = 0;
     const int result = RunPage(&dialog, [&] {
         ASSERT_TRUE(WaitUntil([&] { return !dialog.IsBusy(); }));
-        const int reads = FramesOfKind(FrameKind::ReadAll);
+        reads = FramesOfKind(FrameKind::ReadAll);
         dialog.Button(1183)->click();
         // Running from the click, not only once the lead-in wait is over.
         ASSERT_EQ(g_CalibrationRunning, 1);
@@ -187,7 +181,7 @@ TEST_F(MonitorDialogTest, DuringACalibrationEnterWritesNothingAndExitWaitsForIts
     EXPECT_FALSE(endedBeforeCalibration);
     EXPECT_EQ(g_CalibrationRunning, 0);
     // The calibration ran to its end: its read-back went out.
-    EXPECT_GE(FramesOfKind(FrameKind::ReadAll), 3);
+    EXPECT_GT(FramesOfKind(FrameKind::ReadAll), reads);
     EXPECT_EQ(FramesOfKind(FrameKind::RegisterWrite), 0);
 }
 

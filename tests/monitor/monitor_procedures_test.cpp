@@ -101,17 +101,6 @@ TEST_F(MonitorProceduresTest, AReadBackFailingThreeTimesReportsOnceAndGivesReadF
     EXPECT_EQ(recorded.back(), "TX 00 08 00");
 }
 
-TEST_F(MonitorProceduresTest, StepTextsQueueOnlyTheRegisterThatChanged) {
-    FillParameterTable(0);
-    equipmentStore.Add("3D", "32");  // 50 steps
-    equipmentStore.Add("3E", "64");
-    QueueStepWrites({"50", "50"}, {"60", "100"}, equipmentStore, pending);
-    ASSERT_EQ(pending.Count, 1u);
-    EXPECT_STREQ(pending.Entries[0].Register, "3E");
-    EXPECT_STREQ(pending.Entries[0].Value, "3C");
-    ClearParameterTable();
-}
-
 // The ECU may hold a step count outside 1-240: it is shown as it is, and a
 // write of the other field leaves it alone; a field the user emptied or set
 // to 0 is refused, never written as 0.
@@ -135,6 +124,7 @@ TEST_F(MonitorProceduresTest, StepFieldsWriteOnlyWhatTheUserChangedWithinTheRang
             << refused;
         QueueStepWrites({refused, "10"}, highUntouched, equipmentStore, pending);
     }
+    EXPECT_EQ(CheckStepFields(idleUntouched, {"240", "255"}), StepFieldCheck::Ok);
     EXPECT_EQ(CheckStepFields(idleUntouched, {"241", "255"}), StepFieldCheck::AboveRange);
     QueueStepWrites(idleUntouched, {"241", "255"}, equipmentStore, pending);
     EXPECT_EQ(pending.Count, 0u);
@@ -189,92 +179,13 @@ TEST_F(MonitorProceduresTest, A72OfTwoShowsTheFailureBeforeTheEnding) {
     EXPECT_EQ(StoredText(monitorStore, "72"), "2");
 }
 
-// The same procedure against the simulated ECU in virtual time.
-class CalibrationTimeOutTest : public ::testing::Test {
-  protected:
-    void Start(int modelIndex, CalibrationOutcome outcome) {
-        EcuOptions options;
-        options.faults.calibration = outcome;
-        ecu = std::make_shared<SimulatedEcuDevice>(
-            clock, modelIndex == 1 ? EcuVariant::Q5100 : EcuVariant::Q7100, options);
-        port.SetDeviceFactory([this](const std::string&) { return MakeForwardingDevice(ecu); });
-        session.modelIndex = modelIndex;
-        port.SetPortNumber(1);
-        port.OpenPort();
-        OpenEcuLink(session);
-    }
-    std::vector<int64_t> StopFrameTimes() const {
-        std::vector<int64_t> times;
-        for (const ReceivedFrame& received : ecu->ReceivedFrames())
-            if (received.frame.kind == FrameKind::MonitorStop)
-                times.push_back(received.atMs);
-        return times;
-    }
-
-    std::shared_ptr<Transcript> transcript = std::make_shared<Transcript>();
-    VirtualClock clock;
-    std::shared_ptr<SimulatedEcuDevice> ecu;
-    CRX4COMM port;
-    CRX4DATA equipmentStore, fileStore, monitorStore;
-    PendingWrites pending;
-    CRX4FILE dumpFile;
-    EcuSession session{port,     clock, equipmentStore, fileStore, monitorStore, pending,
-                       dumpFile, 0,     false,          ""};
-    RecordingMonitorHooks hooks{transcript};
-};
-
-TEST_F(CalibrationTimeOutTest, NoEndWithin70000MsTimesOutAtOnceInRealTime) {
-    Start(0, CalibrationOutcome::NoAnswer);
-    QElapsedTimer real;
-    real.start();
-    const int64_t before = clock.NowMs();
-    EXPECT_EQ(RunCalibration(session, hooks), CalibrationEnd::TimedOut);
-    const int64_t streamed = clock.NowMs() - before;
-    EXPECT_GT(streamed, 70000 + 4 * 180);
-    EXPECT_LT(streamed, 70000 + 4 * 180 + 2000);
-    EXPECT_LT(real.elapsed(), 10000);
-
-    const Lines lines = transcript->Lines();
-    const std::string expected =
-        "MESSAGE TEMPO ESGOTADO!\n\nErro na calibração.\nNão houve resposta do gerenciador de "
-        "fluxo de gás... / Erro";
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), expected), 1);
-    EXPECT_EQ(lines.back(), "CALIBRATING off");
-    // Stopped 20 ms apart after a time-out, and streaming again at the end.
-    const std::vector<int64_t> stops = StopFrameTimes();
-    ASSERT_EQ(stops.size(), 3u);
-    EXPECT_EQ(stops[2] - stops[1], 20);
-    EXPECT_TRUE(ecu->Streaming());
-}
-
-TEST_F(CalibrationTimeOutTest, AnAnsweringEcuEndsTheLoopWellBeforeTheTimeOut) {
-    Start(0, CalibrationOutcome::Success);
-    const int64_t before = clock.NowMs();
-    EXPECT_EQ(RunCalibration(session, hooks), CalibrationEnd::Done);
-    EXPECT_LT(clock.NowMs() - before, 10000);
-    const std::vector<int64_t> stops = StopFrameTimes();
-    ASSERT_EQ(stops.size(), 3u);
-    EXPECT_EQ(stops[2] - stops[1], 50);
-    std::string value;
-    EXPECT_TRUE(StoreValueText(monitorStore, "72", &value));
-    EXPECT_EQ(value, "1");
-}
-
-TEST_F(CalibrationTimeOutTest, OnQ5100ASilentEcuCostsOnlyTheFixedTime) {
-    Start(1, CalibrationOutcome::NoAnswer);
-    const int64_t before = clock.NowMs();
-    EXPECT_EQ(RunCalibration(session, hooks), CalibrationEnd::FixedWait);
-    const Lines lines = transcript->Lines();
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), "LIVE"), 0);
-    EXPECT_LT(clock.NowMs() - before, 3000 + 4 * 180 + 3000);
-}
-
-// The worst case at full line rate: a live stream that fills the line and
-// piles up unread while the calibration runs (Q5100: three seconds of fixed
-// wait; the others: as long as the installer leaves the failure message
-// open). The read-back must read the ECU's answer alone, with the same
-// frames and waits as when nothing piled up.
-class StreamBacklogTest : public ::testing::Test {
+// The same procedures against the simulated ECU in virtual time, also at
+// full line rate: a live stream that fills the line and piles up unread
+// while the calibration runs (Q5100: three seconds of fixed wait; the
+// others: as long as the installer leaves the failure message open). The
+// read-back must read the ECU's answer alone, with the same frames and
+// waits as when nothing piled up.
+class SimulatedCalibrationTest : public ::testing::Test {
   protected:
     // The failure message stays open for messageMs of the installer's time.
     class SlowReader : public RecordingMonitorHooks {
@@ -291,7 +202,10 @@ class StreamBacklogTest : public ::testing::Test {
         VirtualClock& clock_;
     };
 
-    void Start(int modelIndex, EcuOptions options) {
+    void Start(int modelIndex, CalibrationOutcome outcome, bool atLineRate = false) {
+        EcuOptions options;
+        options.faults.streamAtLineRate = atLineRate;
+        options.faults.calibration = outcome;
         ecu = std::make_shared<SimulatedEcuDevice>(
             virtualClock, modelIndex == 1 ? EcuVariant::Q5100 : EcuVariant::Q7100, options);
         port.SetDeviceFactory([this](const std::string&) {
@@ -303,37 +217,34 @@ class StreamBacklogTest : public ::testing::Test {
         OpenEcuLink(session);
         transcript->Clear();
     }
-    static EcuOptions AtLineRate(CalibrationOutcome outcome = CalibrationOutcome::Success) {
-        EcuOptions options;
-        options.faults.streamAtLineRate = true;
-        options.faults.calibration = outcome;
-        return options;
+    std::vector<int64_t> StopFrameTimes() const {
+        std::vector<int64_t> times;
+        for (const ReceivedFrame& received : ecu->ReceivedFrames())
+            if (received.frame.kind == FrameKind::MonitorStop) times.push_back(received.atMs);
+        return times;
     }
-    // What the ECU answers to a read-all, as ReadPort's text.
-    std::string ReadAllAnswer() const {
-        std::vector<uint8_t> bytes;
-        for (const auto& [reg, value] : ecu->Registers())
-            bytes.insert(bytes.end(), {0xB0, reg, value, 0xC0});
-        return "RX " + AnswerText(bytes.data(), bytes.size());
-    }
-    // The line that follows the last read-all frame and its wait.
+    // The line that follows the last read-all frame and its wait, and what
+    // the ECU answers to a read-all.
     std::string ReadBackLine(const std::string& readAllFrame) const {
         const Lines lines = transcript->Lines();
         const auto frame = std::find(lines.rbegin(), lines.rend(), readAllFrame);
         return frame == lines.rend() || frame - lines.rbegin() < 2 ? "<none>" : *(frame - 2);
     }
+    std::string ReadAllAnswer() const {
+        std::vector<uint8_t> bytes;
+        for (const auto& [reg, value] : ecu->Registers()) bytes.insert(bytes.end(), {0xB0, reg, value, 0xC0});
+        return "RX " + AnswerText(bytes.data(), bytes.size());
+    }
     int64_t Discarded() const {
         int64_t total = 0;
         for (const std::string& line : transcript->Lines())
-            if (line.rfind("DISCARD ", 0) == 0)
-                total += std::stoll(line.substr(8));
+            if (line.rfind("DISCARD ", 0) == 0) total += std::stoll(line.substr(8));
         return total;
     }
     Lines FramesAndWaits() const {
         Lines kept;
         for (const std::string& line : transcript->Lines())
-            if (line.rfind("TX ", 0) == 0 || line.rfind("WAIT ", 0) == 0)
-                kept.push_back(line);
+            if (line.rfind("TX ", 0) == 0 || line.rfind("WAIT ", 0) == 0) kept.push_back(line);
         return kept;
     }
 
@@ -346,18 +257,60 @@ class StreamBacklogTest : public ::testing::Test {
     PendingWrites pending;
     CRX4FILE dumpFile;
     QTemporaryDir dumpDir;
-    EcuSession session{port,     clock, equipmentStore, fileStore, monitorStore, pending,
-                       dumpFile, 0,     false,          ""};
+    EcuSession session{port, clock, equipmentStore, fileStore, monitorStore, pending, dumpFile, 0, false, ""};
     SlowReader hooks{transcript, virtualClock};
 };
 
-TEST_F(StreamBacklogTest, OnQ5100ThreeSecondsOfStreamAtLineRateDoNotReachTheReadBack) {
+TEST_F(SimulatedCalibrationTest, NoEndWithin70000MsTimesOutAtOnceInRealTime) {
+    Start(0, CalibrationOutcome::NoAnswer);
+    QElapsedTimer real;
+    real.start();
+    const int64_t before = virtualClock.NowMs();
+    EXPECT_EQ(RunCalibration(session, hooks), CalibrationEnd::TimedOut);
+    const int64_t streamed = virtualClock.NowMs() - before;
+    EXPECT_GT(streamed, 70000 + 4 * 180);
+    EXPECT_LT(streamed, 70000 + 4 * 180 + 2000);
+    EXPECT_LT(real.elapsed(), 10000);
+    const Lines lines = transcript->Lines();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(),
+                         "MESSAGE TEMPO ESGOTADO!\n\nErro na calibração.\nNão houve resposta do gerenciador de "
+                         "fluxo de gás... / Erro"), 1);
+    const auto lastEvent = std::find_if(lines.rbegin(), lines.rend(), [](const std::string& line) {
+        return line.rfind("CALIBRATING", 0) == 0 || line.rfind("MESSAGE", 0) == 0;
+    });
+    ASSERT_NE(lastEvent, lines.rend());
+    EXPECT_EQ(*lastEvent, "CALIBRATING off");
+    // Stopped 20 ms apart after a time-out, and streaming again at the end.
+    const std::vector<int64_t> stops = StopFrameTimes();
+    ASSERT_EQ(stops.size(), 3u);
+    EXPECT_EQ(stops[2] - stops[1], 20);
+    EXPECT_TRUE(ecu->Streaming());
+}
+
+TEST_F(SimulatedCalibrationTest, AnAnsweringEcuEndsTheLoopWellBeforeTheTimeOutAndOnQ5100ASilentOneCostsTheFixedTime) {
+    Start(0, CalibrationOutcome::Success);
+    int64_t before = virtualClock.NowMs();
+    EXPECT_EQ(RunCalibration(session, hooks), CalibrationEnd::Done);
+    EXPECT_LT(virtualClock.NowMs() - before, 10000);
+    const std::vector<int64_t> stops = StopFrameTimes();
+    ASSERT_EQ(stops.size(), 3u);
+    EXPECT_EQ(stops[2] - stops[1], 50);
+    EXPECT_EQ(StoredText(monitorStore, "72"), "1");
+
+    Start(1, CalibrationOutcome::NoAnswer);
+    before = virtualClock.NowMs();
+    EXPECT_EQ(RunCalibration(session, hooks), CalibrationEnd::FixedWait);
+    const Lines lines = transcript->Lines();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "LIVE"), 0);
+    EXPECT_LT(virtualClock.NowMs() - before, 3000 + 4 * 180 + 3000);
+}
+
+TEST_F(SimulatedCalibrationTest, OnQ5100ThreeSecondsOfStreamAtLineRateDoNotReachTheReadBack) {
     SetDumpFolder(dumpDir.path().toStdString());
-    Start(1, {});
+    Start(1, CalibrationOutcome::Success);
     EXPECT_EQ(RunCalibrationCommand(session, hooks), CalibrationEnd::FixedWait);
     const Lines quiet = FramesAndWaits();
-
-    Start(1, AtLineRate());
+    Start(1, CalibrationOutcome::Success, true);
     EXPECT_EQ(RunCalibrationCommand(session, hooks), CalibrationEnd::FixedWait);
     SetDumpFolder("");
     // 9600 baud, 960 bytes a second: the stream ran from its start frame to
@@ -369,9 +322,9 @@ TEST_F(StreamBacklogTest, OnQ5100ThreeSecondsOfStreamAtLineRateDoNotReachTheRead
         EXPECT_EQ(StoredText(equipmentStore, IntToHexText(reg).c_str()), IntToHexText(value));
 }
 
-TEST_F(StreamBacklogTest, AFailureMessageLeftOpenFillsTheQueueAndTheReadBackStillSucceeds) {
+TEST_F(SimulatedCalibrationTest, AFailureMessageLeftOpenFillsTheQueueAndTheReadBackStillSucceeds) {
     // At 38400 baud ten seconds bring 38400 bytes: more than the queue holds.
-    Start(0, AtLineRate(CalibrationOutcome::Failure));
+    Start(0, CalibrationOutcome::Failure, true);
     hooks.messageMs = 10000;
     EXPECT_EQ(RunCalibration(session, hooks), CalibrationEnd::Failed);
     EXPECT_EQ(Discarded(), static_cast<int64_t>(CRX4COMM::kInputQueueSize));

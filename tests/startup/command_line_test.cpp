@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -14,11 +13,17 @@ namespace {
 
 struct ProgramRun {
     int exitCode = -1;
-    QString out;
-    QString err;
+    QString out, err;
 };
 
-ProgramRun RunProgram(const QStringList& args, const QProcessEnvironment& env) {
+// Without `display` there is none at all: making the application object would abort.
+ProgramRun RunProgram(const QStringList& args, bool display = false) {
+    QTemporaryDir runtimeDir;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), display ? QStringLiteral("offscreen") : QStringLiteral("xcb"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir.path());
     QProcess process;
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(ZANO_CONFIGURATOR_PATH), args);
@@ -35,55 +40,31 @@ ProgramRun RunProgram(const QStringList& args, const QProcessEnvironment& env) {
     return run;
 }
 
-// No display at all: making the application object would abort.
-QProcessEnvironment WithoutDisplay() {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("DISPLAY"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    return env;
-}
-
-TEST(CommandLine, HelpAndVersionAnswerWithoutADisplayAndEndWithZero) {
-    const ProgramRun help = RunProgram({QStringLiteral("--help")}, WithoutDisplay());
+TEST(CommandLine, HelpAndVersionAnswerWithoutADisplayAndABadQuitTimeIsRefused) {
+    const ProgramRun help = RunProgram({QStringLiteral("--help")});
     EXPECT_EQ(0, help.exitCode) << help.err.toStdString();
     EXPECT_EQ(QString::fromStdString(StartUsage()), help.out);
-    EXPECT_EQ(
-        0,
-        RunProgram({QStringLiteral("-h"), QStringLiteral("--bogus")}, WithoutDisplay()).exitCode);
-
-    const ProgramRun version = RunProgram({QStringLiteral("--version")}, WithoutDisplay());
+    EXPECT_EQ(0, RunProgram({QStringLiteral("-h"), QStringLiteral("--bogus")}).exitCode);
+    const ProgramRun version = RunProgram({QStringLiteral("--version")});
     EXPECT_EQ(0, version.exitCode) << version.err.toStdString();
     EXPECT_EQ(QString::fromStdString(StartVersion() + "\n"), version.out);
-}
 
-TEST(CommandLine, ABadQuitTimeIsRefusedBeforeAnythingShows) {
-    const ProgramRun run =
-        RunProgram({QStringLiteral("--quit-after"), QStringLiteral("soon")}, WithoutDisplay());
-    EXPECT_EQ(2, run.exitCode);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("--quit-after"))) << run.err.toStdString();
-    EXPECT_TRUE(run.out.isEmpty());
+    const ProgramRun bad = RunProgram({QStringLiteral("--quit-after"), QStringLiteral("soon")});
+    EXPECT_EQ(2, bad.exitCode);
+    EXPECT_TRUE(bad.err.contains(QStringLiteral("--quit-after"))) << bad.err.toStdString();
+    EXPECT_TRUE(bad.out.isEmpty());
 }
 
 TEST(CommandLine, UnknownOptionsAreIgnoredWithOneWarningAndThePageStillShows) {
-    QTemporaryDir runtimeDir;
-    ASSERT_TRUE(runtimeDir.isValid());
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir.path());
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     // -platform belongs to the toolkit, which takes it out before the
     // program reads its options: it is not warned about.
-    const ProgramRun run = RunProgram(
-        {QStringLiteral("--bogus"), QStringLiteral("-platform"), QStringLiteral("offscreen"),
-         QStringLiteral("-nosplash"), QStringLiteral("--no-splash"), QStringLiteral("--quit-after"),
-         QStringLiteral("300")},
-        env);
+    const ProgramRun run = RunProgram({QStringLiteral("--bogus"), QStringLiteral("-platform"), QStringLiteral("offscreen"),
+                                       QStringLiteral("-nosplash"), QStringLiteral("--no-splash"),
+                                       QStringLiteral("--quit-after"), QStringLiteral("300")},
+                                      true);
     EXPECT_EQ(0, run.exitCode) << run.err.toStdString();
-    const QStringList ours =
-        run.err.split('\n').filter(QRegularExpression(QStringLiteral("^zano-configurator:")));
-    EXPECT_EQ(QStringList{QStringLiteral(
-                  "zano-configurator: ignoring unknown arguments --bogus -nosplash")},
-              ours)
+    EXPECT_EQ(QStringList{QStringLiteral("zano-configurator: ignoring unknown arguments --bogus -nosplash")},
+              run.err.split('\n').filter(QRegularExpression(QStringLiteral("^zano-configurator:"))))
         << run.err.toStdString();
 }
 

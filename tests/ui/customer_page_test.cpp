@@ -1,14 +1,20 @@
 // The customer data page against the simulated ECU: the first read-all, the
-// failed read, the port remembered, the customer texts, Save, Load, Return.
+// failed read, the port remembered, the customer texts, Return; and Save and
+// Load with the files the user meets: truncated, binary, huge, from the
+// Windows program, and a disk that refuses the save.
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRandomGenerator>
 #include <QTest>
 
 #include "app/globals.h"
 #include "app/wizard_flow.h"
+#include "comm/hex_text.h"
 #include "controls/image_button.h"
+#include "data/file_replace.h"
 #include "data/port_setting.h"
 #include "data/store_text.h"
 #include "pages/customer_page.h"
@@ -16,83 +22,103 @@
 
 namespace {
 
+constexpr int kReturn = 1186, kExit = 1187, kSave = 1189, kLoad = 1192, kNext = 1193;
+
 class CustomerPageTest : public UiTest {
 protected:
-    int StartAndThen(const std::function<void()>& driver) {
+    // Shows the page; `driver` runs once its first exchange is over.
+    int Run(const std::function<void()>& driver) {
         return RunPage(&page_, [&] {
             ASSERT_TRUE(WaitUntil([&] { return !page_.IsBusy(); }));
             driver();
         });
     }
-    QByteArray ReadFile(const QString& path) {
+    QString Write(const QString& name, const QByteArray& bytes) {
+        QFile file(TempPath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+    static QByteArray Read(const QString& path) {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void Press(int button, const QString& file = QString()) {
+        nextFile_ = file;
+        page_.Button(button)->click();
     }
     CCustomerPage page_;
 };
 
 TEST_F(CustomerPageTest, ReadsEveryRegisterThenRemembersThePortOfTheModel) {
     UseSimulatedEcu(0);
-    const int result = StartAndThen([&] {
-        SaveScreenshot(&page_, QStringLiteral("customer-page.png"));
-        page_.Button(1193)->click();
-    });
-    EXPECT_EQ(kResultNext, result);
-    std::string on, off;
-    EXPECT_TRUE(StoreValueText(g_EquipmentStore, "1E", &on));
-    EXPECT_TRUE(StoreValueText(g_EquipmentStore, "1F", &off));
+    EXPECT_EQ(kResultNext, Run([&] {
+                  SaveScreenshot(&page_, QStringLiteral("customer-page.png"));
+                  EXPECT_FALSE(page_.SourceSelector()->isVisible());
+                  Press(kNext);
+              }));
+    std::string value;
+    EXPECT_TRUE(StoreValueText(g_EquipmentStore, "1F", &value));
     EXPECT_EQ(1, FramesOfKind(FrameKind::ReadAll));
     EXPECT_TRUE(messages_.empty());
     // No port was chosen and ZANO.INI was empty: port 1, now remembered.
     int port = 0;
     EXPECT_EQ(0, PortSetting("Q7100", &port, "GET"));
     EXPECT_EQ(1, port);
-    EXPECT_FALSE(page_.SourceSelector()->isVisible());
 }
 
 TEST_F(CustomerPageTest, AnAnswerWithout1FFailsThreeTimesThenShowsOneMessage) {
     EcuOptions options;
     options.faults.missingRegister = 0x1F;
     UseSimulatedEcu(1, options);
-    const int result = RunPage(&page_, [] {});
-    EXPECT_EQ(kResultReadFailed, result);
+    EXPECT_EQ(kResultReadFailed, RunPage(&page_, [] {}));
     ASSERT_EQ(1u, messages_.size());
     EXPECT_EQ(QStringLiteral("Erro na leitura dos parâmetros !!!"), messages_[0].text);
     EXPECT_TRUE(messages_[0].title.isEmpty());
     EXPECT_EQ(3, FramesOfKind(FrameKind::ReadAll));
 }
 
-TEST_F(CustomerPageTest, AfterALoadTheEcuIsNotReadAndTheSelectorShowsArquivo) {
-    UseSimulatedEcu(0);
+// After a load the ECU is not read again; Return empties the stores, so the
+// next showing reads it.
+TEST_F(CustomerPageTest, AfterALoadTheEcuIsNotReadUntilReturnClosesThePortAndEmptiesTheStores) {
+    UseSimulatedEcu(2);
     g_FileLoaded = 1;
     g_SourceIsFile = 1;
-    StartAndThen([&] {
-        EXPECT_TRUE(page_.SourceSelector()->isVisible());
-        EXPECT_EQ(0, page_.SourceSelector()->currentIndex());
-        page_.Button(1187)->click();
-    });
+    g_MonitorStore.Add("11", "5");
+    EXPECT_EQ(kResultBack, Run([&] {
+                  EXPECT_TRUE(page_.SourceSelector()->isVisible());
+                  EXPECT_EQ(0, page_.SourceSelector()->currentIndex());
+                  Press(kReturn);
+              }));
     EXPECT_EQ(0, FramesOfKind(FrameKind::ReadAll));
+    EXPECT_EQ(0, g_FileLoaded);
+    EXPECT_EQ(0, g_SourceIsFile);
+    EXPECT_EQ(0, g_SerialPort.GetPortNumber());
+    EXPECT_EQ(0, g_SerialPort.PortConnected());
+    EXPECT_EQ(0u, g_EquipmentStore.GetQtyUsed() + g_FileStore.GetQtyUsed() + g_MonitorStore.GetQtyUsed());
+    EXPECT_EQ(kResultNext, Run([&] { Press(kNext); }));
+    EXPECT_EQ(1, FramesOfKind(FrameKind::ReadAll));
+    EXPECT_FALSE(page_.SourceSelector()->isVisible());
 }
 
 TEST_F(CustomerPageTest, ALongNameIsCutToItsCapacityInTheGlobalAndTheSavedFile) {
     UseSimulatedEcu(1);
-    nextFile_ = TempPath(QStringLiteral("cliente.Q5100"));
-    StartAndThen([&] {
-        QLineEdit* name = page_.Field(0);
-        name->setFocus();
-        QTest::keyClicks(name, QString(60, QLatin1Char('x')));
+    const QString path = TempPath(QStringLiteral("cliente.Q5100"));
+    Run([&] {
+        page_.Field(0)->setFocus();
+        QTest::keyClicks(page_.Field(0), QString(60, QLatin1Char('x')));
         page_.Remarks()->setFocus();
         QTest::keyClicks(page_.Remarks(), QStringLiteral("linha um"));
         QTest::keyClick(page_.Remarks(), Qt::Key_Return);
         QTest::keyClicks(page_.Remarks(), QStringLiteral("linha dois"));
-        page_.Button(1189)->click();
-        page_.Button(1187)->click();
+        Press(kSave, path);
+        Press(kExit);
     });
     EXPECT_EQ(std::string(49, 'x'), g_CustomerData.customer);
     ASSERT_EQ(1u, messages_.size());
     EXPECT_EQ(QStringLiteral("Gravando..."), messages_[0].title);
     EXPECT_EQ(QStringLiteral("O arquivo vai receber os valores de configuração do Equipamento."), messages_[0].text);
-    const QByteArray saved = ReadFile(nextFile_);
+    const QByteArray saved = Read(path);
     EXPECT_TRUE(saved.startsWith("[Q5100]\r\nClientes=" + QByteArray(49, 'x') + "\r\n")) << saved.left(80).constData();
     EXPECT_TRUE(saved.contains("[CONFIG_Q5100]\r\n"));
     EXPECT_TRUE(saved.contains("\r\n1E=")) << "the ECU's values go into the file";
@@ -102,95 +128,116 @@ TEST_F(CustomerPageTest, ALongNameIsCutToItsCapacityInTheGlobalAndTheSavedFile) 
 
 TEST_F(CustomerPageTest, NoToTheOverwriteQuestionLeavesTheFileByteForByte) {
     UseSimulatedEcu(0);
-    nextFile_ = TempPath(QStringLiteral("existente.Q7100"));
     const QByteArray before = "; notas do instalador\r\n[Q7100]\r\nClientes=Antigo\r\n";
-    {
-        QFile file(nextFile_);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(before);
-    }
+    const QString path = Write(QStringLiteral("existente.Q7100"), before);
     nextAnswer_ = kAnswerNo;
-    StartAndThen([&] {
-        page_.Button(1189)->click();
-        page_.Button(1187)->click();
+    Run([&] {
+        Press(kSave, path);
+        Press(kExit);
     });
     ASSERT_EQ(1u, messages_.size());
     EXPECT_EQ(QStringLiteral("Arquivo Existente"), messages_[0].title);
-    EXPECT_EQ(before, ReadFile(nextFile_));
+    EXPECT_EQ(before, Read(path));
     EXPECT_EQ(0u, g_FileStore.GetQtyUsed());
 }
 
-TEST_F(CustomerPageTest, LoadShowsTheFileTextsAndAMissingRegisterFallsBackToEquipamento) {
+TEST_F(CustomerPageTest, LoadShowsTheFileTextsAndAnIncompleteOrBrokenFileFallsBackToEquipamento) {
     UseSimulatedEcu(0);
     const QString good = TempPath(QStringLiteral("bom.Q7100"));
-    const QString partial = TempPath(QStringLiteral("parcial.Q7100"));
-    StartAndThen([&] {
+    QByteArray binary(4096, '\0');
+    for (char& c : binary) c = static_cast<char>(QRandomGenerator::global()->bounded(256));
+    QByteArray huge = "[Q7100]\r\nClientes=Grande\r\n[CONFIG_Q7100]\r\n";
+    while (huge.size() < 8 * 1024 * 1024) huge += "; linha de comentario que nao acaba nunca\r\n";
+    const QByteArray bad[] = {"[Q7100]\r\nClientes=Outro\r\n[CONFIG_Q7100]\r\n10=1\r\n",
+                              "[Q7100]\r\nClientes=Meio\r\n[CONFIG_Q7100]\r\n10=1\r\n1", binary, huge};
+    Run([&] {
+        for (const QByteArray& bytes : bad) {
+            const QString path = Write(QStringLiteral("ruim.Q7100"), bytes);
+            messages_.clear();
+            QElapsedTimer timer;
+            timer.start();
+            Press(kLoad, path);
+            // Even 8 MB are read quickly enough not to be felt as a hang.
+            EXPECT_LT(timer.elapsed(), 5000);
+            ASSERT_EQ(1u, messages_.size()) << bytes.left(30).constData();
+            EXPECT_EQ(QStringLiteral("Leitura incompleta"), messages_[0].title);
+            EXPECT_EQ(QStringLiteral("Ocorreu um erro na tentativa de Carregar o Arquivo."), messages_[0].text);
+            EXPECT_EQ(1, page_.SourceSelector()->currentIndex()) << "back on \"Equipamento\"";
+            EXPECT_EQ(0, g_SourceIsFile);
+            EXPECT_EQ(bytes, Read(path)) << "a load never changes the file";
+        }
+        EXPECT_EQ(0, g_FileLoaded);
         // A file saved from this ECU holds every register.
-        nextFile_ = good;
         page_.Field(0)->setText(QStringLiteral("Oficina São João"));
         Q_EMIT page_.Field(0)->editingFinished();
-        page_.Button(1189)->click();
-        {
-            QFile file(partial);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write("[Q7100]\r\nClientes=Outro\r\n[CONFIG_Q7100]\r\n10=1\r\n");
-        }
+        Press(kSave, good);
         page_.Field(0)->clear();
         Q_EMIT page_.Field(0)->editingFinished();
-
-        nextFile_ = good;
-        page_.Button(1192)->click();
+        Press(kLoad, good);
         EXPECT_EQ(QStringLiteral("Oficina São João"), page_.Field(0)->text());
         EXPECT_EQ(0, page_.SourceSelector()->currentIndex());
         EXPECT_EQ(1, g_FileLoaded);
-
-        nextFile_ = partial;
-        page_.Button(1192)->click();
-        EXPECT_EQ(1, page_.SourceSelector()->currentIndex());
-        EXPECT_EQ(0, g_SourceIsFile);
-        page_.Button(1187)->click();
+        Press(kExit);
     });
-    ASSERT_EQ(2u, messages_.size());
-    EXPECT_EQ(QStringLiteral("Leitura incompleta"), messages_[1].title);
-    EXPECT_EQ(QStringLiteral("Ocorreu um erro na tentativa de Carregar o Arquivo."), messages_[1].text);
 }
 
-TEST_F(CustomerPageTest, ReturnClosesThePortForgetsItsNumberAndEmptiesTheStores) {
-    UseSimulatedEcu(2);
-    g_MonitorStore.Add("11", "5");
-    const int result = StartAndThen([&] { page_.Button(1186)->click(); });
-    EXPECT_EQ(kResultBack, result);
-    EXPECT_EQ(0, g_SerialPort.GetPortNumber());
-    EXPECT_EQ(0, g_SerialPort.PortConnected());
-    EXPECT_EQ(0u, g_EquipmentStore.GetQtyUsed());
-    EXPECT_EQ(0u, g_FileStore.GetQtyUsed());
-    EXPECT_EQ(0u, g_MonitorStore.GetQtyUsed());
+TEST_F(CustomerPageTest, AFileFromTheWindowsProgramShowsItsAccents) {
+    UseSimulatedEcu(1);
+    // Windows-1252 bytes: "São João", "Observações".
+    QByteArray legacy = "[Q5100]\r\nClientes=S\xe3o Jo\xe3o\r\nObservacoesGerais=Observa\xe7\xf5" "es\r\n[CONFIG_Q5100]\r\n";
+    Run([&] {
+        // Every register the ECU reported, so the load is complete.
+        for (const auto& [reg, value] : Ecu().Registers()) legacy += QByteArray::fromStdString(IntToHexText(reg)) + "=1\r\n";
+        Press(kLoad, Write(QStringLiteral("legado.Q5100"), legacy));
+        EXPECT_TRUE(messages_.empty());
+        EXPECT_EQ(QStringLiteral("São João"), page_.Field(0)->text());
+        Press(kExit);
+    });
+    EXPECT_EQ("Observações", g_CustomerData.remarks);
+    EXPECT_EQ(1, g_FileLoaded);
 }
 
-// With the stores emptied no file is loaded any more: a file loaded before
-// Return does not keep the next customer page from reading the ECU.
-TEST_F(CustomerPageTest, AfterALoadReturnMakesTheNextShowingReadTheEcu) {
+// Each step of the replace fails in turn (full disk, I/O error, refused
+// rename), and a folder that is a file refuses the save: the old file stays
+// byte for byte, a new one is never created, not even empty, and the
+// message says which of the two happened.
+TEST_F(CustomerPageTest, ASaveThatFailsAtAnyStepKeepsTheOldFileOrCreatesNone) {
     UseSimulatedEcu(0);
-    g_FileLoaded = 1;
-    g_SourceIsFile = 1;
-    EXPECT_EQ(kResultBack, StartAndThen([&] { page_.Button(1186)->click(); }));
-    EXPECT_EQ(0, g_FileLoaded);
-    EXPECT_EQ(0, g_SourceIsFile);
-    EXPECT_EQ(kResultNext, StartAndThen([&] { page_.Button(1193)->click(); }));
-    EXPECT_EQ(1, FramesOfKind(FrameKind::ReadAll));
-    EXPECT_FALSE(page_.SourceSelector()->isVisible());
-}
-
-TEST_F(CustomerPageTest, CtrlRightEndsLikeNextAndEscapeQuits) {
-    UseSimulatedEcu(0);
-    EXPECT_EQ(kResultNext, StartAndThen([&] { QTest::keyClick(&page_, Qt::Key_Right, Qt::ControlModifier); }));
-    EXPECT_EQ(kResultQuit, StartAndThen([&] { QTest::keyClick(&page_, Qt::Key_Escape); }));
-    // Enter alone never ends the page.
-    EXPECT_EQ(kResultQuit, StartAndThen([&] {
-        QTest::keyClick(&page_, Qt::Key_Return);
-        EXPECT_TRUE(page_.isVisible());
-        page_.Button(1187)->click();
-    }));
+    const QByteArray old = "[Q7100]\r\nClientes=Antigo\r\n[CONFIG_Q7100]\r\n10=1\r\n";
+    const QString existing = Write(QStringLiteral("antigo.Q7100"), old);
+    const QString fresh = TempPath(QStringLiteral("novo.Q7100"));
+    const QString underAFile = Write(QStringLiteral("arquivo-comum"), "conteudo\n") + QStringLiteral("/novo.Q7100");
+    auto expectRefused = [&](const QString& path, const QString& says) {
+        messages_.clear();
+        Press(kSave, path);
+        ASSERT_EQ(2u, messages_.size());
+        EXPECT_EQ(path == existing ? QStringLiteral("Arquivo Existente") : QStringLiteral("Gravando..."), messages_[0].title);
+        EXPECT_EQ(QStringLiteral("Erro ao gravar"), messages_[1].title);
+        EXPECT_TRUE(messages_[1].text.contains(says)) << messages_[1].text.toStdString();
+        EXPECT_TRUE(messages_[1].text.contains(QStringLiteral("novo.Q7100")) || path == existing);
+    };
+    Run([&] {
+        expectRefused(underAFile, QStringLiteral("Nenhum arquivo foi criado."));
+        EXPECT_TRUE(g_ConfigFilePath.empty()) << "a failed save is not the current file";
+        for (ReplaceStep step : {ReplaceStep::Create, ReplaceStep::Write, ReplaceStep::Flush,
+                                 ReplaceStep::Sync, ReplaceStep::Rename}) {
+            SCOPED_TRACE(static_cast<int>(step));
+            FailFileReplaceAt(step);
+            expectRefused(existing, QStringLiteral("O arquivo anterior não foi alterado."));
+            expectRefused(fresh, QStringLiteral("Nenhum arquivo foi criado."));
+            EXPECT_EQ(old, Read(existing));
+            EXPECT_FALSE(QFile::exists(fresh));
+        }
+        FailFileReplaceAt(ReplaceStep::None);
+        messages_.clear();
+        Press(kSave, fresh);
+        EXPECT_EQ(1u, messages_.size());
+        EXPECT_TRUE(Read(fresh).startsWith("[Q7100]\r\nClientes="));
+        Press(kExit);
+    });
+    FailFileReplaceAt(ReplaceStep::None);
+    EXPECT_EQ(fresh.toStdString(), g_ConfigFilePath);
+    EXPECT_EQ(QByteArray("conteudo\n"), Read(underAFile.section('/', 0, -2)));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// Demo mode: the simulator only by the user's choice, the port list that
-// finds an adapter plugged in later, and the badge that every page shows
-// clear of its controls while the simulator is in use.
+// Demo mode: the simulator only by the user's choice, and the port list that
+// finds an adapter plugged in later. The badge is checked with every page in
+// page_base_test.cpp.
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -10,19 +10,10 @@
 #include "app/globals.h"
 #include "app/ui/demo_mode.h"
 #include "app/ui/start_pages.h"
-#include "app/ui/ui_globals.h"
 #include "app/ui/wizard.h"
-#include "comm/ecu_worker.h"
-#include "comm/hex_text.h"
+#include "pages/config_page.h"
 #include "comm/port_names.h"
-#include "controls/image_button.h"
 #include "data/port_setting.h"
-#include "monitor/monitor_dialog.h"
-#include "pages/actuator_page.h"
-#include "pages/aux_pages.h"
-#include "pages/customer_page.h"
-#include "pages/lambda_pages.h"
-#include "pages/vehicle_pages.h"
 #include "tests/ui/ui_test_support.h"
 
 namespace {
@@ -167,97 +158,6 @@ TEST_F(NoSerialDevice, AFailedReadOffersTheSimulatorAndOnlyThatChoiceReachesIt) 
     EXPECT_TRUE(badgeOnSecondRead);
     int port = 0;
     EXPECT_NE(0, PortSetting("Q7100", &port, "GET"));
-}
-
-// Every page in demo mode shows the badge inside the page and over none of
-// its widgets. With ZANO_SAVE_SCREENSHOTS set, each page is saved as
-// docs/screenshots/demo-<page>.png to be looked at.
-class DemoBadgeTest : public UiTest {
-protected:
-    void SetUp() override {
-        UiTest::SetUp();
-        SetDemoMode(true);
-    }
-    // What the customer page leaves behind: the link open, every register read.
-    static void ExpectBadgeClear(CPageDialog* page, const QString& name) {
-        const QLabel* badge = page->DemoBadge();
-        ASSERT_FALSE(badge->isHidden()) << name.toStdString();
-        EXPECT_TRUE(page->rect().contains(badge->geometry())) << name.toStdString();
-        EXPECT_TRUE(badge->text().contains(QStringLiteral("SIMULADOR"))) << name.toStdString();
-        for (QWidget* child : CPageDialog::PageWidgets(page)) {
-            if (child == badge || child->isHidden()) continue;
-            const QRect where =
-                child->geometry().translated(child->parentWidget()->mapTo(page, QPoint()));
-            EXPECT_FALSE(where.intersects(badge->geometry()))
-                << name.toStdString() << ": the badge covers " << child->metaObject()->className() << " "
-                << child->objectName().toStdString() << " " << child->toolTip().toStdString();
-        }
-    }
-    // Shows the page, waits for its first exchange, checks and leaves it.
-    void Check(CPageDialog* page, const QString& name, const QString& leave = QStringLiteral("Sair")) {
-        RunPage(page, [&] {
-            auto* config = dynamic_cast<CConfigPage*>(page);
-            auto* monitor = dynamic_cast<CMonitorDialog*>(page);
-            ASSERT_TRUE(WaitUntil([&] {
-                return !(config && config->IsBusy()) && !(monitor && monitor->IsBusy());
-            }, 15000));
-            ExpectBadgeClear(page, name);
-            SaveScreenshot(page, QStringLiteral("demo-") + name + QStringLiteral(".png"));
-            if (monitor) {
-                monitor->Button(1187)->click();
-            } else {
-                ClickButton(page, leave);
-            }
-        });
-    }
-};
-
-TEST_F(DemoBadgeTest, EveryPageShowsTheBadgeClearOfItsControls) {
-    {
-        CLanguagePage language;
-        Check(&language, QStringLiteral("language-page"), QStringLiteral("Português"));
-        CModelPage model;
-        Check(&model, QStringLiteral("model-page"));
-        CPortPage port([](PortChoice) {});
-        Check(&port, QStringLiteral("port-page"));
-    }
-    ConnectSimulatedEcu(0);
-    {
-        CCustomerPage customer;
-        Check(&customer, QStringLiteral("customer-page"));
-        CVehiclePage vehicle;
-        Check(&vehicle, QStringLiteral("vehicle-page"));
-        CLambdaPage lambda;
-        Check(&lambda, QStringLiteral("lambda-page"));
-        CAuxPage aux;
-        Check(&aux, QStringLiteral("aux-page"));
-        CMonitorDialog monitor;
-        Check(&monitor, QStringLiteral("monitor"));
-        // The actuator page ends itself during its start: its badge is
-        // placed all the same.
-        CActuatorPage actuator;
-        actuator.UpdateDemoBadge();
-        ExpectBadgeClear(&actuator, QStringLiteral("actuator-page"));
-    }
-    ConnectSimulatedEcu(1);
-    {
-        CVehicleBasicPage vehicle;
-        Check(&vehicle, QStringLiteral("vehicle-basic-page"));
-        CLambdaBasicPage lambda;
-        Check(&lambda, QStringLiteral("lambda-basic-page"));
-        CAuxBasicPage aux;
-        Check(&aux, QStringLiteral("aux-basic-page"));
-        CMonitorDialog monitor;
-        Check(&monitor, QStringLiteral("monitor-q5100"));
-    }
-
-    // Without the simulator no page shows it.
-    SetDemoMode(false);
-    CModelPage model;
-    RunPage(&model, [&] {
-        EXPECT_TRUE(model.DemoBadge()->isHidden());
-        ClickButton(&model, QStringLiteral("Sair"));
-    });
 }
 
 }  // namespace

@@ -32,6 +32,12 @@ bool WaitUntil(const std::function<bool()>& pred, int timeoutMs) {
     return true;
 }
 
+void WaitForWorker() {
+    bool idle = false;
+    Worker().Post([](EcuSession&) { return 0; }, [&idle](int) { idle = true; });
+    EXPECT_TRUE(WaitUntil([&] { return idle; }));
+}
+
 void ClickButton(CPageDialog* page, const QString& tooltip) {
     static const std::map<QString, int> kFrameIds = {
         {QStringLiteral("Retornar"), 1186},         {QStringLiteral("Próximo"), 1193},
@@ -76,6 +82,7 @@ void LeaveMonitorWhenShown() {
 void UiTest::SetUp() {
     ASSERT_TRUE(dir_.isValid());
     ResetGlobals();
+    g_Clock.Use(&clock_);
     CreatePageFont();
     SetSettingsFilePath(dir_.filePath(QStringLiteral("ZANO.INI")).toStdString());
     SetDumpFolder(dir_.path().toStdString());
@@ -90,6 +97,7 @@ void UiTest::TearDown() {
     // Let the worker finish and close the port on its own thread.
     Worker().Post([](EcuSession& session) { return static_cast<int>(session.port.ClosePort()); }, nullptr);
     DestroyWorker();
+    g_Clock.Use(nullptr);
     SetDemoMode(false);
     g_SerialPort.SetDeviceFactory(nullptr);
     SetMessageBoxResponder(nullptr);
@@ -116,6 +124,7 @@ void UiTest::ConnectSimulatedEcu(int modelIndex, EcuOptions options) {
     bool opened = false;
     Worker().Post(
         [](EcuSession& session) {
+            session.port.ClosePort();  // a link to an earlier ECU goes
             OpenEcuLink(session);
             return 0;
         },

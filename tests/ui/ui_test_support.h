@@ -1,7 +1,8 @@
 #pragma once
 // Shared fixture of the widget tests: globals reset, message boxes and file
-// dialogs answered by the test, the serial port pointed at a simulated ECU
-// that outlives the port's opens, and a way to drive a modal page.
+// dialogs answered by the test, the program's clock skipping every wait
+// (the simulated ECU answers at once), the serial port pointed at a
+// simulated ECU that outlives the port's opens, and a way to drive a modal page.
 
 #include <gtest/gtest.h>
 
@@ -12,12 +13,27 @@
 #include <vector>
 
 #include "app/ui/message_box.h"
+#include "comm/clock.h"
 #include "sim/sim_device.h"
 
 class CPageDialog;
 
+// Real time that jumps over every wait: an exchange with the simulated ECU
+// costs no waiting, and its live stream still flows between the polls.
+class SkippingClock : public Clock {
+public:
+    void WaitMs(int ms) override { skipped_.Advance(ms); }
+    int64_t NowMs() const override { return real_.NowMs() + skipped_.NowMs(); }
+
+private:
+    RealClock real_;
+    VirtualClock skipped_;
+};
+
 // Spins the event loop until pred() holds or timeoutMs passes.
 bool WaitUntil(const std::function<bool()>& pred, int timeoutMs = 5000);
+// Waits until the worker has run every job posted before.
+void WaitForWorker();
 
 // Presses a page's button named by its tooltip; on the configuration pages
 // by its identifier, as some of them show no tooltips.
@@ -52,6 +68,7 @@ protected:
     std::vector<MessageRequest> messages_;
     int nextAnswer_ = kAnswerYes;
     QString nextFile_;
+    SkippingClock clock_;
 
 private:
     QTemporaryDir dir_;

@@ -1,0 +1,358 @@
+// The gauges of the monitoring panel and of the lambda page over recorded
+// image slots: speed digits and arc, voltage digits and bars, actuator
+// digits, marker, picture and scale, the five-update counters, which slots
+// each update touches, and one tick of the live poll.
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "monitor/gauge_slots.h"
+#include "monitor/lambda_page_gauges.h"
+#include "monitor/live_gauges.h"
+#include "monitor/poll_tick.h"
+#include "tests/comm/protocol_fixture.h"
+#include "tests/comm/protocol_store_text.h"
+
+namespace {
+
+// Image slots that keep their state and the calls in the order made.
+class SlotRecorder : public ImageSlots {
+  public:
+    void Show(int slot, int imageId) override {
+        calls.push_back("SHOW " + std::to_string(slot) + " " + std::to_string(imageId));
+        image[slot] = imageId;
+    }
+    void Hide(int slot) override {
+        calls.push_back("HIDE " + std::to_string(slot));
+        image[slot] = 0;
+    }
+    void Move(int slot, SlotPoint at) override {
+        calls.push_back("MOVE " + std::to_string(slot) + " " + std::to_string(at.x) + "," + std::to_string(at.y));
+        top[slot] = at.y;
+    }
+    int Image(int slot) const { return image.count(slot) ? image.at(slot) : 0; }
+    bool Shown(int slot) const { return Image(slot) != 0; }
+    int Top(int slot) const { return top.count(slot) ? top.at(slot) : -1; }
+    // The digit of each shown large-digit slot, a blank for a hidden one.
+    template <size_t n>
+    std::string LargeDigits(const int (&slots)[n]) const {
+        std::string text;
+        for (int slot : slots) text += Shown(slot) ? char('0' + Image(slot) - GaugeImages::kLargeDigitZero) : ' ';
+        return text;
+    }
+    // Per position the digit whose slot is shown ('?' none, '*' several).
+    std::string SmallDigits(const int (&firstSlots)[3]) const {
+        std::string text;
+        for (int first : firstSlots) {
+            char c = '?';
+            for (int d = 0; d < 10; ++d)
+                if (Shown(first + d)) c = c == '?' ? char('0' + d) : '*';
+            text += c;
+        }
+        return text;
+    }
+    int LitSegments(int firstSlot) const {
+        int lit = 0;
+        for (int i = 0; i < 28; ++i) lit += Shown(firstSlot + i);
+        return lit;
+    }
+    int Calls(const std::string& prefix) const {
+        return static_cast<int>(std::count_if(calls.begin(), calls.end(),
+                                              [&](const std::string& c) { return c.rfind(prefix, 0) == 0; }));
+    }
+    std::map<int, int> image, top;
+    std::vector<std::string> calls;
+};
+
+void Fill(CRX4DATA& store, const std::vector<std::pair<const char*, const char*>>& values) {
+    for (const auto& [reg, value] : values) store.Add(reg, value);
+}
+// A complete live store of a Q7100 at idle: 850 rpm, 0.64 V, 0.32 V, 50/100 steps.
+void FillIdle(CRX4DATA& store) {
+    Fill(store, {{"11", "50"}, {"23", "20"}, {"24", "10"}, {"28", "52"}, {"29", "3"}, {"3D", "32"}, {"3E", "64"}, {"10", "1"}});
+}
+
+class LiveGaugesTest : public ::testing::Test {
+  protected:
+    explicit LiveGaugesTest(int model = 0) : gauges(slots, counts, model) {
+        gauges.DrawStartImages();
+        slots.calls.clear();
+    }
+    // +1 when the arc calls go up the segments, -1 down, 0 none or mixed.
+    int ArcWalkDirection() const {
+        int previous = -1, direction = 0;
+        for (const std::string& call : slots.calls) {
+            const int slot = std::stoi(call.substr(call.find(' ') + 1));
+            if (slot < MonitorSlots::kArcFirst || slot >= MonitorSlots::kArcFirst + 28) continue;
+            const int step = slot > previous ? 1 : -1;
+            if (previous >= 0 && direction != 0 && step != direction) return 0;
+            if (previous >= 0) direction = step;
+            previous = slot;
+        }
+        return direction;
+    }
+    SlotRecorder slots;
+    GaugeUpdateCounts counts;
+    CRX4DATA store;
+    LiveGauges gauges;
+};
+
+TEST_F(LiveGaugesTest, TheDialogOpensWithZeroSpeedSeparatorsAndTheOpenActuator) {
+    SlotRecorder fresh;
+    LiveGauges(fresh, counts, 0).DrawStartImages();
+    EXPECT_EQ(fresh.LargeDigits(MonitorSlots::kRpmDigits), "0000");
+    EXPECT_TRUE(fresh.Shown(MonitorSlots::kTpsSeparator) && fresh.Shown(MonitorSlots::kLambdaSeparator));
+    EXPECT_EQ(fresh.Image(1443), 316);
+    EXPECT_EQ(fresh.LitSegments(MonitorSlots::kArcFirst), 0);
+}
+
+TEST_F(LiveGaugesTest, SpeedTextsFillFourDigitsAndLightOneSegmentPer250RpmTouchingOnlyWhatChanged) {
+    // segments -1: not looked at; walk 0: not looked at.
+    const struct { const char* text; const char* digits; int segments; int walk; } kSpeeds[] = {
+        {"850", " 850", 4, 1}, {"7000", "7000", 28, 1}, {"7250", "7250", 28, 0}, {"0", "0000", 0, -1},
+        {"1", "0000", 1, 0},   {"12345", "0000", -1, 0}};
+    for (const auto& speed : kSpeeds) {
+        slots.calls.clear();
+        gauges.ShowRpm(speed.text);
+        EXPECT_EQ(slots.LargeDigits(MonitorSlots::kRpmDigits), speed.digits) << speed.text;
+        if (speed.segments >= 0) { EXPECT_EQ(slots.LitSegments(MonitorSlots::kArcFirst), speed.segments) << speed.text; }
+        if (speed.walk) { EXPECT_EQ(ArcWalkDirection(), speed.walk) << speed.text; }
+    }
+    gauges.ShowRpm("850");
+    slots.calls.clear();
+    gauges.ShowRpm("850");
+    EXPECT_TRUE(slots.calls.empty());
+    gauges.ShowRpm("855");
+    EXPECT_EQ(slots.calls, (std::vector<std::string>{"SHOW 1475 354"}));
+}
+
+TEST_F(LiveGaugesTest, TheStoreGivesSpeedAndVoltsAndAFiveDigitSpeedKeepsThePreviousReading) {
+    Fill(store, {{"11", "0"}, {"23", "20"}, {"24", "10"}, {"28", "0"}, {"29", "0"}, {"3D", "32"}, {"3E", "64"}, {"10", "1"}});
+    // Standstill zeroes both voltages before their readings: the bars end at their own values.
+    ASSERT_EQ(gauges.UpdateLiveDisplay(store), 0);
+    EXPECT_EQ(slots.SmallDigits(MonitorSlots::kTpsDigits), "064");  // 0x20 x 0.02 V
+    EXPECT_EQ(slots.SmallDigits(MonitorSlots::kLambdaDigits), "032");
+    EXPECT_TRUE(slots.Shown(MonitorSlots::kTpsBar));
+    EXPECT_EQ(counts.lambdaBar, 1);  // the zero draw hides the bar without counting
+    FillIdle(store);
+    ASSERT_EQ(gauges.UpdateLiveDisplay(store), 0);
+    EXPECT_EQ(slots.LargeDigits(MonitorSlots::kRpmDigits), " 850");  // 0x352 = 850
+    Fill(store, {{"28", "10"}, {"29", "27"}});  // 0x2710 = 10000 rpm
+    ASSERT_EQ(gauges.UpdateLiveDisplay(store), 0);
+    EXPECT_EQ(slots.LargeDigits(MonitorSlots::kRpmDigits), " 850");
+    EXPECT_EQ(slots.LitSegments(MonitorSlots::kArcFirst), 4);
+}
+
+class Q5100GaugesTest : public LiveGaugesTest {
+  protected:
+    Q5100GaugesTest() : LiveGaugesTest(1) {}
+};
+
+TEST_F(Q5100GaugesTest, SpeedComesFromTheThreeByteCountAndTheTwoFactors) {
+    FillIdle(store);
+    // N = 0x007530 = 30000; rpm = 120000000 * 2 / (30000 * 4) = 2000.
+    Fill(store, {{"28", "30"}, {"29", "75"}, {"2A", "0"}, {"2B", "2"}, {"2C", "4"}});
+    ASSERT_EQ(gauges.UpdateLiveDisplay(store), 0);
+    EXPECT_EQ(slots.LargeDigits(MonitorSlots::kRpmDigits), "2000");
+    Fill(store, {{"28", "0"}, {"29", "0"}});  // no count yet: the quotient does not fit
+    ASSERT_EQ(gauges.UpdateLiveDisplay(store), 0);
+    EXPECT_EQ(slots.LargeDigits(MonitorSlots::kRpmDigits), "2000");
+    store.Add("2B", "0");  // 0 / (0 + 1e-17) = 0 rpm
+    ASSERT_EQ(gauges.UpdateLiveDisplay(store), 0);
+    EXPECT_EQ(slots.LargeDigits(MonitorSlots::kRpmDigits), "0000");
+    CRX4DATA withoutThirdByte;
+    Fill(withoutThirdByte, {{"11", "0"}, {"3D", "1"}, {"3E", "1"}, {"28", "1"}, {"29", "1"}, {"2B", "1"}, {"2C", "1"}, {"23", "0"}, {"24", "0"}});
+    EXPECT_EQ(gauges.UpdateLiveDisplay(withoutThirdByte), 1);
+}
+
+TEST_F(LiveGaugesTest, VoltageBarsFollowTheSensorDirectionAndTheLambdaScale) {
+    store.Add("10", "1");
+    gauges.ShowTpsVoltage("5.10", store);
+    EXPECT_EQ(slots.SmallDigits(MonitorSlots::kTpsDigits), "510");
+    EXPECT_EQ(slots.Top(MonitorSlots::kTpsBar), 150);
+    gauges.ShowTpsVoltage("5.00", store);
+    EXPECT_EQ(slots.Top(MonitorSlots::kTpsBar), 154);
+    // The inverted sensor reads 5 V at rest: 5.10 is below its zero.
+    store.Add("10", "2");
+    gauges.ShowTpsVoltage("5.10", store);
+    EXPECT_FALSE(slots.Shown(MonitorSlots::kTpsBar));
+    gauges.ShowTpsVoltage("1.00", store);  // 4.00 V on the inverted scale
+    EXPECT_EQ(slots.Top(MonitorSlots::kTpsBar), 199);
+    CRX4DATA noDirection;  // only the digits follow
+    gauges.ShowTpsVoltage("2.34", noDirection);
+    EXPECT_EQ(slots.SmallDigits(MonitorSlots::kTpsDigits), "234");
+    EXPECT_EQ(slots.Top(MonitorSlots::kTpsBar), 199);
+
+    gauges.SetLambdaFullScale(1);
+    gauges.ShowLambdaVoltage("1.00");
+    EXPECT_EQ(slots.Top(MonitorSlots::kLambdaBar), 155);
+    gauges.SetLambdaFullScale(5);
+    gauges.ShowLambdaVoltage("2.00");
+    EXPECT_EQ(slots.SmallDigits(MonitorSlots::kLambdaDigits), "200");
+    EXPECT_EQ(slots.Top(MonitorSlots::kLambdaBar), 331);  // 1.0 V on the 5 V scale
+    gauges.ShowLambdaVoltage("0.00");
+    EXPECT_FALSE(slots.Shown(MonitorSlots::kLambdaBar));
+}
+
+TEST_F(LiveGaugesTest, ActuatorEndsPickTheirPicturesAndMarkerRows) {
+    Fill(store, {{"3D", "20"}, {"3E", "40"}});
+    const struct { int position; int open, closed, marker; const char* digits; } kPositions[] = {
+        {0, 0, 347, 379, "000"}, {240, 316, 0, 151, "240"}, {255, 316, 0, 151, "255"}, {5, 0, 0, 0, "005"}};
+    for (const auto& p : kPositions) {
+        ASSERT_EQ(gauges.ShowActuatorPosition(p.position, store), 0);
+        EXPECT_EQ(slots.SmallDigits(MonitorSlots::kStepDigits), p.digits);
+        if (p.marker == 0) continue;
+        EXPECT_EQ(slots.Image(1443), p.open) << p.position;
+        EXPECT_EQ(slots.Image(1474), p.closed) << p.position;
+        EXPECT_EQ(slots.Top(MonitorSlots::kMarker), p.marker) << p.position;
+    }
+    CRX4DATA withoutSteps;
+    slots.calls.clear();
+    EXPECT_EQ(gauges.ShowActuatorPosition(100, withoutSteps), 1);
+    EXPECT_TRUE(slots.calls.empty());
+}
+
+TEST_F(LiveGaugesTest, AnUnchangedPositionIsRedrawnOnlyDuringTheFirstFiveUpdatesOfTheProgram) {
+    FillIdle(store);
+    const std::string markerMove = "MOVE " + std::to_string(MonitorSlots::kMarker);
+    for (int i = 0; i < 7; ++i) ASSERT_EQ(gauges.UpdateLiveDisplay(store), 0);
+    EXPECT_EQ(slots.Calls(markerMove), 5);
+    EXPECT_EQ(counts.actuator, 5);
+    slots.calls.clear();  // settled: the same readings touch nothing at all
+    ASSERT_EQ(gauges.UpdateLiveDisplay(store), 0);
+    EXPECT_TRUE(slots.calls.empty());
+    store.Add("11", "51");
+    ASSERT_EQ(gauges.UpdateLiveDisplay(store), 0);
+    EXPECT_EQ(slots.Calls(markerMove), 1);
+    // The counts belong to the program: a new panel starts settled.
+    SlotRecorder other;
+    LiveGauges reopened(other, counts, 0);
+    reopened.UpdateLiveDisplay(store);
+    reopened.UpdateLiveDisplay(store);
+    EXPECT_EQ(other.Calls(markerMove), 1);
+}
+
+TEST_F(LiveGaugesTest, AMissingRegisterEndsTheUpdateWithTheGaugesBeforeItDrawn) {
+    Fill(store, {{"11", "50"}, {"3D", "1"}, {"3E", "1"}, {"28", "52"}, {"29", "3"}});
+    EXPECT_EQ(gauges.UpdateLiveDisplay(store), 1);  // no "23"
+    EXPECT_EQ(slots.LargeDigits(MonitorSlots::kRpmDigits), " 850");
+    EXPECT_EQ(slots.SmallDigits(MonitorSlots::kStepDigits), "080");
+    CRX4DATA noPosition;
+    EXPECT_EQ(gauges.UpdateLiveDisplay(noPosition), 1);
+}
+
+TEST_F(LiveGaugesTest, StepScaleColourFollows83AndDisappearsWhileTheStreamIsSilent) {
+    Fill(store, {{"3D", "1"}, {"3E", "1"}});
+    gauges.ShowActuatorScale(store, false);  // no "83": green
+    EXPECT_TRUE(slots.Shown(MonitorSlots::kScaleGreen) && !slots.Shown(MonitorSlots::kScaleRed));
+    store.Add("83", "1");
+    gauges.ShowActuatorScale(store, false);
+    EXPECT_TRUE(!slots.Shown(MonitorSlots::kScaleGreen) && slots.Shown(MonitorSlots::kScaleRed));
+    gauges.ShowActuatorScale(store, true);
+    EXPECT_FALSE(slots.Shown(MonitorSlots::kScaleRed));
+    store.Add("83", "7");  // unknown colour: nothing changes
+    slots.calls.clear();
+    gauges.ShowActuatorScale(store, false);
+    EXPECT_TRUE(slots.calls.empty());
+}
+
+TEST(LambdaPageGauges, SpeedArcFollowsOnlyTheRealSignalAndInjectionShowsTensUnitsAndTenths) {
+    SlotRecorder slots;
+    LambdaPageGauges gauges(slots);
+    gauges.DrawStartImages();
+    EXPECT_EQ(slots.Image(1482), GaugeImages::kUnlitLargeDigit);
+    CRX4DATA store, empty;
+    Fill(store, {{"28", "D0"}, {"29", "7"}, {"81", "37"}});  // 2000 rpm, 5.5 ms
+    ASSERT_EQ(gauges.ShowLambdaPageRpm(store, false), 0);
+    EXPECT_EQ(slots.LitSegments(LambdaSlots::kArcFirst), 0);
+    ASSERT_EQ(gauges.ShowLambdaPageRpm(store, true), 0);  // the speed is remembered
+    EXPECT_EQ(slots.LitSegments(LambdaSlots::kArcFirst), 0);
+    store.Add("29", "8");  // 2256 rpm: 10 segments, three with their own images
+    ASSERT_EQ(gauges.ShowLambdaPageRpm(store, true), 0);
+    EXPECT_EQ(slots.LitSegments(LambdaSlots::kArcFirst), 10);
+    EXPECT_EQ(slots.Image(LambdaSlots::kArcFirst + 5), 412);
+    EXPECT_EQ(slots.Image(LambdaSlots::kArcFirst + 8), 413);
+    EXPECT_EQ(slots.Image(LambdaSlots::kArcFirst + 4), 383);
+    for (const auto& [value, digits] : std::vector<std::pair<const char*, const char*>>{{"0", "000"}, {"FF", "255"}, {"37", "055"}}) {
+        store.Add("81", value);
+        ASSERT_EQ(gauges.ShowLambdaPageInjection(store), 0);
+        EXPECT_EQ(slots.LargeDigits(LambdaSlots::kInjectionDigits), digits);
+    }
+    EXPECT_EQ(gauges.ShowLambdaPageRpm(empty, true), 1);
+    EXPECT_EQ(gauges.ShowLambdaPageInjection(empty), 1);
+
+    // Hidden gauges are drawn again by the same readings; a blank lights as 0.
+    Fill(store, {{"28", "52"}, {"29", "3"}});
+    gauges.ShowLambdaPageRpm(store, true);
+    slots.Show(LambdaSlots::kArcMarker, GaugeImages::kLambdaArcMarker);
+    gauges.HideLambdaPageGauges();
+    EXPECT_EQ(slots.LargeDigits(LambdaSlots::kRpmDigits) + slots.LargeDigits(LambdaSlots::kInjectionDigits), "       ");
+    EXPECT_EQ(slots.LitSegments(LambdaSlots::kArcFirst), 0);
+    EXPECT_FALSE(slots.Shown(LambdaSlots::kArcMarker));
+    gauges.ShowLambdaPageRpm(store, true);
+    gauges.ShowLambdaPageInjection(store);
+    EXPECT_EQ(slots.LargeDigits(LambdaSlots::kRpmDigits), "0850");
+    EXPECT_EQ(slots.LargeDigits(LambdaSlots::kInjectionDigits), "055");
+    EXPECT_EQ(slots.LitSegments(LambdaSlots::kArcFirst), 4);
+}
+
+class PollTickTest : public LiveGaugesTest {
+  protected:
+    PollTickTest() { FillIdle(store); }
+    PollTick tick{gauges, store};
+};
+
+TEST_F(PollTickTest, ElevenFailuresOnlyCountAndTheTwelfthZeroesTheValuesAndRestarts) {
+    for (int i = 1; i <= 11; ++i) {
+        ASSERT_EQ(tick.OnPoll(kPollFailed), TickOutcome::FailureCounted) << i;
+        EXPECT_EQ(tick.FailedPolls(), i);
+    }
+    EXPECT_TRUE(tick.NoAnswer());
+    EXPECT_EQ(StoredText(store, "28"), "52");
+    EXPECT_EQ(tick.OnPoll(kPollFailed), TickOutcome::StreamLost);
+    for (const char* reg : {"11", "23", "24", "28", "29"}) EXPECT_EQ(StoredText(store, reg), "0");
+    EXPECT_EQ(StoredText(store, "3D"), "32");
+    EXPECT_EQ(tick.FailedPolls(), 0);
+    // Standstill on screen: closed actuator, no bars, no step scale.
+    EXPECT_EQ(slots.Image(1474), 347);
+    EXPECT_EQ(slots.LargeDigits(MonitorSlots::kRpmDigits), "0000");
+    EXPECT_FALSE(slots.Shown(MonitorSlots::kTpsBar) || slots.Shown(MonitorSlots::kScaleGreen));
+    EXPECT_EQ(tick.OnPoll(kPollFailed), TickOutcome::FailureCounted);  // no limit on restarts
+    EXPECT_EQ(tick.FailedPolls(), 1);
+}
+
+TEST_F(PollTickTest, AnEmptyOrGoodAnswerClearsTheCountAndAnIncompleteRedrawCountsAsAFailure) {
+    tick.OnPoll(kPollFailed);
+    EXPECT_EQ(tick.OnPoll(kPollEmpty), TickOutcome::Answered);
+    EXPECT_EQ(tick.FailedPolls(), 0);
+    EXPECT_FALSE(tick.NoAnswer());
+    EXPECT_TRUE(slots.Shown(MonitorSlots::kScaleGreen));
+    EXPECT_EQ(tick.OnPoll(kPollOk), TickOutcome::Answered);
+    EXPECT_EQ(slots.LargeDigits(MonitorSlots::kRpmDigits), " 850");
+    CRX4DATA partial;
+    Fill(partial, {{"11", "50"}, {"3D", "1"}, {"3E", "1"}});
+    PollTick partialTick(gauges, partial);
+    EXPECT_EQ(partialTick.OnPoll(kPollOk), TickOutcome::FailureCounted);
+    EXPECT_TRUE(partialTick.NoAnswer());
+}
+
+class PolledAnswerTest : public EcuLinkTest {};
+
+TEST_F(PolledAnswerTest, OnlyPairsWhoseCheckIsTheirWholeSumReachTheGauges) {
+    SlotRecorder slots;
+    GaugeUpdateCounts counts;
+    LiveGauges gauges(slots, counts, 0);
+    PollTick tick(gauges, monitorStore);
+    Fill(monitorStore, {{"11", "0"}, {"23", "0"}, {"24", "0"}, {"28", "0"}, {"29", "0"}, {"3D", "1"}, {"3E", "1"}, {"10", "1"}});
+    Connect(0);
+    // 0x23 + 0x80 = 0xA3 is stored; 0x24 + 0xE0 = 0x104 is not 0x04, nor
+    // is a check of 0xA4 for 0xA3.
+    Answer({0xB0, 0x23, 0x80, 0xA3, 0xC0, 0xB0, 0x24, 0xE0, 0x04, 0xC0, 0xB0, 0x11, 0x80, 0xA4, 0xC0});
+    ASSERT_EQ(tick.OnPoll(PollMonitorAnswer(session, monitorStore, CheckRule::Tested)), TickOutcome::Answered);
+    EXPECT_EQ(slots.SmallDigits(MonitorSlots::kTpsDigits), "256");
+    EXPECT_EQ(slots.SmallDigits(MonitorSlots::kLambdaDigits), "000");
+    EXPECT_EQ(slots.SmallDigits(MonitorSlots::kStepDigits), "000");
+}
+
+}  // namespace
