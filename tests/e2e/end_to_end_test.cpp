@@ -21,7 +21,14 @@
 
 namespace {
 
-class EndToEndTest : public UiTest {};
+// The real clock: the simulator program answers in real time.
+class EndToEndTest : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        g_Clock.Use(nullptr);
+    }
+};
 
 TEST_F(EndToEndTest, TheBasicVehiclePageWritesTheSimulatorOverItsTerminal) {
     QTemporaryDir ports;
