@@ -312,15 +312,10 @@ TEST_F(EcuLinkTest, OpenEcuLinkTakesThePortFromSettingsAndSetsTheModelsLine) {
     EXPECT_EQ(port.Timeouts().writeTotalConstant, 5000u);
 
     // The Q5100 has no port in the settings: COM1, opened once, 9600 baud.
-    CRX4COMM q5100Port;
-    q5100Port.SetDeviceFactory([this](const std::string& name) {
-        openedNames.push_back(name);
-        return std::make_unique<ScriptedDevice>(script);
-    });
-    EcuSession q5100{q5100Port, clock, equipmentStore, fileStore, monitorStore, pending,
-                     dumpFile,  1,     false,          ""};
+    port.SetPortNumber(0);
+    session.modelIndex = 1;
     openedNames.clear();
-    OpenEcuLink(q5100);
+    OpenEcuLink(session);
     SetSettingsFilePath("");
     EXPECT_EQ(openedNames, (std::vector<std::string>{"COM1"}));
     EXPECT_EQ(script->Settings().baudRate, 9600u);

@@ -51,14 +51,12 @@ class ThreadCheckingHooks : public PageHooks {
 
 TEST(EcuWorkerTest, TheUiThreadKeepsTickingWhileAPassWaitsOnTheWorker) {
     int argc = 1;
-    char name[] = "tests_comm";
-    char* argv[] = {name, nullptr};
+    char* argv[] = {const_cast<char*>("tests_comm"), nullptr};
     QCoreApplication app(argc, argv);
     auto script = std::make_shared<DeviceScript>();
     RealClock clock;
     CRX4COMM port;
     port.SetDeviceFactory([script](const std::string&) { return std::make_unique<ScriptedDevice>(script); });
-    port.SetPortNumber(1);
     port.OpenPort();
     CRX4DATA equipment, file, monitor;
     PendingWrites pending;
@@ -86,8 +84,7 @@ TEST(EcuWorkerTest, TheUiThreadKeepsTickingWhileAPassWaitsOnTheWorker) {
                     &profile.answerWaitMs, &profile.afterAnswerWaitMs, &profile.confirmSpacingMs,
                     &profile.entryTrailingMs})
         *ms = 30;
-    script->QueueAnswer({0xB0, 0x21, 0x0A, 0xC0});
-    script->QueueAnswer({0xB0, 0x21, 0x0A, 0xC0});
+    for (int i = 0; i < 2; ++i) script->QueueAnswer({0xB0, 0x21, 0x0A, 0xC0});
     QElapsedTimer elapsed;
     elapsed.start();
     EXPECT_EQ(run([&](EcuSession& s) { return WritePendingRegisters(s, "21", profile, hooks); }), 0);
@@ -99,11 +96,9 @@ TEST(EcuWorkerTest, TheUiThreadKeepsTickingWhileAPassWaitsOnTheWorker) {
     EXPECT_EQ(script->Written().size(), 5u);  // write, three confirms, read
 
     EXPECT_EQ(run([&](EcuSession& s) {
-                  hooks.ShowMessage("Calibração", "", MessageIcon::Exclamation);
-                  StartMonitoring(s);
-                  return 0;
-              }),
-              0);
+        hooks.ShowMessage("Calibração", "", MessageIcon::Exclamation);
+        return StartMonitoring(s), 7;
+    }), 7);
     EXPECT_EQ(page.framesSentWhileOpen, 0u);
     EXPECT_EQ(script->Written().size(), 6u);
 }
