@@ -57,12 +57,14 @@ long long MsSince(Steady::time_point start) {
     return std::chrono::duration_cast<std::chrono::milliseconds>(Steady::now() - start).count();
 }
 
-// `count` bytes from fd (a device's Read when fd is -1) within timeoutMs; stops at a failed read.
-Bytes ReadFor(SerialDevice* device, int fd, size_t count, int timeoutMs) {
+// `count` bytes from fd (a device's Read when fd is -1) within timeoutMs, in
+// reads of at most `size` bytes; stops at a failed read.
+Bytes ReadFor(SerialDevice* device, int fd, size_t count, int timeoutMs, size_t size = 4096) {
     Bytes bytes;
     uint8_t chunk[4096];
     for (const auto start = Steady::now(); bytes.size() < count && MsSince(start) < timeoutMs;) {
-        const int64_t n = device ? device->Read(chunk, sizeof chunk) : read(fd, chunk, sizeof chunk);
+        const int64_t n = device ? device->Read(chunk, size) : read(fd, chunk, size);
+        EXPECT_LE(n, static_cast<int64_t>(size));
         if (device && n < 0)
             break;
         bytes.insert(bytes.end(), chunk, chunk + std::max<int64_t>(n, 0));
@@ -199,13 +201,7 @@ TEST(QtSerialDeviceTest, OpensAt9600EightNoneOneReadsWithoutBlockingAndWrites) {
         EXPECT_LT(MsSince(start), 50);
         // Ten bytes through reads of four: what does not fit stays for the next.
         ASSERT_TRUE(pty.Write(Pattern(10)));
-        Bytes received;
-        while (received.size() < 10 && MsSince(start) < 2000) {
-            const int64_t n = device.Read(buffer, sizeof buffer);
-            ASSERT_TRUE(n >= 0 && n <= 4) << n;
-            received.insert(received.end(), buffer, buffer + n);
-        }
-        EXPECT_EQ(received, Pattern(10));
+        EXPECT_EQ(ReadFor(&device, -1, 10, 2000, 4), Pattern(10));
         EXPECT_EQ(device.Write(Bytes{0x00, 0x04, 0x00}.data(), 3, 5000), 3);
 
         device.Close();
