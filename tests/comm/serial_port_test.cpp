@@ -378,11 +378,6 @@ TEST_F(Crx4CommTest, LineSettingsNeedAnOpenPortAndSurviveAReopen) {
     ASSERT_EQ(port_.OpenPort(), COMM_OK);
     EXPECT_EQ(script_->Settings().baudRate, 9600u);
 
-    EXPECT_EQ(port_.SetCommunicationTimeouts(0xFFFFFFFF, 1, 2, 3, 5000), COMM_OK);
-    const CommTimeouts& t = port_.Timeouts();
-    EXPECT_EQ((std::vector<uint32_t>{t.readInterval, t.readTotalMultiplier, t.readTotalConstant,
-                                     t.writeTotalMultiplier, t.writeTotalConstant}),
-              (std::vector<uint32_t>{0xFFFFFFFF, 1, 2, 3, 5000}));
 }
 
 TEST_F(Crx4CommTest, WritesSendTheFrameWithinTheWriteTimeouts) {
