@@ -20,33 +20,30 @@ bool OnUiThread() { return QThread::currentThread() == QCoreApplication::instanc
 
 // Notes where each hook ran, how far the UI timer had ticked when the pass
 // queued its writes, and what was sent while its message box was open.
-class ThreadCheckingHooks : public PageHooks {
-  public:
-    ThreadCheckingHooks(const int& ticks, DeviceScript& script) : ticks_(ticks), script_(script) {}
+struct ThreadCheckingHooks : PageHooks {
+    ThreadCheckingHooks(const int& t, DeviceScript& s) : ticks(t), script(s) {}
     int RefreshFromStore(CRX4DATA&) override { return Note(), 0; }
     void SetCommandsEnabled(bool) override { Note(); }
     void QueueWritesForKey(const char*, PendingWrites& pending) override {
         Note();
-        ticksAtQueue = ticks_;
+        ticksAtQueue = ticks;
         pending.Append("21", "A");
     }
     void ShowMessage(const char*, const char*, MessageIcon) override {
         Note();
-        const size_t before = script_.Written().size();
+        const size_t before = script.Written().size();
         QEventLoop box;  // stays open for a while, as a message box would
         QTimer::singleShot(50, &box, &QEventLoop::quit);
         box.exec();
-        framesSentWhileOpen = script_.Written().size() - before;
+        framesSentWhileOpen = script.Written().size() - before;
     }
     void Note() { calls += 1, allOnUiThread = allOnUiThread && OnUiThread(); }
 
+    const int& ticks;
+    DeviceScript& script;
     bool allOnUiThread = true;
     int calls = 0, ticksAtQueue = -1;
     size_t framesSentWhileOpen = 99;
-
-  private:
-    const int& ticks_;
-    DeviceScript& script_;
 };
 
 TEST(EcuWorkerTest, TheUiThreadKeepsTickingWhileAPassWaitsOnTheWorker) {

@@ -18,8 +18,8 @@ class SimulatorProcess {
         env.insert("ZANO_PORTS_DIR", portsDir);
         process_.setProcessEnvironment(env);
         process_.start(ZANO_ECU_SIM_PATH, QStringList{"--model", model, "--com",
-                                                      QString::number(comNumber), "--log", logPath} +
-                                              extra);
+                                                      QString::number(comNumber), "--log",
+                                                      logPath} + extra);
         // The first line is the terminal's path, printed once the link exists.
         if (process_.waitForStarted(5000) && process_.waitForReadyRead(5000))
             devicePath_ = QString::fromUtf8(process_.readLine()).trimmed();

@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         for (const auto& entry : std::filesystem::directory_iterator(argv[i])) {
             std::ifstream in(entry.path(), std::ios::binary);
-            inputs.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+            inputs.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>{});
         }
     }
     std::mt19937 random(12345);

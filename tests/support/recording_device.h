@@ -83,7 +83,10 @@ class RecordingClock : public Clock {
   public:
     RecordingClock(Clock& inner, std::shared_ptr<Transcript> transcript)
         : inner_(inner), transcript_(std::move(transcript)) {}
-    void WaitMs(int ms) override { transcript_->Add("WAIT " + std::to_string(ms)), inner_.WaitMs(ms); }
+    void WaitMs(int ms) override {
+        transcript_->Add("WAIT " + std::to_string(ms));
+        inner_.WaitMs(ms);
+    }
     int64_t NowMs() const override { return inner_.NowMs(); }
 
   private:
