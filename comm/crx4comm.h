@@ -100,7 +100,6 @@ class CRX4COMM {
                                              uint32_t readTotalConstant,
                                              uint32_t writeTotalMultiplier,
                                              uint32_t writeTotalConstant);
-    const CommTimeouts& Timeouts() const { return timeouts_; }
 
     CRX4COMM_RESULT WritePort(const unsigned char* bytes, uint32_t count, uint32_t* written);
     // One read of what has arrived, at most size bytes, handed back in buffer

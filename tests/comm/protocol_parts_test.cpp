@@ -8,6 +8,7 @@
 
 #include "app/parameter_table.h"
 #include "comm/answer_parser.h"
+#include "comm/crx4comm.h"
 #include "comm/ecu_frames.h"
 #include "comm/ecu_protocol.h"
 #include "comm/hex_text.h"
@@ -15,32 +16,20 @@
 #include "data/crx4data.h"
 #include "protocol_store_text.h"
 
-namespace {
-
-std::string Hex(const EcuFrame& frame) {
-    std::string text;
-    char byte[4];
-    for (size_t i = 0; i < frame.Size; ++i) {
-        std::snprintf(byte, sizeof byte, i ? " %02X" : "%02X", frame.Bytes[i]);
-        text += byte;
-    }
-    return text;
-}
-
-}  // namespace
 
 TEST(EcuFrames, EveryCommandOfEveryModel) {
+    auto hex = [](const EcuFrame& frame) { return AnswerText(frame.Bytes, frame.Size); };
     // read all, read 2B, write 21=0A, confirm, start, stop, calibrate
     const std::vector<std::vector<std::string>> expected = {
-        {"00 04 00", "00 04 2B", "00 21 0A", "00 05 18", "00 08 00", "00 07 00", "00 61 00"},
-        {"09 00", "09 2B", "21 0A", "05 18", "08 00", "07 00", "61 00"},
-        {"00 06 00", "00 06 2B", "00 21 0A", "00 05 18", "00 08 00", "00 07 00", "00 61 00"}};
+        {"0|4|0|", "0|4|2B|", "0|21|A|", "0|5|18|", "0|8|0|", "0|7|0|", "0|61|0|"},
+        {"9|0|", "9|2B|", "21|A|", "5|18|", "8|0|", "7|0|", "61|0|"},
+        {"0|6|0|", "0|6|2B|", "0|21|A|", "0|5|18|", "0|8|0|", "0|7|0|", "0|61|0|"}};
     for (int m = 0; m < 3; ++m) {
-        EXPECT_EQ((std::vector<std::string>{Hex(ReadCommandForKey(m, "FULL")),
-                                            Hex(ReadCommandForKey(m, "2B")),
-                                            Hex(RegisterWriteFrame(m, 0x21, 0x0A)),
-                                            Hex(ConfirmFrame(m)), Hex(MonitorStartCommand(m)),
-                                            Hex(MonitorStopCommand(m)), Hex(CalibrateCommand(m))}),
+        EXPECT_EQ((std::vector<std::string>{hex(ReadCommandForKey(m, "FULL")),
+                                            hex(ReadCommandForKey(m, "2B")),
+                                            hex(RegisterWriteFrame(m, 0x21, 0x0A)),
+                                            hex(ConfirmFrame(m)), hex(MonitorStartCommand(m)),
+                                            hex(MonitorStopCommand(m)), hex(CalibrateCommand(m))}),
                   expected[m])
             << m;
     }

@@ -14,13 +14,10 @@
 
 namespace {
 
-class SimFaultTest : public ::testing::Test {
+class SimFaultTest : public EcuLinkTest {
   protected:
-    SimFaultTest() { SetDumpFolder(dumpDir.path().toStdString()); }
-    ~SimFaultTest() override { SetDumpFolder(""); }
-
     void Start(EcuOptions options) {
-        ecu = std::make_shared<SimulatedEcuDevice>(clock, EcuVariant::Q7100, options);
+        ecu = std::make_shared<SimulatedEcuDevice>(virtualClock, EcuVariant::Q7100, options);
         port.SetDeviceFactory([this](const std::string&) { return MakeForwardingDevice(ecu); });
         OpenEcuLink(session);
         hooks.requiredRegisters.clear();  // the page needs every register the ECU has
@@ -28,19 +25,10 @@ class SimFaultTest : public ::testing::Test {
             hooks.requiredRegisters.push_back(IntToHexText(reg));
     }
     int ReadAll(EcuCaller caller) {
-        equipment.Zeradora();
-        return ReadRegisters(session, "FULL", equipment, TimingFor(caller), hooks);
+        equipmentStore.Zeradora();
+        return ReadRegisters(session, "FULL", equipmentStore, TimingFor(caller), hooks);
     }
 
-    QTemporaryDir dumpDir;
-    VirtualClock clock;
-    CRX4COMM port;
-    CRX4DATA equipment, file, monitor;
-    PendingWrites pending;
-    CRX4FILE dump;
-    EcuSession session{port, clock, equipment, file, monitor, pending, dump, 0, false, ""};
-    std::shared_ptr<Transcript> transcript = std::make_shared<Transcript>();
-    RecordingHooks hooks{transcript};
     std::shared_ptr<SimulatedEcuDevice> ecu;
 };
 
@@ -77,7 +65,7 @@ TEST_F(SimFaultTest, AnAnswerCompleteAtTheEndOfTheWaitIsReadOneMillisecondLaterI
     options.faults.extraDelayMs += 1;
     Start(options);
     EXPECT_EQ(ReadAll(EcuCaller::CustomerPage), 1) << "the last group is still on the line";
-    EXPECT_GT(equipment.GetQtyUsed(), 0u);
+    EXPECT_GT(equipmentStore.GetQtyUsed(), 0u);
 
     // The aux page's retry picks up what its first wait missed.
     options.faults.extraDelayMs = 420;
@@ -101,7 +89,7 @@ TEST_P(SimFaultReadTest, ReadAllOfTheCustomerPage) {
     GetParam().set(options.faults);
     Start(options);
     EXPECT_EQ(ReadAll(EcuCaller::CustomerPage), GetParam().result);
-    EXPECT_EQ(equipment.GetQtyUsed(), GetParam().stored);
+    EXPECT_EQ(equipmentStore.GetQtyUsed(), GetParam().stored);
 }
 
 const size_t kAll = FactoryRegisterImage(EcuVariant::Q7100).size();
@@ -128,5 +116,5 @@ TEST_F(SimFaultTest, APulledCableMidPassEndsInAFailedReadBackNotAHang) {
               kReadFailedResult);
     EXPECT_EQ(pending.Count, 0u);
     EXPECT_LT(clock.NowMs() - before, 10000) << "two entries and three failed reads";
-    EXPECT_NE(StoredText(equipment, "21"), "A") << "the store shows what was read, not what was sent";
+    EXPECT_NE(StoredText(equipmentStore, "21"), "A") << "the store shows what was read, not what was sent";
 }

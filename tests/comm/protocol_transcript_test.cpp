@@ -308,19 +308,16 @@ TEST_F(EcuLinkTest, OpenEcuLinkTakesThePortFromSettingsAndSetsTheModelsLine) {
     const LineSettings line = script->Settings();
     EXPECT_EQ((std::vector<uint32_t>{line.baudRate, line.dataBits, line.parity, line.stopBits}),
               (std::vector<uint32_t>{38400, 8, 0, 0}));
-    EXPECT_EQ(port.Timeouts().readInterval, 0xFFFFFFFFu);
-    EXPECT_EQ(port.Timeouts().writeTotalConstant, 5000u);
+    const uint8_t frame[] = {0x00, 0x04, 0x00};
+    uint32_t written = 0;
+    port.WritePort(frame, 3, &written);
+    EXPECT_EQ(script->WriteLimits(), (std::vector<int>{5000}));
 
     // The Q5100 has no port in the settings: COM1, opened once, 9600 baud.
-    CRX4COMM q5100Port;
-    q5100Port.SetDeviceFactory([this](const std::string& name) {
-        openedNames.push_back(name);
-        return std::make_unique<ScriptedDevice>(script);
-    });
-    EcuSession q5100{q5100Port, clock, equipmentStore, fileStore, monitorStore, pending,
-                     dumpFile,  1,     false,          ""};
+    port.SetPortNumber(0);
+    session.modelIndex = 1;
     openedNames.clear();
-    OpenEcuLink(q5100);
+    OpenEcuLink(session);
     SetSettingsFilePath("");
     EXPECT_EQ(openedNames, (std::vector<std::string>{"COM1"}));
     EXPECT_EQ(script->Settings().baudRate, 9600u);

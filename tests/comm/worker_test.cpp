@@ -20,45 +20,40 @@ bool OnUiThread() { return QThread::currentThread() == QCoreApplication::instanc
 
 // Notes where each hook ran, how far the UI timer had ticked when the pass
 // queued its writes, and what was sent while its message box was open.
-class ThreadCheckingHooks : public PageHooks {
-  public:
-    ThreadCheckingHooks(const int& ticks, DeviceScript& script) : ticks_(ticks), script_(script) {}
+struct ThreadCheckingHooks : PageHooks {
+    ThreadCheckingHooks(const int& t, DeviceScript& s) : ticks(t), script(s) {}
     int RefreshFromStore(CRX4DATA&) override { return Note(), 0; }
     void SetCommandsEnabled(bool) override { Note(); }
     void QueueWritesForKey(const char*, PendingWrites& pending) override {
         Note();
-        ticksAtQueue = ticks_;
+        ticksAtQueue = ticks;
         pending.Append("21", "A");
     }
     void ShowMessage(const char*, const char*, MessageIcon) override {
         Note();
-        const size_t before = script_.Written().size();
+        const size_t before = script.Written().size();
         QEventLoop box;  // stays open for a while, as a message box would
         QTimer::singleShot(50, &box, &QEventLoop::quit);
         box.exec();
-        framesSentWhileOpen = script_.Written().size() - before;
+        framesSentWhileOpen = script.Written().size() - before;
     }
     void Note() { calls += 1, allOnUiThread = allOnUiThread && OnUiThread(); }
 
+    const int& ticks;
+    DeviceScript& script;
     bool allOnUiThread = true;
     int calls = 0, ticksAtQueue = -1;
     size_t framesSentWhileOpen = 99;
-
-  private:
-    const int& ticks_;
-    DeviceScript& script_;
 };
 
 TEST(EcuWorkerTest, TheUiThreadKeepsTickingWhileAPassWaitsOnTheWorker) {
     int argc = 1;
-    char name[] = "tests_comm";
-    char* argv[] = {name, nullptr};
+    char* argv[] = {const_cast<char*>("tests_comm"), nullptr};
     QCoreApplication app(argc, argv);
     auto script = std::make_shared<DeviceScript>();
     RealClock clock;
     CRX4COMM port;
     port.SetDeviceFactory([script](const std::string&) { return std::make_unique<ScriptedDevice>(script); });
-    port.SetPortNumber(1);
     port.OpenPort();
     CRX4DATA equipment, file, monitor;
     PendingWrites pending;
@@ -86,8 +81,7 @@ TEST(EcuWorkerTest, TheUiThreadKeepsTickingWhileAPassWaitsOnTheWorker) {
                     &profile.answerWaitMs, &profile.afterAnswerWaitMs, &profile.confirmSpacingMs,
                     &profile.entryTrailingMs})
         *ms = 30;
-    script->QueueAnswer({0xB0, 0x21, 0x0A, 0xC0});
-    script->QueueAnswer({0xB0, 0x21, 0x0A, 0xC0});
+    for (int i = 0; i < 2; ++i) script->QueueAnswer({0xB0, 0x21, 0x0A, 0xC0});
     QElapsedTimer elapsed;
     elapsed.start();
     EXPECT_EQ(run([&](EcuSession& s) { return WritePendingRegisters(s, "21", profile, hooks); }), 0);
@@ -99,11 +93,9 @@ TEST(EcuWorkerTest, TheUiThreadKeepsTickingWhileAPassWaitsOnTheWorker) {
     EXPECT_EQ(script->Written().size(), 5u);  // write, three confirms, read
 
     EXPECT_EQ(run([&](EcuSession& s) {
-                  hooks.ShowMessage("Calibração", "", MessageIcon::Exclamation);
-                  StartMonitoring(s);
-                  return 0;
-              }),
-              0);
+        hooks.ShowMessage("Calibração", "", MessageIcon::Exclamation);
+        return StartMonitoring(s), 7;
+    }), 7);
     EXPECT_EQ(page.framesSentWhileOpen, 0u);
     EXPECT_EQ(script->Written().size(), 6u);
 }

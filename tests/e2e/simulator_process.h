@@ -1,9 +1,10 @@
 #pragma once
 // The simulator program on a pseudo-terminal, registered as a COM name in a
-// ports folder of the test's own.
+// ports folder of the test's own. Its log holds "RX <time> <kind>" for each
+// frame and, once it ends, "REG <register> <value>" for its register image.
 
+#include <QFile>
 #include <QProcess>
-#include <QString>
 #include <map>
 #include <string>
 
@@ -11,18 +12,54 @@ class SimulatorProcess {
   public:
     // model: "q7100", "q5100" or "q5100plus".
     SimulatorProcess(const QString& portsDir, int comNumber, const QString& model,
-                     const QString& logPath, const QStringList& extra = {});
+                     const QString& logPath, const QStringList& extra = {})
+        : logPath_(logPath) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("ZANO_PORTS_DIR", portsDir);
+        process_.setProcessEnvironment(env);
+        process_.start(ZANO_ECU_SIM_PATH, QStringList{"--model", model, "--com",
+                                                      QString::number(comNumber), "--log",
+                                                      logPath} + extra);
+        // The first line is the terminal's path, printed once the link exists.
+        if (process_.waitForStarted(5000) && process_.waitForReadyRead(5000))
+            devicePath_ = QString::fromUtf8(process_.readLine()).trimmed();
+    }
     ~SimulatorProcess() { Stop(); }
     bool Started() const { return !devicePath_.isEmpty(); }
     QString DevicePath() const { return devicePath_; }
-    // Ends the program (or waits up to waitMs for it to end by itself): its
-    // exit code, and its log then holds the frames and the register image.
-    int Stop(int waitMs = 0);
-    std::map<std::string, std::string> RegisterImage() const;  // REG lines: register -> value
-    int FramesOfKind(const QString& kind) const;
-    std::string LogText() const;
+    // Ends the program, or waits up to waitMs for it to end by itself: its exit code.
+    int Stop(int waitMs = 0) {
+        if (process_.state() != QProcess::NotRunning && !process_.waitForFinished(waitMs)) {
+            process_.terminate();
+            if (!process_.waitForFinished(5000))
+                process_.kill();
+        }
+        return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+    }
+    std::map<std::string, std::string> RegisterImage() const {
+        std::map<std::string, std::string> image;
+        for (const QStringList& line : LogLines("REG"))
+            image[line[1].toStdString()] = line.value(2).toStdString();
+        return image;
+    }
+    int FramesOfKind(const QString& kind) const {
+        int count = 0;
+        for (const QStringList& line : LogLines("RX")) count += line.value(2) == kind;
+        return count;
+    }
+    std::string LogText() const {
+        QFile log(logPath_);
+        return log.open(QIODevice::ReadOnly) ? log.readAll().toStdString() : std::string();
+    }
 
   private:
+    std::vector<QStringList> LogLines(const QString& first) const {  // of 3 words or more
+        std::vector<QStringList> lines;
+        for (const QString& line : QString::fromStdString(LogText()).split('\n'))
+            if (line.split(' ').size() >= 3 && line.split(' ')[0] == first)
+                lines.push_back(line.split(' '));
+        return lines;
+    }
     QProcess process_;
     QString devicePath_, logPath_;
 };

@@ -1,5 +1,6 @@
-// Runs a fuzz target over the files of its corpus folder (and over a few
-// generated inputs), so the GCC test build checks every saved finding.
+// Runs a fuzz target over the files of its corpus folder and over 2000 random
+// inputs of a fixed seed (repeatable, and they reach past the corpus), so the
+// GCC test build checks every saved finding.
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -11,23 +12,18 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
 int main(int argc, char** argv) {
-    size_t runs = 0;
+    std::vector<std::vector<uint8_t>> inputs;
     for (int i = 1; i < argc; ++i) {
         for (const auto& entry : std::filesystem::directory_iterator(argv[i])) {
             std::ifstream in(entry.path(), std::ios::binary);
-            std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-            LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
-            ++runs;
+            inputs.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>{});
         }
     }
-    // Random inputs with a fixed seed: repeatable, and they reach past the corpus.
     std::mt19937 random(12345);
     for (int i = 0; i < 2000; ++i) {
-        std::vector<uint8_t> bytes(random() % 512);
-        for (auto& b : bytes) b = static_cast<uint8_t>(random());
-        LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
-        ++runs;
+        inputs.emplace_back(random() % 512);
+        for (auto& b : inputs.back()) b = static_cast<uint8_t>(random());
     }
-    std::printf("%zu inputs replayed\n", runs);
-    return 0;
+    for (const auto& bytes : inputs) LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
+    std::printf("%zu inputs replayed\n", inputs.size());
 }

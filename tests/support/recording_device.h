@@ -17,7 +17,10 @@
 #include <string>
 #include <vector>
 
+#include <cstdio>
+
 #include "comm/clock.h"
+#include "comm/crx4comm.h"
 #include "comm/serial_device.h"
 
 // Shared by a RecordingDevice and a RecordingClock; the test thread may read
@@ -39,16 +42,34 @@ class RecordingDevice : public SerialDevice {
   public:
     RecordingDevice(SerialDevicePtr inner, std::shared_ptr<Transcript> transcript)
         : inner_(std::move(inner)), transcript_(std::move(transcript)) {}
-    bool Open() override;
-    void Close() override;
+    bool Open() override {
+        const bool opened = inner_->Open();
+        transcript_->Add(opened ? "OPEN" : "OPEN FAILED");
+        return opened;
+    }
+    void Close() override { inner_->Close(), transcript_->Add("CLOSE"); }
     bool IsOpen() const override { return inner_->IsOpen(); }
     bool GetLineSettings(LineSettings* s) const override { return inner_->GetLineSettings(s); }
     bool SetLineSettings(const LineSettings& s) override { return inner_->SetLineSettings(s); }
     bool SetControlLines(bool dtr, bool rts) override { return inner_->SetControlLines(dtr, rts); }
-    int64_t Write(const uint8_t* data, size_t count, int timeoutMs) override;
-    int64_t Read(uint8_t* data, size_t maxCount) override;
+    int64_t Write(const uint8_t* data, size_t count, int timeoutMs) override {
+        std::string line = "TX";
+        char byte[4];
+        for (size_t i = 0; i < count; ++i) line += (std::snprintf(byte, 4, " %02X", data[i]), byte);
+        transcript_->Add(std::move(line));
+        return inner_->Write(data, count, timeoutMs);
+    }
+    int64_t Read(uint8_t* data, size_t maxCount) override {
+        const int64_t n = inner_->Read(data, maxCount);
+        transcript_->Add(n > 0 ? "RX " + AnswerText(data, static_cast<size_t>(n)) : "RX -");
+        return n;
+    }
     void SetReceiveBufferSize(size_t bytes) override { inner_->SetReceiveBufferSize(bytes); }
-    int64_t DiscardReceived() override;
+    int64_t DiscardReceived() override {
+        const int64_t n = inner_->DiscardReceived();
+        transcript_->Add(n >= 0 ? "DISCARD " + std::to_string(n) : "DISCARD -");
+        return n;
+    }
     OpenError LastOpenError() const override { return inner_->LastOpenError(); }
     std::string ErrorText() const override { return inner_->ErrorText(); }
 
@@ -62,7 +83,10 @@ class RecordingClock : public Clock {
   public:
     RecordingClock(Clock& inner, std::shared_ptr<Transcript> transcript)
         : inner_(inner), transcript_(std::move(transcript)) {}
-    void WaitMs(int ms) override;
+    void WaitMs(int ms) override {
+        transcript_->Add("WAIT " + std::to_string(ms));
+        inner_.WaitMs(ms);
+    }
     int64_t NowMs() const override { return inner_.NowMs(); }
 
   private:

@@ -1,0 +1,431 @@
+// The serial port layer: the COMn map and its port list, QtSerialDevice on a
+// real pseudo-terminal whose master side the test plays, and CRX4COMM over
+// scripted devices (naming, open/close, line settings, time-outs, writes, the
+// answer text of ReadPort and the bounded receive queue).
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QTemporaryDir>
+#include <QThread>
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <thread>
+
+#include "comm/crx4comm.h"
+#include "comm/port_names.h"
+#include "comm/qt_serial_device.h"
+#include "sim/forwarding_device.h"
+#include "sim/sim_device.h"
+#include "tests/support/recording_device.h"
+#include "tests/support/scripted_device.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+using Steady = std::chrono::steady_clock;
+
+struct PtyPair {
+    int master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+    std::string slave = master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0
+                            ? ptsname(master) : "";
+    ~PtyPair() { CloseMaster(); }
+    bool Write(const Bytes& bytes) {
+        return write(master, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
+    }
+    void CloseMaster() {  // hangs up the line, as a pulled cable does
+        if (master >= 0)
+            close(master);
+        master = -1;
+    }
+};
+
+// QSerialPort's notifiers need a thread of Qt's own, as in the program's worker.
+void RunOnQtThread(const std::function<void()>& body) {
+    QThread* thread = QThread::create(body);
+    thread->start();
+    thread->wait();
+    delete thread;
+}
+
+long long MsSince(Steady::time_point start) {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Steady::now() - start).count();
+}
+
+// `count` bytes from fd (a device's Read when fd is -1) within timeoutMs, in
+// reads of at most `size` bytes; stops at a failed read.
+Bytes ReadFor(SerialDevice* device, int fd, size_t count, int timeoutMs, size_t size = 4096) {
+    Bytes bytes;
+    uint8_t chunk[4096];
+    for (const auto start = Steady::now(); bytes.size() < count && MsSince(start) < timeoutMs;) {
+        const int64_t n = device ? device->Read(chunk, size) : read(fd, chunk, size);
+        EXPECT_LE(n, static_cast<int64_t>(size));
+        if (device && n < 0)
+            break;
+        bytes.insert(bytes.end(), chunk, chunk + std::max<int64_t>(n, 0));
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return bytes;
+}
+
+Bytes Pattern(size_t count) {  // fits the terminal's own buffer: all there at once
+    Bytes bytes(count);
+    for (size_t i = 0; i < count; ++i) bytes[i] = static_cast<uint8_t>(i % 251);
+    return bytes;
+}
+
+// Points ZANO_PORTS_DIR at a fresh folder for the life of the object.
+struct TemporaryPortsDir {
+    QTemporaryDir dir;
+    const std::string old = getenv("ZANO_PORTS_DIR") ? getenv("ZANO_PORTS_DIR") : "";
+    TemporaryPortsDir() { setenv("ZANO_PORTS_DIR", Path().c_str(), 1); }
+    ~TemporaryPortsDir() {
+        old.empty() ? unsetenv("ZANO_PORTS_DIR") : setenv("ZANO_PORTS_DIR", old.c_str(), 1);
+    }
+    std::string Path() const { return dir.path().toStdString(); }
+    bool Link(int number, const std::string& target) const {  // an override of COMn
+        return symlink(target.c_str(), (Path() + "/COM" + std::to_string(number)).c_str()) == 0;
+    }
+};
+
+}  // namespace
+
+TEST(PortNames, ComNumbersAndTheDefaultDeviceOfEachRange) {
+    for (const auto& [name, number] : std::vector<std::pair<std::string, int>>{
+             {"COM12", 12}, {"COM1", 1}, {"COM0", 0}, {"COM", 0}, {"", 0}, {"com3", 0},
+             {"COM3x", 0}, {"XCOM3", 0}, {"COM-3", 0}, {"COM+3", 0}, {"COM 3", 0},
+             {"COM1234567890", 0}, {"COM012", 0}})
+        EXPECT_EQ(PortNumberFromName(name), number) << name;
+    for (const auto& [number, name] : std::vector<std::pair<int, std::string>>{
+             {1, "ttyS0"}, {20, "ttyS19"}, {21, "ttyUSB0"}, {40, "ttyUSB19"}, {41, "ttyACM0"},
+             {60, "ttyACM19"}, {0, ""}, {61, ""}, {-1, ""}}) {
+        EXPECT_EQ(DefaultDeviceName(number), name) << number;
+        EXPECT_EQ(DefaultPortNumber(name), name.empty() ? 0 : number) << name;
+    }
+    for (const char* name : {"ttyS20", "ttyUSB20", "ttyS", "ttyUSBx", "ttyAMA0", "tty0", "ttyS-1",
+                             "pts/0", "ttyACM007x", "ttyS01"})
+        EXPECT_EQ(DefaultPortNumber(name), 0) << name;
+}
+
+TEST(PortNames, ThePortsFolderComesFromTheEnvironmentAndAnOverrideLinkWins) {
+    const std::string home = getenv("HOME") ? getenv("HOME") : "";
+    {
+        TemporaryPortsDir ports;
+        EXPECT_EQ(PortsDirectory(), ports.Path());
+        ASSERT_TRUE(ports.Link(1, "/dev/pts/99"));
+        EXPECT_EQ(ResolvePortDevice(1), "/dev/pts/99");
+        ASSERT_TRUE(ports.Link(8, "elsewhere/device"));  // relative to the folder
+        EXPECT_EQ(ResolvePortDevice(8), ports.Path() + "/elsewhere/device");
+        for (const int number : {21, 41, 60}) {  // the default device, when it exists
+            const std::string path = "/dev/" + DefaultDeviceName(number);
+            EXPECT_EQ(ResolvePortDevice(number), std::filesystem::exists(path) ? path : "");
+        }
+        EXPECT_EQ(ResolvePortDevice(0) + ResolvePortDevice(61), "");
+    }
+    unsetenv("ZANO_PORTS_DIR");
+    setenv("XDG_CONFIG_HOME", "/config", 1);
+    EXPECT_EQ(PortsDirectory(), "/config/zano/ports");
+    unsetenv("XDG_CONFIG_HOME");
+    setenv("HOME", "/home/user", 1);
+    EXPECT_EQ(PortsDirectory(), "/home/user/.config/zano/ports");
+    setenv("HOME", home.c_str(), 1);
+}
+
+// COM2 links to the terminal COM1 holds: busy through a link, free once closed.
+TEST(PortNames, TheListShowsOverridesWithTheirDeviceAndProbedState) {
+    TemporaryPortsDir ports;
+    PtyPair pty, locked;
+    ASSERT_TRUE(ports.Link(1, pty.slave) && ports.Link(2, pty.slave));
+    ASSERT_TRUE(ports.Link(70, "/dev/zano-no-such-device"));
+    ASSERT_EQ(chmod(locked.slave.c_str(), 0), 0);
+    ASSERT_TRUE(ports.Link(9, locked.slave));
+    std::vector<PortInfo> list, probed, free;
+    RunOnQtThread([&] {
+        list = ListPorts(false);
+        QtSerialDevice holder(pty.slave);
+        ASSERT_TRUE(holder.Open());
+        probed = ListPorts(true);
+        holder.Close();
+        free = ListPorts(true);
+    });
+    auto find = [](const std::vector<PortInfo>& in, int number) {
+        auto it = std::find_if(in.begin(), in.end(), [&](auto& p) { return p.number == number; });
+        return it == in.end() ? PortInfo{} : *it;
+    };
+    ASSERT_TRUE(std::is_sorted(list.begin(), list.end(),
+                               [](auto& a, auto& b) { return a.number < b.number; }));
+    EXPECT_EQ(std::count_if(list.begin(), list.end(), [](auto& p) { return p.number == 1; }), 1);
+    EXPECT_EQ(find(list, 1).comName, "COM1");
+    EXPECT_EQ(find(list, 1).devicePath, pty.slave);
+    EXPECT_EQ(find(list, 1).description, "pseudo-terminal, override link");
+    EXPECT_EQ(find(list, 1).number, 1);
+    EXPECT_EQ(find(list, 1).status, OpenError::None);
+    EXPECT_EQ(find(list, 70).statusText, "não encontrada");
+    EXPECT_EQ(find(probed, 2).statusText, "ocupada: outro programa está usando a porta");
+    EXPECT_EQ(find(free, 2).number, 2);
+    EXPECT_EQ(find(free, 2).status, OpenError::None);
+    if (geteuid() != 0) {  // root may open any device
+        EXPECT_EQ(find(free, 9).statusText, "sem permissão: adicione o usuário ao grupo dialout");
+    }
+}
+
+TEST(QtSerialDeviceTest, OpensAt9600EightNoneOneReadsWithoutBlockingAndWrites) {
+    PtyPair pty;
+    ASSERT_FALSE(pty.slave.empty());
+    RunOnQtThread([&] {
+        QtSerialDevice missing("/dev/zano-no-such-device");
+        EXPECT_FALSE(missing.Open());
+        EXPECT_EQ(missing.LastOpenError(), OpenError::NotFound);
+        EXPECT_NE(missing.ErrorText().find("/dev/zano-no-such-device"), std::string::npos);
+
+        QtSerialDevice device(pty.slave);
+        ASSERT_TRUE(device.Open());
+        LineSettings settings;
+        ASSERT_TRUE(device.GetLineSettings(&settings));
+        EXPECT_EQ((Bytes{static_cast<uint8_t>(settings.baudRate / 100), settings.dataBits,
+                         settings.parity, settings.stopBits}),
+                  (Bytes{96, 8, 0, 0}));
+        EXPECT_TRUE(device.SetControlLines(true, true)) << "a pty has no modem lines: no failure";
+        settings.baudRate = 38400;
+        ASSERT_TRUE(device.SetLineSettings(settings) && device.GetLineSettings(&settings));
+        EXPECT_EQ(settings.baudRate, 38400u);
+
+        uint8_t buffer[4];
+        const auto start = Steady::now();
+        EXPECT_EQ(device.Read(buffer, sizeof buffer), 0);
+        EXPECT_LT(MsSince(start), 50);
+        // Ten bytes through reads of four: what does not fit stays for the next.
+        ASSERT_TRUE(pty.Write(Pattern(10)));
+        EXPECT_EQ(ReadFor(&device, -1, 10, 2000, 4), Pattern(10));
+        EXPECT_EQ(device.Write(Bytes{0x00, 0x04, 0x00}.data(), 3, 5000), 3);
+
+        device.Close();
+        EXPECT_EQ(device.Read(buffer, sizeof buffer), -1);
+        ASSERT_TRUE(device.Open());
+        ASSERT_TRUE(pty.Write({0x42}));
+        EXPECT_EQ(ReadFor(&device, -1, 1, 2000), Bytes{0x42});
+    });
+    EXPECT_EQ(ReadFor(nullptr, pty.master, 3, 2000), (Bytes{0x00, 0x04, 0x00}));
+}
+
+TEST(QtSerialDeviceTest, ABoundedBufferKeepsTheNewestBytesDiscardDropsThemAHangUpFails) {
+    PtyPair pty;
+    RunOnQtThread([&] {
+        QtSerialDevice device(pty.slave);
+        device.SetReceiveBufferSize(1000);
+        ASSERT_TRUE(device.Open());
+        const Bytes sent = Pattern(3000);
+        ASSERT_TRUE(pty.Write(sent));
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        Bytes buffer(10000);
+        ASSERT_EQ(device.Read(buffer.data(), buffer.size()), 1000);
+        buffer.resize(1000);
+        EXPECT_EQ(buffer, Bytes(sent.end() - 1000, sent.end()));
+
+        ASSERT_TRUE(pty.Write(Pattern(2500)));
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        EXPECT_EQ(device.DiscardReceived(), 2500);
+        EXPECT_EQ(device.Read(buffer.data(), buffer.size()), 0);
+        ASSERT_TRUE(pty.Write({0xB0, 0x20, 0x01, 0xC0}));
+        EXPECT_EQ(ReadFor(&device, -1, 4, 2000), (Bytes{0xB0, 0x20, 0x01, 0xC0}));
+
+        pty.CloseMaster();
+        int64_t result = 0;
+        for (const auto start = Steady::now(); result == 0 && MsSince(start) < 2000;)
+            result = device.Read(buffer.data(), 16);
+        EXPECT_EQ(result, -1);
+        EXPECT_FALSE(device.IsOpen());
+        EXPECT_NE(device.ErrorText().find("disconnected"), std::string::npos);
+        EXPECT_EQ(device.Write(buffer.data(), 1, 100), -1);
+        EXPECT_EQ(device.DiscardReceived(), -1);
+    });
+}
+
+TEST(QtSerialDeviceTest, AWriteThatCannotDrainEndsAtItsTimeLimit) {
+    PtyPair pty;
+    RunOnQtThread([&] {
+        QtSerialDevice device(pty.slave);
+        ASSERT_TRUE(device.Open());
+        const Bytes flood(1 << 20, 0x55);  // nobody reads the master: the buffers fill up
+        const auto start = Steady::now();
+        const int64_t written = device.Write(flood.data(), flood.size(), 200);
+        EXPECT_TRUE(written >= 0 && written < static_cast<int64_t>(flood.size())) << written;
+        EXPECT_TRUE(MsSince(start) >= 150 && MsSince(start) < 2000) << MsSince(start);
+        EXPECT_TRUE(device.IsOpen());
+    });
+}
+
+namespace {
+
+class Crx4CommTest : public ::testing::Test {
+  protected:
+    Crx4CommTest() {
+        port_.SetDeviceFactory([this](const std::string& name) {
+            names_.push_back(name);
+            return std::make_unique<RecordingDevice>(std::make_unique<ScriptedDevice>(script_),
+                                                     transcript_);
+        });
+        port_.SetPortNumber(1);
+    }
+    // The text of one ReadPort with a buffer of `size`, or "<failed>".
+    std::string Read(uint32_t size) {
+        std::vector<char> buffer(size, '#');
+        uint32_t length = 12345;
+        if (port_.ReadPort(buffer.data(), size, &length) != COMM_OK)
+            return "<failed>";
+        EXPECT_EQ(length, std::strlen(buffer.data()));
+        return buffer.data();
+    }
+    CRX4COMM_RESULT Write(Bytes frame) {
+        uint32_t written = 99;
+        const CRX4COMM_RESULT result = port_.WritePort(frame.data(), frame.size(), &written);
+        EXPECT_EQ(written, result == COMM_OK ? frame.size() : 0u);
+        return result;
+    }
+    std::vector<uint32_t> Line() const {
+        const LineSettings line = script_->Settings();
+        return {line.baudRate, line.dataBits, line.parity, line.stopBits};
+    }
+
+    std::vector<std::string> names_;  // of the devices opened
+    std::shared_ptr<DeviceScript> script_ = std::make_shared<DeviceScript>();
+    std::shared_ptr<Transcript> transcript_ = std::make_shared<Transcript>();
+    CRX4COMM port_;
+};
+
+}  // namespace
+
+TEST_F(Crx4CommTest, PortNumberNamesThePortCutToSevenCharacters) {
+    EXPECT_EQ(port_.SetPortNumber(3), COMM_OK);
+    EXPECT_EQ(port_.GetPortNumber(), 3);
+    port_.OpenPort();
+    port_.SetPortNumber(-1234567);
+    port_.OpenPort();
+    EXPECT_EQ(names_, (std::vector<std::string>{"COM3", "COM-123"}));
+}
+
+TEST_F(Crx4CommTest, ReadPortGivesTheBytesAsAnswerTextAndFailsWhenTheBufferIsFull) {
+    EXPECT_EQ(Read(100), "<failed>");  // closed
+    ASSERT_EQ(port_.OpenPort(), COMM_OK);
+    const struct {
+        Bytes bytes;
+        uint32_t buffer;
+        std::string text;
+    } cases[] = {
+        {{0xB0, 0x20, 0x01, 0xC0}, 10000, "B0|20|1|C0|"},  // no leading zeros
+        {{0xB0, 0x00, 0x05}, 10000, "B0|0|5|"},
+        {{}, 10000, "<failed>"},                // nothing came
+        {{1, 2, 3, 4}, 4, "<failed>"},          // the buffer's size came: maybe cut
+        {{1, 2, 3}, 8, "1|2|3|"},
+        {{0x00, 0xB0, 0x10}, 10000, ""},        // a first zero byte ends the text
+        {{0xB0, 0xB0, 0xB0}, 10, "B0|B0|B0|"},  // the text and its terminator just fit
+        {{0xB0, 0xB0, 0xB0}, 9, "<failed>"},
+        {{1, 2, 3, 4, 5, 6, 7}, 4, "<failed>"},  // takes four bytes ...
+        {{}, 100, "5|6|7|"},                      // ... and the rest stays for the next read
+    };
+    for (const auto& c : cases) {
+        script_->QueueAnswer(c.bytes);
+        EXPECT_EQ(Read(c.buffer), c.text) << c.text;
+    }
+}
+
+TEST_F(Crx4CommTest, OpenRaisesTheModemLinesAndFailsWithoutADevice) {
+    EXPECT_EQ(port_.OpenPort(), COMM_OK);
+    EXPECT_EQ(port_.PortConnected(), 1);
+    EXPECT_TRUE(script_->Dtr() && script_->Rts());
+    EXPECT_EQ(port_.OpenPort(), COMM_OK);  // an open port is closed first
+    EXPECT_EQ(port_.ClosePort(), COMM_OK);
+    EXPECT_EQ(port_.ClosePort(), COMM_OK);
+    EXPECT_EQ(transcript_->Lines(), (std::vector<std::string>{"OPEN", "CLOSE", "OPEN", "CLOSE"}));
+
+    script_->FailOpen(OpenError::NoPermission);
+    EXPECT_EQ(port_.OpenPort(), COMM_OPEN_FAILED);
+    EXPECT_EQ(port_.PortConnected(), 0);
+    script_->FailOpen(OpenError::None);
+    EXPECT_EQ(port_.OpenPort(), COMM_OK);
+    port_.SetDeviceFactory([](const std::string&) { return SerialDevicePtr(); });
+    EXPECT_EQ(port_.OpenPort(), COMM_OPEN_FAILED);
+    EXPECT_EQ(port_.PortConnected(), 0);
+
+    TemporaryPortsDir ports;  // the system's own devices
+    ASSERT_TRUE(ports.Link(5, "/dev/zano-no-such-device"));
+    CRX4COMM systemPort;
+    systemPort.SetPortNumber(5);
+    EXPECT_EQ(systemPort.OpenPort(), COMM_OPEN_FAILED);
+}
+
+TEST_F(Crx4CommTest, LineSettingsNeedAnOpenPortAndSurviveAReopen) {
+    EXPECT_EQ(port_.SetPortBaudRate(38400), COMM_GET_FAILED);
+    EXPECT_EQ(port_.SetPortDtaBit(8), COMM_GET_FAILED);
+    EXPECT_EQ(port_.SetPortParity(0), COMM_GET_FAILED);
+    EXPECT_EQ(port_.SetPortStopBit(0), COMM_GET_FAILED);
+    EXPECT_EQ(port_.SetCommunicationTimeouts(0xFFFFFFFF, 0, 0, 0, 5000), COMM_GET_FAILED);
+
+    ASSERT_EQ(port_.OpenPort(), COMM_OK);
+    EXPECT_EQ(port_.SetPortBaudRate(38400) | port_.SetPortDtaBit(7) | port_.SetPortParity(2) |
+                  port_.SetPortStopBit(2),
+              COMM_OK);
+    EXPECT_EQ(Line(), (std::vector<uint32_t>{38400, 7, 2, 2}));
+    // The ECU link sets 38400 baud and then reopens the port; a Windows
+    // driver keeps the speed over the reopen, and so must this port.
+    ASSERT_EQ(port_.OpenPort(), COMM_OK);
+    EXPECT_EQ(script_->Settings().baudRate, 38400u);
+    port_.SetPortNumber(2);
+    ASSERT_EQ(port_.OpenPort(), COMM_OK);
+    EXPECT_EQ(script_->Settings().baudRate, 9600u);
+
+}
+
+TEST_F(Crx4CommTest, WritesSendTheFrameWithinTheWriteTimeouts) {
+    EXPECT_EQ(Write({0x09, 0x00}), COMM_WRITE_FAILED);  // closed
+    ASSERT_EQ(port_.OpenPort(), COMM_OK);
+    EXPECT_EQ(Write({0x00, 0x04, 0x00}), COMM_OK);
+    port_.SetCommunicationTimeouts(0xFFFFFFFF, 0, 0, 10, 100);
+    EXPECT_EQ(Write({0x00, 0x04, 0x2B}), COMM_OK);
+    EXPECT_EQ(script_->WriteLimits(), (std::vector<int>{5000, 130}));  // 100 + 10 per byte
+    EXPECT_EQ(script_->Written(), (std::vector<Bytes>{{0x00, 0x04, 0x00}, {0x00, 0x04, 0x2B}}));
+    script_->FailWrites(true);
+    EXPECT_EQ(Write({0x09, 0x00}), COMM_WRITE_FAILED);
+}
+
+// A Q7100 streaming at full line rate (3840 bytes a second) that nobody reads.
+TEST(Crx4CommReceiveQueueTest, KeepsTheNewest10000BytesAndDiscardKeepsOnlyWhatComesAfter) {
+    VirtualClock clock;
+    EcuOptions options;
+    options.faults.streamAtLineRate = true;
+    auto ecu = std::make_shared<SimulatedEcuDevice>(clock, EcuVariant::Q7100, options);
+    CRX4COMM port;
+    port.SetDeviceFactory([ecu](const std::string&) { return MakeForwardingDevice(ecu); });
+    port.SetPortNumber(1);
+    ASSERT_EQ(port.OpenPort(), COMM_OK);
+    ASSERT_EQ(port.SetPortBaudRate(38400), COMM_OK);
+    const unsigned char start[] = {0x00, 0x08, 0x00};
+    uint32_t written = 0;
+    ASSERT_EQ(port.WritePort(start, 3, &written), COMM_OK);
+    auto bytes = [&port](uint32_t size) {  // of one read; -1 when it failed
+        std::vector<char> buffer(size);
+        uint32_t length = 0;
+        if (port.ReadPort(buffer.data(), size, &length) != COMM_OK)
+            return -1;
+        return static_cast<int>(std::count(buffer.data(), buffer.data() + length, '|'));
+    };
+    clock.Advance(60000);  // 230000 bytes came
+    EXPECT_EQ(bytes(40000), static_cast<int>(CRX4COMM::kInputQueueSize));
+    clock.Advance(100);
+    EXPECT_LE(bytes(40000), 400);
+    clock.Advance(60000);
+    EXPECT_EQ(bytes(10000), -1) << "a full queue in a buffer of its size: the answer may be cut";
+
+    clock.Advance(2000);
+    EXPECT_EQ(port.DiscardReceived(), COMM_OK);
+    EXPECT_EQ(bytes(10000), -1) << "nothing is left to read";
+    clock.Advance(50);
+    const int fresh = bytes(10000);
+    EXPECT_GT(fresh, 150);
+    EXPECT_LE(fresh, 240);
+}
