@@ -19,26 +19,14 @@ namespace {
 // The panel's side of a procedure, as transcript lines.
 class RecordingMonitorHooks : public MonitorHooks {
   public:
-    explicit RecordingMonitorHooks(std::shared_ptr<Transcript> transcript)
-        : transcript_(transcript), page(transcript) {}
-
+    explicit RecordingMonitorHooks(std::shared_ptr<Transcript> transcript) : transcript_(transcript), page(transcript) {}
     int RefreshFromStore(CRX4DATA& store) override { return page.RefreshFromStore(store); }
     void SetCommandsEnabled(bool enabled) override { page.SetCommandsEnabled(enabled); }
-    void QueueWritesForKey(const char* key, PendingWrites& pending) override {
-        page.QueueWritesForKey(key, pending);
-    }
-    void ShowMessage(const char* text, const char* title, MessageIcon icon) override {
-        page.ShowMessage(text, title, icon);
-    }
-    void SetCalibrating(bool calibrating) override {
-        transcript_->Add(calibrating ? "CALIBRATING on" : "CALIBRATING off");
-    }
+    void QueueWritesForKey(const char* key, PendingWrites& pending) override { page.QueueWritesForKey(key, pending); }
+    void ShowMessage(const char* text, const char* title, MessageIcon icon) override { page.ShowMessage(text, title, icon); }
+    void SetCalibrating(bool on) override { transcript_->Add(on ? "CALIBRATING on" : "CALIBRATING off"); }
     void ShowLiveValues(CRX4DATA&) override { transcript_->Add("LIVE"); }
-
-  private:
     std::shared_ptr<Transcript> transcript_;
-
-  public:
     RecordingHooks page;
 };
 
@@ -48,15 +36,14 @@ class MonitorProceduresTest : public EcuLinkTest {
     const std::vector<uint8_t> kSteps{0xB0, 0x3D, 0x20, 0xC0, 0xB0, 0x3E, 0x40, 0xC0};
 };
 
-Lines Repeat(const Lines& lines, int times) {
-    Lines out;
-    for (int i = 0; i < times; ++i) out.insert(out.end(), lines.begin(), lines.end());
-    return out;
-}
-
 Lines Join(std::initializer_list<Lines> parts) {
     Lines out;
     for (const Lines& part : parts) out.insert(out.end(), part.begin(), part.end());
+    return out;
+}
+Lines Repeat(const Lines& lines, int times) {
+    Lines out;
+    while (times-- > 0) out.insert(out.end(), lines.begin(), lines.end());
     return out;
 }
 
