@@ -172,7 +172,7 @@ TEST_F(MonitorProceduresTest, A72OfTwoShowsTheFailureBeforeTheEnding) {
 // others: as long as the installer leaves the failure message open). The
 // read-back must read the ECU's answer alone, with the same frames and
 // waits as when nothing piled up.
-class SimulatedCalibrationTest : public ::testing::Test {
+class SimulatedCalibrationTest : public EcuLinkTest {
   protected:
     // The failure message stays open for messageMs of the installer's time.
     class SlowReader : public RecordingMonitorHooks {
@@ -184,8 +184,6 @@ class SimulatedCalibrationTest : public ::testing::Test {
             clock_.Advance(messageMs);
         }
         int messageMs = 0;
-
-      private:
         VirtualClock& clock_;
     };
 
@@ -198,9 +196,7 @@ class SimulatedCalibrationTest : public ::testing::Test {
         port.SetDeviceFactory([this](const std::string&) {
             return std::make_unique<RecordingDevice>(MakeForwardingDevice(ecu), transcript);
         });
-        session.modelIndex = modelIndex;
-        port.SetPortNumber(1);
-        port.OpenPort();
+        Connect(modelIndex);
         OpenEcuLink(session);
         transcript->Clear();
     }
@@ -235,16 +231,7 @@ class SimulatedCalibrationTest : public ::testing::Test {
         return kept;
     }
 
-    std::shared_ptr<Transcript> transcript = std::make_shared<Transcript>();
-    VirtualClock virtualClock;
-    RecordingClock clock{virtualClock, transcript};
     std::shared_ptr<SimulatedEcuDevice> ecu;
-    CRX4COMM port;
-    CRX4DATA equipmentStore, fileStore, monitorStore;
-    PendingWrites pending;
-    CRX4FILE dumpFile;
-    QTemporaryDir dumpDir;
-    EcuSession session{port, clock, equipmentStore, fileStore, monitorStore, pending, dumpFile, 0, false, ""};
     SlowReader hooks{transcript, virtualClock};
 };
 
@@ -293,13 +280,11 @@ TEST_F(SimulatedCalibrationTest, AnAnsweringEcuEndsTheLoopWellBeforeTheTimeOutAn
 }
 
 TEST_F(SimulatedCalibrationTest, OnQ5100ThreeSecondsOfStreamAtLineRateDoNotReachTheReadBack) {
-    SetDumpFolder(dumpDir.path().toStdString());
     Start(1, CalibrationOutcome::Success);
     EXPECT_EQ(RunCalibrationCommand(session, hooks), CalibrationEnd::FixedWait);
     const Lines quiet = FramesAndWaits();
     Start(1, CalibrationOutcome::Success, true);
     EXPECT_EQ(RunCalibrationCommand(session, hooks), CalibrationEnd::FixedWait);
-    SetDumpFolder("");
     // 9600 baud, 960 bytes a second: the stream ran from its start frame to
     // the first stop frame, 3000 ms and the frame times.
     EXPECT_GE(Discarded(), 2880);
