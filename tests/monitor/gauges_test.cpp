@@ -265,9 +265,8 @@ TEST(LambdaPageGauges, SpeedArcFollowsOnlyTheRealSignalAndInjectionShowsTensUnit
     store.Add("29", "8");  // 2256 rpm: 10 segments, three with their own images
     ASSERT_EQ(gauges.ShowLambdaPageRpm(store, true), 0);
     EXPECT_EQ(slots.LitSegments(LambdaSlots::kArcFirst), 10);
-    EXPECT_EQ(slots.Image(LambdaSlots::kArcFirst + 5), 412);
-    EXPECT_EQ(slots.Image(LambdaSlots::kArcFirst + 8), 413);
-    EXPECT_EQ(slots.Image(LambdaSlots::kArcFirst + 4), 383);
+    EXPECT_EQ((std::vector<int>{383, 412, 413}), (std::vector<int>{slots.Image(LambdaSlots::kArcFirst + 4),
+                  slots.Image(LambdaSlots::kArcFirst + 5), slots.Image(LambdaSlots::kArcFirst + 8)}));
     for (const auto& [value, digits] : std::vector<std::pair<const char*, const char*>>{{"0", "000"}, {"FF", "255"}, {"37", "055"}}) {
         store.Add("81", value);
         ASSERT_EQ(gauges.ShowLambdaPageInjection(store), 0);
