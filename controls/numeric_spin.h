@@ -42,7 +42,6 @@ class CNumericSpin : public QWidget {
     double MaxValue() const { return Max; }
     int IntRange() const { return Range; }
     int Pos() const { return Position; }
-    char DecimalSymbol() const { return Symbol; }
 
     // How many clicks one auto-repeat of a held arrow counts after `heldMs`
     // of holding, for a range of `rangeSteps` clicks: one at first, then

@@ -16,7 +16,6 @@ CSplashWnd* currentSplash = nullptr;
 }  // namespace
 
 void CSplashWnd::SetSplashAllowed(bool allowed) { splashAllowed = allowed; }
-bool CSplashWnd::SplashAllowed() { return splashAllowed; }
 CSplashWnd* CSplashWnd::CurrentSplash() { return currentSplash; }
 
 CSplashWnd::CSplashWnd(QWidget* parent, const QPixmap& bitmap)

@@ -9,7 +9,6 @@ class CSplashWnd : public QWidget {
     Q_OBJECT
 public:
     static void SetSplashAllowed(bool allowed);
-    static bool SplashAllowed();
     static void ShowSplash(QWidget* parent);
     static void HideSplash();
     static CSplashWnd* CurrentSplash();

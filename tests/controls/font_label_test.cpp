@@ -87,7 +87,7 @@ TEST(FontLabelTest, TextIsPaintedLeftCentredOrRightAndTheAmpersandAsItIs) {
     EXPECT_NEAR(InkBox(without).width() + ampersand, InkBox(withAmpersand).width(), 2);
 }
 
-TEST(FontLabelTest, TextIsTakenAtTheFirstPaintAndKept) {
+TEST(FontLabelTest, TextIsTakenAtTheFirstPaintAndKeptAndLongTextWrapsAtWords) {
     CFontLabel label;
     Dress(label, {200, 30}, QStringLiteral("Primeiro"));
     EXPECT_TRUE(label.LabelText().isEmpty());
@@ -95,16 +95,14 @@ TEST(FontLabelTest, TextIsTakenAtTheFirstPaintAndKept) {
     label.setText(QStringLiteral("Segundo texto"));
     EXPECT_EQ(first, label.grab().toImage());
     EXPECT_EQ(QStringLiteral("Primeiro"), label.LabelText());
-}
 
-TEST(FontLabelTest, LongTextWrapsAtWords) {
-    CFontLabel label;
-    Dress(label, {90, 80}, QStringLiteral("Tempo Injeção Padrão"), 14, 1);
-    const QFontMetrics metrics(label.LabelFont());
-    ASSERT_GT(metrics.horizontalAdvance(label.text()), 90);
-    const QRect ink = InkBox(label);
+    CFontLabel narrow;
+    Dress(narrow, {90, 80}, QStringLiteral("Tempo Injeção Padrão"), 14, 1);
+    const QFontMetrics metrics(narrow.LabelFont());
+    ASSERT_GT(metrics.horizontalAdvance(narrow.text()), 90);
+    const QRect ink = InkBox(narrow);
     EXPECT_LT(ink.right(), 90);
-    EXPECT_GT(ink.height(), metrics.height()) << "more than one line";
+    EXPECT_GT(ink.height(), metrics.height()) << "long text wraps at words";
 }
 
 }  // namespace

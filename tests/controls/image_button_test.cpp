@@ -112,12 +112,13 @@ TEST(ImageButtonTest, ResizeLaysOutAgainWithTheStyleSetMeanwhile) {
     Dress(button, {36, 36}, kNext);
     button.show();
     button.SetLayoutStyle(0);
-    EXPECT_EQ(QRect(4, 4, 32, 32), button.CurrentLayout().ImageRect.ToQRect());
+    std::vector<QRect> images{button.CurrentLayout().ImageRect.ToQRect()};
     button.resize(48, 48);
-    EXPECT_EQ(QRect(6, 6, 32, 32), button.CurrentLayout().ImageRect.ToQRect());
+    images.push_back(button.CurrentLayout().ImageRect.ToQRect());
     button.SetLayoutStyle(20);
     button.resize(48, 49);
-    EXPECT_EQ(QRect(8, 8, 32, 32), button.CurrentLayout().ImageRect.ToQRect());
+    images.push_back(button.CurrentLayout().ImageRect.ToQRect());
+    EXPECT_EQ(images, (std::vector<QRect>{{4, 4, 32, 32}, {6, 6, 32, 32}, {8, 8, 32, 32}}));
 }
 
 }  // namespace

@@ -65,21 +65,18 @@ TEST_F(NumericSpinTest, StepsStopAtTheLimitsAndLandOnThemDespiteRoundingNoise) {
 }
 
 TEST_F(NumericSpinTest, FormatsWithDecimalsAndTrimsWithTheLocaleSymbol) {
-    EXPECT_EQ(spin.FormatValue(2.5), "2.5");
-    EXPECT_EQ(spin.FormatValue(3.0), "3");
-    EXPECT_EQ(spin.FormatValue(0.01), "0.01");
-    EXPECT_EQ(spin.FormatValue(1.2e20), "1.2e+20");
+    std::vector<std::string> texts;  // trimmed, untrimmed, then without a decimal count
+    for (double value : {2.5, 3.0, 0.01, 1.2e20}) texts.push_back(spin.FormatValue(value));
     spin.SetTrimZeros(false);
-    EXPECT_EQ(spin.FormatValue(2.5), "2.50");
-    EXPECT_EQ(spin.FormatValue(1.2e20), "1.20e+20");
+    texts.insert(texts.end(), {spin.FormatValue(2.5), spin.FormatValue(1.2e20)});
     spin.SetDecimals(-1);
-    EXPECT_EQ(spin.FormatValue(0.36), "0.36");
-    EXPECT_EQ(CNumericSpin::TrimNumberText("2,50", ','), "2,5");
-    EXPECT_EQ(CNumericSpin::TrimNumberText("3,00", ','), "3");
-    // A point is no decimal symbol in such a locale: nothing to trim.
-    EXPECT_EQ(CNumericSpin::TrimNumberText("2.50", ','), "2.50");
-    EXPECT_EQ(CNumericSpin::TrimNumberText("100", '.'), "100");
-    EXPECT_EQ(CNumericSpin::TrimNumberText("1.500e+07", '.'), "1.5e+07");
+    texts.push_back(spin.FormatValue(0.36));
+    EXPECT_EQ(texts, (std::vector<std::string>{"2.5", "3", "0.01", "1.2e+20", "2.50", "1.20e+20", "0.36"}));
+    // A point is no decimal symbol with a comma: nothing to trim.
+    std::vector<std::string> trimmed;
+    for (auto [text, symbol] : {std::pair{"2,50", ','}, {"3,00", ','}, {"2.50", ','}, {"100", '.'}, {"1.500e+07", '.'}})
+        trimmed.push_back(CNumericSpin::TrimNumberText(text, symbol));
+    EXPECT_EQ(trimmed, (std::vector<std::string>{"2,5", "3", "2.50", "100", "1.5e+07"}));
 }
 
 TEST_F(NumericSpinTest, TheBuddyTextIsTheValueAndArrowKeysStepIt) {
@@ -113,13 +110,10 @@ TEST_F(NumericSpinTest, ABrazilianDesktopStepsAndWritesWithAPoint) {
 // Holding an arrow used to step one click per repeat: 0.00 to 2.55 took
 // about 25 s. After a short hold the repeats count more clicks.
 TEST_F(NumericSpinTest, AHeldArrowSpeedsUpWithTheSizeOfTheRange) {
-    EXPECT_EQ(CNumericSpin::AcceleratedClicks(0, 255), 1);
-    EXPECT_EQ(CNumericSpin::AcceleratedClicks(499, 255), 1);
-    EXPECT_EQ(CNumericSpin::AcceleratedClicks(500, 255), 5);
-    EXPECT_EQ(CNumericSpin::AcceleratedClicks(1500, 255), 12);
-    EXPECT_EQ(CNumericSpin::AcceleratedClicks(600, 5000), 50);
-    EXPECT_EQ(CNumericSpin::AcceleratedClicks(2000, 5000), 250);
-    EXPECT_EQ(CNumericSpin::AcceleratedClicks(2000, 0), 10);
+    std::vector<int> clicks;  // after ms held, for a range of steps
+    for (auto [ms, range] : {std::pair{0, 255}, {499, 255}, {500, 255}, {1500, 255}, {600, 5000}, {2000, 5000}, {2000, 0}})
+        clicks.push_back(CNumericSpin::AcceleratedClicks(ms, range));
+    EXPECT_EQ(clicks, (std::vector<int>{1, 1, 5, 12, 50, 250, 10}));
     buddy.setText("0.00");
     PressKey(Qt::Key_Up);
     PressKey(Qt::Key_Up, true);

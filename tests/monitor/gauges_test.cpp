@@ -166,33 +166,27 @@ TEST_F(Q5100GaugesTest, SpeedComesFromTheThreeByteCountAndTheTwoFactors) {
     EXPECT_EQ(gauges.UpdateLiveDisplay(withoutThirdByte), 1);
 }
 
+// Digits and bar top ("-" hidden) after each reading. The inverted sensor
+// (10 = 2) reads 5 V at rest: 5.10 is below its zero, 1.00 is 4 V; without
+// "10" only the digits follow. The lambda bar spans its full scale.
 TEST_F(LiveGaugesTest, VoltageBarsFollowTheSensorDirectionAndTheLambdaScale) {
-    store.Add("10", "1");
-    gauges.ShowTpsVoltage("5.10", store);
-    EXPECT_EQ(slots.SmallDigits(MonitorSlots::kTpsDigits), "510");
-    EXPECT_EQ(slots.Top(MonitorSlots::kTpsBar), 150);
-    gauges.ShowTpsVoltage("5.00", store);
-    EXPECT_EQ(slots.Top(MonitorSlots::kTpsBar), 154);
-    // The inverted sensor reads 5 V at rest: 5.10 is below its zero.
-    store.Add("10", "2");
-    gauges.ShowTpsVoltage("5.10", store);
-    EXPECT_FALSE(slots.Shown(MonitorSlots::kTpsBar));
-    gauges.ShowTpsVoltage("1.00", store);  // 4.00 V on the inverted scale
-    EXPECT_EQ(slots.Top(MonitorSlots::kTpsBar), 199);
-    CRX4DATA noDirection;  // only the digits follow
-    gauges.ShowTpsVoltage("2.34", noDirection);
-    EXPECT_EQ(slots.SmallDigits(MonitorSlots::kTpsDigits), "234");
-    EXPECT_EQ(slots.Top(MonitorSlots::kTpsBar), 199);
-
-    gauges.SetLambdaFullScale(1);
-    gauges.ShowLambdaVoltage("1.00");
-    EXPECT_EQ(slots.Top(MonitorSlots::kLambdaBar), 155);
-    gauges.SetLambdaFullScale(5);
-    gauges.ShowLambdaVoltage("2.00");
-    EXPECT_EQ(slots.SmallDigits(MonitorSlots::kLambdaDigits), "200");
-    EXPECT_EQ(slots.Top(MonitorSlots::kLambdaBar), 331);  // 1.0 V on the 5 V scale
-    gauges.ShowLambdaVoltage("0.00");
-    EXPECT_FALSE(slots.Shown(MonitorSlots::kLambdaBar));
+    CRX4DATA noDirection;
+    auto shown = [&](const int (&digits)[3], int bar) {
+        return slots.SmallDigits(digits) + " " + (slots.Shown(bar) ? std::to_string(slots.Top(bar)) : "-");
+    };
+    std::vector<std::string> seen;
+    for (auto [direction, volts] : {std::pair{"1", "5.10"}, {"1", "5.00"}, {"2", "5.10"}, {"2", "1.00"}, {"", "2.34"}}) {
+        if (*direction) store.Add("10", direction);
+        gauges.ShowTpsVoltage(volts, *direction ? store : noDirection);
+        seen.push_back(shown(MonitorSlots::kTpsDigits, MonitorSlots::kTpsBar));
+    }
+    for (auto [scale, volts] : {std::pair{1, "1.00"}, {5, "2.00"}, {5, "0.00"}}) {
+        gauges.SetLambdaFullScale(scale);
+        gauges.ShowLambdaVoltage(volts);
+        seen.push_back(shown(MonitorSlots::kLambdaDigits, MonitorSlots::kLambdaBar));
+    }
+    EXPECT_EQ(seen, (std::vector<std::string>{"510 150", "500 154", "510 -", "100 199", "234 199",
+                                              "100 155", "200 331", "000 -"}));
 }
 
 TEST_F(LiveGaugesTest, ActuatorEndsPickTheirPicturesAndMarkerRows) {
@@ -271,9 +265,8 @@ TEST(LambdaPageGauges, SpeedArcFollowsOnlyTheRealSignalAndInjectionShowsTensUnit
     store.Add("29", "8");  // 2256 rpm: 10 segments, three with their own images
     ASSERT_EQ(gauges.ShowLambdaPageRpm(store, true), 0);
     EXPECT_EQ(slots.LitSegments(LambdaSlots::kArcFirst), 10);
-    EXPECT_EQ(slots.Image(LambdaSlots::kArcFirst + 5), 412);
-    EXPECT_EQ(slots.Image(LambdaSlots::kArcFirst + 8), 413);
-    EXPECT_EQ(slots.Image(LambdaSlots::kArcFirst + 4), 383);
+    EXPECT_EQ((std::vector<int>{383, 412, 413}), (std::vector<int>{slots.Image(LambdaSlots::kArcFirst + 4),
+                  slots.Image(LambdaSlots::kArcFirst + 5), slots.Image(LambdaSlots::kArcFirst + 8)}));
     for (const auto& [value, digits] : std::vector<std::pair<const char*, const char*>>{{"0", "000"}, {"FF", "255"}, {"37", "055"}}) {
         store.Add("81", value);
         ASSERT_EQ(gauges.ShowLambdaPageInjection(store), 0);

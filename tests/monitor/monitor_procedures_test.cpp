@@ -19,26 +19,14 @@ namespace {
 // The panel's side of a procedure, as transcript lines.
 class RecordingMonitorHooks : public MonitorHooks {
   public:
-    explicit RecordingMonitorHooks(std::shared_ptr<Transcript> transcript)
-        : transcript_(transcript), page(transcript) {}
-
+    explicit RecordingMonitorHooks(std::shared_ptr<Transcript> transcript) : transcript_(transcript), page(transcript) {}
     int RefreshFromStore(CRX4DATA& store) override { return page.RefreshFromStore(store); }
     void SetCommandsEnabled(bool enabled) override { page.SetCommandsEnabled(enabled); }
-    void QueueWritesForKey(const char* key, PendingWrites& pending) override {
-        page.QueueWritesForKey(key, pending);
-    }
-    void ShowMessage(const char* text, const char* title, MessageIcon icon) override {
-        page.ShowMessage(text, title, icon);
-    }
-    void SetCalibrating(bool calibrating) override {
-        transcript_->Add(calibrating ? "CALIBRATING on" : "CALIBRATING off");
-    }
+    void QueueWritesForKey(const char* key, PendingWrites& pending) override { page.QueueWritesForKey(key, pending); }
+    void ShowMessage(const char* text, const char* title, MessageIcon icon) override { page.ShowMessage(text, title, icon); }
+    void SetCalibrating(bool on) override { transcript_->Add(on ? "CALIBRATING on" : "CALIBRATING off"); }
     void ShowLiveValues(CRX4DATA&) override { transcript_->Add("LIVE"); }
-
-  private:
     std::shared_ptr<Transcript> transcript_;
-
-  public:
     RecordingHooks page;
 };
 
@@ -48,15 +36,14 @@ class MonitorProceduresTest : public EcuLinkTest {
     const std::vector<uint8_t> kSteps{0xB0, 0x3D, 0x20, 0xC0, 0xB0, 0x3E, 0x40, 0xC0};
 };
 
-Lines Repeat(const Lines& lines, int times) {
-    Lines out;
-    for (int i = 0; i < times; ++i) out.insert(out.end(), lines.begin(), lines.end());
-    return out;
-}
-
 Lines Join(std::initializer_list<Lines> parts) {
     Lines out;
     for (const Lines& part : parts) out.insert(out.end(), part.begin(), part.end());
+    return out;
+}
+Lines Repeat(const Lines& lines, int times) {
+    Lines out;
+    while (times-- > 0) out.insert(out.end(), lines.begin(), lines.end());
     return out;
 }
 
@@ -185,7 +172,7 @@ TEST_F(MonitorProceduresTest, A72OfTwoShowsTheFailureBeforeTheEnding) {
 // others: as long as the installer leaves the failure message open). The
 // read-back must read the ECU's answer alone, with the same frames and
 // waits as when nothing piled up.
-class SimulatedCalibrationTest : public ::testing::Test {
+class SimulatedCalibrationTest : public EcuLinkTest {
   protected:
     // The failure message stays open for messageMs of the installer's time.
     class SlowReader : public RecordingMonitorHooks {
@@ -197,8 +184,6 @@ class SimulatedCalibrationTest : public ::testing::Test {
             clock_.Advance(messageMs);
         }
         int messageMs = 0;
-
-      private:
         VirtualClock& clock_;
     };
 
@@ -211,9 +196,7 @@ class SimulatedCalibrationTest : public ::testing::Test {
         port.SetDeviceFactory([this](const std::string&) {
             return std::make_unique<RecordingDevice>(MakeForwardingDevice(ecu), transcript);
         });
-        session.modelIndex = modelIndex;
-        port.SetPortNumber(1);
-        port.OpenPort();
+        Connect(modelIndex);
         OpenEcuLink(session);
         transcript->Clear();
     }
@@ -248,16 +231,7 @@ class SimulatedCalibrationTest : public ::testing::Test {
         return kept;
     }
 
-    std::shared_ptr<Transcript> transcript = std::make_shared<Transcript>();
-    VirtualClock virtualClock;
-    RecordingClock clock{virtualClock, transcript};
     std::shared_ptr<SimulatedEcuDevice> ecu;
-    CRX4COMM port;
-    CRX4DATA equipmentStore, fileStore, monitorStore;
-    PendingWrites pending;
-    CRX4FILE dumpFile;
-    QTemporaryDir dumpDir;
-    EcuSession session{port, clock, equipmentStore, fileStore, monitorStore, pending, dumpFile, 0, false, ""};
     SlowReader hooks{transcript, virtualClock};
 };
 
@@ -306,13 +280,11 @@ TEST_F(SimulatedCalibrationTest, AnAnsweringEcuEndsTheLoopWellBeforeTheTimeOutAn
 }
 
 TEST_F(SimulatedCalibrationTest, OnQ5100ThreeSecondsOfStreamAtLineRateDoNotReachTheReadBack) {
-    SetDumpFolder(dumpDir.path().toStdString());
     Start(1, CalibrationOutcome::Success);
     EXPECT_EQ(RunCalibrationCommand(session, hooks), CalibrationEnd::FixedWait);
     const Lines quiet = FramesAndWaits();
     Start(1, CalibrationOutcome::Success, true);
     EXPECT_EQ(RunCalibrationCommand(session, hooks), CalibrationEnd::FixedWait);
-    SetDumpFolder("");
     // 9600 baud, 960 bytes a second: the stream ran from its start frame to
     // the first stop frame, 3000 ms and the frame times.
     EXPECT_GE(Discarded(), 2880);

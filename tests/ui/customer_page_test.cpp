@@ -126,21 +126,6 @@ TEST_F(CustomerPageTest, ALongNameIsCutToItsCapacityInTheGlobalAndTheSavedFile) 
     EXPECT_TRUE(saved.contains("ObservacoesGerais=linha um-linha dois\r\n")) << saved.constData();
 }
 
-TEST_F(CustomerPageTest, NoToTheOverwriteQuestionLeavesTheFileByteForByte) {
-    UseSimulatedEcu(0);
-    const QByteArray before = "; notas do instalador\r\n[Q7100]\r\nClientes=Antigo\r\n";
-    const QString path = Write(QStringLiteral("existente.Q7100"), before);
-    nextAnswer_ = kAnswerNo;
-    Run([&] {
-        Press(kSave, path);
-        Press(kExit);
-    });
-    ASSERT_EQ(1u, messages_.size());
-    EXPECT_EQ(QStringLiteral("Arquivo Existente"), messages_[0].title);
-    EXPECT_EQ(before, Read(path));
-    EXPECT_EQ(0u, g_FileStore.GetQtyUsed());
-}
-
 TEST_F(CustomerPageTest, LoadShowsTheFileTextsAndAnIncompleteOrBrokenFileFallsBackToEquipamento) {
     UseSimulatedEcu(0);
     const QString good = TempPath(QStringLiteral("bom.Q7100"));

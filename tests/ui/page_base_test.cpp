@@ -208,7 +208,7 @@ TEST_P(EveryModel, EachPageShowsTheBackgroundOfTheModelAndInDemoModeTheBadgeClea
 
 INSTANTIATE_TEST_SUITE_P(Models, EveryModel, ::testing::Values(0, 1, 2));
 
-TEST(BackgroundPlacement, TilesFromTheTopLeftCentresSmallAndPinsLargeBitmaps) {
+TEST_F(PageBaseTest, BackgroundsTileFromTheTopLeftCentreSmallAndPinLargeBitmapsAndIgnoreUnknownModes) {
     const auto tiles = CPageDialog::BackgroundPlacements(0, QSize(800, 580), QSize(487, 190));
     ASSERT_EQ(2 * 4, tiles.size());
     EXPECT_EQ(QRect(487, 570, 487, 190), tiles.last());
@@ -216,9 +216,7 @@ TEST(BackgroundPlacement, TilesFromTheTopLeftCentresSmallAndPinsLargeBitmaps) {
     EXPECT_EQ(QRect(0, 0, 1024, 768), CPageDialog::BackgroundPlacements(1, QSize(800, 580), QSize(1024, 768))[0]);
     EXPECT_EQ(QRect(0, 0, 800, 580), CPageDialog::BackgroundPlacements(2, QSize(800, 580), QSize(10, 10))[0]);
     EXPECT_TRUE(CPageDialog::BackgroundPlacements(3, QSize(800, 580), QSize(10, 10)).isEmpty());
-}
-
-TEST_F(PageBaseTest, AnUnknownModeIsIgnoredAndAMissingBitmapLeavesTheDefaultBackground) {
+    // An unknown mode is ignored and a missing bitmap leaves the default background.
     CModelPage page;
     page.SetBackgroundMode(2);
     page.SetBackgroundMode(3);
