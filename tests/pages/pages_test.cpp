@@ -304,33 +304,29 @@ class ScriptedMonitorPage : public Page {
 TEST_F(PageTest, TheAuxPagesShowTheOverlapInEmulatorModeAndPassThroughTheMonitor) {
     ConnectSimulatedEcu(0);
     ScriptedMonitorPage<CAuxPage> page;
-    EXPECT_EQ(RunActive(&page,
-                        [&] {
-                            ASSERT_TRUE(WaitUntil([&] { return Idle(page); }));
-                            EXPECT_EQ(page.NumericField(kAuxCutOffRpm)->text(), "4500");
-                            SaveScreenshot(&page, "aux-page.png");
-                            for (int relay : {1, 0, 1}) {  // "Emulador" in the ECU
-                                page.ListField(kAuxRelay)->setCurrentIndex(relay);
-                                EXPECT_EQ(page.OverlapShown(), relay == 1);
-                            }
-                            page.Button(kNext)->click();
-                        }),
-              kResultNext);
-    EXPECT_EQ(page.monitorRuns, 1);
+    const int result = RunActive(&page, [&] {
+        ASSERT_TRUE(WaitUntil([&] { return Idle(page); }));
+        EXPECT_EQ(page.NumericField(kAuxCutOffRpm)->text(), "4500");
+        SaveScreenshot(&page, "aux-page.png");
+        for (int relay : {1, 0, 1}) {  // "Emulador" in the ECU
+            page.ListField(kAuxRelay)->setCurrentIndex(relay);
+            EXPECT_EQ(page.OverlapShown(), relay == 1);
+        }
+        page.Button(kNext)->click();
+    });
+    EXPECT_EQ(std::make_pair(result, page.monitorRuns), std::make_pair(int{kResultNext}, 1));
 
     // Exit on the monitoring screen ends the step with Quit.
     ConnectSimulatedEcu(1);
     ScriptedMonitorPage<CAuxBasicPage> basic;
     basic.monitorResult = 2;
-    EXPECT_EQ(RunActive(&basic,
-                        [&] {
-                            EXPECT_EQ(basic.NumericField(kAuxCutOffRpm)->text(), "4500");
-                            EXPECT_EQ(basic.NumericField(kAuxHeatingBasic)->text(), "60");
-                            SaveScreenshot(&basic, "aux-basic-page.png");
-                            basic.Button(kMonitor)->click();
-                        }),
-              kResultQuit);
-    EXPECT_EQ(basic.monitorRuns, 1);
+    const int basicResult = RunActive(&basic, [&] {
+        EXPECT_EQ(basic.NumericField(kAuxCutOffRpm)->text(), "4500");
+        EXPECT_EQ(basic.NumericField(kAuxHeatingBasic)->text(), "60");
+        SaveScreenshot(&basic, "aux-basic-page.png");
+        basic.Button(kMonitor)->click();
+    });
+    EXPECT_EQ(std::make_pair(basicResult, basic.monitorRuns), std::make_pair(int{kResultQuit}, 1));
 }
 
 // The full lambda page: the fixed lists take no
