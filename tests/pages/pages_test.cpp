@@ -354,6 +354,7 @@ TEST_F(PageTest, TheLambdaPageStreamsTheLiveViewAroundItsWrites) {
         ASSERT_TRUE(WaitUntil(
             [&] { return Idle(page) && page.LiveViewActive() && lit(LambdaSlots::kRpmDigits[1]); },
             15000));
+        EXPECT_FALSE(page.NumericField(kLambdaOnTime)->isEnabled()) << "disabled by the type, it stays so";
         EXPECT_EQ(page.Slots().ShownImage(LambdaSlots::kArcMarker), 0);
 
         Choose(page.ListField(kLambdaSignalType), kSignalReal);
