@@ -78,8 +78,7 @@ TEST_F(PrivateProfileFile, WriteFailsWithoutAFolderOrAName) {
 }
 
 TEST_F(PrivateProfileFile, PortSettingsGiveEachModelThePortSetForItOrACodeForNone) {
-    const std::string& path = path_;  // as ZANO.INI
-    SetSettingsFilePath(path);
+    SetSettingsFilePath(path_);  // as ZANO.INI
     int port = 9;
     EXPECT_EQ(PortSetting("Q5100", &port, "GET"), 1);
     EXPECT_EQ(PortSetting("Q7100", &port, "GET"), 2);
@@ -88,13 +87,13 @@ TEST_F(PrivateProfileFile, PortSettingsGiveEachModelThePortSetForItOrACodeForNon
         EXPECT_EQ(PortSetting(model, &port, "SET"), 0);
     }
     EXPECT_EQ(PortSetting("Q5100 plus", &port, "set"), 3);
-    EXPECT_EQ(ReadFileBytes(path), "[CONFIG_Q7100]\r\nCOM=4\r\n[CONFIG_Q5100]\r\nCOM=12\r\n");
-    EXPECT_EQ(PortSetting("Q7100", &port, "GET"), 0);
-    EXPECT_EQ(port, 4);
-    EXPECT_EQ(PortSetting("Q5100", &port, "GET"), 0);
-    EXPECT_EQ(port, 12);
+    EXPECT_EQ(ReadFileBytes(path_), "[CONFIG_Q7100]\r\nCOM=4\r\n[CONFIG_Q5100]\r\nCOM=12\r\n");
+    for (const auto& [model, set] : {std::pair{"Q7100", 4}, {"Q5100", 12}}) {
+        EXPECT_EQ(PortSetting(model, &port, "GET"), 0);
+        EXPECT_EQ(port, set);
+    }
     EXPECT_EQ(PortSetting("Q5100 plus", &port, "GET"), 3);
-    WriteFileBytes(path, "[CONFIG_Q5100]\r\nCOM=\r\n");
+    WriteFileBytes(path_, "[CONFIG_Q5100]\r\nCOM=\r\n");
     EXPECT_EQ(PortSetting("Q5100", &port, "GET"), 3);
     EXPECT_EQ(port, 12);
 

@@ -1,10 +1,6 @@
-// The pages' exchanges on the line in virtual time: the Q5100 aux page's
-// slow pass with what its model queues, and the full lambda page's set-up
-// snapshot, live-view poll and pause before a new signal type.
-#include <QFile>
-
-#include "app/parameter_table.h"
-#include "pages/aux_page_model.h"
+// The full lambda page's exchanges on the line in virtual time: the set-up
+// snapshot, the live-view poll and the pause before a new signal type. (The
+// write passes of every page: tests/comm's transcript table.)
 #include "pages/lambda_page_model.h"
 #include "pages/page_exchanges.h"
 #include "tests/comm/protocol_fixture.h"
@@ -13,39 +9,6 @@
 namespace {
 
 using PageExchangeTest = EcuLinkTest;
-
-TEST_F(PageExchangeTest, TheBasicAuxPageSendsThePeriodHighByteFirstConfirmsAlwaysAndDumps) {
-    FillParameterTable(1);
-    Connect(1);
-    // What the page queues for 3000 rpm with 2 coils and 4 cylinders.
-    CRX4DATA ecu;
-    ecu.Add("2B", "2");
-    ecu.Add("2C", "4");
-    FieldValues values;
-    values[kAuxCutOffRpm].text = "3000";
-    AuxBasicPageModel model;
-    PendingWrites queued;
-    model.QueueWrites("26_27", values, ecu, queued);
-    for (uint32_t i = 0; i < queued.Count; ++i)
-        hooks.writes.emplace_back(queued.Entries[i].Register, queued.Entries[i].Value);
-    NoAnswer();
-    NoAnswer();
-    NoAnswer();
-    Answer({0xB0, 0x25, 0x00, 0xC0, 0xB0, 0x26, 0x4E, 0xC0, 0xB0, 0x27, 0x20, 0xC0});
-
-    EXPECT_EQ(WriteOneField(session, model, "26_27", hooks), 0);
-    ClearParameterTable();
-    Lines expected{"QUEUE 26_27", "COMMANDS off"};
-    for (const char* frame : {"TX 25 00", "TX 26 4E", "TX 27 20"})
-        expected.insert(expected.end(), {frame, "WAIT 400", "RX -", "TX 05 18", "WAIT 400", "TX 05 18",
-                                         "WAIT 400", "TX 05 18", "WAIT 400", "WAIT 500"});
-    expected.insert(expected.end(),
-                    {"COMMANDS off", "WAIT 500", "TX 09 00", "WAIT 500",
-                     "RX B0|25|0|C0|B0|26|4E|C0|B0|27|20|C0|", "REFRESH", "COMMANDS on",
-                     "COMMANDS on"});
-    EXPECT_EQ(Recorded(), expected);
-    EXPECT_TRUE(QFile::exists(dumpDir.filePath("novoQ5100.txt")));
-}
 
 TEST_F(PageExchangeTest, TheLambdaSetUpTakesAStreamSnapshotThenReadsTheInjectionTimeAlone) {
     Connect(2);

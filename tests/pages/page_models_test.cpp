@@ -39,9 +39,6 @@ const PageModel& ModelOf(int page) {
     return *kModels[__builtin_ctz(static_cast<unsigned>(page))];
 }
 
-// The model each page serves first: the Q7100 (0) or the Q5100 (1).
-int ModelIndexOf(int page) { return page & (kVehicleBasic | kAuxBasic | kLambdaBasic) ? 1 : 0; }
-
 // The simulated ECU's factory values, with the Q5100's cut-off period of
 // 4500 rpm in 25..27 (the other pages read 26 and 27 as 13333 rpm).
 const Regs kEcu = {{"10", "1"},  {"12", "5"},  {"13", "1"},  {"15", "3C"}, {"16", "0"},
@@ -228,7 +225,7 @@ TEST_P(PageModelTest, TheWriteButtonQueuesThePageInItsOrderAndTheGroupsAlways) {
 TEST_P(PageModelTest, AFillStopsAtTheFirstMissingRegister) {
     for (const PageFacts& row : kPages) {
         SCOPED_TRACE(testing::Message() << "page " << row.page << " without " << row.missing);
-        FillParameterTable(ModelIndexOf(row.page));
+        FillParameterTable(ModelsOf(row.page).front());
         const PageModel& model = ModelOf(row.page);
         CRX4DATA store;
         for (const auto& [reg, value] : kEcu)
