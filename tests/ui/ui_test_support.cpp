@@ -155,7 +155,12 @@ int UiTest::RunPage(CPageDialog* page, const std::function<void()>& driver) {
     // the driver later.
     QTimer timer;
     timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, page, driver);
+    // A driver that stopped on a failed assertion leaves the page open: end
+    // it, so the failure is reported at once instead of at CTest's time-out.
+    QObject::connect(&timer, &QTimer::timeout, page, [page, &driver] {
+        driver();
+        if (::testing::Test::HasFailure()) static_cast<QDialog*>(page)->done(-1);
+    });
     timer.start(0);
     const int result = page->DoModal();
     page->DestroyPageWindow();
