@@ -68,6 +68,7 @@ class EveryModel : public MonitorDialogTest, public ::testing::WithParamInterfac
 TEST_P(EveryModel, LiveValuesMoveAStepWriteReachesTheEcuAndACalibrationCompletes) {
     EcuOptions options;
     options.calibrationMs = 300;
+    UseRealClock();
     Connect(GetParam(), options);
     auto dialog = std::make_unique<CMonitorDialog>();
     const int result = RunPage(dialog.get(), [&] {
@@ -109,7 +110,7 @@ TEST_P(EveryModel, LiveValuesMoveAStepWriteReachesTheEcuAndACalibrationCompletes
         dialog->Button(1186)->click();
     });
     EXPECT_EQ(result, CMonitorDialog::kReturned);
-    EXPECT_TRUE(messages_.empty());
+    EXPECT_TRUE(messages_.empty()) << messages_.front().text.toStdString();
     EXPECT_EQ(FramesOfKind(FrameKind::Calibrate), 1);
     dialog.reset();
     StopFramesWhenIdle();

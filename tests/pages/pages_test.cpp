@@ -302,6 +302,7 @@ class ScriptedMonitorPage : public Page {
 };
 
 TEST_F(PageTest, TheAuxPagesShowTheOverlapInEmulatorModeAndPassThroughTheMonitor) {
+    UseRealClock();
     ConnectSimulatedEcu(0);
     ScriptedMonitorPage<CAuxPage> page;
     const int result = RunActive(&page, [&] {
@@ -334,6 +335,7 @@ TEST_F(PageTest, TheAuxPagesShowTheOverlapInEmulatorModeAndPassThroughTheMonitor
 // "Real" only; "Real" writes its group and injection time while streaming,
 // and streams again after the monitoring screen; leaving stops the stream.
 TEST_F(PageTest, TheLambdaPageStreamsTheLiveViewAroundItsWrites) {
+    UseRealClock();
     ConnectSimulatedEcu(0);
     Ecu().SetRevving(true);
     ScriptedMonitorPage<CLambdaPage> page;

@@ -53,16 +53,23 @@ bool Busy(CPageDialog* page) {
 constexpr int kStays = 9;
 
 // Shows the page; once its first exchange is over, `act` runs. A page still
-// open shortly after is ended with kStays.
+// open shortly after, and done with any exchange the key started, is ended
+// with kStays.
 int Show(CPageDialog* page, const std::function<void()>& act) {
     QTimer timer;
     timer.setSingleShot(true);
     QObject::connect(&timer, &QTimer::timeout, page, [&] {
         ASSERT_TRUE(WaitUntil([&] { return !Busy(page); }));
         act();
-        if (!WaitUntil([&] { return !page->isVisible(); }, 100)) static_cast<QDialog*>(page)->done(kStays);
+        // A page refuses to end while it exchanges with the ECU (Enter writes
+        // the focused field): let the exchange finish first.
+        if (!WaitUntil([&] { return !page->isVisible(); }, 100) &&
+            WaitUntil([&] { return !page->isVisible() || !Busy(page); }, 20000) && page->isVisible())
+            static_cast<QDialog*>(page)->done(kStays);
     });
     timer.start(0);
+    QTimer watchdog;
+    EndPageLeftOpen(page, watchdog);
     return page->DoModal();
 }
 

@@ -150,6 +150,17 @@ int UiTest::FramesOfKind(FrameKind kind) const {
     return count;
 }
 
+void UiTest::UseRealClock() { g_Clock.Use(nullptr); }
+
+void EndPageLeftOpen(CPageDialog* page, QTimer& watchdog) {
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, page, [page] {
+        ADD_FAILURE() << "the page was still open after a minute";
+        static_cast<QDialog*>(page)->done(-1);
+    });
+    watchdog.start(60000);
+}
+
 int UiTest::RunPage(CPageDialog* page, const std::function<void()>& driver) {
     // Dies with this call, so a page that ended during its start never runs
     // the driver later.
@@ -162,6 +173,8 @@ int UiTest::RunPage(CPageDialog* page, const std::function<void()>& driver) {
         if (::testing::Test::HasFailure()) static_cast<QDialog*>(page)->done(-1);
     });
     timer.start(0);
+    QTimer watchdog;
+    EndPageLeftOpen(page, watchdog);
     const int result = page->DoModal();
     page->DestroyPageWindow();
     return result;

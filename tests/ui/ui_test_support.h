@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -39,6 +40,10 @@ void WaitForWorker();
 // by its identifier, as some of them show no tooltips.
 void ClickButton(CPageDialog* page, const QString& tooltip);
 
+// A page still open a minute after it was shown is ended with a failure,
+// so a stuck test fails at once instead of at CTest's time-out.
+void EndPageLeftOpen(CPageDialog* page, QTimer& watchdog);
+
 // Leaves the monitoring screen with its Return button as soon as it is shown
 // and its button is enabled (the aux pages pass through it on Next).
 void LeaveMonitorWhenShown();
@@ -50,6 +55,10 @@ protected:
 
     // A fresh simulated ECU of the model behind every COM name.
     SimulatedEcuDevice& UseSimulatedEcu(int modelIndex, EcuOptions options = {});
+    // Real waits, for the tests that stream live values: the stream's polls
+    // come from a real-time timer, and under load skipped waits outrun them
+    // (a calibration then times out). Call before the ECU is connected.
+    void UseRealClock();
     SimulatedEcuDevice& Ecu() { return *ecu_; }
     // As the customer page leaves things: a simulated ECU of the model, the
     // link open on the worker and the equipment store holding its registers.
