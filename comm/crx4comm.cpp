@@ -7,11 +7,12 @@
 #include <utility>
 #include <vector>
 
+#include "comm/adapter_identity.h"
 #include "comm/port_names.h"
 #include "comm/qt_serial_device.h"
 
 SerialDevicePtr MakeSystemSerialDevice(const std::string& portName) {
-    const std::string path = ResolvePortDevice(PortNumberFromName(portName));
+    const std::string path = ResolveAdapter(PortNumberFromName(portName));
     if (path.empty())
         return nullptr;
     return std::make_unique<QtSerialDevice>(path);
@@ -46,14 +47,14 @@ CRX4COMM_RESULT CRX4COMM::SetPortNumber(int number) {
 }
 
 CRX4COMM_RESULT CRX4COMM::OpenPort() {
-    if (device_)
-        ClosePort();
+    CloseDevice();
 
     SerialDevicePtr device = factory_ ? factory_(portName_) : nullptr;
     if (!device || !device->Open())
         return COMM_OPEN_FAILED;
     device_ = std::move(device);
     device_->SetReceiveBufferSize(kInputQueueSize);
+    health_.Opened(device_->NodePath());
 
     // From here the port stays open even when its state cannot be read or
     // set; the result says so.
@@ -67,10 +68,15 @@ CRX4COMM_RESULT CRX4COMM::OpenPort() {
 }
 
 CRX4COMM_RESULT CRX4COMM::ClosePort() {
+    CloseDevice();
+    health_.Closed();
+    return COMM_OK;
+}
+
+void CRX4COMM::CloseDevice() {
     if (device_)
         device_->Close();
     device_.reset();
-    return COMM_OK;
 }
 
 bool CRX4COMM::ReadLineSettings(LineSettings* settings) const {
@@ -128,8 +134,10 @@ CRX4COMM_RESULT CRX4COMM::WritePort(const unsigned char* bytes, uint32_t count, 
         limit = kDefaultWriteTimeoutMs;
     limit = std::min<uint64_t>(limit, std::numeric_limits<int>::max());
     const int64_t done = device_->Write(bytes, count, static_cast<int>(limit));
-    if (done < 0)
+    if (done < 0) {
+        NoteDeviceError();
         return COMM_WRITE_FAILED;
+    }
     if (written)
         *written = static_cast<uint32_t>(done);
     return done == count ? COMM_OK : COMM_WRITE_FAILED;
@@ -140,6 +148,10 @@ CRX4COMM_RESULT CRX4COMM::ReadPort(char* buffer, uint32_t size, uint32_t* textLe
         return COMM_READ_FAILED;
     std::vector<uint8_t> bytes(size);
     const int64_t received = device_->Read(bytes.data(), size);
+    if (received < 0)
+        NoteDeviceError();
+    else if (received > 0)
+        health_.AnswerReceived();
     if (received <= 0 || received == size)
         return COMM_READ_FAILED;
 
@@ -154,7 +166,24 @@ CRX4COMM_RESULT CRX4COMM::ReadPort(char* buffer, uint32_t size, uint32_t* textLe
 }
 
 CRX4COMM_RESULT CRX4COMM::DiscardReceived() {
-    if (!device_ || device_->DiscardReceived() < 0)
+    if (!device_)
         return COMM_READ_FAILED;
+    if (device_->DiscardReceived() < 0) {
+        NoteDeviceError();
+        return COMM_READ_FAILED;
+    }
     return COMM_OK;
+}
+
+bool CRX4COMM::CheckDevice() {
+    if (device_ && !device_->Present())
+        health_.DeviceFailed();
+    return !health_.Lost();
+}
+
+// A device that failed and closed itself is gone (a hang-up); one still
+// open only refused this call.
+void CRX4COMM::NoteDeviceError() {
+    if (!device_->IsOpen())
+        health_.DeviceFailed();
 }

@@ -26,6 +26,7 @@
 #include <functional>
 #include <string>
 
+#include "comm/link_health.h"
 #include "comm/serial_device.h"
 
 enum CRX4COMM_RESULT {
@@ -88,6 +89,8 @@ class CRX4COMM {
     int GetPortNumber() const { return portNumber_; }
     int PortConnected() const { return device_ ? 1 : 0; }
 
+    // Opening again (after a lost link) keeps the link's health as it is:
+    // only an answer tells that the ECU is back. Closing ends the watch.
     CRX4COMM_RESULT OpenPort();
     CRX4COMM_RESULT ClosePort();
 
@@ -112,12 +115,20 @@ class CRX4COMM {
     // the device failed.
     CRX4COMM_RESULT DiscardReceived();
 
+    // The link's health, fed by every read and write (link_health.h); read
+    // from any thread.
+    LinkHealth& Health() { return health_; }
+    // Between exchanges, on the thread that uses the port: whether the
+    // device is still there (a hang-up marks the link lost).
+    bool CheckDevice();
 
   private:
     // The line settings are read, one field changed, and written back.
     CRX4COMM_RESULT ChangeLineSettings(const std::function<void(LineSettings*)>& change);
     // The device's line settings, or false when there is none to read.
     bool ReadLineSettings(LineSettings* settings) const;
+    void NoteDeviceError();
+    void CloseDevice();
 
     SerialDeviceFactory factory_;
     SerialDevicePtr device_;  // null while the port is closed
@@ -127,4 +138,5 @@ class CRX4COMM {
     // The line settings last written, and the port name they were written to.
     LineSettings lineSettings_;
     std::string lineSettingsPort_;
+    LinkHealth health_;
 };

@@ -11,6 +11,7 @@
 #include "comm/crx4comm.h"
 #include "comm/ecu_frames.h"
 #include "comm/hex_text.h"
+#include "comm/link_health.h"
 #include "comm/pending_writes.h"
 #include "data/crx4data.h"
 #include "data/crx4file.h"
@@ -90,14 +91,20 @@ bool ExchangeRead(EcuSession& session, const char* key, CRX4DATA& store,
         session.port.DiscardReceived();
     Send(session, ReadCommandForKey(session.modelIndex, key));
     Wait(session, profile.firstWaitMs);
+    LinkHealth& health = session.port.Health();
     for (int call = 1;; ++call) {
         if (ReadAnswer(session, text))
             break;
-        if (call >= profile.readCalls)
+        if (health.Lost())
             return false;
+        if (call >= profile.readCalls) {
+            health.AnswerMissed();
+            return false;
+        }
         Wait(session, profile.retryWaitMs);
     }
     ParseAnswer(text.data(), store);
+    health.Recovered();
     return true;
 }
 
@@ -105,7 +112,10 @@ bool DumpAfterRead(const EcuSession& session, DumpRule rule) {
     return rule == DumpRule::Always || (rule == DumpRule::OnlyQ5100 && session.modelIndex == 1);
 }
 
-void SendEntry(EcuSession& session, const PendingWrite& entry, const TimingProfile& profile) {
+// True when the ECU answered the write and the link was still up at the
+// entry's end. A lost link cuts the entry short.
+bool SendEntry(EcuSession& session, const PendingWrite& entry, const TimingProfile& profile) {
+    LinkHealth& health = session.port.Health();
     Wait(session, profile.entryLeadMs);
     Send(session,
          RegisterWriteFrame(session.modelIndex, static_cast<uint8_t>(HexTextToInt(entry.Register)),
@@ -114,6 +124,11 @@ void SendEntry(EcuSession& session, const PendingWrite& entry, const TimingProfi
     // The answer's content is not examined; only whether one came.
     std::vector<char> text;
     const bool answered = ReadAnswer(session, text);
+    // A row that confirms whatever came does not count on an answer.
+    if (!answered && profile.confirm == ConfirmPolicy::OnlyAfterAnswer)
+        health.AnswerMissed();
+    if (health.Lost())
+        return false;
     Wait(session, profile.afterAnswerWaitMs);
     if (answered || profile.confirm == ConfirmPolicy::Always) {
         for (int i = 0; i < kConfirmFrames; ++i) {
@@ -122,11 +137,24 @@ void SendEntry(EcuSession& session, const PendingWrite& entry, const TimingProfi
         }
     }
     Wait(session, profile.entryTrailingMs);
+    return answered && !health.Lost();
 }
 
 // "%0.0f" rounding, as the register values have always been computed.
 long RoundedNumber(double number) {
     return NumberText::ToLong(NumberText::Format("%0.0f", number));
+}
+
+// The model's line settings on the open port; the Q7100 reopens it at 38400.
+void ConfigureLink(EcuSession& session) {
+    session.port.SetPortBaudRate(session.modelIndex == 1 ? 9600 : 38400);
+    session.port.SetPortDtaBit(8);
+    session.port.SetPortStopBit(0);
+    session.port.SetPortParity(0);
+    if (session.modelIndex != 1)
+        session.port.OpenPort();
+    // Reads return at once with what has arrived; a write may take 5 s.
+    session.port.SetCommunicationTimeouts(0xFFFFFFFF, 0, 0, 0, 5000);
 }
 
 }  // namespace
@@ -141,14 +169,18 @@ void OpenEcuLink(EcuSession& session) {
         session.port.SetPortNumber(portNumber);
         session.port.OpenPort();
     }
-    session.port.SetPortBaudRate(session.modelIndex == 1 ? 9600 : 38400);
-    session.port.SetPortDtaBit(8);
-    session.port.SetPortStopBit(0);
-    session.port.SetPortParity(0);
-    if (session.modelIndex != 1)
-        session.port.OpenPort();
-    // Reads return at once with what has arrived; a write may take 5 s.
-    session.port.SetCommunicationTimeouts(0xFFFFFFFF, 0, 0, 0, 5000);
+    ConfigureLink(session);
+}
+
+bool ReopenEcuLink(EcuSession& session) {
+    if (session.port.OpenPort() != COMM_OK)
+        return false;
+    ConfigureLink(session);
+    return session.port.PortConnected() != 0;
+}
+
+int ProbeEcu(EcuSession& session, const TimingProfile& profile) {
+    return ExchangeRead(session, "FULL", session.equipmentStore, profile) ? 0 : 1;
 }
 
 int ReadRegisters(EcuSession& session, const char* key, CRX4DATA& store,
@@ -184,8 +216,12 @@ int ReadRegistersWithRetry(EcuSession& session, const char* key, const TimingPro
             result = 0;
             break;
         }
+        if (session.port.Health().Lost()) {
+            result = kLinkLostResult;
+            break;
+        }
     }
-    if (result != 0)
+    if (result == kReadFailedResult)
         hooks.ShowMessage(kReadFailedMessage, "", MessageIcon::None);
     hooks.SetCommandsEnabled(true);
     return result;
@@ -224,20 +260,67 @@ int WritePendingRegisters(EcuSession& session, const char* key, const TimingProf
     PendingWrites& pending = session.pendingWrites;
     hooks.QueueWritesForKey(key, pending);
     hooks.SetCommandsEnabled(false);
-    if (profile.order == WriteOrder::QueueOrder) {
-        for (uint32_t i = 0; i < pending.Count; ++i)
-            SendEntry(session, pending.Entries[i], profile);
-    } else {
-        while (pending.Count != 0) {
-            SendEntry(session, pending.Entries[pending.Count - 1], profile);
-            --pending.Count;
-        }
+    WritePassReport report;
+    LinkHealth& health = session.port.Health();
+    for (uint32_t n = 0; n < pending.Count; ++n) {
+        const uint32_t i = profile.order == WriteOrder::QueueOrder ? n : pending.Count - 1 - n;
+        const PendingWrite& entry = pending.Entries[i];
+        if (!health.Lost() && SendEntry(session, entry, profile))
+            report.confirmed.push_back(entry);
+        else
+            report.notConfirmed.push_back(entry);
     }
     pending.Count = 0;
-    const int result =
-        ReadRegistersWithRetry(session, IsGroupKey(key) ? "FULL" : key, profile, hooks);
+    // A link lost during the pass or its read-back: nothing more is sent,
+    // and the page learns which entries the ECU confirmed.
+    const int result = health.Lost() ? kLinkLostResult
+                                     : ReadRegistersWithRetry(session, IsGroupKey(key) ? "FULL" : key,
+                                                              profile, hooks);
+    if (result == kLinkLostResult) {
+        report.interrupted = true;
+        report.row = &profile;
+        pending.LastPass = std::move(report);
+    }
     hooks.SetCommandsEnabled(true);
     return result;
+}
+
+namespace {
+
+// The page's hooks, except that the pass queues the given entries instead
+// of the page's fields.
+class ResendHooks : public PageHooks {
+  public:
+    ResendHooks(PageHooks& page, const std::vector<PendingWrite>& entries, WriteOrder order)
+        : page_(page), entries_(entries), order_(order) {}
+    int RefreshFromStore(CRX4DATA& store) override { return page_.RefreshFromStore(store); }
+    void SetCommandsEnabled(bool enabled) override { page_.SetCommandsEnabled(enabled); }
+    void ShowMessage(const char* text, const char* title, MessageIcon icon) override {
+        page_.ShowMessage(text, title, icon);
+    }
+    // A pass that takes the last queued first gets the entries reversed, so
+    // they go out in the given order.
+    void QueueWritesForKey(const char*, PendingWrites& pending) override {
+        const size_t n = entries_.size();
+        for (size_t k = 0; k < n; ++k) {
+            const PendingWrite& entry =
+                entries_[order_ == WriteOrder::QueueOrder ? k : n - 1 - k];
+            pending.Append(entry.Register, entry.Value);
+        }
+    }
+
+  private:
+    PageHooks& page_;
+    const std::vector<PendingWrite>& entries_;
+    WriteOrder order_;
+};
+
+}  // namespace
+
+int ResendWrites(EcuSession& session, const std::vector<PendingWrite>& entries,
+                 const TimingProfile& profile, PageHooks& hooks) {
+    ResendHooks resend(hooks, entries, profile.order);
+    return WritePendingRegisters(session, "FULL", profile, resend);
 }
 
 void StartMonitoring(EcuSession& session) {

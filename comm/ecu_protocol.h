@@ -8,8 +8,10 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "comm/answer_parser.h"
+#include "comm/pending_writes.h"
 #include "comm/timing_profiles.h"
 
 class CRX4COMM;
@@ -17,10 +19,13 @@ class CRX4DATA;
 class CRX4FILE;
 class Clock;
 struct ParameterRecord;
-struct PendingWrites;
 
 // The page result that a failed read-back ends the page with.
 constexpr int kReadFailedResult = 3;
+// An exchange cut short because the link was lost (link_health.h): no
+// message, the page stays; the link watcher says what happened.
+constexpr int kLinkLostResult = 5;
+
 
 // Everything an exchange touches. The application builds one from its
 // globals; tests build their own.
@@ -62,6 +67,15 @@ class PageHooks {
 // non-blocking read time-outs.
 void OpenEcuLink(EcuSession& session);
 
+// After a lost link: closes the port and opens the same port number again
+// with the model's line settings, leaving the write queue alone. True when
+// the port opened (whether the ECU answers is for a read to find out).
+bool ReopenEcuLink(EcuSession& session);
+
+// One read-all into the equipment store with the row's waits, from the ECU
+// whatever the source selector shows: 0 when the ECU answered, else 1.
+int ProbeEcu(EcuSession& session, const TimingProfile& profile);
+
 // Reads the key ("FULL" or one register) into the store: 0 on success, 1 when
 // no answer came or the page's refresh misses a register. With the "Arquivo"
 // source (and a row that follows it) the configuration file is read instead.
@@ -83,9 +97,17 @@ void QueueRegisterWrite(const ParameterRecord& record, const char* valueText, in
 // The write pass: the page queues its writes for the key, each entry is sent
 // with its confirm frames, then the key (or "FULL" for a group key) is read
 // back. Does nothing while "Arquivo" is shown, unless the row says so. Gives
-// the read-back's result (0 or kReadFailedResult).
+// the read-back's result (0 or kReadFailedResult), or kLinkLostResult when
+// the link went in the middle: the pass stops there, nothing is read back,
+// and pendingWrites.LastPass says which entries the ECU confirmed.
 int WritePendingRegisters(EcuSession& session, const char* key, const TimingProfile& profile,
                           PageHooks& hooks);
+
+// A new pass of exactly these entries (the rest a lost link left), sent in
+// the given order with the row's waits, then "FULL" read back; results as
+// WritePendingRegisters. The page's own fields are not queued.
+int ResendWrites(EcuSession& session, const std::vector<PendingWrite>& entries,
+                 const TimingProfile& profile, PageHooks& hooks);
 
 // The live stream: one start frame; three stop frames, spacingMs after each.
 void StartMonitoring(EcuSession& session);

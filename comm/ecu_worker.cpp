@@ -19,10 +19,12 @@ EcuWorker::~EcuWorker() {
 }
 
 void EcuWorker::Post(Job job, Done done) {
+    ++queued_;
     QMetaObject::invokeMethod(
         workerContext_.get(),
         [this, job = std::move(job), done = std::move(done)] {
             const int result = job(session_);
+            --queued_;
             // Jobs nobody waits for (closing the port at the end) have no done.
             if (!done) return;
             QMetaObject::invokeMethod(

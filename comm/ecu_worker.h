@@ -9,6 +9,7 @@
 
 #include <QObject>
 #include <QThread>
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -30,6 +31,8 @@ class EcuWorker {
     // Returns at once. Jobs run one after the other in the order posted;
     // done(result) is called on the UI thread after its job.
     void Post(Job job, Done done);
+    // No job posted and not yet run (results may still be on their way).
+    bool Idle() const { return queued_.load() == 0; }
 
     // Runs fn on the UI thread and returns once it has run; called from the
     // UI thread itself it runs fn at once.
@@ -40,6 +43,7 @@ class EcuWorker {
     QThread thread_;
     QObject uiContext_;
     std::unique_ptr<QObject> workerContext_;
+    std::atomic<int> queued_{0};
 };
 
 // The page's hooks as a job on the worker sees them: every call runs on the

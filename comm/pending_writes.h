@@ -5,10 +5,24 @@
 // says which) and sets the count back to 0.
 
 #include <cstdint>
+#include <vector>
 
 struct PendingWrite {
     char Register[256];
     char Value[256];
+};
+
+// What became of the entries of the last write pass that the link cut:
+// confirmed (the ECU answered the write and its confirm frames went out
+// while the link was up) and not confirmed (not sent, or sent without an
+// answer before the link went), each in the order they were sent.
+struct TimingProfile;
+
+struct WritePassReport {
+    bool interrupted = false;
+    const TimingProfile* row = nullptr;  // the caller's timing row, to resend with
+    std::vector<PendingWrite> confirmed;
+    std::vector<PendingWrite> notConfirmed;
 };
 
 struct PendingWrites {
@@ -16,6 +30,8 @@ struct PendingWrites {
 
     PendingWrite Entries[kCapacity];
     uint32_t Count = 0;
+    // Left by the last pass the link cut; Clear leaves it alone.
+    WritePassReport LastPass;
 
     PendingWrites() { Clear(); }
 

@@ -7,6 +7,7 @@
 #include <map>
 #include <system_error>
 
+#include "comm/adapter_identity.h"
 #include "comm/qt_serial_device.h"
 
 namespace fs = std::filesystem;
@@ -147,6 +148,11 @@ std::string PortsDirectory() {
 
 void SetDeviceFolder(const std::string& folder) {
     DeviceFolder() = folder.empty() ? "/dev" : folder;
+    ForgetAdapters();
+}
+
+std::string DeviceFolderPath() {
+    return DeviceFolder();
 }
 
 int PortNumberFromName(const std::string& comName) {

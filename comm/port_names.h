@@ -22,6 +22,7 @@ std::string PortsDirectory();
 // folder of their own to stand for a machine with other devices; an empty
 // text restores "/dev".
 void SetDeviceFolder(const std::string& folder);
+std::string DeviceFolderPath();
 
 // The number after "COM" ("COM12" gives 12); 0 when the text is anything else.
 int PortNumberFromName(const std::string& comName);

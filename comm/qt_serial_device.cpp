@@ -224,6 +224,15 @@ void QtSerialDevice::PullReceived() {
     }
 }
 
+bool QtSerialDevice::Present() const {
+    if (!IsOpen() || !std::filesystem::exists(canonicalPath_))
+        return false;
+    pollfd state{static_cast<int>(port_->handle()), POLLIN, 0};
+    if (::poll(&state, 1, 0) < 0)
+        return false;
+    return (state.revents & (POLLHUP | POLLERR | POLLNVAL)) == 0;
+}
+
 bool QtSerialDevice::IsPseudoTerminal() const {
     return canonicalPath_.rfind("/dev/pts/", 0) == 0;
 }

@@ -53,6 +53,10 @@ class QtSerialDevice : public SerialDevice {
     void SetReceiveBufferSize(size_t bytes) override;
     int64_t DiscardReceived() override;
 
+    // Open, its node still in the file system and no hang-up on it.
+    bool Present() const override;
+    std::string NodePath() const override { return canonicalPath_; }
+
     OpenError LastOpenError() const override { return lastOpenError_; }
     std::string ErrorText() const override { return errorText_; }
 

@@ -46,6 +46,13 @@ public:
     // wire come later); gives how many, or -1 when the device failed.
     virtual int64_t DiscardReceived() = 0;
 
+    // Whether the device is still there, asked between exchanges without
+    // reading a byte: false once it hung up or its node went away.
+    virtual bool Present() const { return IsOpen(); }
+    // The device file behind the open port, for a watcher that only asks the
+    // file system; "" when there is none (the in-process simulator).
+    virtual std::string NodePath() const { return {}; }
+
     virtual OpenError LastOpenError() const = 0;
     virtual std::string ErrorText() const = 0;
 };

@@ -11,6 +11,8 @@
 
 #include "app/globals.h"
 #include "app/parameter_table.h"
+#include "app/ui/link_banner.h"
+#include "app/ui/link_watcher.h"
 #include "app/ui/message_box.h"
 #include "app/ui/ui_globals.h"
 #include "comm/ecu_worker.h"
@@ -167,9 +169,15 @@ CMonitorDialog::CMonitorDialog(QWidget* parent)
       exit_(new CImageButton(this)),
       idleSteps_(nullptr),
       highSteps_(nullptr),
-      calibrating_(nullptr) {
+      calibrating_(nullptr),
+      banner_(nullptr) {
     setFixedSize(kPanelSize);
     PlaceControls();
+    banner_ = new LinkBanner(this);
+    LinkWatcher& watcher = Watcher();
+    connect(&watcher, &LinkWatcher::linkLost, this, [this] { SetLinkDown(true); });
+    connect(&watcher, &LinkWatcher::reconnected, this, [this] { SetLinkDown(false); });
+    connect(&watcher, &LinkWatcher::settled, this, [this] { SetLinkDown(false); });
     pollTimer_.setInterval(kPollPeriodMs);
     connect(&pollTimer_, &QTimer::timeout, this, &CMonitorDialog::OnTimer);
     connect(return_, &QPushButton::clicked, this, &CMonitorDialog::OnMonitorReturn);
@@ -261,7 +269,11 @@ void CMonitorDialog::OnInitDialog() {
     SetMonitorButtonsEnabled(false);
     RunExchange(
         [](EcuSession& session, MonitorHooks&) {
-            ReadMonitorSnapshot(session, session.monitorStore);
+            // Without the snapshot every gauge would stay blank: the link
+            // watcher takes it as a lost link and reads it again once the
+            // ECU answers.
+            if (ReadMonitorSnapshot(session, session.monitorStore) != 0)
+                session.port.Health().ReportLost();
             StartMonitoring(session);
             return PollMonitorAnswer(session, session.monitorStore, CheckRule::Tested);
         },
@@ -273,6 +285,7 @@ void CMonitorDialog::OnInitDialog() {
             ShowLambdaScaleLabels();
         });
 
+    FollowLink();
     gauges_.DrawStartImages();
     SetBackgroundMode(kTile);
     SetBackgroundBitmap(ModelIndex == 1 ? kBackgroundQ5100 : kBackground);
@@ -370,6 +383,34 @@ void CMonitorDialog::ShowLambdaScaleLabels() {
 
 void CMonitorDialog::SetMonitorButtonsEnabled(bool enabled) {
     for (CImageButton* button : {return_, exit_, calibrate_}) button->setEnabled(enabled);
+    if (linkDown_)
+        calibrate_->setEnabled(false);
+}
+
+void CMonitorDialog::FollowLink() {
+    linkDown_ = Watcher().LinkDown();
+    QPointer<CMonitorDialog> self(this);
+    Watcher().SetResumer(
+        this,
+        [](EcuSession& session) {
+            if (ReadMonitorSnapshot(session, session.monitorStore) != 0)
+                return 1;
+            StartMonitoring(session);
+            return 0;
+        },
+        [self] {
+            if (!self)
+                return;
+            self->gauges_.UpdateLiveDisplay(g_MonitorStore);
+            self->ShowTpsScaleLabels();
+            self->ShowLambdaScaleLabels();
+        });
+}
+
+void CMonitorDialog::SetLinkDown(bool down) {
+    linkDown_ = down;
+    if (!exchangeRunning_)
+        calibrate_->setEnabled(!down && return_->isEnabled());
 }
 
 void CMonitorDialog::QueueWritesForKey(const char*, PendingWrites& pending) {
@@ -424,7 +465,7 @@ std::pair<StepFieldText, StepFieldText> CMonitorDialog::StepFieldTexts() const {
 }
 
 void CMonitorDialog::WriteSteps() {
-    if (exchangeRunning_)
+    if (exchangeRunning_ || linkDown_)
         return;
     const auto [idle, high] = StepFieldTexts();
     const StepFieldCheck check = CheckStepFields(idle, high);
@@ -451,7 +492,7 @@ void CMonitorDialog::WriteSteps() {
 }
 
 void CMonitorDialog::OnCalibrate() {
-    if (exchangeRunning_)
+    if (exchangeRunning_ || linkDown_)
         return;
     SetMonitorButtonsEnabled(false);
     pollTimer_.stop();

@@ -21,6 +21,7 @@
 
 class CFontLabel;
 class CImageButton;
+class LinkBanner;
 class QSpinBox;
 
 class CMonitorDialog : public CPageDialog, public MonitorHooks {
@@ -58,6 +59,7 @@ class CMonitorDialog : public CPageDialog, public MonitorHooks {
     QSpinBox* StepField(int id) const;
     CFontLabel* Label(int id) const;
     const SlotLabels& Slots() const { return slots_; }
+    LinkBanner* Banner() const { return banner_; }
 
   protected:
     void OnInitDialog() override;
@@ -87,6 +89,11 @@ class CMonitorDialog : public CPageDialog, public MonitorHooks {
     void CloseIfAsked();
     void PlaceControls();
     void DressLabels();
+    // The link watcher's side: while the link is down the panel keeps
+    // polling (nothing arrives) but writes and calibrates nothing; once the
+    // ECU answers the snapshot again, the stream is started once more.
+    void FollowLink();
+    void SetLinkDown(bool down);
 
     SlotLabels slots_;
     LiveGauges gauges_;
@@ -99,6 +106,8 @@ class CMonitorDialog : public CPageDialog, public MonitorHooks {
     QSpinBox* highSteps_;
     std::string stepShown_[2];  // the ECU's idle and high steps as last shown
     CFontLabel* calibrating_;
+    LinkBanner* banner_;
+    bool linkDown_ = false;
     bool exchangeRunning_ = false;
     bool pollRunning_ = false;
     int closeCode_ = 0;

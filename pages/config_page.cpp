@@ -16,6 +16,8 @@
 
 #include "app/globals.h"
 #include "app/parameter_table.h"
+#include "app/ui/link_banner.h"
+#include "app/ui/link_watcher.h"
 #include "app/ui/message_box.h"
 #include "app/ui/ui_globals.h"
 #include "app/wizard_flow.h"
@@ -26,6 +28,7 @@
 #include "pages/file_commands.h"
 #include "pages/input_checks.h"
 #include "pages/page_exchanges.h"
+#include "pages/write_report.h"
 
 namespace {
 constexpr QSize kPageSize(800, 580);
@@ -128,7 +131,8 @@ CConfigPage::CConfigPage(const ConfigPageLook& look, const PageModel* model, Fra
       model_(model),
       rules_(rules),
       busyText_(new QLabel(this)),
-      busyBar_(new QProgressBar(this)) {
+      busyBar_(new QProgressBar(this)),
+      banner_(nullptr) {
     setFixedSize(kPageSize);
     // Under the buttons, so it never takes their clicks; its children are the
     // fields, which sit where no button is.
@@ -177,6 +181,12 @@ CConfigPage::CConfigPage(const ConfigPageLook& look, const PageModel* model, Fra
     connect(load_, &QPushButton::clicked, this, [this] { LoadFile(); });
     connect(save_, &QPushButton::clicked, this, [this] { SaveFile(); });
     connect(monitor_, &QPushButton::clicked, this, [this] { OpenMonitor(); });
+
+    banner_ = new LinkBanner(this);
+    LinkWatcher& watcher = Watcher();
+    connect(&watcher, &LinkWatcher::linkLost, this, [this] { SetLinkDown(true); });
+    connect(&watcher, &LinkWatcher::reconnected, this, [this] { SetLinkDown(false); });
+    connect(&watcher, &LinkWatcher::settled, this, [this] { SetLinkDown(false); });
 
     if (model_)
         BuildFields();
@@ -304,6 +314,10 @@ void CConfigPage::OnInitDialog() {
     SetBackgroundBitmap(ModelIndex == 1 ? look_.backgroundQ5100 : look_.backgroundOther);
     selector_->hide();
     SetBusy(false, QString());
+    linkDown_ = Watcher().LinkDown();
+    ApplyLinkState();
+    RegisterLinkResumer();
+    ShowUnsentNote();
     InitPage();
 }
 
@@ -426,7 +440,7 @@ void CConfigPage::SetCommandsEnabled(bool enabled) {
     load_->setEnabled(enabled);
     save_->setEnabled(enabled);
     if (write_)
-        write_->setEnabled(enabled);
+        write_->setEnabled(enabled && !linkDown_);
 }
 
 void CConfigPage::QueueWritesForKey(const char* key, PendingWrites& pending) {
@@ -450,7 +464,7 @@ void CConfigPage::SelectSource(int index) {
 }
 
 void CConfigPage::WriteAll() {
-    if (busy_)
+    if (busy_ || linkDown_)
         return;
     if (g_SourceIsFile) {
         // Nothing goes to the ECU or a file: saving is the save button's work.
@@ -471,7 +485,7 @@ void CConfigPage::WriteAll() {
 
 void CConfigPage::WriteFocusedField() {
     // Keys pressed during an exchange would only queue behind it.
-    if (!model_ || busy_ || g_SourceIsFile || !model_->IsWritableKey(g_FocusedKey))
+    if (!model_ || busy_ || linkDown_ || g_SourceIsFile || !model_->IsWritableKey(g_FocusedKey))
         return;
     const PageModel& model = *model_;
     const std::string key = g_FocusedKey;
@@ -486,6 +500,89 @@ void CConfigPage::WriteFocusedField() {
 void CConfigPage::EndAfterExchange(int result) {
     if (result == kReadFailedResult)
         done(kResultReadFailed);
+}
+
+void CConfigPage::RegisterLinkResumer() {
+    const EcuCaller row = model_ ? model_->Protocol().read : EcuCaller::CustomerPage;
+    Watcher().SetResumer(
+        this, [row](EcuSession& session) { return ProbeEcu(session, TimingFor(row)); },
+        [this] {
+            // The fields show what the ECU holds now, unless they show the file.
+            if (model_ && !g_SourceIsFile)
+                FillFromStore(g_EquipmentStore);
+        });
+}
+
+void CConfigPage::SetLinkDown(bool down) {
+    linkDown_ = down;
+    if (!busy_)
+        ApplyLinkState();
+    ShowUnsentNote();
+}
+
+void CConfigPage::ApplyLinkState() {
+    if (write_)
+        write_->setEnabled(!linkDown_ && !busy_);
+    if (!busy_)
+        monitor_->setEnabled(!linkDown_);
+}
+
+void CConfigPage::TakeInterruptedPass() {
+    WritePassReport report = std::move(g_PendingWrites.LastPass);
+    g_PendingWrites.LastPass = WritePassReport();
+    if (!report.interrupted)
+        return;
+    unsent_ = report.notConfirmed;
+    unsentRow_ = report.row;
+    ShowUnsentNote();
+    ShowMessageBox(this,
+                   QString::fromStdString(InterruptedPassText(model_, report, g_EquipmentStore)),
+                   QString::fromUtf8(kInterruptedPassTitle), BoxIcon::Exclamation);
+}
+
+void CConfigPage::ShowUnsentNote() {
+    if (unsent_.empty()) {
+        banner_->SetNote(QString());
+        return;
+    }
+    const QString count = QString::fromUtf8("%1 valor(es) não gravado(s) na ECU.").arg(unsent_.size());
+    if (linkDown_) {
+        banner_->SetNote(count + QString::fromUtf8(" Guardados até a conexão voltar."));
+        return;
+    }
+    banner_->SetNote(count, QStringLiteral("Reenviar"), [this] { ResendUnsent(); },
+                     QStringLiteral("Descartar"), [this] { DiscardUnsent(); });
+}
+
+void CConfigPage::ResendUnsent() {
+    if (busy_ || linkDown_ || unsent_.empty() || !unsentRow_)
+        return;
+    if (g_SourceIsFile && unsentRow_->writeFollowsSource) {
+        ShowMessageBox(this, QString::fromUtf8("Selecione \"Equipamento\" para reenviar."),
+                       QString::fromUtf8(kInterruptedPassTitle), BoxIcon::Exclamation);
+        return;
+    }
+    const std::vector<PendingWrite> rest = unsent_;
+    const TimingProfile& row = *unsentRow_;
+    RunEcuJob(
+        QStringLiteral("Gravando no equipamento..."),
+        [rest, &row](EcuSession& session, PageHooks& hooks) {
+            return ResendWrites(session, rest, row, hooks);
+        },
+        [this](int result) {
+            if (result != kLinkLostResult) {
+                unsent_.clear();
+                unsentRow_ = nullptr;
+                ShowUnsentNote();
+            }
+            EndAfterExchange(result);
+        });
+}
+
+void CConfigPage::DiscardUnsent() {
+    unsent_.clear();
+    unsentRow_ = nullptr;
+    ShowUnsentNote();
 }
 
 const char* CConfigPage::FileType() const {
@@ -666,6 +763,8 @@ void CConfigPage::SetBusy(bool busy, const QString& what) {
             FocusFirstInput();
         focusBeforeBusy_ = nullptr;
     }
+    if (!busy)
+        ApplyLinkState();
     setCursor(busy ? Qt::BusyCursor : Qt::ArrowCursor);
 }
 
@@ -698,6 +797,8 @@ void CConfigPage::RunEcuJob(const QString& what, std::function<int(EcuSession&, 
     worker.Post([job, hooks](EcuSession& session) { return job(session, *hooks); },
                 [this, done, hooks](int result) {
                     SetBusy(false, QString());
+                    if (result == kLinkLostResult)
+                        TakeInterruptedPass();
                     if (done)
                         done(result);
                     if (!chained_.empty()) {
@@ -716,9 +817,11 @@ int CConfigPage::RunMonitorDialog() {
 }
 
 void CConfigPage::OpenMonitor() {
-    if (busy_)
+    if (busy_ || linkDown_)
         return;
-    if (RunMonitorDialog() == kResultQuit) OnExit();
+    const int result = RunMonitorDialog();
+    RegisterLinkResumer();
+    if (result == kResultQuit) OnExit();
     if (rules_.refillAfterMonitor)
         FillFromStore(g_SourceIsFile ? g_FileStore : g_EquipmentStore);
 }

@@ -17,6 +17,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "app/ui/page_dialog.h"
 #include "comm/ecu_protocol.h"
@@ -24,6 +25,7 @@
 
 class CFontLabel;
 class CImageButton;
+class LinkBanner;
 class CNumericSpin;
 class QComboBox;
 class QLabel;
@@ -124,6 +126,14 @@ class CConfigPage : public CPageDialog, public PageHooks {
     // What the fields show now, as the model reads it.
     FieldValues CurrentValues() const;
 
+    // The lost-link strip across the top, and the writes a lost link left
+    // unsent (kept until resent or discarded by the user).
+    LinkBanner* Banner() const { return banner_; }
+    bool LinkDown() const { return linkDown_; }
+    const std::vector<PendingWrite>& UnsentWrites() const { return unsent_; }
+    void ResendUnsent();
+    void DiscardUnsent();
+
   protected:
     // Runs an exchange on the worker: commands disabled and the busy line
     // shown until done(result) runs back on the UI thread.
@@ -155,6 +165,9 @@ class CConfigPage : public CPageDialog, public PageHooks {
     // The monitoring screen alone: its result (1 Return, 2 Exit, 3 failed
     // read-back).
     int RunMonitorDialog();
+    // Tells the link watcher how this page finds out that the ECU is back
+    // (its read row's read-all) and what it does then (fields refilled).
+    void RegisterLinkResumer();
 
     // Puts a numeric spin (decimals, a real step) in place of the field's
     // whole-number buttons; its range is applied by FillOptionLists.
@@ -197,6 +210,12 @@ class CConfigPage : public CPageDialog, public PageHooks {
     void Spin(FieldWidgets& field, int direction, bool held);
     FieldWidgets* FieldOf(QWidget* widget);
     void EndAfterExchange(int result);
+    void SetLinkDown(bool down);
+    // ECU commands (write button, Monitor, Enter) off while the link is down.
+    void ApplyLinkState();
+    // A pass the link cut: the message, and its unsent entries kept.
+    void TakeInterruptedPass();
+    void ShowUnsentNote();
 
     ConfigPageLook look_;
     const PageModel* model_;
@@ -223,4 +242,8 @@ class CConfigPage : public CPageDialog, public PageHooks {
     QElapsedTimer arrowHeld_;
     QPointer<QWidget> focusBeforeBusy_;  // given back the focus when the exchange ends
     std::map<CImageButton*, bool> enabledBeforeBusy_;  // Return, Next, Monitor, Exit
+    LinkBanner* banner_;
+    bool linkDown_ = false;
+    std::vector<PendingWrite> unsent_;  // in the order they are to be sent
+    const TimingProfile* unsentRow_ = nullptr;
 };

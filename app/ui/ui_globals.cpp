@@ -1,12 +1,16 @@
 #include "app/ui/ui_globals.h"
 
+#include <QCoreApplication>
+#include <QPointer>
 #include <memory>
 
+#include "app/ui/link_watcher.h"
 #include "comm/ecu_worker.h"
 
 namespace {
 QFont pageFont;
 std::unique_ptr<EcuWorker> worker;
+QPointer<LinkWatcher> watcher;
 }  // namespace
 
 QFont& PageFont() { return pageFont; }
@@ -27,4 +31,15 @@ void CreateWorker() {
     if (!worker) worker = std::make_unique<EcuWorker>(GlobalSession());
 }
 
-void DestroyWorker() { worker.reset(); }
+LinkWatcher& Watcher() {
+    if (!watcher)
+        watcher = new LinkWatcher([] { return worker.get(); }, g_SerialPort.Health(),
+                                  QCoreApplication::instance());
+    return *watcher;
+}
+
+// Results of the watcher's jobs die with the worker: it starts afresh.
+void DestroyWorker() {
+    worker.reset();
+    if (watcher) watcher->Reset();
+}

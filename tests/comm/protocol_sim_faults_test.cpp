@@ -105,16 +105,29 @@ INSTANTIATE_TEST_SUITE_P(
                                 1, 0}),
     [](const auto& param) { return std::string(param.param.name); });
 
-TEST_F(SimFaultTest, APulledCableMidPassEndsInAFailedReadBackNotAHang) {
+TEST_F(SimFaultTest, APulledCableMidPassEndsThePassAndKeepsWhatWasNotConfirmed) {
     EcuOptions options;
-    options.faults.linkDropAfterFrames = 2;  // the read-all and the first write
+    options.faults.linkDropAfterFrames = 5;  // the read-all, the first write and its confirm frames
     Start(options);
     ASSERT_EQ(ReadAll(EcuCaller::AuxPage), 0);
-    hooks.writes = {{"21", "A"}, {"20", "1"}};
+    hooks.writes = {{"21", "A"}, {"20", "1"}, {"26", "3"}};
     const int64_t before = clock.NowMs();
     EXPECT_EQ(WritePendingRegisters(session, "FULL", TimingFor(EcuCaller::AuxPage), hooks),
-              kReadFailedResult);
+              kLinkLostResult);
     EXPECT_EQ(pending.Count, 0u);
-    EXPECT_LT(clock.NowMs() - before, 10000) << "two entries and three failed reads";
-    EXPECT_NE(StoredText(equipmentStore, "21"), "A") << "the store shows what was read, not what was sent";
+    EXPECT_LT(clock.NowMs() - before, 10000) << "the pass stops instead of retrying reads";
+    for (const std::string& line : Recorded())
+        EXPECT_EQ(line.find("MESSAGE"), std::string::npos) << "a lost link is no read failure";
+    const WritePassReport& report = pending.LastPass;
+    ASSERT_TRUE(report.interrupted);
+    EXPECT_EQ(report.row, &TimingFor(EcuCaller::AuxPage));
+    // The last queued goes first: "26" was answered and confirmed before the
+    // ECU went silent; "20" and "21" went out unanswered, and the read-back's
+    // first try was the third due answer missing.
+    ASSERT_EQ(report.confirmed.size(), 1u);
+    EXPECT_STREQ(report.confirmed[0].Register, "26");
+    ASSERT_EQ(report.notConfirmed.size(), 2u);
+    EXPECT_STREQ(report.notConfirmed[0].Register, "20");
+    EXPECT_STREQ(report.notConfirmed[1].Register, "21");
+    EXPECT_TRUE(port.Health().Lost());
 }

@@ -1,0 +1,92 @@
+#include "pages/write_report.h"
+
+#include <algorithm>
+#include <sstream>
+
+#include "app/parameter_table.h"
+#include "data/crx4data.h"
+#include "pages/page_model.h"
+
+namespace {
+
+std::vector<std::string> RegistersOf(const FieldDef& field) {
+    std::vector<std::string> registers;
+    std::string key = field.focusKey;
+    if (key.empty())
+        return {PageModel::RecordOf(field).Address};
+    std::istringstream parts(key);
+    for (std::string part; std::getline(parts, part, '_');)
+        registers.push_back(part);
+    return registers;
+}
+
+const FieldDef* FieldOfRegister(const PageModel& model, const std::string& reg) {
+    for (const FieldDef& field : model.Fields()) {
+        const std::vector<std::string> registers = RegistersOf(field);
+        if (std::find(registers.begin(), registers.end(), reg) != registers.end())
+            return &field;
+    }
+    return nullptr;
+}
+
+std::string ShownText(const PageModel& model, const FieldDef& field, const FieldValue& value) {
+    if (field.kind == FieldKind::Numeric)
+        return value.text;
+    const std::vector<std::string> options = model.Options(field.controlId);
+    if (value.index >= 0 && value.index < static_cast<int>(options.size()))
+        return options[static_cast<size_t>(value.index)];
+    return model.ValueOnlyOption(field.controlId, value.index);
+}
+
+std::string Line(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += "  • " + line + "\n";
+    return text;
+}
+
+}  // namespace
+
+std::vector<std::string> DescribeEntries(const PageModel* model,
+                                         const std::vector<PendingWrite>& entries,
+                                         CRX4DATA& reference) {
+    std::vector<std::string> lines;
+    std::vector<const FieldDef*> described;
+    for (const PendingWrite& entry : entries) {
+        const FieldDef* field = model ? FieldOfRegister(*model, entry.Register) : nullptr;
+        if (!field) {
+            lines.push_back(std::string("registro ") + entry.Register + " = " + entry.Value);
+            continue;
+        }
+        if (std::find(described.begin(), described.end(), field) != described.end())
+            continue;
+        described.push_back(field);
+        // The field as it shows the ECU's values with this pass's entries in.
+        CRX4DATA shown;
+        shown = reference;
+        for (const PendingWrite& other : entries) {
+            if (FieldOfRegister(*model, other.Register) == field)
+                shown.Add(other.Register, other.Value);
+        }
+        FieldValues values;
+        model->FillFromStore(shown, values);
+        std::string line = std::string(field->label) + ": " + ShownText(*model, *field, values[field->controlId]);
+        if (field->unitLabel[0] != '\0')
+            line += std::string(" (") + field->unitLabel + ")";
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::string InterruptedPassText(const PageModel* model, const WritePassReport& report,
+                                CRX4DATA& reference) {
+    std::string text = "A conexão com a ECU caiu durante a gravação.\n\n";
+    text += "Gravados e confirmados pela ECU:\n";
+    text += report.confirmed.empty() ? "  (nenhum)\n"
+                                     : Line(DescribeEntries(model, report.confirmed, reference));
+    text += "\nNão gravados:\n";
+    text += Line(DescribeEntries(model, report.notConfirmed, reference));
+    text += "\nOs valores não gravados ficam guardados: quando a conexão voltar, use "
+            "\"Reenviar\" para gravá-los.";
+    return text;
+}
