@@ -15,9 +15,11 @@
 #include <chrono>
 #include <filesystem>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "sim/sim_arguments.h"
 #include "sim/sim_device.h"
 
 namespace {
@@ -156,5 +158,200 @@ TEST(SimLinkFaultsTest, PowerCycleSilencesTheEcuKeepsItsRegistersAndStopsItsStre
     EXPECT_TRUE(device.Streaming());
     EXPECT_EQ(BytesAt(clock, device, 4000), 4u * 40);  // four bursts of eight groups
 }
+
+std::vector<std::string> Words(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<std::string> words;
+    for (std::string word; in >> word;) words.push_back(word);
+    return words;
+}
+
+TEST(SimLinkFaultsTest, FaultOptionsOfTheProgramComeInPairs) {
+    std::string error;
+    const auto args = ParseSimArguments(
+        Words("--vanish-after 800 --vanish-for 1200 --power-cycle-after 5000 "
+              "--power-off-for 700 --device-folder /tmp/dev --usb 2 --come-back-as 5"),
+        &error);
+    ASSERT_TRUE(args.has_value()) << error;
+    EXPECT_EQ(args->ecu.faults.vanishAfterMs, 800);
+    EXPECT_EQ(args->ecu.faults.vanishForMs, 1200);
+    EXPECT_EQ(args->ecu.faults.powerCycleAfterMs, 5000);
+    EXPECT_EQ(args->ecu.faults.powerOffMs, 700);
+    EXPECT_EQ(args->deviceFolder, "/tmp/dev");
+    EXPECT_EQ(args->usbNumber, 2);
+    EXPECT_EQ(args->comeBackAsUsb, 5);
+    for (const char* bad :
+         {"--vanish-after 800", "--vanish-for 800", "--power-cycle-after 10",
+          "--power-off-for 10", "--usb 1", "--device-folder /tmp/dev",
+          "--device-folder /tmp/dev --usb 20", "--come-back-as 1",
+          "--vanish-after -1 --vanish-for 10"}) {
+        EXPECT_FALSE(ParseSimArguments(Words(bad), &error).has_value()) << bad;
+        EXPECT_FALSE(error.empty()) << bad;
+    }
+}
+
+
+#ifdef ZANO_ECU_SIM_PATH
+// The simulator program with its stdout on a pipe.
+class SimProgram {
+  public:
+    SimProgram(const std::string& portsDir, const std::vector<std::string>& args) {
+        int out[2];
+        if (::pipe(out) != 0)
+            return;
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            ::dup2(out[1], STDOUT_FILENO);
+            ::close(out[0]);
+            ::close(out[1]);
+            ::setenv("ZANO_PORTS_DIR", portsDir.c_str(), 1);
+            std::vector<char*> argv{const_cast<char*>(ZANO_ECU_SIM_PATH)};
+            for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+            argv.push_back(nullptr);
+            ::execv(argv[0], argv.data());
+            ::_exit(127);
+        }
+        ::close(out[1]);
+        stdout_ = out[0];
+    }
+    ~SimProgram() {
+        Stop();
+        if (stdout_ >= 0)
+            ::close(stdout_);
+    }
+    // The next line on stdout, or "" when none comes within timeoutMs.
+    std::string NextLine(int timeoutMs) {
+        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+        while (buffered_.find('\n') == std::string::npos) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                until - std::chrono::steady_clock::now());
+            pollfd pfd{stdout_, POLLIN, 0};
+            if (left.count() <= 0 || ::poll(&pfd, 1, static_cast<int>(left.count())) <= 0)
+                return "";
+            char chunk[256];
+            const ssize_t n = ::read(stdout_, chunk, sizeof chunk);
+            if (n <= 0)
+                return "";
+            buffered_.append(chunk, static_cast<size_t>(n));
+        }
+        const size_t end = buffered_.find('\n');
+        const std::string line = buffered_.substr(0, end);
+        buffered_.erase(0, end + 1);
+        return line;
+    }
+    // SIGTERM, then the exit code (-1 if it did not end normally).
+    int Stop() {
+        if (pid_ <= 0)
+            return -1;
+        ::kill(pid_, SIGTERM);
+        int status = 0;
+        ::waitpid(pid_, &status, 0);
+        pid_ = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+  private:
+    pid_t pid_ = -1;
+    int stdout_ = -1;
+    std::string buffered_;
+};
+
+namespace fs = std::filesystem;
+
+std::string LinkText(const fs::path& link) {
+    std::error_code ec;
+    const fs::path target = fs::read_symlink(link, ec);
+    return ec ? std::string() : target.string();
+}
+
+bool Gone(const fs::path& link) {
+    std::error_code ec;
+    return !fs::exists(fs::symlink_status(link, ec));
+}
+
+// Waits up to 2 s for a condition the program brings about on its own time.
+template <typename Condition>
+bool Eventually(Condition condition) {
+    for (int i = 0; i < 200 && !condition(); ++i) ::usleep(10000);
+    return condition();
+}
+
+// Sends a read of register 2B and gives what comes back within a second.
+std::string ExchangeOn(int fd) {
+    const uint8_t frame[] = {0x00, 0x04, 0x2B};
+    if (::write(fd, frame, sizeof frame) != static_cast<ssize_t>(sizeof frame))
+        return "write failed";
+    std::string answer;
+    for (int i = 0; i < 100 && answer.size() < 4; ++i) {
+        pollfd pfd{fd, POLLIN, 0};
+        if (::poll(&pfd, 1, 10) > 0) {
+            char chunk[64];
+            const ssize_t n = ::read(fd, chunk, sizeof chunk);
+            if (n > 0)
+                answer.append(chunk, static_cast<size_t>(n));
+        }
+    }
+    return answer;
+}
+
+int OpenRaw(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    termios tio{};
+    if (fd >= 0 && ::tcgetattr(fd, &tio) == 0) {
+        ::cfmakeraw(&tio);
+        ::tcsetattr(fd, TCSANOW, &tio);
+    }
+    return fd;
+}
+
+// The adapter is pulled 600 ms after the start and is back 700 ms later as
+// ttyUSB3 instead of ttyUSB0: the program's port hangs up, every name of
+// the old terminal goes, and the by-id name finds the new one.
+TEST(SimProgramLinkFaultsTest, PulledTerminalComesBackUnderAnotherUsbNumber) {
+    const fs::path root = fs::temp_directory_path() / ("zano-sim-links-" + std::to_string(getpid()));
+    fs::remove_all(root);
+    const fs::path ports = root / "ports", dev = root / "dev";
+    const fs::path byId = dev / "serial/by-id/usb-Zano_Simulated_ECU_0001-if00-port0";
+    SimProgram sim(ports.string(),
+                   {"--model", "q7100", "--com", "5", "--device-folder", dev.string(), "--usb",
+                    "0", "--come-back-as", "3", "--vanish-after", "600", "--vanish-for", "700"});
+    const std::string first = sim.NextLine(5000);
+    ASSERT_FALSE(first.empty());
+    EXPECT_EQ(LinkText(dev / "ttyUSB0"), first);
+    EXPECT_EQ(LinkText(byId), "../../ttyUSB0");
+    EXPECT_EQ(fs::canonical(byId), fs::canonical(first));
+    EXPECT_EQ(LinkText(ports / "COM5"), first);
+
+    const int oldPort = OpenRaw(byId.string());
+    ASSERT_GE(oldPort, 0);
+    EXPECT_EQ(ExchangeOn(oldPort), "\xB0\x2B\x02\xC0");
+    pollfd pfd{oldPort, POLLIN, 0};
+    ASSERT_GT(::poll(&pfd, 1, 3000), 0);
+    EXPECT_NE(pfd.revents & POLLHUP, 0) << "the open port sees a hang-up";
+    EXPECT_TRUE(Eventually([&] { return Gone(dev / "ttyUSB0"); }));
+    EXPECT_TRUE(Gone(byId));
+    EXPECT_TRUE(Gone(ports / "COM5"));
+
+    const std::string second = sim.NextLine(3000);
+    ASSERT_FALSE(second.empty());
+    EXPECT_NE(second, first);  // the old terminal is still held open here
+    EXPECT_EQ(LinkText(dev / "ttyUSB3"), second);
+    EXPECT_TRUE(Gone(dev / "ttyUSB0"));
+    EXPECT_EQ(LinkText(byId), "../../ttyUSB3");
+    EXPECT_EQ(fs::canonical(byId), fs::canonical(second));
+    EXPECT_EQ(LinkText(ports / "COM5"), second);
+    const int newPort = OpenRaw(byId.string());
+    ASSERT_GE(newPort, 0);
+    EXPECT_EQ(ExchangeOn(newPort), "\xB0\x2B\x02\xC0");
+    ::close(oldPort);
+    ::close(newPort);
+
+    EXPECT_EQ(sim.Stop(), 0);
+    EXPECT_TRUE(Gone(dev / "ttyUSB3"));
+    EXPECT_TRUE(Gone(byId));
+    EXPECT_TRUE(Gone(ports / "COM5"));
+    fs::remove_all(root);
+}
+#endif
 
 }  // namespace
