@@ -15,7 +15,7 @@ struct SimArguments {
     // How long a vanished link stays away before a new pseudo-terminal appears.
     int reconnectMs = 3000;
     // With a folder: the terminal is also DIR/ttyUSB<usbNumber> and
-    // DIR/serial/by-id/<kUsbById> -> ../../ttyUSB<usbNumber>; after a vanish
+    // its serial/by-id link (sim/usb_device_links.h); after a vanish
     // it comes back as ttyUSB<comeBackAsUsb> (-1: the same number).
     std::string deviceFolder;
     int usbNumber = -1;
