@@ -35,9 +35,12 @@ bool RegisterComLink(const std::string& folder, int number, const std::string& t
         *error = folder + ": " + ec.message();
         return false;
     }
+    return ReplaceSymlink(LinkPath(folder, number), target, error);
+}
+
+bool ReplaceSymlink(const std::string& link, const std::string& target, std::string* error) {
     // Made beside the final name and renamed over it, so a reader never
     // finds the name missing or half made.
-    const std::string link = LinkPath(folder, number);
     const std::string temporary = link + ".tmp" + std::to_string(getpid());
     ::unlink(temporary.c_str());
     if (::symlink(target.c_str(), temporary.c_str()) != 0 ||

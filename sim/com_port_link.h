@@ -15,3 +15,7 @@ bool RegisterComLink(const std::string& folder, int number, const std::string& t
 // Removes COMn, but only while it still points at target: another
 // simulator may have taken the name since.
 void RemoveComLink(const std::string& folder, int number, const std::string& target);
+
+// Makes link -> target, replacing what was there in one step (made beside
+// it and renamed over it, so a reader never finds the name missing).
+bool ReplaceSymlink(const std::string& link, const std::string& target, std::string* error);

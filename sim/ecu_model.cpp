@@ -53,6 +53,9 @@ void EcuModel::Receive(const uint8_t* data, size_t count, int64_t nowMs) {
     if (!linkUp_)
         return;
     CatchUp(nowMs);
+    // Without power the bytes reach nothing: not decoded, not recorded.
+    if (PoweredOff(nowMs))
+        return;
     for (const Frame& frame : decoder_.Feed(data, count, nowMs)) {
         received_.push_back({nowMs, frame});
         Handle(frame, nowMs);
@@ -89,6 +92,41 @@ std::optional<int64_t> EcuModel::NextEventMs(int64_t nowMs) {
 
 void EcuModel::DiscardOutput() {
     line_.Clear();
+}
+
+void EcuModel::DiscardOutputAt(int64_t nowMs) {
+    CatchUp(nowMs);
+    line_.Clear();
+}
+
+void EcuModel::StartFaultClock(int64_t nowMs) {
+    if (!faultOriginMs_)
+        faultOriginMs_ = nowMs;
+}
+
+std::optional<int64_t> EcuModel::VanishStartMs() const {
+    if (!faultOriginMs_ || options_.faults.vanishAfterMs < 0)
+        return std::nullopt;
+    return *faultOriginMs_ + options_.faults.vanishAfterMs;
+}
+
+std::optional<int64_t> EcuModel::VanishEndMs() const {
+    const std::optional<int64_t> start = VanishStartMs();
+    if (!start)
+        return std::nullopt;
+    return *start + std::max(options_.faults.vanishForMs, 0);
+}
+
+bool EcuModel::Vanished(int64_t nowMs) const {
+    const std::optional<int64_t> start = VanishStartMs();
+    return start && *start <= nowMs && nowMs < *VanishEndMs();
+}
+
+bool EcuModel::PoweredOff(int64_t nowMs) const {
+    if (!faultOriginMs_ || options_.faults.powerCycleAfterMs < 0)
+        return false;
+    const int64_t offMs = *faultOriginMs_ + options_.faults.powerCycleAfterMs;
+    return offMs <= nowMs && nowMs < offMs + std::max(options_.faults.powerOffMs, 0);
 }
 
 void EcuModel::Reconnect() {
@@ -143,7 +181,32 @@ void EcuModel::Handle(const Frame& frame, int64_t nowMs) {
 }
 
 void EcuModel::CatchUp(int64_t nowMs) {
-    while (streaming_ && nextBurstMs_ <= nowMs) {
+    if (!poweredDown_ && faultOriginMs_ && options_.faults.powerCycleAfterMs >= 0) {
+        const int64_t offMs = *faultOriginMs_ + options_.faults.powerCycleAfterMs;
+        if (offMs <= nowMs) {
+            // What the ECU did up to the moment the power went still happened.
+            SendBurstsUntil(offMs - 1);
+            PowerDown(offMs);
+        }
+    }
+    SendBurstsUntil(nowMs);
+}
+
+void EcuModel::PowerDown(int64_t atMs) {
+    poweredDown_ = true;
+    // What is still on the wire stops where it was; the working memory (the
+    // stream, writes not yet confirmed, a calibration under way, a frame
+    // half received) is lost. The registers are kept.
+    line_.CutAfter(atMs);
+    streaming_ = false;
+    pending_.clear();
+    calibrationArmed_ = false;
+    calibrationDueMs_.reset();
+    decoder_ = FrameDecoder(variant_);
+}
+
+void EcuModel::SendBurstsUntil(int64_t lastMs) {
+    while (streaming_ && nextBurstMs_ <= lastMs) {
         SendBurst(nextBurstMs_);
         // At line rate the next burst is queued for when this one has gone
         // out; the line itself starts it on the exact microsecond.

@@ -56,6 +56,20 @@ class EcuModel {
     std::optional<int64_t> NextEventMs(int64_t nowMs);
     // Throws away everything not yet read (a port that was reopened).
     void DiscardOutput();
+    // The same after bringing the ECU up to nowMs, so that nothing it sent
+    // before nowMs is left to arrive later (an adapter plugged back in).
+    void DiscardOutputAt(int64_t nowMs);
+
+    // The timed faults (FaultOptions::vanishAfterMs, powerCycleAfterMs)
+    // count from here; only the first call counts.
+    void StartFaultClock(int64_t nowMs);
+    // The adapter is away during [VanishStartMs, VanishEndMs); nothing
+    // before the fault clock starts or when the fault is off.
+    std::optional<int64_t> VanishStartMs() const;
+    std::optional<int64_t> VanishEndMs() const;
+    bool Vanished(int64_t nowMs) const;
+    // The ECU is without power (FaultOptions::powerCycleAfterMs).
+    bool PoweredOff(int64_t nowMs) const;
 
     void SetRevving(bool revving) { engine_.SetRevving(revving); }
     bool Streaming() const { return streaming_; }
@@ -76,6 +90,8 @@ class EcuModel {
   private:
     void Handle(const Frame& frame, int64_t nowMs);
     void CatchUp(int64_t nowMs);
+    void SendBurstsUntil(int64_t lastMs);
+    void PowerDown(int64_t atMs);
     void SendBurst(int64_t atMs);
     void Answer(const std::vector<uint8_t>& bytes, int64_t nowMs);
     std::vector<uint8_t> ReadAnswer(std::optional<uint8_t> onlyRegister) const;
@@ -98,4 +114,6 @@ class EcuModel {
     std::optional<int64_t> calibrationDueMs_;
     bool linkUp_ = true;
     int framesUntilDrop_;
+    std::optional<int64_t> faultOriginMs_;
+    bool poweredDown_ = false;
 };

@@ -30,5 +30,28 @@ struct FaultOptions {
     bool streamAtLineRate = false;
     // After this many frames the link vanishes until Reconnect; -1 never.
     int linkDropAfterFrames = -1;
+
+    // The times below count from the fault origin: the first Open of the
+    // in-process SimulatedEcuDevice, or the start of the zano-ecu-sim
+    // program, on the simulator's Clock. Each fault happens once.
+
+    // The adapter is pulled vanishAfterMs after the origin and is back
+    // vanishForMs later (-1: never). While it is away the port is gone: an
+    // open handle fails (Read/Write/DiscardReceived give -1, IsOpen turns
+    // false) and Open fails with OpenError::NotFound. Once it is back, Open
+    // works again; a handle from before stays dead and has to be reopened.
+    // The ECU behind it keeps running; what it sent meanwhile is lost.
+    int vanishAfterMs = -1;
+    int vanishForMs = 0;
+    // The ECU loses power powerCycleAfterMs after the origin, for powerOffMs
+    // (-1: never). The port stays, but the ECU is silent: no answers, no
+    // acknowledgements, no stream; frames that come while it is off are
+    // lost (not acted on, not recorded). Bytes still on the wire at that
+    // moment are cut off. It comes back with its registers kept, writes not
+    // yet confirmed forgotten, and its live stream stopped: it needs a new
+    // start frame, as after any power-up.
+    int powerCycleAfterMs = -1;
+    int powerOffMs = 0;
+
     CalibrationOutcome calibration = CalibrationOutcome::Success;
 };

@@ -52,3 +52,9 @@ std::optional<int64_t> LineQueue::NextReadyMs() const {
 void LineQueue::Clear() {
     bytes_.clear();
 }
+
+void LineQueue::CutAfter(int64_t atMs) {
+    const int64_t cutUs = atMs * 1000;
+    while (!bytes_.empty() && bytes_.back().readyUs > cutUs) bytes_.pop_back();
+    lineFreeUs_ = std::min(lineFreeUs_, cutUs);
+}

@@ -30,6 +30,8 @@ class LineQueue {
     // When the last byte queued so far is complete (whole ms, rounded down).
     int64_t LineFreeMs() const { return lineFreeUs_ / 1000; }
     void Clear();
+    // The sender stops at atMs: bytes not complete by then never arrive.
+    void CutAfter(int64_t atMs);
 
   private:
     struct TimedByte {

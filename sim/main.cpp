@@ -1,6 +1,8 @@
 // zano-ecu-sim: a simulated ECU on a pseudo-terminal. The first line on
 // stdout is the device path to open; with --com N the ports folder also
-// gets COMN pointing at it.
+// gets COMN pointing at it, with --device-folder DIR --usb K the folder gets
+// ttyUSBK and its serial/by-id link. After a vanish, each new terminal is
+// announced the same way on a new line.
 
 #include <sys/time.h>
 
@@ -17,6 +19,7 @@
 #include "sim/pty_bridge.h"
 #include "sim/sim_arguments.h"
 #include "sim/sim_log.h"
+#include "sim/usb_device_links.h"
 
 namespace {
 volatile std::sig_atomic_t g_stopRequested = 0;
@@ -47,27 +50,45 @@ void StopAfter(int ms) {
     setitimer(ITIMER_REAL, &timer, nullptr);
 }
 
-// Announces a (new) slave path: the COM name first, so that whoever reads
-// the path from stdout finds the name already in place.
-bool Announce(const SimArguments& args, const std::string& folder, const std::string& path) {
+// Announces a (new) slave path: the COM name and the device-folder links
+// first, so that whoever reads the path from stdout finds them in place.
+bool Announce(const SimArguments& args, const std::string& folder, const std::string& path,
+              int usbNumber) {
     bool ok = true;
+    std::string error;
     if (args.comNumber != 0) {
-        std::string error;
-        ok = RegisterComLink(folder, args.comNumber, path, &error);
-        if (ok) {
+        if (RegisterComLink(folder, args.comNumber, path, &error)) {
             std::cerr << "zano-ecu-sim: COM" << args.comNumber << " -> " << path << '\n';
         } else {
             std::cerr << "zano-ecu-sim: " << error << '\n';
+            ok = false;
+        }
+    }
+    if (!args.deviceFolder.empty()) {
+        if (AddUsbDeviceLinks(args.deviceFolder, usbNumber, path, &error)) {
+            std::cerr << "zano-ecu-sim: " << args.deviceFolder << "/ttyUSB" << usbNumber << " -> "
+                      << path << '\n';
+        } else {
+            std::cerr << "zano-ecu-sim: " << error << '\n';
+            ok = false;
         }
     }
     std::cout << path << std::endl;
     return ok;
 }
 
+// The terminal is gone: so are the names that pointed at it.
+void Withdraw(const SimArguments& args, const std::string& folder, const std::string& path,
+              int usbNumber) {
+    if (args.comNumber != 0)
+        RemoveComLink(folder, args.comNumber, path);
+    if (!args.deviceFolder.empty())
+        RemoveUsbDeviceLinks(args.deviceFolder, usbNumber, path);
+}
+
 // In short steps, so a stop request is not kept waiting.
-void WaitForReconnect(Clock& clock, int ms) {
-    const int64_t until = clock.NowMs() + ms;
-    while (g_stopRequested == 0 && clock.NowMs() < until) clock.WaitMs(20);
+void WaitUntil(Clock& clock, int64_t untilMs) {
+    while (g_stopRequested == 0 && clock.NowMs() < untilMs) clock.WaitMs(20);
 }
 }  // namespace
 
@@ -90,19 +111,22 @@ int main(int argc, char** argv) {
         StopAfter(args.quitAfterMs);
     RealClock clock;
     EcuModel model(args.variant, args.ecu);
+    model.StartFaultClock(clock.NowMs());
+    std::optional<int64_t> vanishAt = model.VanishStartMs();
     PtyBridge bridge;
     const std::string folder = PortsFolder();
+    int usbNumber = args.usbNumber;
     int status = 0;
     if (!bridge.Open(&error)) {
         std::cerr << "zano-ecu-sim: " << error << '\n';
         return 1;
     }
     std::string linkedPath = bridge.SlavePath();
-    if (!Announce(args, folder, linkedPath))
+    if (!Announce(args, folder, linkedPath, usbNumber))
         status = 1;
 
     while (status == 0) {
-        const PtyBridge::ServeEnd end = bridge.Serve(model, clock, g_stopRequested);
+        const PtyBridge::ServeEnd end = bridge.Serve(model, clock, g_stopRequested, vanishAt);
         if (end == PtyBridge::ServeEnd::Stopped)
             break;
         if (end == PtyBridge::ServeEnd::Failed) {
@@ -110,26 +134,38 @@ int main(int argc, char** argv) {
             status = 1;
             break;
         }
-        // The link vanished: the terminal goes away like a pulled adapter and
-        // comes back as a new device later.
-        std::cerr << "zano-ecu-sim: link lost\n";
+        // The terminal goes away like a pulled adapter (the program's open
+        // port sees a hang-up) and comes back as a new device later.
+        int64_t backAt = clock.NowMs() + args.reconnectMs;
+        if (end == PtyBridge::ServeEnd::Vanished) {
+            std::cerr << "zano-ecu-sim: adapter pulled\n";
+            backAt = *model.VanishEndMs();
+            vanishAt.reset();
+        } else {
+            std::cerr << "zano-ecu-sim: link lost\n";
+        }
         bridge.Close();
-        WaitForReconnect(clock, args.reconnectMs);
+        Withdraw(args, folder, linkedPath, usbNumber);
+        WaitUntil(clock, backAt);
         if (g_stopRequested != 0)
             break;
-        model.Reconnect();
+        if (end == PtyBridge::ServeEnd::LinkLost)
+            model.Reconnect();
+        // What the ECU sent while nobody could receive it is gone.
+        model.DiscardOutputAt(clock.NowMs());
+        if (args.comeBackAsUsb >= 0)
+            usbNumber = args.comeBackAsUsb;
         if (!bridge.Open(&error)) {
             std::cerr << "zano-ecu-sim: " << error << '\n';
             status = 1;
             break;
         }
         linkedPath = bridge.SlavePath();
-        if (!Announce(args, folder, linkedPath))
+        if (!Announce(args, folder, linkedPath, usbNumber))
             status = 1;
     }
 
-    if (args.comNumber != 0)
-        RemoveComLink(folder, args.comNumber, linkedPath);
+    Withdraw(args, folder, linkedPath, usbNumber);
     if (!args.logPath.empty()) {
         std::ofstream log(args.logPath);
         WriteSimLog(log, model);

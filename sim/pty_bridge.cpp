@@ -55,13 +55,16 @@ void PtyBridge::Close() {
 }
 
 PtyBridge::ServeEnd PtyBridge::Serve(EcuModel& model, const Clock& clock,
-                                     const volatile std::sig_atomic_t& stop) {
+                                     const volatile std::sig_atomic_t& stop,
+                                     std::optional<int64_t> vanishAtMs) {
     std::vector<uint8_t> unsent;
     uint8_t buffer[4096];
     while (stop == 0) {
         if (!model.LinkUp())
             return ServeEnd::LinkLost;
         const int64_t now = clock.NowMs();
+        if (vanishAtMs && *vanishAtMs <= now)
+            return ServeEnd::Vanished;
         if (unsent.empty()) {
             const size_t n = model.Take(buffer, sizeof buffer, now);
             unsent.assign(buffer, buffer + n);
@@ -80,6 +83,8 @@ PtyBridge::ServeEnd PtyBridge::Serve(EcuModel& model, const Clock& clock,
             timeout = std::clamp<int64_t>(*next - now, 0, kMaxPollMs);
         if (!unsent.empty())
             timeout = kBlockedWriteRetryMs;
+        if (vanishAtMs)
+            timeout = std::clamp<int64_t>(*vanishAtMs - now, 0, timeout);
         pollfd pfd{master_, POLLIN, 0};
         if (::poll(&pfd, 1, static_cast<int>(timeout)) < 0 && errno != EINTR)
             return ServeEnd::Failed;

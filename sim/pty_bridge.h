@@ -4,6 +4,8 @@
 // written to the master side as the line would deliver them.
 
 #include <csignal>
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "comm/clock.h"
@@ -11,7 +13,7 @@
 
 class PtyBridge {
   public:
-    enum class ServeEnd { Stopped, LinkLost, Failed };
+    enum class ServeEnd { Stopped, LinkLost, Vanished, Failed };
 
     PtyBridge() = default;
     ~PtyBridge();
@@ -23,9 +25,10 @@ class PtyBridge {
     void Close();
     const std::string& SlavePath() const { return slavePath_; }
 
-    // Runs until stop becomes non-zero, the model's link vanishes or the
-    // terminal fails.
-    ServeEnd Serve(EcuModel& model, const Clock& clock, const volatile std::sig_atomic_t& stop);
+    // Runs until stop becomes non-zero, the model's link vanishes, the clock
+    // reaches vanishAtMs (the adapter is pulled) or the terminal fails.
+    ServeEnd Serve(EcuModel& model, const Clock& clock, const volatile std::sig_atomic_t& stop,
+                   std::optional<int64_t> vanishAtMs = std::nullopt);
 
   private:
     int master_ = -1;

@@ -1,6 +1,7 @@
 #include "sim/sim_arguments.h"
 
 #include <cstdlib>
+#include <utility>
 
 namespace {
 bool ParseNumber(const std::string& text, int base, int low, int high, int* out) {
@@ -23,6 +24,9 @@ std::string SimUsage() {
            "  --log FILE              write received frames and the registers at exit\n"
            "  --calibration-ms MS     streaming time until the calibration result (5000)\n"
            "  --quit-after MS         end by itself MS ms after the start, with exit code 0\n"
+           "  --device-folder DIR     with --usb: also appear as a USB adapter in DIR\n"
+           "  --usb K                 as DIR/ttyUSBK, with DIR/serial/by-id/ pointing at it\n"
+           "  --come-back-as L        after a vanish, come back as DIR/ttyUSBL (K)\n"
            "faults:\n"
            "  --no-answer             never answer\n"
            "  --late MS               answer requests MS later than normal\n"
@@ -34,6 +38,10 @@ std::string SimUsage() {
            "  --line-rate-stream      the live stream fills the line, burst after burst\n"
            "  --drop-after N          the link vanishes after N frames\n"
            "  --reconnect-ms MS       a new pseudo-terminal appears MS later (3000)\n"
+           "  --vanish-after MS       the adapter is pulled MS after the start...\n"
+           "  --vanish-for MS         ...and a new pseudo-terminal appears MS later\n"
+           "  --power-cycle-after MS  the ECU loses power MS after the start...\n"
+           "  --power-off-for MS      ...and is silent for MS, then answers without its stream\n"
            "  --calibration ok|fail|silent  how the calibration ends (ok)\n";
 }
 
@@ -41,6 +49,8 @@ std::optional<SimArguments> ParseSimArguments(const std::vector<std::string>& ar
                                               std::string* error) {
     SimArguments parsed;
     FaultOptions& faults = parsed.ecu.faults;
+    bool vanishForGiven = false;
+    bool powerOffGiven = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
         auto value = [&](std::string* out) {
@@ -84,6 +94,22 @@ std::optional<SimArguments> ParseSimArguments(const std::vector<std::string>& ar
             ok = value(&text) && ParseNumber(text, 10, 1, 1000000, &faults.linkDropAfterFrames);
         } else if (option == "--reconnect-ms") {
             ok = value(&text) && ParseNumber(text, 10, 0, 600000, &parsed.reconnectMs);
+        } else if (option == "--vanish-after") {
+            ok = value(&text) && ParseNumber(text, 10, 0, 86400000, &faults.vanishAfterMs);
+        } else if (option == "--vanish-for") {
+            ok = value(&text) && ParseNumber(text, 10, 0, 600000, &faults.vanishForMs);
+            vanishForGiven = ok;
+        } else if (option == "--power-cycle-after") {
+            ok = value(&text) && ParseNumber(text, 10, 0, 86400000, &faults.powerCycleAfterMs);
+        } else if (option == "--power-off-for") {
+            ok = value(&text) && ParseNumber(text, 10, 0, 600000, &faults.powerOffMs);
+            powerOffGiven = ok;
+        } else if (option == "--device-folder") {
+            ok = value(&parsed.deviceFolder) && !parsed.deviceFolder.empty();
+        } else if (option == "--usb") {
+            ok = value(&text) && ParseNumber(text, 10, 0, 19, &parsed.usbNumber);
+        } else if (option == "--come-back-as") {
+            ok = value(&text) && ParseNumber(text, 10, 0, 19, &parsed.comeBackAsUsb);
         } else if (option == "--quit-after") {
             ok = value(&text) && ParseNumber(text, 10, 0, 86400000, &parsed.quitAfterMs);
         } else if (option == "--calibration-ms") {
@@ -105,6 +131,21 @@ std::optional<SimArguments> ParseSimArguments(const std::vector<std::string>& ar
         }
         if (!ok) {
             *error = "bad or missing value for " + option;
+            return std::nullopt;
+        }
+    }
+    // Options that mean nothing without their partner.
+    const std::pair<bool, const char*> pairs[] = {
+        {(faults.vanishAfterMs >= 0) != vanishForGiven, "--vanish-after and --vanish-for go together"},
+        {(faults.powerCycleAfterMs >= 0) != powerOffGiven,
+         "--power-cycle-after and --power-off-for go together"},
+        {parsed.deviceFolder.empty() != (parsed.usbNumber < 0),
+         "--device-folder and --usb go together"},
+        {parsed.comeBackAsUsb >= 0 && parsed.usbNumber < 0, "--come-back-as needs --usb"},
+    };
+    for (const auto& [wrong, why] : pairs) {
+        if (wrong) {
+            *error = why;
             return std::nullopt;
         }
     }

@@ -14,6 +14,12 @@ struct SimArguments {
     std::string logPath;
     // How long a vanished link stays away before a new pseudo-terminal appears.
     int reconnectMs = 3000;
+    // With a folder: the terminal is also DIR/ttyUSB<usbNumber> and
+    // its serial/by-id link (sim/usb_device_links.h); after a vanish
+    // it comes back as ttyUSB<comeBackAsUsb> (-1: the same number).
+    std::string deviceFolder;
+    int usbNumber = -1;
+    int comeBackAsUsb = -1;
     // End by itself this many ms after the start (exit code 0); < 0: run
     // until stopped by a signal.
     int quitAfterMs = -1;

@@ -5,9 +5,25 @@ SimulatedEcuDevice::SimulatedEcuDevice(Clock& clock, EcuVariant variant, EcuOpti
 
 bool SimulatedEcuDevice::Open() {
     std::lock_guard<std::mutex> lock(mutex_);
-    // What the ECU sent while the port was closed is gone.
-    model_.DiscardOutput();
+    const int64_t now = clock_.NowMs();
+    model_.StartFaultClock(now);
+    if (model_.Vanished(now)) {
+        open_ = false;
+        unplugged_ = true;
+        lastOpenError_ = OpenError::NotFound;
+        return false;
+    }
+    // What the ECU sent while the port was closed is gone; after a vanish,
+    // also what it sent while the adapter was away.
+    const std::optional<int64_t> vanishEnd = model_.VanishEndMs();
+    if (vanishEnd && *vanishEnd <= now)
+        model_.DiscardOutputAt(now);
+    else
+        model_.DiscardOutput();
     open_ = true;
+    openedAtMs_ = now;
+    unplugged_ = false;
+    lastOpenError_ = OpenError::None;
     return true;
 }
 
@@ -18,12 +34,12 @@ void SimulatedEcuDevice::Close() {
 
 bool SimulatedEcuDevice::IsOpen() const {
     std::lock_guard<std::mutex> lock(mutex_);
-    return open_;
+    return HandleAliveAt(clock_.NowMs());
 }
 
 bool SimulatedEcuDevice::GetLineSettings(LineSettings* settings) const {
     std::lock_guard<std::mutex> lock(mutex_);
-    if (!open_)
+    if (!HandleAliveAt(clock_.NowMs()))
         return false;
     *settings = settings_;
     return true;
@@ -31,7 +47,7 @@ bool SimulatedEcuDevice::GetLineSettings(LineSettings* settings) const {
 
 bool SimulatedEcuDevice::SetLineSettings(const LineSettings& settings) {
     std::lock_guard<std::mutex> lock(mutex_);
-    if (!open_)
+    if (!HandleAlive())
         return false;
     settings_ = settings;
     return true;
@@ -39,12 +55,12 @@ bool SimulatedEcuDevice::SetLineSettings(const LineSettings& settings) {
 
 bool SimulatedEcuDevice::SetControlLines(bool, bool) {
     std::lock_guard<std::mutex> lock(mutex_);
-    return open_;
+    return HandleAlive();
 }
 
 int64_t SimulatedEcuDevice::Write(const uint8_t* data, size_t count, int) {
     std::lock_guard<std::mutex> lock(mutex_);
-    if (!open_ || !model_.LinkUp())
+    if (!HandleAlive() || !model_.LinkUp())
         return -1;
     if (SettingsMatchEcu())
         model_.Receive(data, count, clock_.NowMs());
@@ -53,7 +69,7 @@ int64_t SimulatedEcuDevice::Write(const uint8_t* data, size_t count, int) {
 
 int64_t SimulatedEcuDevice::Read(uint8_t* data, size_t maxCount) {
     std::lock_guard<std::mutex> lock(mutex_);
-    if (!open_ || !model_.LinkUp())
+    if (!HandleAlive() || !model_.LinkUp())
         return -1;
     // Bytes are only made when asked for; trimming now keeps exactly what a
     // buffer trimmed as they arrived would hold.
@@ -71,7 +87,7 @@ void SimulatedEcuDevice::SetReceiveBufferSize(size_t bytes) {
 
 int64_t SimulatedEcuDevice::DiscardReceived() {
     std::lock_guard<std::mutex> lock(mutex_);
-    if (!open_ || !model_.LinkUp())
+    if (!HandleAlive() || !model_.LinkUp())
         return -1;
     // What the bound dropped was never held, so it is not counted.
     if (receiveBufferSize_ != 0)
@@ -80,8 +96,15 @@ int64_t SimulatedEcuDevice::DiscardReceived() {
     return SettingsMatchEcu() ? static_cast<int64_t>(n) : 0;
 }
 
+OpenError SimulatedEcuDevice::LastOpenError() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return lastOpenError_;
+}
+
 std::string SimulatedEcuDevice::ErrorText() const {
     std::lock_guard<std::mutex> lock(mutex_);
+    if (unplugged_ || (open_ && !HandleAliveAt(clock_.NowMs())))
+        return "The simulated adapter was unplugged";
     if (!model_.LinkUp())
         return "The simulated link was lost";
     return open_ ? std::string() : "The simulated port is not open";
@@ -125,6 +148,33 @@ void SimulatedEcuDevice::SetRegister(uint8_t reg, uint8_t value) {
 void SimulatedEcuDevice::Reconnect() {
     std::lock_guard<std::mutex> lock(mutex_);
     model_.Reconnect();
+}
+
+bool SimulatedEcuDevice::Vanished() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return model_.Vanished(clock_.NowMs());
+}
+
+bool SimulatedEcuDevice::PoweredOff() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return model_.PoweredOff(clock_.NowMs());
+}
+
+bool SimulatedEcuDevice::HandleAliveAt(int64_t nowMs) const {
+    if (!open_)
+        return false;
+    const std::optional<int64_t> vanish = model_.VanishStartMs();
+    return !(vanish && openedAtMs_ < *vanish && *vanish <= nowMs);
+}
+
+bool SimulatedEcuDevice::HandleAlive() {
+    if (HandleAliveAt(clock_.NowMs()))
+        return true;
+    if (open_) {
+        open_ = false;
+        unplugged_ = true;
+    }
+    return false;
 }
 
 bool SimulatedEcuDevice::SettingsMatchEcu() const {

@@ -4,6 +4,17 @@
 // line speed of the variant, measured on the given Clock (virtual in tests,
 // real in the demo). The worker thread uses the port while the UI or a test
 // looks at the ECU, so every member takes the one lock.
+//
+// Link faults (FaultOptions): the fault clock starts at the first Open.
+// - linkDropAfterFrames: Read/Write give -1 until Reconnect(); IsOpen stays true.
+// - vanishAfterMs/vanishForMs: the adapter is pulled. From the vanish on, a
+//   handle opened before it is dead: Read, Write and DiscardReceived give
+//   -1 and IsOpen is false, also after the adapter is back (Close and Open
+//   again). Open fails with OpenError::NotFound while Vanished(); once the
+//   window is over it works, with nothing of what the ECU sent meanwhile.
+// - powerCycleAfterMs/powerOffMs: the port stays open and working, the ECU
+//   is silent while PoweredOff(), and comes back with its registers but
+//   without its stream (Streaming() is false until a new start frame).
 
 #include <mutex>
 #include <string>
@@ -34,7 +45,7 @@ class SimulatedEcuDevice : public SerialDevice {
     void SetReceiveBufferSize(size_t bytes) override;
     int64_t DiscardReceived() override;
 
-    OpenError LastOpenError() const override { return OpenError::None; }
+    OpenError LastOpenError() const override;
     std::string ErrorText() const override;
 
     // Inspection and control of the ECU behind the port.
@@ -46,14 +57,24 @@ class SimulatedEcuDevice : public SerialDevice {
     void SetRevving(bool revving);
     void SetRegister(uint8_t reg, uint8_t value);
     void Reconnect();
+    // The adapter is away now (FaultOptions::vanishAfterMs): Open fails.
+    bool Vanished() const;
+    // The ECU is without power now (FaultOptions::powerCycleAfterMs).
+    bool PoweredOff() const;
 
   private:
     bool SettingsMatchEcu() const;
+    // The handle is open and was not lost to a vanish; notes the loss.
+    bool HandleAlive();
+    bool HandleAliveAt(int64_t nowMs) const;
 
     Clock& clock_;
     mutable std::mutex mutex_;
     EcuModel model_;
     LineSettings settings_;
     bool open_ = false;
+    int64_t openedAtMs_ = 0;
+    bool unplugged_ = false;  // the last handle or open was lost to a vanish
+    OpenError lastOpenError_ = OpenError::None;
     size_t receiveBufferSize_ = 0;
 };
