@@ -28,6 +28,8 @@
 
 #include "comm/serial_device.h"
 
+class CommTrace;
+
 enum CRX4COMM_RESULT {
     COMM_OK = 0,
     COMM_OPEN_FAILED = 3,
@@ -112,6 +114,10 @@ class CRX4COMM {
     // the device failed.
     CRX4COMM_RESULT DiscardReceived();
 
+    // The communication trace this port reports to (comm_trace.h): the
+    // program's (ProgramTrace) unless set otherwise; null traces nothing.
+    void SetTrace(CommTrace* trace) { trace_ = trace; }
+    CommTrace* Trace() const { return trace_; }
 
   private:
     // The line settings are read, one field changed, and written back.
@@ -127,4 +133,5 @@ class CRX4COMM {
     // The line settings last written, and the port name they were written to.
     LineSettings lineSettings_;
     std::string lineSettingsPort_;
+    CommTrace* trace_;
 };
