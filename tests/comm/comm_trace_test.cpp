@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "comm/crx4comm.h"
 #include "comm/ecu_protocol.h"
@@ -139,6 +140,27 @@ TEST_F(CommTraceTest, TheRingKeepsExactlyTheLastLinesAndTheExportSaysHowManyWere
 
     trace.Clear();
     EXPECT_EQ(trace.Lines(), (std::vector<std::string>{"(no ECU link opened)"}));
+}
+
+TEST(CommTrace, AnExportWhileTheWorkerTracesSeesAnUnbrokenRunOfLines) {
+    VirtualClock clock;
+    CommTrace trace(&clock);
+    constexpr int kLines = 3 * static_cast<int>(CommTrace::kCapacity);
+    std::thread worker([&] {
+        for (int i = 0; i < kLines; ++i) trace.Note(std::to_string(i));
+    });
+    std::string broken;  // the first snapshot that was not one run
+    for (bool done = false; !done;) {
+        const std::vector<std::string> kept = trace.KeptLines();
+        done = !kept.empty() && kept.back() == "      0 ms " + std::to_string(kLines - 1);
+        for (size_t i = 1; i < kept.size() && broken.empty(); ++i) {
+            if (std::stoi(kept[i].substr(11)) != std::stoi(kept[i - 1].substr(11)) + 1)
+                broken = kept[i - 1] + " then " + kept[i];
+        }
+    }
+    worker.join();
+    EXPECT_EQ(broken, "");
+    EXPECT_EQ(trace.DroppedLines(), static_cast<uint64_t>(kLines) - CommTrace::kCapacity);
 }
 
 TEST_F(EcuLinkTest, OpeningTheEcuLinkNamesTheModelAndThePortBeforeItsFirstOpen) {
