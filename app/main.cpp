@@ -3,8 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "app/globals.h"
 #include "app/start_options.h"
 #include "app/ui/configurator_app.h"
+#include "comm/comm_trace.h"
 
 int main(int argc, char** argv) {
     // --help, --version and a bad value are answered before the application
@@ -23,6 +25,24 @@ int main(int argc, char** argv) {
         std::cout << StartVersion() << '\n';
         return 0;
     }
-    CConfiguratorApp app(argc, argv);
-    return app.InitInstance() == 0 ? 0 : 1;
+    // The trace's times are the protocol's; its live file is open before
+    // anything is sent, and a file that cannot be written is refused as a
+    // bad option is.
+    ProgramTrace().SetClock(&g_Clock);
+    if (!early.traceFile.empty()) {
+        std::string why;
+        if (!ProgramTrace().OpenLiveFile(early.traceFile, &why)) {
+            std::cerr << "zano-configurator: --trace: cannot write \"" << early.traceFile
+                      << "\": " << why << '\n';
+            return 2;
+        }
+    }
+    int result = 0;
+    {
+        CConfiguratorApp app(argc, argv);
+        result = app.InitInstance() == 0 ? 0 : 1;
+    }
+    // g_Clock ends before the port does.
+    ProgramTrace().SetClock(nullptr);
+    return result;
 }

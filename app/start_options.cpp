@@ -5,6 +5,24 @@
 namespace {
 constexpr const char* kProgram = "zano-configurator";
 constexpr const char* kQuitAfter = "--quit-after";
+constexpr const char* kTrace = "--trace";
+
+// The value of "--name VALUE" or "--name=VALUE" at args[*i]; false when arg
+// is another option. *i moves past a separate value.
+bool TakeValue(const std::vector<std::string>& args, size_t* i, const std::string& name,
+               std::string* value) {
+    const std::string& arg = args[*i];
+    if (arg == name) {
+        if (*i + 1 < args.size())
+            *value = args[++*i];
+        return true;
+    }
+    if (arg.rfind(name + "=", 0) == 0) {
+        *value = arg.substr(name.size() + 1);
+        return true;
+    }
+    return false;
+}
 
 // A whole non-negative decimal number of milliseconds, nothing else.
 bool ParseMilliseconds(const std::string& text, int* out) {
@@ -47,6 +65,15 @@ StartOptions ParseStartOptions(const std::vector<std::string>& args) {
             if (!ParseMilliseconds(value, &options.quitAfterMs) && options.error.empty())
                 options.error = std::string(kQuitAfter) +
                                 " needs a number of milliseconds, not \"" + value + "\"";
+        } else if (std::string file; TakeValue(args, &i, kTrace, &file)) {
+            // A run meant to be traced must not run untraced, nor take the
+            // next option for the file's name.
+            if (file.empty() || file[0] == '-') {
+                if (options.error.empty())
+                    options.error = std::string(kTrace) + " needs a file name, not \"" + file + "\"";
+            } else {
+                options.traceFile = file;
+            }
         } else {
             options.ignored.push_back(arg);
         }
@@ -62,6 +89,7 @@ std::string StartUsage() {
            "  --no-demo        never fall back to the built-in ECU simulator\n"
            "  --quit-after MS  show the first page and end MS ms later; exit code 0 only\n"
            "                   when a page was on screen at that moment\n"
+           "  --trace FILE     write every exchange with the ECU to FILE as it happens\n"
            "  --help, -h       show this text and end\n"
            "  --version        show the version and end\n"
            "Any other argument is ignored with a warning.\n";

@@ -15,6 +15,9 @@ struct StartOptions {
     int quitAfterMs = -1;
     bool help = false;
     bool version = false;
+    // --trace FILE: every line of the communication trace also goes to this
+    // file as it happens; empty: none.
+    std::string traceFile;
     // Unknown options and stray arguments, in the order given.
     std::vector<std::string> ignored;
     // A known option with a missing or bad value; empty when all is well.

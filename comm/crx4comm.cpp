@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "comm/adapter_identity.h"
+#include "comm/comm_trace.h"
 #include "comm/port_names.h"
 #include "comm/qt_serial_device.h"
 
@@ -29,7 +30,7 @@ std::string AnswerText(const uint8_t* bytes, size_t count) {
     return text;
 }
 
-CRX4COMM::CRX4COMM() : factory_(MakeSystemSerialDevice) {}
+CRX4COMM::CRX4COMM() : factory_(MakeSystemSerialDevice), trace_(&ProgramTrace()) {}
 
 CRX4COMM::~CRX4COMM() {
     ClosePort();
@@ -50,9 +51,14 @@ CRX4COMM_RESULT CRX4COMM::OpenPort() {
     CloseDevice();
 
     SerialDevicePtr device = factory_ ? factory_(portName_) : nullptr;
-    if (!device || !device->Open())
+    if (!device || !device->Open()) {
+        if (trace_)
+            trace_->PortOpenFailed(portName_, device ? device->ErrorText() : "no device");
         return COMM_OPEN_FAILED;
+    }
     device_ = std::move(device);
+    if (trace_)
+        trace_->PortOpened(portName_);
     device_->SetReceiveBufferSize(kInputQueueSize);
     health_.Opened(device_->NodePath());
 
@@ -61,8 +67,12 @@ CRX4COMM_RESULT CRX4COMM::OpenPort() {
     LineSettings settings;
     if (!device_->GetLineSettings(&settings))
         return COMM_OPEN_FAILED;
-    if (lineSettingsPort_ == portName_ && !device_->SetLineSettings(lineSettings_)) {
-        return COMM_OPEN_FAILED;
+    if (lineSettingsPort_ == portName_) {
+        const bool restored = device_->SetLineSettings(lineSettings_);
+        if (trace_)
+            trace_->LineSettingsChanged(lineSettings_, restored);
+        if (!restored)
+            return COMM_OPEN_FAILED;
     }
     return device_->SetControlLines(true, true) ? COMM_OK : COMM_OPEN_FAILED;
 }
@@ -74,8 +84,11 @@ CRX4COMM_RESULT CRX4COMM::ClosePort() {
 }
 
 void CRX4COMM::CloseDevice() {
-    if (device_)
+    if (device_) {
         device_->Close();
+        if (trace_)
+            trace_->PortClosed();
+    }
     device_.reset();
 }
 
@@ -88,7 +101,10 @@ CRX4COMM_RESULT CRX4COMM::ChangeLineSettings(const std::function<void(LineSettin
     if (!ReadLineSettings(&settings))
         return COMM_GET_FAILED;
     change(&settings);
-    if (!device_->SetLineSettings(settings))
+    const bool set = device_->SetLineSettings(settings);
+    if (trace_)
+        trace_->LineSettingsChanged(settings, set);
+    if (!set)
         return COMM_SET_FAILED;
     lineSettings_ = settings;
     lineSettingsPort_ = portName_;
@@ -126,14 +142,19 @@ CRX4COMM_RESULT CRX4COMM::SetCommunicationTimeouts(uint32_t readInterval,
 CRX4COMM_RESULT CRX4COMM::WritePort(const unsigned char* bytes, uint32_t count, uint32_t* written) {
     if (written)
         *written = 0;
-    if (!device_)
+    if (!device_) {
+        if (trace_)
+            trace_->Sent(bytes, count, -1);
         return COMM_WRITE_FAILED;
+    }
     uint64_t limit =
         uint64_t{timeouts_.writeTotalMultiplier} * count + timeouts_.writeTotalConstant;
     if (limit == 0)
         limit = kDefaultWriteTimeoutMs;
     limit = std::min<uint64_t>(limit, std::numeric_limits<int>::max());
     const int64_t done = device_->Write(bytes, count, static_cast<int>(limit));
+    if (trace_)
+        trace_->Sent(bytes, count, done);
     if (done < 0) {
         NoteDeviceError();
         return COMM_WRITE_FAILED;
@@ -148,6 +169,9 @@ CRX4COMM_RESULT CRX4COMM::ReadPort(char* buffer, uint32_t size, uint32_t* textLe
         return COMM_READ_FAILED;
     std::vector<uint8_t> bytes(size);
     const int64_t received = device_->Read(bytes.data(), size);
+    if (trace_)
+        trace_->Received(bytes.data(), received,
+                         received < 0 ? device_->ErrorText() : std::string());
     if (received < 0)
         NoteDeviceError();
     else if (received > 0)
@@ -168,7 +192,10 @@ CRX4COMM_RESULT CRX4COMM::ReadPort(char* buffer, uint32_t size, uint32_t* textLe
 CRX4COMM_RESULT CRX4COMM::DiscardReceived() {
     if (!device_)
         return COMM_READ_FAILED;
-    if (device_->DiscardReceived() < 0) {
+    const int64_t discarded = device_->DiscardReceived();
+    if (trace_)
+        trace_->Discarded(discarded);
+    if (discarded < 0) {
         NoteDeviceError();
         return COMM_READ_FAILED;
     }

@@ -29,6 +29,8 @@
 #include "comm/link_health.h"
 #include "comm/serial_device.h"
 
+class CommTrace;
+
 enum CRX4COMM_RESULT {
     COMM_OK = 0,
     COMM_OPEN_FAILED = 3,
@@ -121,6 +123,10 @@ class CRX4COMM {
     // Between exchanges, on the thread that uses the port: whether the
     // device is still there (a hang-up marks the link lost).
     bool CheckDevice();
+    // The communication trace this port reports to (comm_trace.h): the
+    // program's (ProgramTrace) unless set otherwise; null traces nothing.
+    void SetTrace(CommTrace* trace) { trace_ = trace; }
+    CommTrace* Trace() const { return trace_; }
 
   private:
     // The line settings are read, one field changed, and written back.
@@ -139,4 +145,5 @@ class CRX4COMM {
     LineSettings lineSettings_;
     std::string lineSettingsPort_;
     LinkHealth health_;
+    CommTrace* trace_;
 };

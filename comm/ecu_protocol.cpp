@@ -8,11 +8,13 @@
 
 #include "app/parameter_table.h"
 #include "comm/clock.h"
+#include "comm/comm_trace.h"
 #include "comm/crx4comm.h"
 #include "comm/ecu_frames.h"
 #include "comm/hex_text.h"
 #include "comm/link_health.h"
 #include "comm/pending_writes.h"
+#include "comm/port_names.h"
 #include "data/crx4data.h"
 #include "data/crx4file.h"
 #include "data/diagnostic_dump.h"
@@ -159,16 +161,32 @@ void ConfigureLink(EcuSession& session) {
 
 }  // namespace
 
+// The trace names the model and the port the link is opened on.
+static void TraceLinkStart(const EcuSession& session) {
+    CommTrace* trace = session.port.Trace();
+    if (!trace)
+        return;
+    const int number = session.port.GetPortNumber();
+    std::string port = "COM" + std::to_string(number);
+    const std::string device = ResolvePortDevice(number);
+    if (!device.empty())
+        port += " (" + device + ")";
+    trace->Start(TraceModelName(session.modelIndex), port);
+}
+
 void OpenEcuLink(EcuSession& session) {
     session.pendingWrites.Clear();
-    if (session.port.GetPortNumber() == 0) {
+    const bool openHere = session.port.GetPortNumber() == 0;
+    if (openHere) {
         int portNumber = 0;
         const char* model = session.modelIndex == 1 ? "Q5100" : "Q7100";
         if (PortSetting(model, &portNumber, "GET") != 0)
             portNumber = 1;
         session.port.SetPortNumber(portNumber);
-        session.port.OpenPort();
     }
+    TraceLinkStart(session);
+    if (openHere)
+        session.port.OpenPort();
     ConfigureLink(session);
 }
 

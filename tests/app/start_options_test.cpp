@@ -31,3 +31,16 @@ TEST(StartOptions, AQuitTimeThatIsNotAWholeNumberOfMillisecondsIsAMistake) {
     EXPECT_NE(ParseStartOptions({"--quit-after", "--demo"}).error, "");
     EXPECT_EQ(ParseStartOptions({"--quit-after", "2147483647"}).quitAfterMs, 2147483647);
 }
+
+TEST(StartOptions, TraceTakesAFileNameAndRefusesNoneOrAnOption) {
+    EXPECT_EQ(ParseStartOptions({}).traceFile, "");
+    EXPECT_EQ(ParseStartOptions({"--trace", "a b.txt", "--demo"}).traceFile, "a b.txt");
+    EXPECT_EQ(ParseStartOptions({"--trace=/tmp/t.txt"}).traceFile, "/tmp/t.txt");
+    EXPECT_TRUE(ParseStartOptions({"--trace", "t.txt"}).ignored.empty());
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{"--trace"}, {"--trace="}, {"--trace", "--demo"}}) {
+        const StartOptions options = ParseStartOptions(bad);
+        EXPECT_NE(options.error.find("--trace"), std::string::npos) << bad.back();
+        EXPECT_EQ(options.traceFile, "") << bad.back();
+    }
+}

@@ -3,6 +3,7 @@
 // options are ignored with one warning and the first page still shows.
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -66,6 +67,22 @@ TEST(CommandLine, UnknownOptionsAreIgnoredWithOneWarningAndThePageStillShows) {
     EXPECT_EQ(QStringList{QStringLiteral("zano-configurator: ignoring unknown arguments --bogus -nosplash")},
               run.err.split('\n').filter(QRegularExpression(QStringLiteral("^zano-configurator:"))))
         << run.err.toStdString();
+}
+
+TEST(CommandLine, TraceOpensItsFileBeforeAnyWindowAndAnUnwritableOneIsRefused) {
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("gone/trace.txt"));
+    const ProgramRun bad = RunProgram({QStringLiteral("--trace"), missing});
+    EXPECT_EQ(2, bad.exitCode);
+    EXPECT_TRUE(bad.err.contains(QStringLiteral("--trace")) && bad.err.contains(missing)) << bad.err.toStdString();
+
+    const QString file = dir.filePath(QStringLiteral("trace.txt"));
+    const ProgramRun run = RunProgram(
+        {QStringLiteral("--trace"), file, QStringLiteral("--no-splash"), QStringLiteral("--quit-after"), QStringLiteral("300")},
+        true);
+    EXPECT_EQ(0, run.exitCode) << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains(QStringLiteral("ignoring"))) << run.err.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(file));
 }
 
 }  // namespace
