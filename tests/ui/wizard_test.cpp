@@ -1,4 +1,6 @@
-// Demo mode: the simulator only by the user's choice, and the port list that
+// The whole wizard against the simulated ECU of each model (the pages shown,
+// their order, the actuator step bouncing back to the aux step), and demo
+// mode: the simulator only by the user's choice, and the port list that
 // finds an adapter plugged in later. The badge is checked with every page in
 // page_base_test.cpp.
 #include <QComboBox>
@@ -11,12 +13,60 @@
 #include "app/ui/demo_mode.h"
 #include "app/ui/start_pages.h"
 #include "app/ui/wizard.h"
-#include "pages/config_page.h"
 #include "comm/port_names.h"
 #include "data/port_setting.h"
+#include "pages/config_page.h"
 #include "tests/ui/ui_test_support.h"
 
 namespace {
+
+// Runs the wizard with Portuguese and `model` chosen; `drive` acts on every
+// other page once its first exchange is over. Gives the pages shown.
+std::vector<int> WalkWizard(Wizard& wizard, int model, const std::function<void(WizardStep, CPageDialog*)>& drive) {
+    std::vector<int> shown;
+    wizard.SetPageObserver([&](WizardStep step, CPageDialog* page) {
+        shown.push_back(page->TemplateId());
+        QTimer::singleShot(0, page, [&, step, page] {
+            if (auto* config = dynamic_cast<CConfigPage*>(page)) {
+                ASSERT_TRUE(WaitUntil([config] { return !config->IsBusy(); }, 15000));
+            }
+            if (step == WizardStep::Language) return ClickButton(page, QStringLiteral("Português"));
+            if (step == WizardStep::Model) static_cast<CModelPage*>(page)->List()->setCurrentIndex(model);
+            if (step == WizardStep::Model) return ClickButton(page, QStringLiteral("Próximo"));
+            drive(step, page);
+        });
+    });
+    wizard.RunWizard();
+    return shown;
+}
+
+class WizardWalkTest : public UiTest, public ::testing::WithParamInterface<int> {};
+
+// Next on the aux page passes through the monitoring screen; the second
+// visit comes from the actuator step, which ends itself during its start.
+TEST_P(WizardWalkTest, EveryStepShowsTheModelsPageAndTheActuatorReturnsToAux) {
+    const int model = GetParam();
+    UseSimulatedEcu(model);
+    Wizard wizard([](PortChoice) {});
+    int auxVisits = 0;
+    const std::vector<int> shown = WalkWizard(wizard, model, [&](WizardStep step, CPageDialog* page) {
+        if (step == WizardStep::Actuator) return;
+        if (step == WizardStep::Aux && ++auxVisits == 1) LeaveMonitorWhenShown();
+        ClickButton(page, auxVisits == 2 ? QStringLiteral("Sair") : QStringLiteral("Próximo"));
+    });
+    const std::vector<std::vector<int>> expected = {
+        {181, 145, 182, 104, 108, 110, 107, 110},  // Q7100
+        {181, 145, 182, 258, 117, 116, 107, 116},  // Q5100
+        {181, 145, 182, 258, 108, 110, 107, 110},  // "Q5100 plus"
+    };
+    EXPECT_EQ(expected[model], shown);
+    EXPECT_EQ(model, ModelIndex);
+    // The customer page's read and the monitoring screen's snapshot.
+    EXPECT_EQ(2, FramesOfKind(FrameKind::ReadAll));
+    EXPECT_GT(g_EquipmentStore.GetQtyUsed(), 20u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, WizardWalkTest, ::testing::Values(0, 1, 2));
 
 // A machine without serial devices: empty folders stand for /dev and for
 // the override links. PlugIn adds a device as the kernel would.
@@ -43,54 +93,47 @@ protected:
     QString devDir_;
 };
 
+// --demo needs no question; --no-demo never asks and never uses it; with a
+// device present nothing is asked: the real port is used.
 TEST_F(NoSerialDevice, NoDeviceAtStartMeansAQuestionAndTheSimulatorOnlyOnYes) {
     nextAnswer_ = kAnswerNo;
     EXPECT_FALSE(ShouldStartInDemoMode(false, false)) << "the simulator was chosen for the user";
     ASSERT_EQ(1u, messages_.size());
     EXPECT_EQ(BoxButtons::YesNo, messages_[0].buttons);
     EXPECT_TRUE(messages_[0].text.startsWith(QStringLiteral("Nenhuma porta serial encontrada")));
-
     nextAnswer_ = kAnswerYes;
     EXPECT_TRUE(ShouldStartInDemoMode(false, false));
-
-    // --demo needs no question; --no-demo never asks and never uses it.
     messages_.clear();
     EXPECT_TRUE(ShouldStartInDemoMode(true, false));
     EXPECT_FALSE(ShouldStartInDemoMode(false, true));
-    EXPECT_TRUE(messages_.empty());
-
-    // With a device present nothing is asked: the real port is used.
     PlugIn(QStringLiteral("ttyUSB0"));
     EXPECT_FALSE(ShouldStartInDemoMode(false, false));
     EXPECT_TRUE(messages_.empty());
 }
 
+// Nothing found: the simulator is offered but not chosen for the user; a
+// name the user typed survives a refresh; the next showing finds an adapter
+// plugged in meanwhile. While the simulator is in use it is the preselected
+// entry; a real port chosen then turns it off again.
 TEST_F(NoSerialDevice, ThePortPageLooksAgainOnEachShowingAndOnRequestAndOffersTheSimulatorLast) {
     PortChoice chosen{-1, false};
     CPortPage page([&](PortChoice choice) { chosen = choice; });
     QComboBox* list = page.List();
     const QString adapter = QStringLiteral("COM21  ") + devDir_ + QStringLiteral("/ttyUSB0");
-
     EXPECT_EQ(kResultBack, RunPage(&page, [&] {
-                  // Nothing found: the simulator is offered but not chosen for the user.
                   ASSERT_EQ(1, list->count());
                   EXPECT_EQ(SimulatorPortEntry(), list->itemText(0));
                   EXPECT_TRUE(list->currentText().isEmpty());
-
                   PlugIn(QStringLiteral("ttyUSB0"));
                   ClickButton(&page, QStringLiteral("Procurar portas de novo"));
                   ASSERT_EQ(2, list->count());
                   EXPECT_TRUE(list->itemText(0).startsWith(adapter)) << list->itemText(0).toStdString();
                   EXPECT_EQ(0, list->currentIndex());
-
-                  // A name the user typed survives a refresh.
                   list->setEditText(QStringLiteral("COM12"));
                   ClickButton(&page, QStringLiteral("Procurar portas de novo"));
                   EXPECT_EQ(QStringLiteral("COM12"), list->currentText());
                   ClickButton(&page, QStringLiteral("Retornar"));
               }));
-
-    // The next showing finds an adapter plugged in meanwhile.
     PlugIn(QStringLiteral("ttyACM0"));
     EXPECT_EQ(kResultNext, RunPage(&page, [&] {
                   ASSERT_EQ(3, list->count());
@@ -101,9 +144,6 @@ TEST_F(NoSerialDevice, ThePortPageLooksAgainOnEachShowingAndOnRequestAndOffersTh
               }));
     EXPECT_TRUE(chosen.simulator);
     EXPECT_TRUE(DemoModeActive());
-
-    // While the simulator is in use it is the preselected entry; a real port
-    // chosen then turns it off again.
     EXPECT_EQ(kResultNext, RunPage(&page, [&] {
                   EXPECT_EQ(SimulatorPortEntry(), list->currentText());
                   list->setCurrentIndex(0);
@@ -115,41 +155,23 @@ TEST_F(NoSerialDevice, ThePortPageLooksAgainOnEachShowingAndOnRequestAndOffersTh
 }
 
 // The whole way with no adapter: the first read goes to the system's ports
-// and fails, the port page offers the simulator, and only once it is chosen
-// does the ECU answer. The simulator's number is not remembered as a port.
+// and fails by itself, the port page offers the simulator, and only once it
+// is chosen does the ECU answer. The simulator's number is not remembered.
 TEST_F(NoSerialDevice, AFailedReadOffersTheSimulatorAndOnlyThatChoiceReachesIt) {
     SelectPortBackend(g_SerialPort, false);
     Wizard wizard(OpenChosenPort);
-    std::vector<int> shown;
+    int customerVisits = 0;
     bool badgeOnSecondRead = false;
-    wizard.SetPageObserver([&](WizardStep step, CPageDialog* page) {
-        shown.push_back(page->TemplateId());
-        QTimer::singleShot(0, page, [&, step, page] {
-            switch (step) {
-                case WizardStep::Language: ClickButton(page, QStringLiteral("Português")); break;
-                case WizardStep::Model:
-                    static_cast<CModelPage*>(page)->List()->setCurrentIndex(0);
-                    ClickButton(page, QStringLiteral("Próximo"));
-                    break;
-                case WizardStep::Port: {
-                    QComboBox* list = static_cast<CPortPage*>(page)->List();
-                    list->setCurrentIndex(list->findText(SimulatorPortEntry()));
-                    ClickButton(page, QStringLiteral("Próximo"));
-                    break;
-                }
-                case WizardStep::Customer: {
-                    if (shown.size() < 4) break;  // the first read fails by itself
-                    auto* config = static_cast<CConfigPage*>(page);
-                    ASSERT_TRUE(WaitUntil([config] { return !config->IsBusy(); }, 15000));
-                    badgeOnSecondRead = config->DemoBadge()->isVisible();
-                    ClickButton(page, QStringLiteral("Sair"));
-                    break;
-                }
-                default: ClickButton(page, QStringLiteral("Sair")); break;
-            }
-        });
+    const std::vector<int> shown = WalkWizard(wizard, 0, [&](WizardStep step, CPageDialog* page) {
+        if (step == WizardStep::Port) {
+            QComboBox* list = static_cast<CPortPage*>(page)->List();
+            list->setCurrentIndex(list->findText(SimulatorPortEntry()));
+            return ClickButton(page, QStringLiteral("Próximo"));
+        }
+        if (step == WizardStep::Customer && ++customerVisits == 1) return;
+        badgeOnSecondRead = page->DemoBadge()->isVisible();
+        ClickButton(page, QStringLiteral("Sair"));
     });
-    wizard.RunWizard();
     EXPECT_EQ((std::vector<int>{181, 145, 182, 144, 182}), shown);
     ASSERT_GE(messages_.size(), 1u);
     EXPECT_EQ(QStringLiteral("Erro na leitura dos parâmetros !!!"), messages_[0].text);
