@@ -318,21 +318,4 @@ TEST_F(PollTickTest, AnEmptyOrGoodAnswerClearsTheCountAndAnIncompleteRedrawCount
     EXPECT_TRUE(partialTick.NoAnswer());
 }
 
-class PolledAnswerTest : public EcuLinkTest {};
-
-// 0x23 + 0x80 = 0xA3 is stored; 0x24 + 0xE0 = 0x104 is not 0x04, nor is a
-// check of 0xA4 for 0xA3.
-TEST_F(PolledAnswerTest, OnlyPairsWhoseCheckIsTheirWholeSumReachTheGauges) {
-    SlotRecorder slots;
-    GaugeUpdateCounts counts;
-    LiveGauges gauges(slots, counts, 0);
-    PollTick tick(gauges, monitorStore);
-    Fill(monitorStore, {{"11", "0"}, {"23", "0"}, {"24", "0"}, {"28", "0"}, {"29", "0"}, {"3D", "1"}, {"3E", "1"}, {"10", "1"}});
-    Connect(0);
-    Answer({0xB0, 0x23, 0x80, 0xA3, 0xC0, 0xB0, 0x24, 0xE0, 0x04, 0xC0, 0xB0, 0x11, 0x80, 0xA4, 0xC0});
-    ASSERT_EQ(tick.OnPoll(PollMonitorAnswer(session, monitorStore, CheckRule::Tested)), TickOutcome::Answered);
-    EXPECT_EQ(slots.SmallDigits(M::kTpsDigits) + slots.SmallDigits(M::kLambdaDigits) + slots.SmallDigits(M::kStepDigits),
-              "256000000");
-}
-
 }  // namespace
