@@ -1,6 +1,5 @@
 // The page base over every page: per model its background, the demonstration
-// badge, the keys that end or keep it; and the start-up pages' own choices,
-// the splash and the single-instance guard.
+// badge, the keys that end or keep it; background placement and the splash.
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -9,13 +8,10 @@
 #include <QTimer>
 
 #include "app/globals.h"
-#include "app/parameter_table.h"
 #include "app/ui/demo_mode.h"
-#include "app/ui/single_instance.h"
 #include "app/ui/splash_wnd.h"
 #include "app/ui/start_pages.h"
 #include "app/wizard_flow.h"
-#include "controls/image_button.h"
 #include "monitor/monitor_dialog.h"
 #include "pages/actuator_page.h"
 #include "pages/aux_pages.h"
@@ -207,37 +203,6 @@ TEST_F(PageBaseTest, BackgroundsTileFromTheTopLeftCentreSmallAndPinLargeBitmapsA
     EXPECT_EQ(0, page.BackgroundId());
 }
 
-// Only "Português" ends the language page; the model page stores the choice
-// and fills the table; Next on the port page opens the typed port number.
-TEST_F(PageBaseTest, TheStartPagesOfferOnlyPortugueseStoreTheModelAndOpenTheTypedPort) {
-    CLanguagePage language;
-    EXPECT_EQ(kResultNext, RunPage(&language, [&] {
-                  SaveScreenshot(&language, QStringLiteral("language-page.png"));
-                  for (auto* button : language.findChildren<CImageButton*>())
-                      if (button->toolTip() != QStringLiteral("Português")) button->click();
-                  EXPECT_TRUE(language.isVisible());
-                  ClickButton(&language, QStringLiteral("Português"));
-              }));
-    CModelPage model;
-    EXPECT_EQ(kResultNext, RunPage(&model, [&] {
-                  EXPECT_EQ(1, model.List()->currentIndex());
-                  SaveScreenshot(&model, QStringLiteral("model-page.png"));
-                  model.List()->setCurrentIndex(2);
-                  ClickButton(&model, QStringLiteral("Próximo"));
-              }));
-    EXPECT_EQ(2, ModelIndex);
-    EXPECT_STREQ("7C", g_ParameterTable[kPos7C].Address);
-    EXPECT_EQ(21, CPortPage::PortNumberFromText(QStringLiteral("COM21  /dev/ttyUSB0  (ocupada)")));
-    EXPECT_EQ(0, CPortPage::PortNumberFromText(QStringLiteral("COM")));
-    int opened = -1;
-    CPortPage port([&](PortChoice choice) { opened = choice.number; });
-    EXPECT_EQ(kResultNext, RunPage(&port, [&] {
-                  port.List()->setEditText(QStringLiteral("COM12"));
-                  ClickButton(&port, QStringLiteral("Próximo"));
-              }));
-    EXPECT_EQ(12, opened);
-}
-
 TEST_F(PageBaseTest, TheSplashGoesAtTheFirstKeyWhichItSwallowsOrAfterASecond) {
     CSplashWnd::SetSplashAllowed(true);
     CLanguagePage page;
@@ -257,14 +222,6 @@ TEST_F(PageBaseTest, TheSplashGoesAtTheFirstKeyWhichItSwallowsOrAfterASecond) {
         page.OnExit();
     });
     CSplashWnd::SetSplashAllowed(false);
-}
-
-TEST(SingleInstance, ASecondGuardIsRefusedUntilTheFirstIsGone) {
-    auto first = std::make_unique<SingleInstanceGuard>(QStringLiteral("zano-test-instance.lock"));
-    ASSERT_TRUE(first->Acquired());
-    EXPECT_FALSE(SingleInstanceGuard(QStringLiteral("zano-test-instance.lock")).Acquired());
-    first.reset();
-    EXPECT_TRUE(SingleInstanceGuard(QStringLiteral("zano-test-instance.lock")).Acquired());
 }
 
 }  // namespace

@@ -14,33 +14,47 @@
 #include "app/ui/start_pages.h"
 #include "app/ui/wizard.h"
 #include "comm/port_names.h"
+#include "controls/image_button.h"
 #include "data/port_setting.h"
 #include "pages/config_page.h"
 #include "tests/ui/ui_test_support.h"
 
 namespace {
 
-// Runs the wizard with Portuguese and `model` chosen; `drive` acts on every
-// other page once its first exchange is over. Gives the pages shown.
-std::vector<int> WalkWizard(Wizard& wizard, int model, const std::function<void(WizardStep, CPageDialog*)>& drive) {
-    std::vector<int> shown;
-    wizard.SetPageObserver([&](WizardStep step, CPageDialog* page) {
-        shown.push_back(page->TemplateId());
-        QTimer::singleShot(0, page, [&, step, page] {
-            if (auto* config = dynamic_cast<CConfigPage*>(page)) {
-                ASSERT_TRUE(WaitUntil([config] { return !config->IsBusy(); }, 15000));
-            }
-            if (step == WizardStep::Language) return ClickButton(page, QStringLiteral("Português"));
-            if (step == WizardStep::Model) static_cast<CModelPage*>(page)->List()->setCurrentIndex(model);
-            if (step == WizardStep::Model) return ClickButton(page, QStringLiteral("Próximo"));
-            drive(step, page);
+class WizardTest : public UiTest {
+protected:
+    // Runs the wizard with Portuguese (the only language that ends its page)
+    // and `model` chosen on the model page, which offers the Q5100 first;
+    // `drive` acts on every other page once its first exchange is over.
+    // Gives the pages shown.
+    std::vector<int> Walk(Wizard& wizard, int model, const std::function<void(WizardStep, CPageDialog*)>& drive) {
+        std::vector<int> shown;
+        wizard.SetPageObserver([&](WizardStep step, CPageDialog* page) {
+            shown.push_back(page->TemplateId());
+            QTimer::singleShot(0, page, [&, step, page] {
+                if (auto* config = dynamic_cast<CConfigPage*>(page)) {
+                    ASSERT_TRUE(WaitUntil([config] { return !config->IsBusy(); }, 15000));
+                }
+                if (step == WizardStep::Language) {
+                    SaveScreenshot(page, QStringLiteral("language-page.png"));
+                    for (auto* button : page->findChildren<CImageButton*>())
+                        if (button->toolTip() != QStringLiteral("Português")) button->click();
+                    EXPECT_TRUE(page->isVisible());
+                    return ClickButton(page, QStringLiteral("Português"));
+                }
+                if (step != WizardStep::Model) return drive(step, page);
+                SaveScreenshot(page, QStringLiteral("model-page.png"));
+                EXPECT_EQ(1, static_cast<CModelPage*>(page)->List()->currentIndex());
+                static_cast<CModelPage*>(page)->List()->setCurrentIndex(model);
+                ClickButton(page, QStringLiteral("Próximo"));
+            });
         });
-    });
-    wizard.RunWizard();
-    return shown;
-}
+        wizard.RunWizard();
+        return shown;
+    }
+};
 
-class WizardWalkTest : public UiTest, public ::testing::WithParamInterface<int> {};
+class WizardWalkTest : public WizardTest, public ::testing::WithParamInterface<int> {};
 
 // Next on the aux page passes through the monitoring screen; the second
 // visit comes from the actuator step, which ends itself during its start.
@@ -49,7 +63,8 @@ TEST_P(WizardWalkTest, EveryStepShowsTheModelsPageAndTheActuatorReturnsToAux) {
     UseSimulatedEcu(model);
     Wizard wizard([](PortChoice) {});
     int auxVisits = 0;
-    const std::vector<int> shown = WalkWizard(wizard, model, [&](WizardStep step, CPageDialog* page) {
+    const std::vector<int> shown = Walk(wizard, model, [&](WizardStep step, CPageDialog* page) {
+        if (step == WizardStep::Customer && model == 0) SaveScreenshot(page, QStringLiteral("customer-page.png"));
         if (step == WizardStep::Actuator) return;
         if (step == WizardStep::Aux && ++auxVisits == 1) LeaveMonitorWhenShown();
         ClickButton(page, auxVisits == 2 ? QStringLiteral("Sair") : QStringLiteral("Próximo"));
@@ -61,16 +76,20 @@ TEST_P(WizardWalkTest, EveryStepShowsTheModelsPageAndTheActuatorReturnsToAux) {
     };
     EXPECT_EQ(expected[model], shown);
     EXPECT_EQ(model, ModelIndex);
-    // The customer page's read and the monitoring screen's snapshot.
+    // The customer page's read and the monitoring screen's snapshot. No port
+    // was chosen and ZANO.INI was empty: port 1, now remembered.
     EXPECT_EQ(2, FramesOfKind(FrameKind::ReadAll));
     EXPECT_GT(g_EquipmentStore.GetQtyUsed(), 20u);
+    int port = 0;
+    EXPECT_EQ(0, PortSetting(model == 1 ? "Q5100" : "Q7100", &port, "GET"));
+    EXPECT_EQ(1, port);
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, WizardWalkTest, ::testing::Values(0, 1, 2));
 
 // A machine without serial devices: empty folders stand for /dev and for
 // the override links. PlugIn adds a device as the kernel would.
-class NoSerialDevice : public UiTest {
+class NoSerialDevice : public WizardTest {
 protected:
     void SetUp() override {
         UiTest::SetUp();
@@ -151,6 +170,7 @@ TEST_F(NoSerialDevice, ThePortPageLooksAgainOnEachShowingAndOnRequestAndOffersTh
               }));
     EXPECT_FALSE(chosen.simulator);
     EXPECT_EQ(21, chosen.number);
+    EXPECT_EQ(0, CPortPage::PortNumberFromText(QStringLiteral("COM")));
     EXPECT_FALSE(DemoModeActive());
 }
 
@@ -162,7 +182,7 @@ TEST_F(NoSerialDevice, AFailedReadOffersTheSimulatorAndOnlyThatChoiceReachesIt) 
     Wizard wizard(OpenChosenPort);
     int customerVisits = 0;
     bool badgeOnSecondRead = false;
-    const std::vector<int> shown = WalkWizard(wizard, 0, [&](WizardStep step, CPageDialog* page) {
+    const std::vector<int> shown = Walk(wizard, 0, [&](WizardStep step, CPageDialog* page) {
         if (step == WizardStep::Port) {
             QComboBox* list = static_cast<CPortPage*>(page)->List();
             list->setCurrentIndex(list->findText(SimulatorPortEntry()));
