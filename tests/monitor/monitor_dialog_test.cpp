@@ -11,7 +11,6 @@
 #include "comm/ecu_worker.h"
 #include "controls/font_label.h"
 #include "controls/image_button.h"
-#include "data/store_text.h"
 #include "tests/ui/ui_test_support.h"
 
 namespace {

@@ -1,6 +1,5 @@
 // The page base over every page: per model its background, the demonstration
 // badge, the keys that end or keep it; background placement and the splash.
-#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
