@@ -1,5 +1,5 @@
-// The customer data page against the simulated ECU (its first read-all is in
-// the wizard's walk): the failed read, the customer texts, Return; and Save and
+// The customer data page against the simulated ECU (its first read-all and a
+// failed read are in the wizard's walks): the customer texts, Return; and Save and
 // Load with the files the user meets: incomplete, from the Windows program,
 // and a disk that refuses the save. The file format itself is tested in
 // tests/data.
@@ -46,17 +46,6 @@ protected:
     }
     CCustomerPage page_;
 };
-
-TEST_F(CustomerPageTest, AnAnswerWithout1FFailsThreeTimesThenShowsOneMessage) {
-    EcuOptions options;
-    options.faults.missingRegister = 0x1F;
-    UseSimulatedEcu(1, options);
-    EXPECT_EQ(kResultReadFailed, RunPage(&page_, [] {}));
-    ASSERT_EQ(1u, messages_.size());
-    EXPECT_EQ(QStringLiteral("Erro na leitura dos parâmetros !!!"), messages_[0].text);
-    EXPECT_TRUE(messages_[0].title.isEmpty());
-    EXPECT_EQ(3, FramesOfKind(FrameKind::ReadAll));
-}
 
 // After a load the ECU is not read again; Return empties the stores, so the
 // next showing reads it.

@@ -195,6 +195,7 @@ TEST_F(NoSerialDevice, AFailedReadOffersTheSimulatorAndOnlyThatChoiceReachesIt) 
     EXPECT_EQ((std::vector<int>{181, 145, 182, 144, 182}), shown);
     ASSERT_GE(messages_.size(), 1u);
     EXPECT_EQ(QStringLiteral("Erro na leitura dos parâmetros !!!"), messages_[0].text);
+    EXPECT_TRUE(messages_[0].title.isEmpty());
     EXPECT_EQ(1u, messages_.size()) << "the second read, from the simulator, failed";
     EXPECT_GT(g_EquipmentStore.GetQtyUsed(), 20u);
     EXPECT_TRUE(badgeOnSecondRead);
