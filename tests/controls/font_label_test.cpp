@@ -28,23 +28,18 @@ void Dress(CFontLabel& label, QSize size, const QString& text, int height = 14, 
     label.setText(text);
 }
 
-TEST(FontLabelTest, StyleFlagsOnlyAccumulateWhileAlignmentFollowsTheLastCall) {
+// Style flags only accumulate while the alignment follows the last call.
+TEST(FontLabelTest, TheLegacyFacesAreHeavyLiberationSansFillingTheirCellsAndStyleFlagsAccumulate) {
     CFontLabel label;
     EXPECT_EQ(Qt::AlignLeft, label.Alignment());
     label.SetLabelStyle(1 | 4);
-    label.SetLabelStyle(32);
-    EXPECT_TRUE(label.IsBold() && label.IsUnderline() && !label.IsItalic());
-    const std::pair<int, Qt::Alignment> kAlignments[] = {
-        {32, Qt::AlignHCenter}, {0, Qt::AlignLeft}, {128, Qt::AlignRight}, {160, Qt::AlignHCenter}};
-    for (const auto& [style, alignment] : kAlignments) {
+    for (const auto& [style, alignment] : {std::pair{32, Qt::AlignHCenter}, {0, Qt::AlignLeft},
+                                           {128, Qt::AlignRight}, {160, Qt::AlignHCenter}}) {
         label.SetLabelStyle(style);
         EXPECT_EQ(alignment, label.Alignment()) << style;
     }
-    EXPECT_TRUE(label.IsBold());
-}
+    EXPECT_TRUE(label.IsBold() && label.IsUnderline() && !label.IsItalic());
 
-TEST(FontLabelTest, TheLegacyFacesAreHeavyLiberationSansFillingTheirCells) {
-    CFontLabel label;
     label.SetLabelFont(QStringLiteral("Ms Sans Serif"), 20, 0x00FF0000, 1);
     const QFont font = label.LabelFont();
     EXPECT_EQ(QFont::Black, font.weight());
@@ -65,9 +60,12 @@ TEST(FontLabelTest, TheLegacyFacesAreHeavyLiberationSansFillingTheirCells) {
     EXPECT_EQ(25, MakeLegacyFont(QStringLiteral("Arial"), -25, 400).pixelSize()) << "negative: em size";
 }
 
-TEST(FontLabelTest, TextIsPaintedLeftCentredOrRightAndTheAmpersandAsItIs) {
+// The text is taken at the first paint and kept; long text wraps at words.
+TEST(FontLabelTest, TextIsPaintedFromTheTopLeftCentredOrRightWrappedAndTheAmpersandAsItIs) {
     CFontLabel label;
     Dress(label, {300, 30}, QStringLiteral("Marcha"));
+    EXPECT_TRUE(label.LabelText().isEmpty());
+    const QImage first = label.grab().toImage();
     const QRect left = InkBox(label);
     label.SetLabelStyle(128);
     const QRect right = InkBox(label);
@@ -79,30 +77,21 @@ TEST(FontLabelTest, TextIsPaintedLeftCentredOrRightAndTheAmpersandAsItIs) {
     EXPECT_NEAR(150, centre.center().x(), 3);
     EXPECT_EQ(left.width(), right.width());
     EXPECT_LT(left.top(), 6) << "text starts at the top";
+    label.SetLabelStyle(0);
+    label.setText(QStringLiteral("Segundo texto"));
+    EXPECT_EQ(first, label.grab().toImage());
+    EXPECT_EQ(QStringLiteral("Marcha"), label.LabelText());
 
-    CFontLabel withAmpersand, without;
+    CFontLabel withAmpersand, without, narrow;
     Dress(withAmpersand, {200, 30}, QStringLiteral("A&B"), 20);
     Dress(without, {200, 30}, QStringLiteral("AB"), 20);
     const int ampersand = QFontMetrics(withAmpersand.LabelFont()).horizontalAdvance(QLatin1Char('&'));
     EXPECT_NEAR(InkBox(without).width() + ampersand, InkBox(withAmpersand).width(), 2);
-}
-
-TEST(FontLabelTest, TextIsTakenAtTheFirstPaintAndKeptAndLongTextWrapsAtWords) {
-    CFontLabel label;
-    Dress(label, {200, 30}, QStringLiteral("Primeiro"));
-    EXPECT_TRUE(label.LabelText().isEmpty());
-    const QImage first = label.grab().toImage();
-    label.setText(QStringLiteral("Segundo texto"));
-    EXPECT_EQ(first, label.grab().toImage());
-    EXPECT_EQ(QStringLiteral("Primeiro"), label.LabelText());
-
-    CFontLabel narrow;
     Dress(narrow, {90, 80}, QStringLiteral("Tempo Injeção Padrão"), 14, 1);
     const QFontMetrics metrics(narrow.LabelFont());
     ASSERT_GT(metrics.horizontalAdvance(narrow.text()), 90);
-    const QRect ink = InkBox(narrow);
-    EXPECT_LT(ink.right(), 90);
-    EXPECT_GT(ink.height(), metrics.height()) << "long text wraps at words";
+    EXPECT_LT(InkBox(narrow).right(), 90);
+    EXPECT_GT(InkBox(narrow).height(), metrics.height()) << "long text wraps at words";
 }
 
 }  // namespace

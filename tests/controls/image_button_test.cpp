@@ -1,17 +1,47 @@
-// The image button as painted: pressed offset and frame, disabled look,
-// image replacement, a missing image, caption and re-layout on resize.
+// The image button: where each layout style puts image, caption and focus
+// frame; and as painted: pressed offset and frame, disabled look, image
+// replacement, a missing image, caption and re-layout on resize.
 #include "controls/image_button.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 
+#include "controls/image_button_layout.h"
+
 namespace {
+
+// Style 20 is the pages' buttons (centred, never closer than 4 to the edge),
+// 37 the default (caption right of the image), 5 the calibration button.
+TEST(ImageButtonLayoutTest, EachStylePlacesImageCaptionAndFocusFrame) {
+    const struct { int style; QSize client; QRect image, text, focus; } kCases[] = {
+        {20, {36, 36}, {4, 4, 32, 32}, {}, {}},  // a tight button keeps four from the edge
+        {20, {48, 48}, {8, 8, 32, 32}, {}, {}},
+        {20, {64, 45}, {16, 6, 32, 32}, {}, {}},  // the odd remainder rounds down
+        {20, {30, 30}, {6, 6, 32, 32}, {}, {}},   // an image larger than the button stays at six
+        {37, {120, 40}, {6, 4, 32, 32}, {44, 6, 70, 28}, {42, 4, 74, 32}},
+        {5, {160, 50}, {6, 9, 32, 32}, {44, 6, 110, 38}, {42, 4, 114, 42}},
+        {7, {120, 40}, {82, 4, 32, 32}, {6, 6, 70, 28}, {4, 4, 74, 32}},  // image right, caption left
+        {9, {80, 70}, {6, 32, 32, 32}, {6, 6, 68, 20}, {4, 4, 72, 24}},   // image bottom, caption above
+        {9, {80, 30}, {6, 6, 32, 32}, {6, 6, 68, -6}, {4, 4, 72, -2}},    // ... never above six
+        {1, {80, 70}, {6, 6, 32, 32}, {6, 44, 68, 20}, {4, 42, 72, 24}},  // caption below
+        {2, {80, 70}, {42, 6, 32, 32}, {}, {}},
+        {17, {80, 70}, {24, 6, 32, 32}, {6, 44, 68, 20}, {4, 42, 72, 24}},
+    };
+    for (const auto& c : kCases) {
+        const ImageButtonLayout layout = ComputeImageButtonLayout(c.style, c.client, {32, 32});
+        EXPECT_EQ(c.image, layout.ImageRect.ToQRect()) << c.style << " " << c.client.width();
+        EXPECT_EQ(c.text, layout.TextRect.ToQRect()) << c.style << " " << c.client.width();
+        EXPECT_EQ(c.focus, layout.FocusRect.ToQRect()) << c.style << " " << c.client.width();
+    }
+    EXPECT_TRUE((EdgeRect{6, 6, 74, 0}).IsEmpty());
+}
 
 constexpr int kNext = 229, kReturn = 232;
 constexpr QRgb kWhite = 0xFFFFFF;
 
 QImage Grab(CImageButton& button) { return button.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+QRect ImageRect(CImageButton& button) { return button.CurrentLayout().ImageRect.ToQRect(); }
 
 // A button as the pages dress theirs: red caption colour, image centred.
 void Dress(CImageButton& button, QSize size, int image, int style = 20) {
@@ -29,13 +59,13 @@ int Count(const QImage& image, const QRect& region, const std::function<bool(QRg
     return n;
 }
 
-TEST(ImageButtonTest, PressedDrawsTheImageOnePixelRightAndDownInAFlatBlackFrame) {
+TEST(ImageButtonTest, PressedDrawsTheImageOnePixelRightAndDownInAFlatBlackFrameAndDisabledInGrey) {
     CImageButton button;
     Dress(button, {48, 48}, kNext);
     const QImage normal = Grab(button);
     button.setDown(true);
     const QImage pressed = Grab(button);
-    const QRect image = button.CurrentLayout().ImageRect.ToQRect();
+    const QRect image = ImageRect(button);
     EXPECT_EQ(QRect(8, 8, 32, 32), image);
     int moved = 0, same = 0;
     for (int y = image.top(); y <= image.bottom(); ++y)
@@ -46,57 +76,31 @@ TEST(ImageButtonTest, PressedDrawsTheImageOnePixelRightAndDownInAFlatBlackFrame)
     EXPECT_EQ(32 * 32, moved);
     EXPECT_LT(same, 32 * 32);
     // Raised: light top-left and dark bottom-right edges. Pressed: a black
-    // outline and a flat face inside it.
+    // outline and a flat face inside it. The arrow's white corners show the face.
     EXPECT_NE(normal.pixel(1, 1), normal.pixel(46, 46));
     EXPECT_EQ(qRgb(0, 0, 0), pressed.pixel(0, 0));
     EXPECT_EQ(qRgb(0, 0, 0), pressed.pixel(47, 47));
     EXPECT_EQ(pressed.pixel(1, 1), pressed.pixel(46, 46));
-    // The arrow's picture is white in its corners: the face shows there.
     EXPECT_EQ(normal.pixel(24, 4), normal.pixel(9, 9));
     EXPECT_NE(qRgb(255, 255, 255), normal.pixel(9, 9));
-}
 
-TEST(ImageButtonTest, DisabledButtonShowsAGreyButVisibleImage) {
-    CImageButton button;
-    Dress(button, {48, 48}, kNext);
-    const QImage enabled = Grab(button);
+    button.setDown(false);
     button.setEnabled(false);
     const QImage disabled = Grab(button);
-    const QRect image = button.CurrentLayout().ImageRect.ToQRect();
-    EXPECT_NE(enabled.copy(image), disabled.copy(image));
-    EXPECT_EQ(0, Count(disabled, image, [](QRgb c) { return QColor(c).hsvSaturation() > 40; }))
-        << "the disabled arrow must not keep its colour";
+    EXPECT_NE(normal.copy(image), disabled.copy(image));
+    EXPECT_EQ(0, Count(disabled, image, [](QRgb c) { return QColor(c).hsvSaturation() > 40; })) << "no colour";
     const QRgb face = disabled.pixel(2, 24);
-    EXPECT_GT(Count(disabled, image, [&](QRgb c) { return c != face; }), 100) << "the disabled arrow must still be visible";
+    EXPECT_GT(Count(disabled, image, [&](QRgb c) { return c != face; }), 100) << "still visible";
 }
 
-TEST(ImageButtonTest, AnotherImageReplacesTheFirstAndAnUnknownOneLeavesAPlainButton) {
-    CImageButton next, button, plain;
-    Dress(next, {48, 48}, kNext);
-    Dress(button, {48, 48}, kReturn);
-    const QImage returnOnly = Grab(button);
-    ASSERT_TRUE(button.SetImage(kNext, kWhite));
-    EXPECT_EQ(Grab(next), Grab(button));
-    EXPECT_NE(returnOnly, Grab(next));
-
-    plain.resize(48, 48);
-    EXPECT_FALSE(next.SetImage(9999, kWhite));
-    EXPECT_FALSE(next.IsImageLoaded());
-    const QImage shown = Grab(next);
-    EXPECT_EQ(Grab(plain), shown);
-    EXPECT_NE(shown.pixel(0, 0), shown.pixel(24, 24)) << "the frame is still drawn";
-
-    // A wider image is laid out anew: the 64 x 44 badge in an 84 x 84 button.
-    ASSERT_TRUE(button.SetImage(260, kWhite));
-    button.show();
-    button.resize(84, 84);
-    EXPECT_EQ(QRect(10, 20, 64, 44), button.CurrentLayout().ImageRect.ToQRect());
-}
-
-TEST(ImageButtonTest, CaptionShowsOnlyWithTheCaptionStyleAndInTheTextColour) {
-    CImageButton silent, captioned;
-    Dress(silent, {160, 48}, kNext);
+// A wider image is laid out anew: the 64 x 44 badge in an 84 x 84 button.
+TEST(ImageButtonTest, CaptionShowsOnlyWithTheCaptionStyleAndAnotherImageReplacesTheFirstOrLeavesAPlainButton) {
+    CImageButton silent, captioned, plain;
+    Dress(silent, {160, 48}, kReturn);
+    const QImage returnOnly = Grab(silent);
+    ASSERT_TRUE(silent.SetImage(kNext, kWhite));
     const QImage withoutText = Grab(silent);
+    EXPECT_NE(returnOnly, withoutText);
     silent.setText(QStringLiteral("CALIBRAR"));
     EXPECT_EQ(withoutText, Grab(silent)) << "style 20 draws no caption";
     captioned.setText(QStringLiteral("CALIBRAR"));
@@ -105,20 +109,16 @@ TEST(ImageButtonTest, CaptionShowsOnlyWithTheCaptionStyleAndInTheTextColour) {
         return qRed(c) > 150 && qGreen(c) < 80 && qBlue(c) < 80;
     });
     EXPECT_GT(red, 20) << "colour 200 is red 200, green 0, blue 0";
-}
 
-TEST(ImageButtonTest, ResizeLaysOutAgainWithTheStyleSetMeanwhile) {
-    CImageButton button;
-    Dress(button, {36, 36}, kNext);
-    button.show();
-    button.SetLayoutStyle(0);
-    std::vector<QRect> images{button.CurrentLayout().ImageRect.ToQRect()};
-    button.resize(48, 48);
-    images.push_back(button.CurrentLayout().ImageRect.ToQRect());
-    button.SetLayoutStyle(20);
-    button.resize(48, 49);
-    images.push_back(button.CurrentLayout().ImageRect.ToQRect());
-    EXPECT_EQ(images, (std::vector<QRect>{{4, 4, 32, 32}, {6, 6, 32, 32}, {8, 8, 32, 32}}));
+    plain.resize(160, 48);
+    EXPECT_FALSE(silent.SetImage(9999, kWhite));
+    EXPECT_FALSE(silent.IsImageLoaded());
+    EXPECT_EQ(Grab(plain), Grab(silent)) << "the frame is still drawn";
+    ASSERT_TRUE(captioned.SetImage(260, kWhite));
+    captioned.SetLayoutStyle(20);
+    captioned.show();
+    captioned.resize(84, 84);
+    EXPECT_EQ(QRect(10, 20, 64, 44), ImageRect(captioned));
 }
 
 }  // namespace

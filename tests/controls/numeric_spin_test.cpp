@@ -1,3 +1,5 @@
+// The numeric spin bound to its buddy field: steps at the limits, number
+// text per locale, arrow keys and their acceleration.
 #include "controls/numeric_spin.h"
 
 #include <gtest/gtest.h>
@@ -30,31 +32,9 @@ class NumericSpinTest : public ::testing::Test {
     CNumericSpin spin{&page};
 };
 
-TEST_F(NumericSpinTest, RangeIsTheNumberOfStepsCappedAt32767AndAZeroDeltaKeepsIt) {
-    EXPECT_EQ(spin.IntRange(), 255);  // 2.55 / 0.01 is 254.99999999999997
-    spin.SetRangeAndDelta(0.0, 1e6, 1.0);
-    EXPECT_EQ(spin.IntRange(), 32767);
-    spin.SetRangeAndDelta(0.0, 25.5, 0.1);
-    EXPECT_EQ(spin.IntRange(), 255);
-    spin.SetRangeAndDelta(5.0, 10.0, 0.0);
-    EXPECT_EQ(spin.MinValue(), 5.0);
-    EXPECT_EQ(spin.MaxValue(), 10.0);
-    EXPECT_EQ(spin.IntRange(), 255);
-}
-
-TEST_F(NumericSpinTest, PositionMirrorsTheValueWithinTheRange) {
-    for (const auto& [value, position] : std::vector<std::pair<double, int>>{{1.275, 128}, {-1.0, 0}, {9.0, 255}}) {
-        spin.SetPosFromValue(value);
-        EXPECT_EQ(spin.Pos(), position) << value;
-    }
-    // SetValue alone leaves the position; a new range re-reads the text.
-    spin.SetValue(0.0);
-    EXPECT_EQ(spin.Pos(), 255);
-    spin.SetRangeAndDelta(0.0, 2.55, 0.01);
-    EXPECT_EQ(spin.Pos(), 0);
-}
-
+// 2.55 / 0.01 is 254.99999999999997: still 255 steps, and the last lands on 2.55.
 TEST_F(NumericSpinTest, StepsStopAtTheLimitsAndLandOnThemDespiteRoundingNoise) {
+    EXPECT_EQ(spin.IntRange(), 255);
     const struct { const char* from; int clicks; const char* to; } kSteps[] = {
         {"2.55", 1, "2.55"}, {"0", -1, "0"}, {"2.5", 10, "2.55"}, {"2.54", 1, "2.55"}, {"1.00", -1, "0.99"}};
     for (const auto& step : kSteps) {
@@ -64,22 +44,25 @@ TEST_F(NumericSpinTest, StepsStopAtTheLimitsAndLandOnThemDespiteRoundingNoise) {
     }
 }
 
+// Trimmed, untrimmed, then without a decimal count. A point is no decimal
+// symbol with a comma: nothing to trim.
 TEST_F(NumericSpinTest, FormatsWithDecimalsAndTrimsWithTheLocaleSymbol) {
-    std::vector<std::string> texts;  // trimmed, untrimmed, then without a decimal count
+    std::vector<std::string> texts;
     for (double value : {2.5, 3.0, 0.01, 1.2e20}) texts.push_back(spin.FormatValue(value));
     spin.SetTrimZeros(false);
     texts.insert(texts.end(), {spin.FormatValue(2.5), spin.FormatValue(1.2e20)});
     spin.SetDecimals(-1);
     texts.push_back(spin.FormatValue(0.36));
     EXPECT_EQ(texts, (std::vector<std::string>{"2.5", "3", "0.01", "1.2e+20", "2.50", "1.20e+20", "0.36"}));
-    // A point is no decimal symbol with a comma: nothing to trim.
     std::vector<std::string> trimmed;
     for (auto [text, symbol] : {std::pair{"2,50", ','}, {"3,00", ','}, {"2.50", ','}, {"100", '.'}, {"1.500e+07", '.'}})
         trimmed.push_back(CNumericSpin::TrimNumberText(text, symbol));
     EXPECT_EQ(trimmed, (std::vector<std::string>{"2,5", "3", "2.50", "100", "1.5e+07"}));
 }
 
-TEST_F(NumericSpinTest, TheBuddyTextIsTheValueAndArrowKeysStepIt) {
+// A Brazilian desktop steps and writes with a point too. Without a buddy
+// there is nothing to write, and nothing crashes.
+TEST_F(NumericSpinTest, TheBuddyTextIsTheValueAndArrowKeysStepItOnAnyDesktop) {
     buddy.setText("");
     EXPECT_EQ(spin.GetValue(), 0.0);
     buddy.setText("1.25 s");
@@ -91,11 +74,9 @@ TEST_F(NumericSpinTest, TheBuddyTextIsTheValueAndArrowKeysStepIt) {
     PressKey(Qt::Key_Down);
     EXPECT_EQ(Text(), "0.99");
     CNumericSpin unbound;
+    unbound.SetValue(1.0);
     EXPECT_EQ(unbound.GetValue(), 0.0);
-    unbound.SetValue(1.0);  // no buddy, nothing to write: must not crash
-}
 
-TEST_F(NumericSpinTest, ABrazilianDesktopStepsAndWritesWithAPoint) {
     BrazilianLocale brazil;
     ASSERT_TRUE(brazil.Active());
     buddy.setText("2.53");
@@ -108,9 +89,10 @@ TEST_F(NumericSpinTest, ABrazilianDesktopStepsAndWritesWithAPoint) {
 }
 
 // Holding an arrow used to step one click per repeat: 0.00 to 2.55 took
-// about 25 s. After a short hold the repeats count more clicks.
+// about 25 s. After a short hold the repeats count more clicks (clicks
+// after ms held, for a range of steps).
 TEST_F(NumericSpinTest, AHeldArrowSpeedsUpWithTheSizeOfTheRange) {
-    std::vector<int> clicks;  // after ms held, for a range of steps
+    std::vector<int> clicks;
     for (auto [ms, range] : {std::pair{0, 255}, {499, 255}, {500, 255}, {1500, 255}, {600, 5000}, {2000, 5000}, {2000, 0}})
         clicks.push_back(CNumericSpin::AcceleratedClicks(ms, range));
     EXPECT_EQ(clicks, (std::vector<int>{1, 1, 5, 12, 50, 250, 10}));
@@ -124,16 +106,6 @@ TEST_F(NumericSpinTest, AHeldArrowSpeedsUpWithTheSizeOfTheRange) {
     EXPECT_GE(held, 0.07 - 1e-9);  // five clicks at least, more on a slow machine
     PressKey(Qt::Key_Up);  // a new press starts slow again
     EXPECT_NEAR(spin.GetValue(), held + 0.01, 1e-9);
-}
-
-TEST_F(NumericSpinTest, RebindingAppliesTheStoredRangeAgain) {
-    QLineEdit other(&page);
-    other.setText("2.55");
-    spin.SetBuddy(&other);
-    EXPECT_EQ(spin.Pos(), 255);
-    spin.OnDeltaPos(-1);
-    EXPECT_EQ(other.text(), "2.54");
-    EXPECT_EQ(Text(), "");
 }
 
 }  // namespace

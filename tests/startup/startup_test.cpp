@@ -1,20 +1,25 @@
 // The start-up routine of the application object itself (InitInstance): the
 // refusal of a second instance, a run ended by its quit time, and the splash
-// key filter, which acts on the UI thread only. These run in real time.
+// key filter, which acts on the UI thread only; and the program's command
+// line, through the built program. These run in real time.
 #include "tests/startup/startup_test.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 #include <atomic>
 
 #include "app/globals.h"
+#include "app/start_options.h"
 #include "app/ui/configurator_app.h"
 #include "app/ui/message_box.h"
 #include "app/ui/single_instance.h"
@@ -114,7 +119,12 @@ TEST_F(StartUpTest, ABoxOverThePageAtTheQuitTimeCountsAsNoPageAndIsClosed) {
     EXPECT_EQ(kLanguagePageOnly, shown_) << "the run ends after the page";
 }
 
-// The run shows the language page under its splash and ends by itself at the quit time.
+// The run shows the language page under its splash and ends by itself at
+// the quit time. An event of a worker's object goes through the application
+// on the worker's thread: it reaches its object, the splash stays. The UI
+// thread keeps serving events meanwhile: a filter that did touch the splash
+// from the worker would otherwise wait on it forever. Enter would end the
+// language page; with the splash up it only hides the splash.
 TEST_F(StartUpTest, TheSplashSwallowsTheFirstKeyOnTheUiThreadAndNoneOnOthersAndTheRunEndsAtTheQuitTime) {
     QThread workerThread;
     KeyCounter workerObject;
@@ -125,10 +135,6 @@ TEST_F(StartUpTest, TheSplashSwallowsTheFirstKeyOnTheUiThreadAndNoneOnOthersAndT
         CLanguagePage* page = LanguagePageOnTop();
         if (tested || !page || !CSplashWnd::CurrentSplash()) return;
         tested = true;
-        // An event of a worker's object goes through the application on
-        // the worker's thread: it reaches its object, the splash stays.
-        // The UI thread keeps serving events meanwhile: a filter that did
-        // touch the splash from the worker would otherwise wait on it forever.
         std::atomic<bool> delivered{false};
         QMetaObject::invokeMethod(&workerObject, [&] {
                 QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier);
@@ -140,7 +146,6 @@ TEST_F(StartUpTest, TheSplashSwallowsTheFirstKeyOnTheUiThreadAndNoneOnOthersAndT
         while (!delivered && waited.elapsed() < 3000) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         ASSERT_TRUE(delivered);
         splashAfterWorkerKey = CSplashWnd::CurrentSplash() != nullptr;
-        // Enter would end the language page; with the splash up it only hides the splash.
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
         consumed = QApplication::sendEvent(page, &enter);
         splashAfterPageKey = CSplashWnd::CurrentSplash() != nullptr;
@@ -156,6 +161,59 @@ TEST_F(StartUpTest, TheSplashSwallowsTheFirstKeyOnTheUiThreadAndNoneOnOthersAndT
     EXPECT_GE(elapsedMs_, kStartUpQuitAfterMs);
     EXPECT_LT(elapsedMs_, kStartUpQuitAfterMs + 5000);
     EXPECT_TRUE(messages_.empty());
+}
+
+// The built program's exit code, output and errors. Without `display` there
+// is none at all: making the application object would abort.
+std::tuple<int, QString, QString> RunProgram(const QStringList& args, bool display = false) {
+    QTemporaryDir runtimeDir;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), display ? QStringLiteral("offscreen") : QStringLiteral("xcb"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir.path());
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(ZANO_CONFIGURATOR_PATH), args);
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        process.waitForFinished();
+        ADD_FAILURE() << "the program did not end: " << args.join(' ').toStdString();
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+// -platform belongs to the toolkit, which takes it out before the program
+// reads its options: it is not warned about.
+TEST(CommandLine, HelpAndVersionAnswerWithoutADisplayABadQuitTimeIsRefusedAndUnknownOptionsWarnOnce) {
+    using Run = std::tuple<int, QString, QString>;
+    EXPECT_EQ(Run(0, QString::fromStdString(StartUsage()), QString()), RunProgram({QStringLiteral("--help")}));
+    EXPECT_EQ(0, std::get<0>(RunProgram({QStringLiteral("-h"), QStringLiteral("--bogus")})));
+    EXPECT_EQ(Run(0, QString::fromStdString(StartVersion() + "\n"), QString()), RunProgram({QStringLiteral("--version")}));
+    const auto [badCode, badOut, badErr] = RunProgram({QStringLiteral("--quit-after"), QStringLiteral("soon")});
+    EXPECT_EQ(2, badCode);
+    EXPECT_TRUE(badErr.contains(QStringLiteral("--quit-after")) && badOut.isEmpty()) << badErr.toStdString();
+    const auto [code, out, err] = RunProgram({QStringLiteral("--bogus"), QStringLiteral("-platform"), QStringLiteral("offscreen"),
+                                              QStringLiteral("-nosplash"), QStringLiteral("--no-splash"),
+                                              QStringLiteral("--quit-after"), QStringLiteral("300")}, true);
+    EXPECT_EQ(0, code) << err.toStdString();
+    EXPECT_EQ(QStringList{QStringLiteral("zano-configurator: ignoring unknown arguments --bogus -nosplash")},
+              err.split('\n').filter(QRegularExpression(QStringLiteral("^zano-configurator:"))))
+        << err.toStdString();
+}
+
+TEST(CommandLine, TraceOpensItsFileBeforeAnyWindowAndAnUnwritableOneIsRefused) {
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("gone/trace.txt"));
+    const auto [badCode, badOut, badErr] = RunProgram({QStringLiteral("--trace"), missing});
+    EXPECT_EQ(2, badCode);
+    EXPECT_TRUE(badErr.contains(QStringLiteral("--trace")) && badErr.contains(missing)) << badErr.toStdString();
+    const QString file = dir.filePath(QStringLiteral("trace.txt"));
+    const auto [code, out, err] = RunProgram({QStringLiteral("--trace"), file, QStringLiteral("--no-splash"),
+                                              QStringLiteral("--quit-after"), QStringLiteral("300")}, true);
+    EXPECT_EQ(0, code) << err.toStdString();
+    EXPECT_TRUE(QFile::exists(file));
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
-// The page base over every page: the keys that end or keep each page, the
-// background of each page per model, the demonstration badge; and the
-// start-up pages' own choices, the splash and the single-instance guard.
-#include <QComboBox>
+// The page base over every page: per model its background, the demonstration
+// badge, the keys that end or keep it; background placement and the splash.
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -9,13 +7,10 @@
 #include <QTimer>
 
 #include "app/globals.h"
-#include "app/parameter_table.h"
 #include "app/ui/demo_mode.h"
-#include "app/ui/single_instance.h"
 #include "app/ui/splash_wnd.h"
 #include "app/ui/start_pages.h"
 #include "app/wizard_flow.h"
-#include "controls/image_button.h"
 #include "monitor/monitor_dialog.h"
 #include "pages/actuator_page.h"
 #include "pages/aux_pages.h"
@@ -28,20 +23,10 @@ namespace {
 
 using PageBaseTest = UiTest;
 
-std::unique_ptr<CPageDialog> MakePage(const std::string& name) {
-    if (name == "language-page") return std::make_unique<CLanguagePage>();
-    if (name == "model-page") return std::make_unique<CModelPage>();
-    if (name == "port-page") return std::make_unique<CPortPage>([](PortChoice) {});
-    if (name == "customer-page") return std::make_unique<CCustomerPage>();
-    if (name == "vehicle-page") return std::make_unique<CVehiclePage>();
-    if (name == "vehicle-basic-page") return std::make_unique<CVehicleBasicPage>();
-    if (name == "lambda-page") return std::make_unique<CLambdaPage>();
-    if (name == "lambda-basic-page") return std::make_unique<CLambdaBasicPage>();
-    if (name == "aux-page") return std::make_unique<CAuxPage>();
-    if (name == "aux-basic-page") return std::make_unique<CAuxBasicPage>();
-    if (name == "actuator-page") return std::make_unique<CActuatorPage>();
-    return std::make_unique<CMonitorDialog>();
-}
+using PagePtr = std::unique_ptr<CPageDialog>;
+template <class Page>
+PagePtr Make() { return std::make_unique<Page>(); }
+PagePtr MakePortPage() { return std::make_unique<CPortPage>([](PortChoice) {}); }
 
 bool Busy(CPageDialog* page) {
     if (auto* config = dynamic_cast<CConfigPage*>(page)) return config->IsBusy();
@@ -73,98 +58,33 @@ int Show(CPageDialog* page, const std::function<void()>& act) {
     return page->DoModal();
 }
 
-struct KeyRow {
-    const char* page;
-    int model;
-    int results[5];  // Return, Ctrl+Right, Right, Escape, Ctrl+Left
-};
 constexpr int N = kResultNext, Q = kResultQuit, B = kResultBack, S = kStays;
 constexpr int kMonitorExit = CMonitorDialog::kExited, kMonitorReturn = CMonitorDialog::kReturned;
+
+struct PageRow {
+    const char* page;
+    PagePtr (*make)();
+    int background[3];  // Q7100, Q5100, "Q5100 plus"
+    int keyModel;       // the model the keys are pressed on; -1: none
+    int keys[5];        // the result of Return, Ctrl+Right, Right, Escape, Ctrl+Left
+};
 
 // Enter ends only the language page (the monitor writes its steps); the
 // pages with a key filter swallow Escape; Ctrl+arrows run Next and Return
 // where the page has the shortcuts; a plain arrow ends nothing.
-const KeyRow kKeys[] = {
-    {"language-page", 0, {N, S, S, Q, S}},      {"model-page", 0, {S, N, S, Q, B}},
-    {"port-page", 0, {S, S, S, Q, S}},          {"customer-page", 0, {S, N, S, Q, B}},
-    {"vehicle-page", 0, {S, N, S, S, B}},       {"vehicle-basic-page", 1, {S, S, S, Q, S}},
-    {"lambda-page", 0, {S, N, S, S, B}},        {"lambda-basic-page", 1, {S, S, S, S, S}},
-    {"aux-page", 0, {S, N, S, Q, B}},           {"aux-basic-page", 1, {S, S, S, S, S}},
-    {"monitor", 0, {S, S, S, kMonitorExit, kMonitorReturn}},
-};
-
-class PageKeys : public UiTest, public ::testing::WithParamInterface<KeyRow> {};
-
-TEST_P(PageKeys, EachKeyEndsOrKeepsThePageAsItsConventionsSay) {
-    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {{Qt::Key_Return, Qt::NoModifier},
-        {Qt::Key_Right, Qt::ControlModifier}, {Qt::Key_Right, Qt::NoModifier},
-        {Qt::Key_Escape, Qt::NoModifier}, {Qt::Key_Left, Qt::ControlModifier}};
-    const KeyRow& row = GetParam();
-    ConnectSimulatedEcu(row.model);
-    auto page = MakePage(row.page);
-    for (int k = 0; k < 5; ++k) {
-        const int result = Show(page.get(), [&] {
-            if (std::string(row.page) == "aux-page" && k == 1) LeaveMonitorWhenShown();  // Next passes through it
-            QTest::keyClick(page.get(), keys[k].first, keys[k].second);
-        });
-        page->DestroyPageWindow();
-        EXPECT_EQ(row.results[k], result) << row.page << " key " << k;
-    }
-    WaitForWorker();
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryPage, PageKeys, ::testing::ValuesIn(kKeys), [](const ::testing::TestParamInfo<KeyRow>& row) {
-    std::string name = row.param.page;
-    name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
-    return name;
-});
-
-// The actuator page ends itself during its start; its Ctrl flag follows
-// each key event, not a remembered press.
-TEST_F(PageBaseTest, TheActuatorPageEndsAtOnceAndReadsCtrlFromEachKey) {
-    struct ActuatorKeys : CActuatorPage {
-        bool Key(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers) {
-            QKeyEvent event(type, key, modifiers);
-            return PreTranslateKey(&event);
-        }
-    } actuator;
-    bool driverRan = false;
-    EXPECT_EQ(kResultBack, RunPage(&actuator, [&] { driverRan = true; }));
-    EXPECT_FALSE(driverRan);
-    actuator.Key(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
-    EXPECT_TRUE(actuator.CtrlDown());
-    actuator.Key(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
-    EXPECT_FALSE(actuator.CtrlDown());
-}
-
-// Ctrl let go in another window sends no release to the page.
-TEST_F(PageBaseTest, ACtrlReleasedInAnotherWindowLeavesThePlainArrowsAlone) {
-    ConnectSimulatedEcu(0);
-    for (const char* name : {"model-page", "monitor"}) {
-        auto page = MakePage(name);
-        EXPECT_EQ(kStays, Show(page.get(), [&] {
-                      QTest::keyPress(page.get(), Qt::Key_Control, Qt::ControlModifier);
-                      EXPECT_EQ(1, CtrlKeyDown);
-                      QTest::keyClick(page.get(), Qt::Key_Right);
-                      QTest::keyClick(page.get(), Qt::Key_Left);
-                      EXPECT_EQ(0, CtrlKeyDown) << "the shared flag follows the last key event";
-                  })) << name;
-        page->DestroyPageWindow();
-    }
-    WaitForWorker();
-}
-
-struct BackgroundRow {
-    const char* page;
-    int background[3];  // Q7100, Q5100, "Q5100 plus"
-};
-const BackgroundRow kBackgrounds[] = {
-    {"language-page", {269, 269, 269}},      {"model-page", {269, 269, 269}},
-    {"port-page", {269, 269, 269}},          {"customer-page", {249, 248, 249}},
-    {"vehicle-page", {247, 246, 247}},       {"vehicle-basic-page", {251, 250, 251}},
-    {"lambda-page", {249, 248, 249}},        {"lambda-basic-page", {250, 250, 250}},
-    {"aux-page", {249, 249, 249}},           {"aux-basic-page", {250, 250, 250}},
-    {"actuator-page", {249, 248, 249}},      {"monitor", {276, 275, 276}},
+const PageRow kPages[] = {
+    {"language-page", Make<CLanguagePage>, {269, 269, 269}, 0, {N, S, S, Q, S}},
+    {"model-page", Make<CModelPage>, {269, 269, 269}, 0, {S, N, S, Q, B}},
+    {"port-page", MakePortPage, {269, 269, 269}, 0, {S, S, S, Q, S}},
+    {"customer-page", Make<CCustomerPage>, {249, 248, 249}, 0, {S, N, S, Q, B}},
+    {"vehicle-page", Make<CVehiclePage>, {247, 246, 247}, 0, {S, N, S, S, B}},
+    {"vehicle-basic-page", Make<CVehicleBasicPage>, {251, 250, 251}, 1, {S, S, S, Q, S}},
+    {"lambda-page", Make<CLambdaPage>, {249, 248, 249}, 0, {S, N, S, S, B}},
+    {"lambda-basic-page", Make<CLambdaBasicPage>, {250, 250, 250}, 1, {S, S, S, S, S}},
+    {"aux-page", Make<CAuxPage>, {249, 249, 249}, 0, {S, N, S, Q, B}},
+    {"aux-basic-page", Make<CAuxBasicPage>, {250, 250, 250}, 1, {S, S, S, S, S}},
+    {"actuator-page", Make<CActuatorPage>, {249, 248, 249}, -1, {}},
+    {"monitor", Make<CMonitorDialog>, {276, 275, 276}, 0, {S, S, S, kMonitorExit, kMonitorReturn}},
 };
 
 // In demo mode every page shows the badge inside the page and over none of
@@ -183,15 +103,14 @@ void ExpectBadgeClear(CPageDialog* page, const std::string& name) {
     }
 }
 
-class EveryModel : public UiTest, public ::testing::WithParamInterface<int> {};
+class EveryPage : public UiTest, public ::testing::WithParamInterface<PageRow> {};
 
-TEST_P(EveryModel, EachPageShowsTheBackgroundOfTheModelAndInDemoModeTheBadgeClearOfItsControls) {
-    const int model = GetParam();
-    ConnectSimulatedEcu(model);
+TEST_P(EveryPage, ShowsEachModelsBackgroundAndBadgeThenEachKeyEndsOrKeepsIt) {
+    const PageRow& row = GetParam();
     SetDemoMode(true);
-    for (const BackgroundRow& row : kBackgrounds) {
-        ModelIndex = model;  // the model page's showing sets it to its first choice
-        auto page = MakePage(row.page);
+    for (int model = 0; model < 3; ++model) {
+        ConnectSimulatedEcu(model);
+        auto page = row.make();
         int shown = -1;
         Show(page.get(), [&] {
             shown = page->BackgroundId();
@@ -204,16 +123,66 @@ TEST_P(EveryModel, EachPageShowsTheBackgroundOfTheModelAndInDemoModeTheBadgeClea
             ExpectBadgeClear(page.get(), row.page);
         }
         page->DestroyPageWindow();
-        EXPECT_EQ(row.background[model], shown) << row.page;
+        EXPECT_EQ(row.background[model], shown) << "model " << model;
         EXPECT_FALSE(page->HasBackground()) << "released with the window";
     }
-    WaitForWorker();
     SetDemoMode(false);
-    CModelPage plain;
-    Show(&plain, [&] { EXPECT_TRUE(plain.DemoBadge()->isHidden()); });
+    if (row.keyModel < 0) return WaitForWorker();
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {{Qt::Key_Return, Qt::NoModifier},
+        {Qt::Key_Right, Qt::ControlModifier}, {Qt::Key_Right, Qt::NoModifier},
+        {Qt::Key_Escape, Qt::NoModifier}, {Qt::Key_Left, Qt::ControlModifier}};
+    ConnectSimulatedEcu(row.keyModel);
+    auto page = row.make();
+    for (int k = 0; k < 5; ++k) {
+        const int result = Show(page.get(), [&] {
+            EXPECT_TRUE(page->DemoBadge()->isHidden());
+            if (std::string(row.page) == "aux-page" && k == 1) LeaveMonitorWhenShown();  // Next passes through it
+            QTest::keyClick(page.get(), keys[k].first, keys[k].second);
+        });
+        page->DestroyPageWindow();
+        EXPECT_EQ(row.keys[k], result) << "key " << k;
+    }
+    WaitForWorker();
 }
 
-INSTANTIATE_TEST_SUITE_P(Models, EveryModel, ::testing::Values(0, 1, 2));
+INSTANTIATE_TEST_SUITE_P(Pages, EveryPage, ::testing::ValuesIn(kPages),
+                         [](const ::testing::TestParamInfo<PageRow>& row) {
+                             std::string name = row.param.page;
+                             name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
+                             return name;
+                         });
+
+// The actuator page ends itself during its start; its Ctrl flag follows
+// each key event, not a remembered press. On the others a Ctrl let go in
+// another window sends no release, and the plain arrows still end nothing.
+TEST_F(PageBaseTest, TheCtrlFlagFollowsEachKeyEventSoACtrlReleasedElsewhereLeavesThePlainArrowsAlone) {
+    struct ActuatorKeys : CActuatorPage {
+        bool Key(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers) {
+            QKeyEvent event(type, key, modifiers);
+            return PreTranslateKey(&event);
+        }
+    } actuator;
+    bool driverRan = false;
+    EXPECT_EQ(kResultBack, RunPage(&actuator, [&] { driverRan = true; }));
+    EXPECT_FALSE(driverRan);
+    actuator.Key(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
+    EXPECT_TRUE(actuator.CtrlDown());
+    actuator.Key(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+    EXPECT_FALSE(actuator.CtrlDown());
+    ConnectSimulatedEcu(0);
+    for (PagePtr (*make)() : {Make<CModelPage>, Make<CMonitorDialog>}) {
+        auto page = make();
+        EXPECT_EQ(kStays, Show(page.get(), [&] {
+                      QTest::keyPress(page.get(), Qt::Key_Control, Qt::ControlModifier);
+                      EXPECT_EQ(1, CtrlKeyDown);
+                      QTest::keyClick(page.get(), Qt::Key_Right);
+                      QTest::keyClick(page.get(), Qt::Key_Left);
+                      EXPECT_EQ(0, CtrlKeyDown) << "the shared flag follows the last key event";
+                  })) << page->metaObject()->className();
+        page->DestroyPageWindow();
+    }
+    WaitForWorker();
+}
 
 TEST_F(PageBaseTest, BackgroundsTileFromTheTopLeftCentreSmallAndPinLargeBitmapsAndIgnoreUnknownModes) {
     const auto tiles = CPageDialog::BackgroundPlacements(0, QSize(800, 580), QSize(487, 190));
@@ -231,41 +200,6 @@ TEST_F(PageBaseTest, BackgroundsTileFromTheTopLeftCentreSmallAndPinLargeBitmapsA
     EXPECT_FALSE(page.SetBackgroundBitmap(9999));
     EXPECT_FALSE(page.HasBackground());
     EXPECT_EQ(0, page.BackgroundId());
-}
-
-TEST_F(PageBaseTest, TheLanguagePageOffersOnlyPortuguese) {
-    CLanguagePage page;
-    EXPECT_EQ(kResultNext, RunPage(&page, [&] {
-                  SaveScreenshot(&page, QStringLiteral("language-page.png"));
-                  for (auto* button : page.findChildren<CImageButton*>())
-                      if (button->toolTip() != QStringLiteral("Português")) button->click();
-                  EXPECT_TRUE(page.isVisible());
-                  ClickButton(&page, QStringLiteral("Português"));
-              }));
-}
-
-TEST_F(PageBaseTest, TheModelPageStoresTheChoiceAndFillsTheTable) {
-    CModelPage page;
-    EXPECT_EQ(kResultNext, RunPage(&page, [&] {
-                  EXPECT_EQ(1, page.List()->currentIndex());
-                  SaveScreenshot(&page, QStringLiteral("model-page.png"));
-                  page.List()->setCurrentIndex(2);
-                  ClickButton(&page, QStringLiteral("Próximo"));
-              }));
-    EXPECT_EQ(2, ModelIndex);
-    EXPECT_STREQ("7C", g_ParameterTable[kPos7C].Address);
-}
-
-TEST_F(PageBaseTest, NextOnThePortPageOpensTheTypedPortNumber) {
-    EXPECT_EQ(21, CPortPage::PortNumberFromText(QStringLiteral("COM21  /dev/ttyUSB0  (ocupada)")));
-    EXPECT_EQ(0, CPortPage::PortNumberFromText(QStringLiteral("COM")));
-    int opened = -1;
-    CPortPage page([&](PortChoice choice) { opened = choice.number; });
-    EXPECT_EQ(kResultNext, RunPage(&page, [&] {
-                  page.List()->setEditText(QStringLiteral("COM12"));
-                  ClickButton(&page, QStringLiteral("Próximo"));
-              }));
-    EXPECT_EQ(12, opened);
 }
 
 TEST_F(PageBaseTest, TheSplashGoesAtTheFirstKeyWhichItSwallowsOrAfterASecond) {
@@ -287,14 +221,6 @@ TEST_F(PageBaseTest, TheSplashGoesAtTheFirstKeyWhichItSwallowsOrAfterASecond) {
         page.OnExit();
     });
     CSplashWnd::SetSplashAllowed(false);
-}
-
-TEST(SingleInstance, ASecondGuardIsRefusedUntilTheFirstIsGone) {
-    auto first = std::make_unique<SingleInstanceGuard>(QStringLiteral("zano-test-instance.lock"));
-    ASSERT_TRUE(first->Acquired());
-    EXPECT_FALSE(SingleInstanceGuard(QStringLiteral("zano-test-instance.lock")).Acquired());
-    first.reset();
-    EXPECT_TRUE(SingleInstanceGuard(QStringLiteral("zano-test-instance.lock")).Acquired());
 }
 
 }  // namespace

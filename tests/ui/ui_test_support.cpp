@@ -144,10 +144,8 @@ int UiTest::RunActive(CPageDialog* page, const std::function<void()>& driver) {
 }
 
 int UiTest::FramesOfKind(FrameKind kind) const {
-    int count = 0;
-    for (const ReceivedFrame& received : ecu_->ReceivedFrames())
-        if (received.frame.kind == kind) ++count;
-    return count;
+    const auto& frames = ecu_->ReceivedFrames();
+    return static_cast<int>(std::count_if(frames.begin(), frames.end(), [kind](const ReceivedFrame& r) { return r.frame.kind == kind; }));
 }
 
 void UiTest::UseRealClock() { g_Clock.Use(nullptr); }
@@ -163,11 +161,10 @@ void EndPageLeftOpen(CPageDialog* page, QTimer& watchdog) {
 
 int UiTest::RunPage(CPageDialog* page, const std::function<void()>& driver) {
     // Dies with this call, so a page that ended during its start never runs
-    // the driver later.
+    // the driver later. A driver that stopped on a failed assertion leaves
+    // the page open: end it.
     QTimer timer;
     timer.setSingleShot(true);
-    // A driver that stopped on a failed assertion leaves the page open: end
-    // it, so the failure is reported at once instead of at CTest's time-out.
     QObject::connect(&timer, &QTimer::timeout, page, [page, &driver] {
         driver();
         if (::testing::Test::HasFailure()) static_cast<QDialog*>(page)->done(-1);

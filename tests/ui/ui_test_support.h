@@ -1,8 +1,7 @@
 #pragma once
 // Shared fixture of the widget tests: globals reset, message boxes and file
-// dialogs answered by the test, the program's clock skipping every wait
-// (the simulated ECU answers at once), the serial port pointed at a
-// simulated ECU that outlives the port's opens, and a way to drive a modal page.
+// dialogs answered by the test, waits skipped, the serial port pointed at a
+// simulated ECU that outlives the port's opens, and modal pages driven.
 
 #include <gtest/gtest.h>
 
@@ -36,16 +35,15 @@ bool WaitUntil(const std::function<bool()>& pred, int timeoutMs = 5000);
 // Waits until the worker has run every job posted before.
 void WaitForWorker();
 
-// Presses a page's button named by its tooltip; on the configuration pages
-// by its identifier, as some of them show no tooltips.
+// Presses a page's button by its tooltip (on the configuration pages by its
+// identifier: some show no tooltips).
 void ClickButton(CPageDialog* page, const QString& tooltip);
 
-// A page still open a minute after it was shown is ended with a failure,
-// so a stuck test fails at once instead of at CTest's time-out.
+// A page still open a minute after it was shown is ended with a failure.
 void EndPageLeftOpen(CPageDialog* page, QTimer& watchdog);
 
-// Leaves the monitoring screen with its Return button as soon as it is shown
-// and its button is enabled (the aux pages pass through it on Next).
+// Leaves the monitoring screen (the aux pages pass through it on Next) with
+// its Return button as soon as that is enabled.
 void LeaveMonitorWhenShown();
 
 class UiTest : public ::testing::Test {
@@ -55,9 +53,8 @@ protected:
 
     // A fresh simulated ECU of the model behind every COM name.
     SimulatedEcuDevice& UseSimulatedEcu(int modelIndex, EcuOptions options = {});
-    // Real waits, for the tests that stream live values: the stream's polls
-    // come from a real-time timer, and under load skipped waits outrun them
-    // (a calibration then times out). Call before the ECU is connected.
+    // Real waits, for the tests that stream live values: under load skipped
+    // waits outrun the real-time polls. Call before the ECU is connected.
     void UseRealClock();
     SimulatedEcuDevice& Ecu() { return *ecu_; }
     // As the customer page leaves things: a simulated ECU of the model, the
@@ -67,8 +64,7 @@ protected:
 
     // Runs page->DoModal(); `driver` runs inside the page's modal loop.
     int RunPage(CPageDialog* page, const std::function<void()>& driver);
-    // The same, with the page the active window first, as the user's is:
-    // focus and keys reach its fields only then.
+    // The same with the page the active window, so focus and keys reach it.
     int RunActive(CPageDialog* page, const std::function<void()>& driver);
 
     QString TempPath(const QString& name) const { return dir_.filePath(name); }
