@@ -39,8 +39,7 @@ int64_t ReadAllCompleteMs() {
     SimulatedEcuDevice probe(clock, EcuVariant::Q7100);
     LineSettings line;
     line.baudRate = 38400;
-    probe.Open();
-    probe.SetLineSettings(line);
+    probe.Open(), probe.SetLineSettings(line);
     const EcuFrame frame = ReadAllCommand(0);
     probe.Write(frame.Bytes, frame.Size, 5000);
     size_t received = 0;
@@ -75,35 +74,29 @@ TEST_F(SimFaultTest, AnAnswerCompleteAtTheEndOfTheWaitIsReadOneMillisecondLaterI
     EXPECT_EQ(clock.NowMs() - before, 400 + 100) << "first wait, one failed call, one retry wait";
 }
 
-struct FaultCase {
-    const char* name;
-    std::function<void(FaultOptions&)> set;
-    int result;
-    size_t stored;  // registers in the store after one read-all
-};
-
-class SimFaultReadTest : public SimFaultTest, public ::testing::WithParamInterface<FaultCase> {};
-
-TEST_P(SimFaultReadTest, ReadAllOfTheCustomerPage) {
-    EcuOptions options;
-    GetParam().set(options.faults);
-    Start(options);
-    EXPECT_EQ(ReadAll(EcuCaller::CustomerPage), GetParam().result);
-    EXPECT_EQ(equipmentStore.GetQtyUsed(), GetParam().stored);
+// One read-all of the customer page per fault: its result and the registers stored.
+TEST_F(SimFaultTest, ReadAllOfTheCustomerPageUnderEachFault) {
+    const size_t all = FactoryRegisterImage(EcuVariant::Q7100).size();
+    const struct {
+        const char* name;
+        std::function<void(FaultOptions&)> set;
+        int result;
+        size_t stored;
+    } cases[] = {
+        {"silence", [](FaultOptions& f) { f.noAnswer = true; }, 1, 0},
+        {"missing register", [](FaultOptions& f) { f.missingRegister = 0x1F; }, 1, all - 1},
+        {"leading zero", [](FaultOptions& f) { f.leadingZero = true; }, 1, 0},
+        {"garbage between groups", [](FaultOptions& f) { f.garbageBetweenGroups = true; }, 0, all},
+        {"flood fills the buffer", [](FaultOptions& f) { f.hugeAnswer = true; }, 1, 0},
+    };
+    for (const auto& c : cases) {
+        EcuOptions options;
+        c.set(options.faults);
+        Start(options);
+        EXPECT_EQ(ReadAll(EcuCaller::CustomerPage), c.result) << c.name;
+        EXPECT_EQ(equipmentStore.GetQtyUsed(), c.stored) << c.name;
+    }
 }
-
-const size_t kAll = FactoryRegisterImage(EcuVariant::Q7100).size();
-INSTANTIATE_TEST_SUITE_P(
-    Faults, SimFaultReadTest,
-    ::testing::Values(FaultCase{"Silence", [](FaultOptions& f) { f.noAnswer = true; }, 1, 0},
-                      FaultCase{"MissingRegister",
-                                [](FaultOptions& f) { f.missingRegister = 0x1F; }, 1, kAll - 1},
-                      FaultCase{"LeadingZero", [](FaultOptions& f) { f.leadingZero = true; }, 1, 0},
-                      FaultCase{"GarbageBetweenGroups",
-                                [](FaultOptions& f) { f.garbageBetweenGroups = true; }, 0, kAll},
-                      FaultCase{"FloodFillsTheBuffer", [](FaultOptions& f) { f.hugeAnswer = true; },
-                                1, 0}),
-    [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(SimFaultTest, APulledCableMidPassEndsInAFailedReadBackNotAHang) {
     EcuOptions options;
