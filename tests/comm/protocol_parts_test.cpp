@@ -34,8 +34,9 @@ TEST(EcuFrames, EveryCommandOfEveryModel) {
 TEST(ParseAnswer, StoresCompleteGroupsInAnyCaseAndSkipsEverythingElse) {
     CRX4DATA store;
     store.Add("12", "1");
-    // Garbage before the first B0, a group closed by A0, lower case, a cut group.
-    ParseAnswer("7|20|B0|10|5|A0|B0|12|FF|C0|b0|2b|4|c0|B0|30|", store);
+    // Garbage before the first B0 and between groups, a group closed by A0, lower
+    // case, a cut group.
+    ParseAnswer("7|20|B0|10|5|A0|B0|12|FF|C0|7|20|55|C0|FF|b0|2b|4|c0|B0|30|", store);
     ParseAnswer("", store);
     EXPECT_EQ(store.GetQtyUsed(), 2u);
     EXPECT_EQ(StoredText(store, "10") + StoredText(store, "12") + StoredText(store, "2b"), "<none>FF4");
