@@ -1,7 +1,6 @@
 // The serial port layer: the COMn map and its port list, QtSerialDevice on a
-// real pseudo-terminal whose master side the test plays, and CRX4COMM over
-// scripted devices (naming, open/close, line settings, time-outs, writes, the
-// answer text of ReadPort and the bounded receive queue).
+// pseudo-terminal whose master side the test plays, and CRX4COMM over scripted
+// devices (naming, open/close, line, time-outs, ReadPort's text, its queue).
 
 #include <fcntl.h>
 #include <gtest/gtest.h>

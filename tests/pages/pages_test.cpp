@@ -1,9 +1,7 @@
-// The pages of every model against the simulated ECU, driven as the user
-// drives them: Save and Load with their file dialogs, the write button while
-// "Arquivo" is selected, a decimal typed on a C or a Brazilian desktop, what
-// each page adds to the frame (the aux pages' monitoring screen, the lambda
-// page's live view, the actuator step passed through), and the frame itself
-// (keys, checks, write passes, the page disabled during an exchange).
+// The pages of every model against the simulated ECU, driven as the user drives
+// them: Save/Load and their dialogs, "Arquivo", decimals on a C or Brazilian
+// desktop, what each page adds (monitoring screen, live view, the actuator step)
+// and the frame itself (keys, checks, writes, the page disabled meanwhile).
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -75,8 +73,7 @@ std::unique_ptr<CConfigPage> NewPage(const PageCase& c) {
 }
 
 QWidget* Widget(const CConfigPage& page, int control) {
-    return page.NumericField(control) ? static_cast<QWidget*>(page.NumericField(control))
-                                      : page.ListField(control);
+    return page.NumericField(control) ? static_cast<QWidget*>(page.NumericField(control)) : page.ListField(control);
 }
 QString Shown(const CConfigPage& page, int control) {
     QLineEdit* edit = page.NumericField(control);
@@ -87,21 +84,14 @@ void Show(const CConfigPage& page, int control, const QString& text) {
     page.ListField(control)->setCurrentIndex(page.ListField(control)->findText(text));
 }
 
-// A field each page loads: its register, the simulated ECU's value and the
-// file's, and what the field shows for each.
-struct LoadedField {
+// A field each kind of page loads: its register, the simulated ECU's value and
+// the file's, and what the field shows for each (1002: "Número de Cilindros").
+const struct LoadedField {
     int control;
     const char *reg, *ecuValue, *ecuText, *fileValue, *fileText;
-};
-
-LoadedField LoadedFieldOf(Kind kind) {
-    switch (kind) {
-        case Kind::Aux: return {kAuxCutOffOpening, "21", "14", "20", "A", "10"};
-        case Kind::Lambda: return {kLambdaOnTime, "1E", "24", "0.36", "32", "0.50"};
-        case Kind::Actuator: return {kActuatorLowDefault, "3D", "50", "80", "F0", "240"};
-        default: return {1002, "2C", "4", "4", "8", "8"};  // "Número de Cilindros"
-    }
-}
+} kLoaded[] = {{1002, "2C", "4", "4", "8", "8"}, {1002, "2C", "4", "4", "8", "8"},
+               {kAuxCutOffOpening, "21", "14", "20", "A", "10"}, {kLambdaOnTime, "1E", "24", "0.36", "32", "0.50"},
+               {kActuatorLowDefault, "3D", "50", "80", "F0", "240"}};
 
 class PageFileTest : public PageTest, public ::testing::WithParamInterface<PageCase> {
   protected:
@@ -127,7 +117,7 @@ class PageFileTest : public PageTest, public ::testing::WithParamInterface<PageC
 
 TEST_P(PageFileTest, SaveWritesTheEcuValuesLoadShowsTheFileAndWriteTouchesNeither) {
     const PageCase c = GetParam();
-    const LoadedField field = LoadedFieldOf(c.kind);
+    const LoadedField field = kLoaded[static_cast<int>(c.kind)];
     const bool basicRules = c.kind == Kind::VehicleBasic || c.kind == Kind::Actuator || c.model == 1;
     ConnectSimulatedEcu(c.model);
     const QString type = c.model == 1 ? "Q5100" : "Q7100";
