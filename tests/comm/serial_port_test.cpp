@@ -277,21 +277,18 @@ class Crx4CommTest : public ::testing::Test {
 TEST_F(Crx4CommTest, ReadPortGivesTheBytesAsAnswerTextAndFailsWhenTheBufferIsFull) {
     EXPECT_EQ(Read(100), "<failed>");  // closed
     ASSERT_EQ(port_.OpenPort(), COMM_OK);
+    // No leading zeros; nothing came; the buffer's size came (maybe cut); a
+    // first zero byte ends the text; the text and its terminator just fit, or
+    // not; four bytes taken, and the rest stays for the next read.
     const struct {
         Bytes bytes;
         uint32_t buffer;
         std::string text;
     } cases[] = {
-        {{0xB0, 0x20, 0x01, 0xC0}, 10000, "B0|20|1|C0|"},  // no leading zeros
-        {{0xB0, 0x00, 0x05}, 10000, "B0|0|5|"},
-        {{}, 10000, "<failed>"},                // nothing came
-        {{1, 2, 3, 4}, 4, "<failed>"},          // the buffer's size came: maybe cut
-        {{1, 2, 3}, 8, "1|2|3|"},
-        {{0x00, 0xB0, 0x10}, 10000, ""},        // a first zero byte ends the text
-        {{0xB0, 0xB0, 0xB0}, 10, "B0|B0|B0|"},  // the text and its terminator just fit
-        {{0xB0, 0xB0, 0xB0}, 9, "<failed>"},
-        {{1, 2, 3, 4, 5, 6, 7}, 4, "<failed>"},  // takes four bytes ...
-        {{}, 100, "5|6|7|"},                      // ... and the rest stays for the next read
+        {{0xB0, 0x20, 0x01, 0xC0}, 10000, "B0|20|1|C0|"}, {{0xB0, 0x00, 0x05}, 10000, "B0|0|5|"},
+        {{}, 10000, "<failed>"}, {{1, 2, 3, 4}, 4, "<failed>"}, {{1, 2, 3}, 8, "1|2|3|"},
+        {{0x00, 0xB0, 0x10}, 10000, ""}, {{0xB0, 0xB0, 0xB0}, 10, "B0|B0|B0|"}, {{0xB0, 0xB0, 0xB0}, 9, "<failed>"},
+        {{1, 2, 3, 4, 5, 6, 7}, 4, "<failed>"}, {{}, 100, "5|6|7|"},
     };
     for (const auto& c : cases) {
         script_->QueueAnswer(c.bytes);
