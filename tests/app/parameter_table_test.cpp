@@ -53,8 +53,7 @@ const struct Row {
     {"10", 2, "01|02", 0, 2, "0-5", "5-0", "0-5"},
 };
 
-// 0 Q7100, 1 Q5100, 2 "Q5100 plus".
-class ParameterTableRows : public testing::TestWithParam<int> {};
+class ParameterTableRows : public testing::TestWithParam<int> {};  // 0 Q7100, 1 Q5100, 2 "Q5100 plus"
 
 TEST_P(ParameterTableRows, EveryRecordHoldsItsRowAndListsItsEntries) {
     // The lists read the same on a Brazilian desktop, whose printf writes "0,14".
@@ -68,16 +67,13 @@ TEST_P(ParameterTableRows, EveryRecordHoldsItsRowAndListsItsEntries) {
         SCOPED_TRACE(row.address);
         // The Q5100 has none of the first five registers.
         EXPECT_STREQ(record.Address, GetParam() == 1 && pos < 5 ? "" : row.address);
-        EXPECT_EQ(record.OptionCount, row.optionCount);
         std::string values = record.Values[0];
         for (int i = 1; i < (row.optionCount < 0 ? 2 : row.optionCount); ++i) values += std::string("|") + record.Values[i];
-        EXPECT_EQ(values, row.values);
-        EXPECT_EQ(record.Step, row.step);
-        EXPECT_STREQ(record.DefaultText, row.defaultText);
+        EXPECT_EQ(std::make_tuple(double{record.OptionCount}, values, double{record.Step}, std::string(record.DefaultText)),
+                  std::make_tuple(row.optionCount, row.values, row.step, row.defaultText));
         const std::vector<std::string> list = BuildRecordList(record);
         ASSERT_EQ(list.size(), row.listSize);
-        EXPECT_EQ(list.front(), row.firstEntry);
-        EXPECT_EQ(list.back(), row.lastEntry);
+        EXPECT_EQ(list.front() + "|" + list.back(), row.firstEntry + std::string("|") + row.lastEntry);
     }
 }
 

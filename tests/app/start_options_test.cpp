@@ -8,27 +8,23 @@ TEST(StartOptions, KnownOptionsSetTheirSettingAndOthersAreIgnoredInOneWarningLin
     EXPECT_EQ(IgnoredArgumentsWarning(ParseStartOptions({})), "");
     const StartOptions options = ParseStartOptions(
         {"--bogus", "--no-splash", "--demo", "a.Q7100", "--no-splash=1", "--quit-after", "25", "--"});
-    EXPECT_FALSE(options.splash);
-    EXPECT_TRUE(options.demo && !options.noDemo && !options.help && !options.version);
+    EXPECT_TRUE(!options.splash && options.demo && !options.noDemo && !options.help && !options.version);
     EXPECT_EQ(options.quitAfterMs, 25);
     EXPECT_TRUE(options.error.empty());
     EXPECT_EQ(IgnoredArgumentsWarning(options),
               "zano-configurator: ignoring unknown arguments --bogus a.Q7100 --no-splash=1 --");
     EXPECT_EQ(IgnoredArgumentsWarning(ParseStartOptions({"-nosplash"})),
               "zano-configurator: ignoring unknown argument -nosplash");
-    EXPECT_TRUE(ParseStartOptions({"--no-demo"}).noDemo);
-    EXPECT_TRUE(ParseStartOptions({"-h"}).help);
+    EXPECT_TRUE(ParseStartOptions({"--no-demo"}).noDemo && ParseStartOptions({"-h"}).help);
     EXPECT_EQ(ParseStartOptions({"--quit-after", "10", "--quit-after=0"}).quitAfterMs, 0);
 }
 
 TEST(StartOptions, AQuitTimeThatIsNotAWholeNumberOfMillisecondsIsAMistake) {
     for (const char* bad : {"", "abc", "-5", "+5", "12x", "1.5", "99999999999"}) {
         const StartOptions options = ParseStartOptions({std::string("--quit-after=") + bad});
-        EXPECT_NE(options.error.find("--quit-after"), std::string::npos) << bad;
-        EXPECT_LT(options.quitAfterMs, 0) << bad;
+        EXPECT_TRUE(options.error.find("--quit-after") != std::string::npos && options.quitAfterMs < 0) << bad;
     }
-    EXPECT_NE(ParseStartOptions({"--quit-after"}).error, "");
-    EXPECT_NE(ParseStartOptions({"--quit-after", "--demo"}).error, "");
+    EXPECT_NE(ParseStartOptions({"--quit-after"}).error + "|" + ParseStartOptions({"--quit-after", "--demo"}).error, "|");
     EXPECT_EQ(ParseStartOptions({"--quit-after", "2147483647"}).quitAfterMs, 2147483647);
 }
 

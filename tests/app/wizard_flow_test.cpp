@@ -36,14 +36,10 @@ TEST(WizardFlow, EachModelRunsItsOwnPageVariants) {
     const struct {
         int model;
         P vehicle, lambda, aux;
-    } rows[] = {{0, P::Vehicle, P::Lambda, P::Aux},
-                {1, P::VehicleBasic, P::LambdaBasic, P::AuxBasic},
-                {2, P::VehicleBasic, P::Lambda, P::Aux},
-                {-1, P::Vehicle, P::Lambda, P::Aux}};
-    for (const auto& row : rows) {
-        EXPECT_EQ(PageForStep(S::Vehicle, row.model), row.vehicle) << row.model;
-        EXPECT_EQ(PageForStep(S::Lambda, row.model), row.lambda) << row.model;
-        EXPECT_EQ(PageForStep(S::Aux, row.model), row.aux) << row.model;
-        EXPECT_EQ(PageForStep(S::Customer, row.model), P::Customer);
-    }
+    } rows[] = {{0, P::Vehicle, P::Lambda, P::Aux}, {1, P::VehicleBasic, P::LambdaBasic, P::AuxBasic},
+                {2, P::VehicleBasic, P::Lambda, P::Aux}, {-1, P::Vehicle, P::Lambda, P::Aux}};
+    for (const auto& row : rows)
+        EXPECT_EQ(std::make_tuple(PageForStep(S::Vehicle, row.model), PageForStep(S::Lambda, row.model),
+                                  PageForStep(S::Aux, row.model), PageForStep(S::Customer, row.model)),
+                  std::make_tuple(row.vehicle, row.lambda, row.aux, P::Customer)) << row.model;
 }

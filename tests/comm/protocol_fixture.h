@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <utility>
@@ -26,34 +27,29 @@
 // Writes "QUEUE key", "COMMANDS on/off", "REFRESH" and "MESSAGE text" lines.
 class RecordingHooks : public PageHooks {
   public:
-    explicit RecordingHooks(std::shared_ptr<Transcript> transcript)
-        : transcript_(std::move(transcript)) {}
+    explicit RecordingHooks(std::shared_ptr<Transcript> transcript) : t_(std::move(transcript)) {}
 
     std::vector<std::string> requiredRegisters;  // the refresh fails (1) without one of these
     std::vector<std::pair<std::string, std::string>> writes;  // what the page queues
 
     int RefreshFromStore(CRX4DATA& store) override {
-        transcript_->Add("REFRESH");
+        t_->Add("REFRESH");
         std::string value;
-        for (const std::string& reg : requiredRegisters) {
-            if (!StoreValueText(store, reg.c_str(), &value))
-                return 1;
-        }
-        return 0;
+        return std::all_of(requiredRegisters.begin(), requiredRegisters.end(),
+                           [&](auto& reg) { return StoreValueText(store, reg.c_str(), &value); })
+                   ? 0 : 1;
     }
-    void SetCommandsEnabled(bool enabled) override {
-        transcript_->Add(enabled ? "COMMANDS on" : "COMMANDS off");
-    }
+    void SetCommandsEnabled(bool on) override { t_->Add(on ? "COMMANDS on" : "COMMANDS off"); }
     void QueueWritesForKey(const char* key, PendingWrites& pending) override {
-        transcript_->Add(std::string("QUEUE ") + key);
+        t_->Add(std::string("QUEUE ") + key);
         for (const auto& [reg, value] : writes) pending.Append(reg.c_str(), value.c_str());
     }
-    void ShowMessage(const char* text, const char* title, MessageIcon /*icon*/) override {
-        transcript_->Add(std::string("MESSAGE ") + text + (title[0] ? " / " : "") + title);
+    void ShowMessage(const char* text, const char* title, MessageIcon) override {
+        t_->Add(std::string("MESSAGE ") + text + (title[0] ? " / " : "") + title);
     }
 
   private:
-    std::shared_ptr<Transcript> transcript_;
+    std::shared_ptr<Transcript> t_;
 };
 
 using Lines = std::vector<std::string>;
@@ -79,7 +75,7 @@ class EcuLinkTest : public ::testing::Test {
     }
     void Answer(std::vector<uint8_t> bytes) { script->QueueAnswer(std::move(bytes)); }
     void NoAnswer() { script->QueueAnswer({}); }
-    std::vector<std::string> Recorded() const { return transcript->Lines(); }
+    Lines Recorded() const { return transcript->Lines(); }
 
     std::shared_ptr<Transcript> transcript = std::make_shared<Transcript>();
     std::shared_ptr<DeviceScript> script = std::make_shared<DeviceScript>();

@@ -59,10 +59,7 @@ const Row kRows[] = {
 const char* const kReadAll[] = {"TX 00 04 00", "TX 09 00", "TX 00 06 00"};
 const char* const kReadFailed = "MESSAGE Erro na leitura dos parâmetros !!!";
 
-void Wait(Lines& lines, int ms) {
-    if (ms > 0)
-        lines.push_back("WAIT " + std::to_string(ms));
-}
+void Wait(Lines& lines, int ms) { ms > 0 ? lines.push_back("WAIT " + std::to_string(ms)) : void(); }
 
 // ReadRegistersWithRetry as the row demands, when the ReadPort calls find an
 // answer (rx) or nothing as `answered` says, call after call.
@@ -86,12 +83,18 @@ Lines ExpectedRead(const Row& r, const std::string& tx, std::deque<bool> answere
             Wait(lines, r.retry);
         }
     }
-    if (ok && r.refresh)
-        lines.push_back("REFRESH");
-    if (!ok)
-        lines.push_back(kReadFailed);
+    if (!ok || r.refresh)
+        lines.push_back(ok ? "REFRESH" : kReadFailed);
     lines.push_back("COMMANDS on");
     return lines;
+}
+
+// A configuration file with `text` in the fixture's folder, the source "Arquivo".
+void WriteConfig(EcuSession& session, const QTemporaryDir& dir, const QByteArray& text) {
+    session.configFilePath = QDir(dir.path()).filePath("cliente.Q7100").toStdString();
+    QFile file(QString::fromStdString(session.configFilePath));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+    session.sourceIsFile = true;
 }
 
 class CallerTest : public EcuLinkTest, public ::testing::WithParamInterface<Row> {};
@@ -113,10 +116,8 @@ TEST_P(CallerTest, ReadRetriesWithTheCallersWaitsOnEveryModelAndDumpsWhereAsked)
         EXPECT_EQ(Recorded(), ExpectedRead(r, kReadAll[model], answered, "RX B0|2B|4|C0|"));
         EXPECT_EQ(StoredText(equipmentStore, "2B"), "4");
         const bool dump = r.dump == kDumpAlways || (r.dump == kDumpQ5100 && model == 1);
-        const char* name = model == 1 ? "novoQ5100.txt" : "novoQ7100.txt";
-        EXPECT_EQ(QFile::exists(QDir(dumpDir.path()).filePath(name)), dump) << model;
-        QDir(dumpDir.path()).removeRecursively();
-        QDir().mkpath(dumpDir.path());
+        const QString name = model == 1 ? "novoQ5100.txt" : "novoQ7100.txt";
+        EXPECT_EQ(QFile::remove(QDir(dumpDir.path()).filePath(name)), dump) << model;
     }
     // Nothing comes at all: three tries, one message, the page's failure.
     Connect(0);
@@ -137,9 +138,8 @@ TEST_P(WritingCallerTest, WritePassSendsEntriesWithTheCallersWaitsConfirmsAndRea
     EXPECT_EQ(WritePendingRegisters(session, "21", TimingFor(r.caller), hooks), 0);
 
     Lines expected{"QUEUE 21", "COMMANDS off"};
-    const char* entries[] = {"TX 00 20 00", "TX 00 21 0A"};
-    if (r.queueOrder)
-        std::swap(entries[0], entries[1]);
+    const char* entries[] = {r.queueOrder ? "TX 00 21 0A" : "TX 00 20 00",
+                             r.queueOrder ? "TX 00 20 00" : "TX 00 21 0A"};
     for (int i = 0; i < 2; ++i) {
         Wait(expected, r.entryLead);
         expected.push_back(entries[i]);
@@ -152,8 +152,8 @@ TEST_P(WritingCallerTest, WritePassSendsEntriesWithTheCallersWaitsConfirmsAndRea
         }
         Wait(expected, r.trailing);
     }
-    for (const std::string& line : ExpectedRead(r, "TX 00 04 21", {true}, "RX B0|21|A|C0|"))
-        expected.push_back(line);
+    const Lines readBack = ExpectedRead(r, "TX 00 04 21", {true}, "RX B0|21|A|C0|");
+    expected.insert(expected.end(), readBack.begin(), readBack.end());
     expected.push_back("COMMANDS on");
     EXPECT_EQ(Recorded(), expected);
     EXPECT_EQ(pending.Count, 0u);
@@ -161,33 +161,25 @@ TEST_P(WritingCallerTest, WritePassSendsEntriesWithTheCallersWaitsConfirmsAndRea
 
 TEST_P(CallerTest, WithArquivoShownReadsTakeTheCallersRegistersFromTheFileAndWritesStop) {
     const Row& r = GetParam();
-    session.configFilePath = QDir(dumpDir.path()).filePath("cliente.Q7100").toStdString();
     std::set<std::string> all = {"99"};  // a register no page takes
     for (const Row& row : kRows) all.insert(row.file.begin(), row.file.end());
-    QByteArray text = "[CONFIG_Q7100]\r\n";
-    for (const std::string& reg : all) text += QByteArray::fromStdString(reg) + "=7\r\n";
-    text += "[CONFIG_Q5100]\r\n";
-    for (const std::string& reg : all) text += QByteArray::fromStdString(reg) + "=5\r\n";
-    QFile file(QString::fromStdString(session.configFilePath));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
-    file.close();
-    session.sourceIsFile = true;
+    QByteArray text;
+    for (const auto& [section, value] : {std::pair{"[CONFIG_Q7100]\r\n", "=7\r\n"}, {"[CONFIG_Q5100]\r\n", "=5\r\n"}}) {
+        text += section;
+        for (const std::string& reg : all) text += reg.c_str() + QByteArray(value);
+    }
+    WriteConfig(session, dumpDir, text);
 
     for (int model : {0, 1, 2}) {
         fileStore.Zeradora();
         Connect(model);
-        if (r.file.empty())
+        if (r.file.empty())  // the ECU, whatever the source
             Answer({0xB0, 0x2B, 0x04, 0xC0});
         EXPECT_EQ(ReadRegistersWithRetry(session, "FULL", TimingFor(r.caller), hooks), 0);
-        if (r.file.empty()) {  // the ECU, whatever the source
-            EXPECT_EQ(Recorded(), ExpectedRead(r, kReadAll[model], {true}, "RX B0|2B|4|C0|"));
-            EXPECT_EQ(fileStore.GetQtyUsed(), 0u);
-            continue;
-        }
         Lines expected{"COMMANDS off"};
         Wait(expected, r.lead);
         expected.insert(expected.end(), {"REFRESH", "COMMANDS on"});
-        EXPECT_EQ(Recorded(), expected);
+        EXPECT_EQ(Recorded(), r.file.empty() ? ExpectedRead(r, kReadAll[model], {true}, "RX B0|2B|4|C0|") : expected);
         EXPECT_EQ(fileStore.GetQtyUsed(), r.file.size());
         for (const std::string& reg : r.file)
             EXPECT_EQ(StoredText(fileStore, reg.c_str()), model == 1 ? "5" : "7") << reg;
@@ -197,13 +189,11 @@ TEST_P(CallerTest, WithArquivoShownReadsTakeTheCallersRegistersFromTheFileAndWri
     Connect(0);
     hooks.writes = {{"3D", "14"}};
     EXPECT_EQ(WritePendingRegisters(session, "3D", TimingFor(r.caller), hooks), 0);
-    if (r.writesDespiteFile) {  // to the ECU, read back from the file
-        EXPECT_EQ(script->Written(), (std::vector<std::vector<uint8_t>>{{0x00, 0x3D, 0x14}}));
-        EXPECT_EQ(StoredText(fileStore, "3D"), "7");
-    } else {
-        EXPECT_TRUE(Recorded().empty());
-        EXPECT_TRUE(script->Written().empty());
-    }
+    // Where it writes despite the file, it goes to the ECU and is read back from the file.
+    EXPECT_EQ(script->Written(), (r.writesDespiteFile ? std::vector<std::vector<uint8_t>>{{0x00, 0x3D, 0x14}}
+                                                      : std::vector<std::vector<uint8_t>>{}));
+    EXPECT_EQ(r.writesDespiteFile ? StoredText(fileStore, "3D") : std::to_string(Recorded().size()),
+              r.writesDespiteFile ? "7" : "0");
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryCaller, CallerTest, ::testing::ValuesIn(kRows), RowName);
@@ -248,20 +238,14 @@ TEST_F(EcuLinkTest, VehiclePageShowsTheEquipmentStoreWhateverStoreItReads) {
     hooks.requiredRegisters = {"2C"};
     Answer({0xB0, 0x10, 0x01, 0xC0});
     EXPECT_EQ(ReadRegisters(session, "10", fileStore, TimingFor(C::VehiclePage), hooks), 0);
-    EXPECT_EQ(StoredText(fileStore, "10"), "1");
-    EXPECT_EQ(StoredText(equipmentStore, "10"), "<none>");
+    EXPECT_EQ(StoredText(fileStore, "10") + StoredText(equipmentStore, "10"), "1<none>");
     hooks.requiredRegisters = {"10"};
     Answer({0xB0, 0x10, 0x01, 0xC0});
     EXPECT_EQ(ReadRegisters(session, "10", fileStore, TimingFor(C::VehiclePage), hooks), 1);
 }
 
 TEST_F(EcuLinkTest, SingleRegisterFromTheFileFailsWithoutRefreshWhenTheFileLacksIt) {
-    session.configFilePath = QDir(dumpDir.path()).filePath("cliente.Q7100").toStdString();
-    QFile file(QString::fromStdString(session.configFilePath));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[CONFIG_Q7100]\r\n21=A\r\n");
-    file.close();
-    session.sourceIsFile = true;
+    WriteConfig(session, dumpDir, "[CONFIG_Q7100]\r\n21=A\r\n");
     Connect(0);
     EXPECT_EQ(ReadRegisters(session, "16", fileStore, TimingFor(C::AuxPage), hooks), 1);
     EXPECT_TRUE(Recorded().empty());
@@ -292,8 +276,7 @@ TEST_F(EcuLinkTest, LiveStreamStartsOnceStopsThriceAndIsPolled) {
     EXPECT_EQ(PollMonitorAnswer(session, monitorStore, CheckRule::Tested), kPollEmpty);
     MonitorAnswer answer;
     EXPECT_EQ(PollMonitorAnswer(session, monitorStore, CheckRule::Tested, &answer), kPollOk);
-    EXPECT_EQ(StoredText(monitorStore, "23"), "80");
-    EXPECT_EQ(StoredText(monitorStore, "72"), "<none>");
+    EXPECT_EQ(StoredText(monitorStore, "23") + StoredText(monitorStore, "72"), "80<none>");
     EXPECT_TRUE(answer.CalibrationEnded);
 }
 

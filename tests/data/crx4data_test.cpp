@@ -7,12 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <QString>
-#include <algorithm>
 #include <atomic>
 #include <random>
-#include <string>
 #include <thread>
-#include <vector>
 
 #include "data/store_text.h"
 
@@ -63,16 +60,13 @@ TEST(KeywordStore, AddReplacesCutsKeywordsRejectsEmptyInputAndMerges) {
     EXPECT_EQ(store.Add("15_99", "F4"), DATA_REPLACED);
     EXPECT_EQ(Keywords(store), (Texts{"10", "15_", "20", "30"}));
     EXPECT_EQ(ValueOf(store, "20") + ValueOf(store, "15_"), "ABCF4");
-    EXPECT_EQ(store.Add("", "1"), DATA_NO_KEYWORD);
-    EXPECT_EQ(store.Add(nullptr, "1"), DATA_NO_KEYWORD);
-    EXPECT_EQ(store.Add("40", nullptr), DATA_NO_VALUE);
-    EXPECT_EQ(store.Add("40", ""), DATA_NO_VALUE);
+    EXPECT_EQ((std::vector<int>{store.Add("", "1"), store.Add(nullptr, "1"), store.Add("40", nullptr), store.Add("40", "")}),
+              (std::vector<int>{DATA_NO_KEYWORD, DATA_NO_KEYWORD, DATA_NO_VALUE, DATA_NO_VALUE}));
     EXPECT_EQ(store.GetQtyUsed(), 4u);
 
     // Assignment merges: the target keeps its own entries.
     CRX4DATA target;
-    target.Add("05", "x");
-    target.Add("20", "y");
+    target.Add("05", "x"), target.Add("20", "y");
     target = store;
     target = target;
     EXPECT_EQ(Keywords(target), (Texts{"05", "10", "15_", "20", "30"}));
@@ -107,8 +101,7 @@ TEST(KeywordStoreThreads, WorkerWritesWhileTheUiThreadReadsAndMerges) {
     const Texts keywords = HexKeywords(60);
     const std::string values[] = {"A", std::string(40, 'B')};
     for (int round = 0; round < 100; ++round) {
-        CRX4DATA equipment;
-        CRX4DATA file;
+        CRX4DATA equipment, file;
         std::atomic<bool> done{false};
         std::thread worker([&] {
             for (int pass = 0; pass < 20; ++pass)
@@ -127,8 +120,7 @@ TEST(KeywordStoreThreads, WorkerWritesWhileTheUiThreadReadsAndMerges) {
                     fault = keywords[i] + " read as " + value;
                 seen[i] = value != "<absent>";
             }
-            file = equipment;
-            if (file.GetQtyUsed() > keywords.size()) fault += " the merge doubled entries";
+            if ((file = equipment).GetQtyUsed() > keywords.size()) fault += " the merge doubled entries";
         }
         worker.join();
         ASSERT_EQ(fault, "") << "round " << round;

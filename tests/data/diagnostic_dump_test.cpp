@@ -52,13 +52,10 @@ TEST_F(DiagnosticDump, ReplacesPlantedLinksWithAFileOnlyTheUserReadsWhateverTheU
     const mode_t umaskBefore = umask(0);
     const bool written = Dump(1) && Dump(2);
     umask(umaskBefore);
-    ASSERT_TRUE(written);
-    EXPECT_FALSE(file_.IsOpen());
+    ASSERT_TRUE(written && !file_.IsOpen());
     EXPECT_EQ(ReadFileBytes(Path("alvo")), "someone else's file");
-    for (const char* name : {"novoQ7100.txt", "novoQ5100.txt"}) {
-        EXPECT_EQ(Mode(Path(name)), S_IFREG | 0600) << name;
-        EXPECT_EQ(ReadFileBytes(Path(name)), kDump) << name;
-    }
+    for (const char* name : {"novoQ7100.txt", "novoQ5100.txt"})
+        EXPECT_EQ(std::make_pair(Mode(Path(name)), ReadFileBytes(Path(name))), std::make_pair(mode_t{S_IFREG | 0600}, std::string(kDump)));
     EXPECT_EQ(Entries(), (QStringList{"alvo", "novoQ5100.txt", "novoQ7100.txt"}))
         << "no temporary file is left, no link target created";
 }
@@ -104,8 +101,8 @@ TEST_F(DiagnosticDump, TheDefaultFolderIsTheUsersCacheMadePrivate) {
     unsetenv("ZANO_DUMP_DIR");
     EXPECT_EQ(DumpFolder(), Path("casa") + "/.cache/zano") << "a relative XDG_CACHE_HOME is ignored";
     ASSERT_TRUE(Dump(0));
-    EXPECT_EQ(Mode(Path("casa") + "/.cache"), S_IFDIR | 0700);
-    EXPECT_EQ(Mode(Path("casa") + "/.cache/zano"), S_IFDIR | 0700);
+    EXPECT_EQ(std::make_pair(Mode(Path("casa") + "/.cache"), Mode(Path("casa") + "/.cache/zano")),
+              std::make_pair(mode_t{S_IFDIR | 0700}, mode_t{S_IFDIR | 0700}));
     EXPECT_EQ(ReadFileBytes(Path("casa") + "/.cache/zano/novoQ7100.txt"), kDump);
     setenv("XDG_CACHE_HOME", Path("xdg").c_str(), 1);
     EXPECT_EQ(DumpFolder(), Path("xdg") + "/zano");

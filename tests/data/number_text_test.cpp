@@ -11,9 +11,8 @@
 TEST(NumberText, ReadsAndWritesAPointEvenOnABrazilianDesktop) {
     BrazilianLocale brazil;
     ASSERT_TRUE(brazil.Active());
-    EXPECT_EQ(NumberText::Format("%1.2f", 2.5), "2.50");
-    EXPECT_EQ(NumberText::Format("%0.02f", 0.14), "0.14");
-    EXPECT_EQ(NumberText::Format("%g", 0.36), "0.36");
+    EXPECT_EQ(NumberText::Format("%1.2f", 2.5) + NumberText::Format("%0.02f", 0.14) + NumberText::Format("%g", 0.36),
+              "2.500.140.36");
     std::size_t used = 99;
     EXPECT_DOUBLE_EQ(NumberText::ToDouble("  +1.5e1 s", &used), 15.0);
     EXPECT_EQ(used, 8u);
@@ -21,19 +20,16 @@ TEST(NumberText, ReadsAndWritesAPointEvenOnABrazilianDesktop) {
     EXPECT_EQ(used, 1u);
     for (const auto& [text, value] : {std::pair{"-0.25", -0.25}, {".5", 0.5}, {"3.", 3.0}, {"1e", 1.0}, {"1e-400", 0.0}})
         EXPECT_DOUBLE_EQ(NumberText::ToDouble(text), value) << text;
-    for (const char* none : {"", " ", ".", "-", "abc", "inf", "nan", ",5"}) {
-        EXPECT_DOUBLE_EQ(NumberText::ToDouble(none, &used), 0.0) << none;
-        EXPECT_EQ(used, 0u) << none;
-    }
+    for (const char* none : {"", " ", ".", "-", "abc", "inf", "nan", ",5"})
+        EXPECT_TRUE(NumberText::ToDouble(none, &used) == 0.0 && used == 0u) << none;
     EXPECT_GT(NumberText::ToDouble("1e400"), 1e300);
 }
 
 TEST(NumberText, WholeNumbersSaturateInsteadOfWrapping) {
-    EXPECT_EQ(NumberText::ToInteger(" -42x"), -42);
-    EXPECT_EQ(NumberText::ToInteger("0000000050001"), 50001);
-    EXPECT_EQ(NumberText::ToInteger("99999999999999999999999"), std::numeric_limits<long long>::max());
-    EXPECT_EQ(NumberText::ToInt("22552555255"), std::numeric_limits<int>::max());
-    EXPECT_EQ(NumberText::ToInt("-22552555255"), std::numeric_limits<int>::min());
-    EXPECT_EQ(NumberText::ToInt("2.9"), 2);
-    EXPECT_EQ(NumberText::ToLong(""), 0);
+    EXPECT_EQ((std::vector<long long>{NumberText::ToInteger(" -42x"), NumberText::ToInteger("0000000050001"),
+                                      NumberText::ToInteger("99999999999999999999999")}),
+              (std::vector<long long>{-42, 50001, std::numeric_limits<long long>::max()}));
+    EXPECT_EQ((std::vector<int>{NumberText::ToInt("22552555255"), NumberText::ToInt("-22552555255"),
+                                NumberText::ToInt("2.9"), static_cast<int>(NumberText::ToLong(""))}),
+              (std::vector<int>{std::numeric_limits<int>::max(), std::numeric_limits<int>::min(), 2, 0}));
 }

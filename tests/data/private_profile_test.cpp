@@ -2,15 +2,13 @@
 // every other byte, placement of new keys and sections, Windows-1252 and
 // CRLF on disk; and ZANO.INI, the serial port remembered per model.
 
-#include "data/private_profile.h"
-#include "data/port_setting.h"
-
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <string>
 
+#include "data/port_setting.h"
+#include "data/private_profile.h"
 #include "tests/data/file_bytes.h"
 
 namespace {
@@ -42,16 +40,14 @@ const std::string kLegacy =
 TEST_F(PrivateProfileFile, LookupsIgnoreCaseTrimValuesAndSkipComments) {
     EXPECT_EQ(Read("Q5100", "Clientes"), "<default>") << "no file";
     WriteFileBytes(path_, kLegacy + "\nc=\xE7\xE7");
-    EXPECT_EQ(Read("q5100", "CLIENTES"), "Antigo");
-    EXPECT_EQ(Read("Q5100", "marca"), "Fiat");
-    EXPECT_EQ(Read("config_q5100", "10"), "5");
-    EXPECT_EQ(Read("CONFIG_Q5100", "12"), "<default>") << "a commented-out key is no key";
-    EXPECT_EQ(Read("Q7100", "Clientes"), "<default>");
-    EXPECT_EQ(Read("CONFIG_Q5100", "Clientes"), "<default>");
+    EXPECT_EQ(Read("q5100", "CLIENTES") + "|" + Read("Q5100", "marca") + "|" + Read("config_q5100", "10"),
+              "Antigo|Fiat|5");
+    // A commented-out key is no key; keys belong to their section.
+    for (const auto& [section, key] : {std::pair{"CONFIG_Q5100", "12"}, {"Q7100", "Clientes"}, {"CONFIG_Q5100", "Clientes"}})
+        EXPECT_EQ(Read(section, key), "<default>") << section << " " << key;
     // Cut to the buffer, never inside a character ("çç" is four bytes).
-    EXPECT_EQ(Read("Q5100", "Clientes", 4), "Ant");
-    EXPECT_EQ(Read("CONFIG_Q5100", "c", 4), "ç");
-    EXPECT_EQ(Read("CONFIG_Q5100", "c"), "çç");
+    EXPECT_EQ(Read("Q5100", "Clientes", 4) + "|" + Read("CONFIG_Q5100", "c", 4) + "|" + Read("CONFIG_Q5100", "c"),
+              "Ant|ç|çç");
 }
 
 // On disk Windows-1252 ("?" for what it lacks), in the program UTF-8.
@@ -88,14 +84,11 @@ TEST_F(PrivateProfileFile, PortSettingsGiveEachModelThePortSetForItOrACodeForNon
     }
     EXPECT_EQ(PortSetting("Q5100 plus", &port, "set"), 3);
     EXPECT_EQ(ReadFileBytes(path_), "[CONFIG_Q7100]\r\nCOM=4\r\n[CONFIG_Q5100]\r\nCOM=12\r\n");
-    for (const auto& [model, set] : {std::pair{"Q7100", 4}, {"Q5100", 12}}) {
-        EXPECT_EQ(PortSetting(model, &port, "GET"), 0);
-        EXPECT_EQ(port, set);
-    }
+    for (const auto& [model, set] : {std::pair{"Q7100", 4}, {"Q5100", 12}})
+        EXPECT_TRUE(PortSetting(model, &port, "GET") == 0 && port == set) << model;
     EXPECT_EQ(PortSetting("Q5100 plus", &port, "GET"), 3);
     WriteFileBytes(path_, "[CONFIG_Q5100]\r\nCOM=\r\n");
-    EXPECT_EQ(PortSetting("Q5100", &port, "GET"), 3);
-    EXPECT_EQ(port, 12);
+    EXPECT_TRUE(PortSetting("Q5100", &port, "GET") == 3 && port == 12);
 
     // Without a chosen path: ZANO.INI in a writable current directory.
     SetSettingsFilePath("");

@@ -1,8 +1,10 @@
 // The program as a user runs it, through its own serial path (the system
 // port factory, QSerialPort on the worker thread, the real clock) against the
 // simulator program on a pseudo-terminal registered as COM5: the wizard reads
-// the ECU and one field is written with Enter.
+// the ECU of each model and one field is written with Enter.
 #include <QComboBox>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTest>
 #include <QTimer>
 
@@ -21,53 +23,43 @@
 
 namespace {
 
-// The real clock: the simulator program answers in real time.
-class EndToEndTest : public UiTest {
-protected:
-    void SetUp() override {
-        UiTest::SetUp();
-        g_Clock.Use(nullptr);
-    }
-};
+class EndToEndTest : public UiTest, public ::testing::WithParamInterface<int> {};
 
-TEST_F(EndToEndTest, TheBasicVehiclePageWritesTheSimulatorOverItsTerminal) {
+TEST_P(EndToEndTest, TheVehiclePageWritesTheSimulatorOverItsTerminal) {
+    const int model = GetParam();
+    g_Clock.Use(nullptr);  // the real clock: the simulator program answers in real time
     QTemporaryDir ports;
     qputenv("ZANO_PORTS_DIR", ports.path().toUtf8());
-    SimulatorProcess sim(ports.path(), 5, "q5100", TempPath("sim.log"));
+    SimulatorProcess sim(ports.path(), 5, QStringList{"q7100", "q5100", "q5100plus"}[model],
+                         TempPath("sim.log"));
     ASSERT_TRUE(sim.Started()) << "the simulator did not print its terminal";
-    // A fresh run of the program that remembers COM5.
+    // A fresh run of the program that remembers COM5 (the Q5100 plus under the Q7100's name).
     Worker().Post([](EcuSession& s) { return static_cast<int>(s.port.ClosePort()); }, nullptr);
     DestroyWorker();
     ResetGlobals();
     g_SerialPort.SetDeviceFactory(MakeSystemSerialDevice);
     int com = 5;
-    PortSetting("Q5100", &com, "SET");
+    PortSetting(model == 1 ? "Q5100" : "Q7100", &com, "SET");
 
     Wizard wizard([](PortChoice) {});
     std::vector<WizardStep> steps;
     wizard.SetPageObserver([&](WizardStep step, CPageDialog* page) {
         steps.push_back(step);
-        QTimer::singleShot(0, page, [step, page] {
+        QTimer::singleShot(0, page, [step, page, model] {
             auto* config = dynamic_cast<CConfigPage*>(page);
             ASSERT_TRUE(!config || WaitUntil([config] { return !config->IsBusy(); }, 20000));
-            switch (step) {
-                case WizardStep::Language: ClickButton(page, "Português"); break;
-                case WizardStep::Model:
-                    static_cast<CModelPage*>(page)->List()->setCurrentIndex(1);
-                    ClickButton(page, "Próximo");
-                    break;
-                case WizardStep::Customer: ClickButton(page, "Próximo"); break;
-                default: {
-                    QComboBox* cylinders = config->ListField(1002);  // "2C"
-                    cylinders->setCurrentIndex(3);                   // six
-                    cylinders->window()->activateWindow();
-                    cylinders->setFocus();
-                    ASSERT_TRUE(WaitUntil([cylinders] { return cylinders->hasFocus(); }, 2000));
-                    QTest::keyClick(cylinders, Qt::Key_Return);
-                    ASSERT_TRUE(WaitUntil([config] { return !config->IsBusy(); }, 30000));
-                    ClickButton(page, "Sair");
-                }
-            }
+            if (step == WizardStep::Model)
+                static_cast<CModelPage*>(page)->List()->setCurrentIndex(model);
+            if (step != WizardStep::Vehicle)
+                return ClickButton(page, step == WizardStep::Language ? "Português" : "Próximo");
+            QComboBox* cylinders = config->ListField(1002);  // "2C"
+            cylinders->setCurrentIndex(3);                   // six
+            cylinders->window()->activateWindow();
+            cylinders->setFocus();
+            ASSERT_TRUE(WaitUntil([cylinders] { return cylinders->hasFocus(); }, 2000));
+            QTest::keyClick(cylinders, Qt::Key_Return);
+            ASSERT_TRUE(WaitUntil([config] { return !config->IsBusy(); }, 30000));
+            ClickButton(page, "Sair");
         });
     });
     wizard.RunWizard();
@@ -75,12 +67,30 @@ TEST_F(EndToEndTest, TheBasicVehiclePageWritesTheSimulatorOverItsTerminal) {
                                               WizardStep::Customer, WizardStep::Vehicle}));
     EXPECT_EQ(g_SerialPort.GetPortNumber(), 5);
     EXPECT_TRUE(messages_.empty()) << messages_.front().text.toStdString();
-    sim.Stop();
+    EXPECT_EQ(sim.Stop(), 0);
+    EXPECT_FALSE(QFileInfo(ports.path() + "/COM5").isSymLink()) << "the COM name goes with it";
     qunsetenv("ZANO_PORTS_DIR");
     const auto image = sim.RegisterImage();
     ASSERT_EQ(image.count("2C"), 1u) << sim.LogText();
     EXPECT_EQ(HexTextToInt(image.at("2C").c_str()), 6u) << "the ECU holds the value entered";
+    EXPECT_EQ(image.size(), g_EquipmentStore.GetQtyUsed()) << "every register was read";
     EXPECT_EQ(sim.FramesOfKind("confirm"), 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, EndToEndTest, ::testing::Values(0, 1, 2));
+
+TEST(SimulatorProgramTest, WithAQuitTimeItEndsByItselfAndTakesItsComNameAway) {
+    QTemporaryDir dir;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    SimulatorProcess sim(dir.filePath("ports"), 5, "q7100", dir.filePath("sim.log"),
+                         {"--quit-after", "400"});
+    ASSERT_TRUE(sim.Started());
+    EXPECT_TRUE(QFileInfo(dir.filePath("ports/COM5")).isSymLink());
+    EXPECT_EQ(sim.Stop(5000), 0);
+    EXPECT_TRUE(elapsed.elapsed() >= 400 && elapsed.elapsed() < 4000) << elapsed.elapsed();
+    EXPECT_FALSE(QFileInfo(dir.filePath("ports/COM5")).isSymLink());
+    EXPECT_NE(sim.LogText().find("REG 3D 50\n"), std::string::npos);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <algorithm>
 #include <map>
 #include <string>
 
@@ -17,9 +18,8 @@ class SimulatorProcess {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("ZANO_PORTS_DIR", portsDir);
         process_.setProcessEnvironment(env);
-        process_.start(ZANO_ECU_SIM_PATH, QStringList{"--model", model, "--com",
-                                                      QString::number(comNumber), "--log",
-                                                      logPath} + extra);
+        process_.start(ZANO_ECU_SIM_PATH,
+                       QStringList{"--model", model, "--com", QString::number(comNumber), "--log", logPath} + extra);
         // The first line is the terminal's path, printed once the link exists.
         if (process_.waitForStarted(5000) && process_.waitForReadyRead(5000))
             devicePath_ = QString::fromUtf8(process_.readLine()).trimmed();
@@ -43,9 +43,8 @@ class SimulatorProcess {
         return image;
     }
     int FramesOfKind(const QString& kind) const {
-        int count = 0;
-        for (const QStringList& line : LogLines("RX")) count += line.value(2) == kind;
-        return count;
+        const auto lines = LogLines("RX");
+        return std::count_if(lines.begin(), lines.end(), [&](const QStringList& line) { return line[2] == kind; });
     }
     std::string LogText() const {
         QFile log(logPath_);
@@ -55,9 +54,8 @@ class SimulatorProcess {
   private:
     std::vector<QStringList> LogLines(const QString& first) const {  // of 3 words or more
         std::vector<QStringList> lines;
-        for (const QString& line : QString::fromStdString(LogText()).split('\n'))
-            if (line.split(' ').size() >= 3 && line.split(' ')[0] == first)
-                lines.push_back(line.split(' '));
+        for (const QString& text : QString::fromStdString(LogText()).split('\n'))
+            if (const QStringList line = text.split(' '); line.size() >= 3 && line[0] == first) lines.push_back(line);
         return lines;
     }
     QProcess process_;

@@ -21,10 +21,7 @@ TEST(InputChecks, TypedValuesAreHeldToTheRecordsLimitsAndOptionsWithTheirMessage
     const struct {
         LimitCheck form;
         int pos;
-        const char* typed;
-        const char* shown;
-        const char* text;  // the message, or none
-        const char* title;
+        const char *typed, *shown, *text, *title;  // the message's text and title, or none
     } kCases[] = {
         {LimitCheck::Vehicle, kPos75, "5001", "5000", kAbove, kLimit},
         {LimitCheck::Vehicle, kPos80, "", "1", kBelow, kLimit},  // empty reads as 0
@@ -46,37 +43,24 @@ TEST(InputChecks, TypedValuesAreHeldToTheRecordsLimitsAndOptionsWithTheirMessage
     FillParameterTable(0);
     for (bool brazilian : {false, true}) {
         std::optional<BrazilianLocale> locale;
-        if (brazilian) {
-            ASSERT_TRUE(locale.emplace().Active());
-        }
+        ASSERT_TRUE(!brazilian || locale.emplace().Active());
         for (const auto& row : kCases) {
-            SCOPED_TRACE(testing::Message() << row.pos << " \"" << row.typed << "\" " << brazilian);
-            const CheckOutcome outcome =
-                CheckLimitsOnChange(row.typed, g_ParameterTable[row.pos], row.form);
-            EXPECT_EQ(outcome.text, row.shown);
-            ASSERT_EQ(outcome.message.has_value(), row.text != nullptr);
-            if (row.text) {
-                EXPECT_EQ(outcome.message->text, row.text);
-                EXPECT_EQ(outcome.message->title, row.title);
-            }
+            const CheckOutcome out = CheckLimitsOnChange(row.typed, g_ParameterTable[row.pos], row.form);
+            EXPECT_EQ(out.text + "|" + (out.message ? out.message->text + "|" + out.message->title : "-"),
+                      row.shown + std::string("|") + (row.text ? row.text + std::string("|") + row.title : "-"))
+                << row.pos << " \"" << row.typed << "\" " << brazilian;
         }
     }
-    EXPECT_EQ("5000", ClampOnFocusLoss("9999", g_ParameterTable[kPos75]));
-    EXPECT_EQ("1", ClampOnFocusLoss("0", g_ParameterTable[kPos80]));
-    EXPECT_EQ("0", ClampOnFocusLoss("-3", g_ParameterTable[kPos75]));
-    EXPECT_EQ("2500", ClampOnFocusLoss("2500", g_ParameterTable[kPos75]));
+    for (const auto& [typed, pos, kept] : {std::tuple{"9999", kPos75, "5000"}, {"0", kPos80, "1"},
+                                           {"-3", kPos75, "0"}, {"2500", kPos75, "2500"}})
+        EXPECT_EQ(ClampOnFocusLoss(typed, g_ParameterTable[pos]), kept) << typed;
     // Text typed into a list: the three-line message and the default text.
     const CheckOutcome guard = GuardListField(g_ParameterTable[kPos7F]);
-    EXPECT_EQ("Desativado", guard.text);
     ASSERT_TRUE(guard.message);
-    EXPECT_EQ(
-        "Por favor, não altere diretamente este valor.\n"
-        "Use um dos valores predefinidos na lista apresentada.\n"
-        "Foi assumido um dos valores validos.\n",
-        guard.message->text);
-    EXPECT_EQ("Atenção", guard.message->title);
-    EXPECT_EQ("0-5", GuardListField(g_ParameterTable[kPos10]).text);
-    EXPECT_EQ("00.00", GuardListField(g_ParameterTable[kPos12]).text);
+    EXPECT_EQ(guard.text + "|" + guard.message->title + "|" + guard.message->text,
+              "Desativado|Atenção|Por favor, não altere diretamente este valor.\n"
+              "Use um dos valores predefinidos na lista apresentada.\nFoi assumido um dos valores validos.\n");
+    EXPECT_EQ(GuardListField(g_ParameterTable[kPos10]).text + GuardListField(g_ParameterTable[kPos12]).text, "0-500.00");
     ClearParameterTable();
 }
 

@@ -6,9 +6,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "app/parameter_table.h"
 #include "pages/actuator_page_model.h"
@@ -23,9 +20,8 @@ using Regs = std::vector<std::pair<std::string, std::string>>;
 
 // The pages, as flags: a row may hold for several.
 enum Page {
-    kVehicle = 1, kVehicleBasic = 2, kAux = 4, kAuxBasic = 8,
-    kLambda = 16, kLambdaBasic = 32, kActuator = 64,
-    kVehicles = kVehicle | kVehicleBasic, kAuxes = kAux | kAuxBasic, kLambdas = kLambda | kLambdaBasic,
+    kVehicle = 1, kVehicleBasic = 2, kAux = 4, kAuxBasic = 8, kLambda = 16, kLambdaBasic = 32, kActuator = 64,
+    kVehicles = kVehicle | kVehicleBasic, kAuxes = kAux | kAuxBasic,
 };
 
 const PageModel& ModelOf(int page) {
@@ -41,13 +37,12 @@ const PageModel& ModelOf(int page) {
 
 // The simulated ECU's factory values, with the Q5100's cut-off period of
 // 4500 rpm in 25..27 (the other pages read 26 and 27 as 13333 rpm).
-const Regs kEcu = {{"10", "1"},  {"12", "5"},  {"13", "1"},  {"15", "3C"}, {"16", "0"},
-                   {"1E", "24"}, {"1F", "24"}, {"20", "1"},  {"21", "14"}, {"25", "0"},
-                   {"26", "34"}, {"27", "15"}, {"2B", "2"},  {"2C", "4"},  {"3D", "50"},
-                   {"3E", "96"}, {"41", "A"},  {"42", "14"}, {"45", "2"},  {"46", "5"},
-                   {"60", "0"},  {"70", "19"}, {"74", "1"},  {"75", "B0"}, {"76", "4"},
-                   {"77", "32"}, {"78", "0"},  {"79", "23"}, {"7A", "16"}, {"7B", "1A"},
-                   {"7C", "1E"}, {"7F", "0"},  {"80", "5"},  {"82", "1"}};
+const Regs kEcu = {
+    {"10", "1"},  {"12", "5"},  {"13", "1"},  {"15", "3C"}, {"16", "0"},  {"1E", "24"}, {"1F", "24"},
+    {"20", "1"},  {"21", "14"}, {"25", "0"},  {"26", "34"}, {"27", "15"}, {"2B", "2"},  {"2C", "4"},
+    {"3D", "50"}, {"3E", "96"}, {"41", "A"},  {"42", "14"}, {"45", "2"},  {"46", "5"},  {"60", "0"},
+    {"70", "19"}, {"74", "1"},  {"75", "B0"}, {"76", "4"},  {"77", "32"}, {"78", "0"},  {"79", "23"},
+    {"7A", "16"}, {"7B", "1A"}, {"7C", "1E"}, {"7F", "0"},  {"80", "5"},  {"82", "1"}};
 
 // The ECU's values with `changes` over them; `differ` gives each changed
 // register another value instead.
@@ -64,15 +59,13 @@ Regs Queued(const PendingWrites& pending) {
     return regs;
 }
 
-struct Conversion {
+// Pages, the field's focus key, its label, what it shows (and what the user
+// types or picks), the registers in the order Enter queues them.
+const struct Conversion {
     int pages;
-    const char* key;      // the field's focus key
-    const char* caption;  // its label
-    const char* shown;    // what it shows, and what the user types or picks
-    Regs ecu;             // the registers, in the order Enter queues them
-};
-
-const Conversion kConversions[] = {
+    const char *key, *caption, *shown;
+    Regs ecu;
+} kConversions[] = {
     {kVehicles, "2C", "Número de Cilindros", "8", {{"2C", "8"}}},
     {kVehicles, "2B", "Número de Bobinas", "Tacômetro", {{"2B", "9"}}},
     {kVehicles, "2B", "Número de Bobinas", "3", {{"2B", "3"}}},
@@ -114,14 +107,11 @@ const Conversion kConversions[] = {
 // Per page: what the write button queues for an unchanged page, and for a
 // page whose every register differs in the ECU (the page's write order); a
 // register whose absence stops a fill, a field filled before it, one after.
-struct PageFacts {
+const struct PageFacts {
     int page;
-    Regs unchanged;
-    Regs all;
+    Regs unchanged, all;
     const char *missing, *filledKey, *keptKey;
-};
-
-const PageFacts kPages[] = {
+} kPages[] = {
     {kVehicle, {{"2C", "4"}},
      {{"75", "B0"}, {"76", "4"}, {"74", "1"}, {"7F", "0"}, {"80", "5"},
       {"2B", "2"}, {"2C", "4"}, {"10", "1"}, {"12", "5"}, {"13", "1"}}, "76", "80", "75_76"},
@@ -150,11 +140,7 @@ std::vector<int> ModelsOf(int page) {
 
 class PageModelTest : public ::testing::TestWithParam<bool> {
   protected:
-    void SetUp() override {
-        if (GetParam()) {
-            ASSERT_TRUE(brazil_.emplace().Active());
-        }
-    }
+    void SetUp() override { ASSERT_TRUE(!GetParam() || brazil_.emplace().Active()); }
     void TearDown() override { ClearParameterTable(); }
     std::optional<BrazilianLocale> brazil_;
 };
@@ -179,15 +165,11 @@ TEST_P(PageModelTest, EachFieldShowsItsRegistersAndEnterWritesThemBack) {
                 // A list shows and takes an option, an edit a text.
                 FieldValue& value = values[field->controlId];
                 const std::vector<std::string> options = model.Options(field->controlId);
-                if (field->kind == FieldKind::List) {
-                    ASSERT_GE(value.index, 0);
-                    EXPECT_EQ(options.at(static_cast<size_t>(value.index)), row.shown);
-                    value = {static_cast<int>(std::find(options.begin(), options.end(), row.shown) -
-                                              options.begin()), ""};
-                } else {
-                    EXPECT_EQ(value.text, row.shown);
-                    value = {-1, row.shown};
-                }
+                const bool list = field->kind == FieldKind::List;
+                ASSERT_TRUE(!list || value.index >= 0);
+                EXPECT_EQ(list ? options.at(static_cast<size_t>(value.index)) : value.text, row.shown);
+                const auto picked = std::find(options.begin(), options.end(), row.shown) - options.begin();
+                value = list ? FieldValue{static_cast<int>(picked), ""} : FieldValue{-1, row.shown};
                 const auto* lambda = dynamic_cast<const LambdaPageModelBase*>(&model);
                 const std::string key = lambda ? lambda->EnterKeyFor(row.key) : row.key;
                 EXPECT_TRUE(model.IsWritableKey(key));
@@ -267,10 +249,9 @@ TEST_P(PageModelTest, TheQ5100CutOffSpeedStaysWithinWhatItsPeriodCanSay) {
         EXPECT_EQ(write(ecu, kAuxCutOffRpm, ecu.empty() ? "0" : "3000"), Regs{});
     for (const Regs& ecu : {Regs{{"2C", "0"}}, Regs{{"25", "0"}, {"26", "0"}, {"27", "0"}}}) {
         CRX4DATA store;
-        Load(store, ecu);
         FieldValues values;
-        ASSERT_EQ(model.FillFromStore(store, values), 0);
-        EXPECT_EQ(values[kAuxCutOffRpm].text, "0");
+        Load(store, ecu);
+        EXPECT_TRUE(model.FillFromStore(store, values) == 0 && values[kAuxCutOffRpm].text == "0");
     }
 }
 

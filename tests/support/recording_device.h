@@ -1,23 +1,16 @@
 #pragma once
 // Transcripts: what the program did on the line, one line per event, for
-// tests that compare a whole exchange with the expected sequence.
-//
-//   OPEN / OPEN FAILED / CLOSE
-//   TX 00 04 00      a write: the bytes asked for, upper-case, two digits each
-//   WAIT 400         a wait of the clock, in milliseconds
-//   RX B0|10|1|C0|   a read that gave bytes, as the ECU answer text
-//   RX -             a read that gave nothing or failed
-//   DISCARD 120      bytes received and thrown away unread (DISCARD -: failed)
-//
-// Line settings and modem lines are not recorded: tests that care ask the
-// device underneath.
+// tests that compare a whole exchange with the expected sequence:
+//   OPEN / OPEN FAILED / CLOSE;  TX 00 04 00 (a write, two upper-case digits a
+//   byte);  WAIT 400 (ms);  RX B0|10|1|C0| (a read, as the ECU answer text);
+//   RX - (a read that gave nothing or failed);  DISCARD 120 (bytes thrown away
+//   unread; DISCARD -: failed). Line settings and modem lines are not recorded.
 
+#include <cstdio>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
-
-#include <cstdio>
 
 #include "comm/clock.h"
 #include "comm/crx4comm.h"
@@ -41,55 +34,50 @@ class Transcript {
 class RecordingDevice : public SerialDevice {
   public:
     RecordingDevice(SerialDevicePtr inner, std::shared_ptr<Transcript> transcript)
-        : inner_(std::move(inner)), transcript_(std::move(transcript)) {}
+        : in_(std::move(inner)), t_(std::move(transcript)) {}
     bool Open() override {
-        const bool opened = inner_->Open();
-        transcript_->Add(opened ? "OPEN" : "OPEN FAILED");
-        return opened;
+        const bool opened = in_->Open();
+        return t_->Add(opened ? "OPEN" : "OPEN FAILED"), opened;
     }
-    void Close() override { inner_->Close(), transcript_->Add("CLOSE"); }
-    bool IsOpen() const override { return inner_->IsOpen(); }
-    bool GetLineSettings(LineSettings* s) const override { return inner_->GetLineSettings(s); }
-    bool SetLineSettings(const LineSettings& s) override { return inner_->SetLineSettings(s); }
-    bool SetControlLines(bool dtr, bool rts) override { return inner_->SetControlLines(dtr, rts); }
+    void Close() override { in_->Close(), t_->Add("CLOSE"); }
+    bool IsOpen() const override { return in_->IsOpen(); }
+    bool GetLineSettings(LineSettings* s) const override { return in_->GetLineSettings(s); }
+    bool SetLineSettings(const LineSettings& s) override { return in_->SetLineSettings(s); }
+    bool SetControlLines(bool dtr, bool rts) override { return in_->SetControlLines(dtr, rts); }
     int64_t Write(const uint8_t* data, size_t count, int timeoutMs) override {
         std::string line = "TX";
         char byte[4];
         for (size_t i = 0; i < count; ++i) line += (std::snprintf(byte, 4, " %02X", data[i]), byte);
-        transcript_->Add(std::move(line));
-        return inner_->Write(data, count, timeoutMs);
+        t_->Add(std::move(line));
+        return in_->Write(data, count, timeoutMs);
     }
     int64_t Read(uint8_t* data, size_t maxCount) override {
-        const int64_t n = inner_->Read(data, maxCount);
-        transcript_->Add(n > 0 ? "RX " + AnswerText(data, static_cast<size_t>(n)) : "RX -");
+        const int64_t n = in_->Read(data, maxCount);
+        t_->Add(n > 0 ? "RX " + AnswerText(data, static_cast<size_t>(n)) : "RX -");
         return n;
     }
-    void SetReceiveBufferSize(size_t bytes) override { inner_->SetReceiveBufferSize(bytes); }
+    void SetReceiveBufferSize(size_t bytes) override { in_->SetReceiveBufferSize(bytes); }
     int64_t DiscardReceived() override {
-        const int64_t n = inner_->DiscardReceived();
-        transcript_->Add(n >= 0 ? "DISCARD " + std::to_string(n) : "DISCARD -");
-        return n;
+        const int64_t n = in_->DiscardReceived();
+        return t_->Add(n >= 0 ? "DISCARD " + std::to_string(n) : "DISCARD -"), n;
     }
-    OpenError LastOpenError() const override { return inner_->LastOpenError(); }
-    std::string ErrorText() const override { return inner_->ErrorText(); }
+    OpenError LastOpenError() const override { return in_->LastOpenError(); }
+    std::string ErrorText() const override { return in_->ErrorText(); }
 
   private:
-    SerialDevicePtr inner_;
-    std::shared_ptr<Transcript> transcript_;
+    SerialDevicePtr in_;
+    std::shared_ptr<Transcript> t_;
 };
 
 // Passes the waits to a borrowed clock (which must outlive it) and records them.
 class RecordingClock : public Clock {
   public:
     RecordingClock(Clock& inner, std::shared_ptr<Transcript> transcript)
-        : inner_(inner), transcript_(std::move(transcript)) {}
-    void WaitMs(int ms) override {
-        transcript_->Add("WAIT " + std::to_string(ms));
-        inner_.WaitMs(ms);
-    }
+        : inner_(inner), t_(std::move(transcript)) {}
+    void WaitMs(int ms) override { t_->Add("WAIT " + std::to_string(ms)), inner_.WaitMs(ms); }
     int64_t NowMs() const override { return inner_.NowMs(); }
 
   private:
     Clock& inner_;
-    std::shared_ptr<Transcript> transcript_;
+    std::shared_ptr<Transcript> t_;
 };

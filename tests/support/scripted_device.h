@@ -42,6 +42,8 @@ class DeviceScript {
     LineSettings settings_;
 };
 
+// A queued chunk stands for what arrives before the Read that takes it:
+// nothing is ever waiting to be bounded or thrown away.
 class ScriptedDevice : public SerialDevice {
     using Lock = std::lock_guard<std::mutex>;
 
@@ -56,21 +58,15 @@ class ScriptedDevice : public SerialDevice {
     void Close() override { open_ = false; }
     bool IsOpen() const override { return open_; }
     bool GetLineSettings(LineSettings* settings) const override {
-        if (open_)
-            *settings = s_->Settings();
-        return open_;
+        return open_ && (*settings = s_->Settings(), true);
     }
     bool SetLineSettings(const LineSettings& settings) override {
         Lock l(s_->mutex_);
-        if (open_)
-            s_->settings_ = settings;
-        return open_;
+        return open_ && (s_->settings_ = settings, true);
     }
     bool SetControlLines(bool dtr, bool rts) override {
         Lock l(s_->mutex_);
-        if (open_)
-            s_->dtr_ = dtr, s_->rts_ = rts;
-        return open_;
+        return open_ && (s_->dtr_ = dtr, s_->rts_ = rts, true);
     }
     int64_t Write(const uint8_t* data, size_t count, int timeoutMs) override {
         Lock l(s_->mutex_);
@@ -92,8 +88,6 @@ class ScriptedDevice : public SerialDevice {
             s_->answers_.pop_front();
         return static_cast<int64_t>(count);
     }
-    // A queued chunk stands for what arrives before the Read that takes it:
-    // nothing is ever waiting to be bounded or thrown away.
     void SetReceiveBufferSize(size_t) override {}
     int64_t DiscardReceived() override { return open_ ? 0 : -1; }
     OpenError LastOpenError() const override {
