@@ -14,6 +14,7 @@
 #include "app/ui/link_banner.h"
 #include "app/ui/link_watcher.h"
 #include "app/ui/message_box.h"
+#include "app/ui/trace_export.h"
 #include "app/ui/ui_globals.h"
 #include "comm/ecu_worker.h"
 #include "comm/hex_text.h"
@@ -174,6 +175,7 @@ CMonitorDialog::CMonitorDialog(QWidget* parent)
     setFixedSize(kPanelSize);
     PlaceControls();
     banner_ = new LinkBanner(this);
+    OfferTraceExport(this);
     LinkWatcher& watcher = Watcher();
     connect(&watcher, &LinkWatcher::linkLost, this, [this] { SetLinkDown(true); });
     connect(&watcher, &LinkWatcher::reconnected, this, [this] { SetLinkDown(false); });

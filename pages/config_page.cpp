@@ -19,6 +19,7 @@
 #include "app/ui/link_banner.h"
 #include "app/ui/link_watcher.h"
 #include "app/ui/message_box.h"
+#include "app/ui/trace_export.h"
 #include "app/ui/ui_globals.h"
 #include "app/wizard_flow.h"
 #include "comm/ecu_worker.h"
@@ -183,6 +184,7 @@ CConfigPage::CConfigPage(const ConfigPageLook& look, const PageModel* model, Fra
     connect(monitor_, &QPushButton::clicked, this, [this] { OpenMonitor(); });
 
     banner_ = new LinkBanner(this);
+    OfferTraceExport(this);
     LinkWatcher& watcher = Watcher();
     connect(&watcher, &LinkWatcher::linkLost, this, [this] { SetLinkDown(true); });
     connect(&watcher, &LinkWatcher::reconnected, this, [this] { SetLinkDown(false); });

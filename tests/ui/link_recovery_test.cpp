@@ -1,12 +1,15 @@
 // A lost ECU link on a page and on the monitoring screen, with the
 // in-process simulator pulling its adapter or losing power: the banner, the
 // commands, what the pass reports and keeps, the way back.
+#include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QPushButton>
 
 #include "app/globals.h"
 #include "app/ui/link_banner.h"
 #include "app/ui/link_watcher.h"
+#include "app/ui/trace_export.h"
 #include "app/ui/ui_globals.h"
 #include "comm/hex_text.h"
 #include "controls/image_button.h"
@@ -56,6 +59,7 @@ TEST_F(LinkRecoveryTest, APassCutByAPulledAdapterIsReportedKeptAndResentOnlyOnRe
         EXPECT_FALSE(page.Button(kMonitorButton)->isEnabled());
         EXPECT_TRUE(page.Button(kSaveButton)->isEnabled());
         ASSERT_EQ(page.UnsentWrites().size(), 2u);
+        SaveScreenshot(&page, QStringLiteral("link-lost-page.png"));
         ASSERT_TRUE(WaitUntil([&] { return Shows(page.Banner(), LinkBanner::kReconnectedText); }, 15000));
         EXPECT_TRUE(page.Button(kWriteButton)->isEnabled());
 
@@ -109,6 +113,37 @@ TEST_F(LinkRecoveryTest, AMonitorWhoseSnapshotFailedReadsItAgainOnceTheEcuIsBack
         EXPECT_TRUE(WaitUntil([&] { return !dialog.Banner()->isVisible(); }, 6000));
         ClickButton(&dialog, "Retornar");
     });
+}
+
+// Support asks for what went over the link: the page's context menu saves
+// the trace, model and port first; a file that cannot be written is said.
+TEST_F(LinkRecoveryTest, ThePageExportsTheCommunicationTraceForSupport) {
+    ModelIndex = 1;
+    ConnectSimulatedEcu(1);
+    CVehicleBasicPage page;
+    QAction* command = page.findChild<QAction*>(QStringLiteral("exportTrace"));
+    ASSERT_NE(command, nullptr);
+    EXPECT_EQ(command->text(), QString::fromUtf8(kExportTraceCommand));
+    FileDialogRequest asked{};
+    SetFileDialogResponder([&](const FileDialogRequest& request) {
+        asked = request;
+        return nextFile_;
+    });
+    nextFile_ = TempPath(QStringLiteral("trace.txt"));
+    command->trigger();
+    EXPECT_TRUE(asked.save);
+    EXPECT_EQ(asked.defaultExtension, QStringLiteral("txt"));
+    QFile file(nextFile_);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Q5100 - COM1"))) << text.left(200).toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("OPEN COM1"))) << text.left(400).toStdString();
+
+    nextFile_ = TempPath(QStringLiteral("missing/trace.txt"));
+    command->trigger();
+    ASSERT_FALSE(messages_.empty());
+    EXPECT_TRUE(messages_.back().text.contains(QString::fromUtf8("Não foi possível gravar")));
+    EXPECT_FALSE(QFile::exists(nextFile_));
 }
 
 }  // namespace

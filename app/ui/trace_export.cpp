@@ -1,0 +1,40 @@
+#include "app/ui/trace_export.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QDir>
+#include <QWidget>
+#include <string>
+
+#include "app/ui/message_box.h"
+#include "comm/comm_trace.h"
+
+void ExportTraceCommand(QWidget* parent) {
+    const QString suggested =
+        QDir::home().filePath(QStringLiteral("zano-comunicacao-%1.txt")
+                                  .arg(QDateTime::currentDateTime().toString(
+                                      QStringLiteral("yyyyMMdd-HHmmss"))));
+    const QString path = RunFileDialog(
+        parent, {true, QString::fromUtf8("Registro de comunicação (*.txt)|*.txt|"),
+                 QStringLiteral("txt"), suggested});
+    if (path.isEmpty())
+        return;
+    std::string error;
+    if (!ExportTrace(path.toStdString(), &error)) {
+        ShowMessageBox(parent,
+                       QString::fromUtf8("Não foi possível gravar o registro de comunicação.\n\n") +
+                           QString::fromStdString(error),
+                       QString::fromUtf8(kExportTraceCommand), BoxIcon::Exclamation);
+        return;
+    }
+    ShowMessageBox(parent, QString::fromUtf8("Registro de comunicação gravado em\n") + path,
+                   QString::fromUtf8(kExportTraceCommand), BoxIcon::Information);
+}
+
+void OfferTraceExport(QWidget* page) {
+    auto* action = new QAction(QString::fromUtf8(kExportTraceCommand), page);
+    action->setObjectName(QStringLiteral("exportTrace"));
+    QObject::connect(action, &QAction::triggered, page, [page] { ExportTraceCommand(page); });
+    page->addAction(action);
+    page->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
