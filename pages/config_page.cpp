@@ -508,11 +508,12 @@ void CConfigPage::RegisterLinkResumer() {
     const EcuCaller row = model_ ? model_->Protocol().read : EcuCaller::CustomerPage;
     Watcher().SetResumer(
         this, [row](EcuSession& session) { return ProbeEcu(session, TimingFor(row)); },
-        [this] {
-            // The fields show what the ECU holds now, unless they show the file.
-            if (model_ && !g_SourceIsFile)
-                FillFromStore(g_EquipmentStore);
-        });
+        [this] { AfterReconnect(); });
+}
+
+void CConfigPage::AfterReconnect() {
+    if (model_ && !g_SourceIsFile)
+        FillFromStore(g_EquipmentStore);
 }
 
 void CConfigPage::SetLinkDown(bool down) {
@@ -815,15 +816,15 @@ int CConfigPage::RunMonitorDialog() {
     CMonitorDialog dialog;
     const int result = dialog.DoModal();
     dialog.DestroyPageWindow();
+    // The link is this page's to recover again.
+    RegisterLinkResumer();
     return result;
 }
 
 void CConfigPage::OpenMonitor() {
     if (busy_ || linkDown_)
         return;
-    const int result = RunMonitorDialog();
-    RegisterLinkResumer();
-    if (result == kResultQuit) OnExit();
+    if (RunMonitorDialog() == kResultQuit) OnExit();
     if (rules_.refillAfterMonitor)
         FillFromStore(g_SourceIsFile ? g_FileStore : g_EquipmentStore);
 }

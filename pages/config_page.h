@@ -168,6 +168,9 @@ class CConfigPage : public CPageDialog, public PageHooks {
     // Tells the link watcher how this page finds out that the ECU is back
     // (its read row's read-all) and what it does then (fields refilled).
     void RegisterLinkResumer();
+    // Once the ECU answers again: the fields show its values (unless they
+    // show the file). Pages with a live view start their stream again.
+    virtual void AfterReconnect();
 
     // Puts a numeric spin (decimals, a real step) in place of the field's
     // whole-number buttons; its range is applied by FillOptionLists.

@@ -241,6 +241,17 @@ void CLambdaPage::StopLiveView() {
     gauges_->HideLambdaPageGauges();
 }
 
+void CLambdaPage::AfterReconnect() {
+    CLambdaPageBase::AfterReconnect();
+    if (g_LiveViewRunning)
+        RunStreamJob(
+            [](EcuSession& session) {
+                StartMonitoring(session);
+                return 0;
+            },
+            nullptr);
+}
+
 void CLambdaPage::StartLiveView() {
     RunStreamJob(
         [](EcuSession& session) {

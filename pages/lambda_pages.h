@@ -75,6 +75,8 @@ class CLambdaPage : public CLambdaPageBase {
     bool eventFilter(QObject* watched, QEvent* event) override;
     // The monitoring screen's result (2 = Exit); tests replace the screen.
     virtual int RunMonitoringDialog() { return RunMonitorDialog(); }
+    // A live view the lost link stopped streams again.
+    void AfterReconnect() override;
 
   private:
     static constexpr int kNext = 1;
