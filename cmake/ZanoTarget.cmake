@@ -5,6 +5,16 @@ if(ZANO_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+# ThreadSanitizer: the worker thread against the UI thread. It cannot share a
+# process with AddressSanitizer, hence its own option and build folder.
+if(ZANO_TSAN)
+  if(ZANO_SANITIZE)
+    message(FATAL_ERROR "ZANO_TSAN and ZANO_SANITIZE cannot be combined")
+  endif()
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+endif()
+
 # Fuzz builds instrument all our code for coverage, so the fuzzer sees into
 # the parsers, not only into the small target files.
 if(ZANO_FUZZ)

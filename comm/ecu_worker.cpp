@@ -1,6 +1,10 @@
 #include "comm/ecu_worker.h"
 
+#include <condition_variable>
+#include <mutex>
 #include <utility>
+
+#include "comm/thread_handoff.h"
 
 EcuWorker::EcuWorker(EcuSession& session)
     : session_(session), workerContext_(std::make_unique<QObject>()) {
@@ -12,8 +16,13 @@ EcuWorker::EcuWorker(EcuSession& session)
 EcuWorker::~EcuWorker() {
     // quit() is queued behind the posted jobs, so they all run first.
     QMetaObject::invokeMethod(
-        workerContext_.get(), [this] { thread_.quit(); }, Qt::QueuedConnection);
+        workerContext_.get(), handoff::Over([this] {
+            handoff::Release(this);  // every job's work, for the UI thread
+            thread_.quit();
+        }),
+        Qt::QueuedConnection);
     thread_.wait();
+    handoff::Acquire(this);
     // The thread has ended: nothing can deliver to its context any more.
     workerContext_.reset();
 }
@@ -22,14 +31,15 @@ void EcuWorker::Post(Job job, Done done) {
     ++queued_;
     QMetaObject::invokeMethod(
         workerContext_.get(),
-        [this, job = std::move(job), done = std::move(done)] {
+        handoff::Over([this, job = std::move(job), done = std::move(done)] {
             const int result = job(session_);
             --queued_;
             // Jobs nobody waits for (closing the port at the end) have no done.
             if (!done) return;
             QMetaObject::invokeMethod(
-                &uiContext_, [done, result] { done(result); }, Qt::QueuedConnection);
-        },
+                &uiContext_, handoff::Over([done, result] { done(result); }),
+                Qt::QueuedConnection);
+        }),
         Qt::QueuedConnection);
 }
 
@@ -38,7 +48,23 @@ void EcuWorker::RunOnUiThread(const std::function<void()>& fn) {
         fn();
         return;
     }
-    QMetaObject::invokeMethod(&uiContext_, fn, Qt::BlockingQueuedConnection);
+    // A queued call and a wait on a lock of our own rather than a blocking
+    // connection: the same order, and the hand-back is visible to a thread
+    // sanitizer (Qt's blocking call reads the caller's stack after the call,
+    // under a semaphore of Qt's own).
+    std::mutex mutex;
+    std::condition_variable ranCondition;
+    bool ran = false;
+    QMetaObject::invokeMethod(
+        &uiContext_, handoff::Over([&] {
+            fn();
+            const std::lock_guard<std::mutex> lock(mutex);
+            ran = true;
+            ranCondition.notify_one();
+        }),
+        Qt::QueuedConnection);
+    std::unique_lock<std::mutex> lock(mutex);
+    ranCondition.wait(lock, [&] { return ran; });
 }
 
 int UiThreadHooks::RefreshFromStore(CRX4DATA& store) {
