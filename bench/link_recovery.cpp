@@ -23,12 +23,14 @@
 #include <QTimer>
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/globals.h"
@@ -143,6 +145,35 @@ class StallProbe {
     qint64 longest_ = 0;
 };
 
+// The same on a thread with nothing else to do: what the machine itself
+// stalls (other programs, the scheduler), to tell apart from the program's.
+class IdleProbe {
+  public:
+    IdleProbe()
+        : thread_([this] {
+              auto last = std::chrono::steady_clock::now();
+              while (!stop_) {
+                  std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                  const auto now = std::chrono::steady_clock::now();
+                  const qint64 gap = std::chrono::duration_cast<std::chrono::milliseconds>(now - last).count();
+                  last = now;
+                  qint64 seen = longest_.load();
+                  while (gap > seen && !longest_.compare_exchange_weak(seen, gap)) {
+                  }
+              }
+          }) {}
+    ~IdleProbe() {
+        stop_ = true;
+        thread_.join();
+    }
+    qint64 Take() { return longest_.exchange(0); }
+
+  private:
+    std::atomic<bool> stop_{false};
+    std::atomic<qint64> longest_{0};
+    std::thread thread_;
+};
+
 // Runs the event loop until pred holds; false after timeoutMs.
 bool RunUntil(const std::function<bool()>& pred, int timeoutMs) {
     QEventLoop loop;
@@ -163,7 +194,7 @@ void RunFor(int ms) {
 }
 
 struct Figures {
-    std::vector<qint64> detectMs, reconnectMs, stallDownMs, stallBackMs;
+    std::vector<qint64> detectMs, reconnectMs, stallDownMs, stallBackMs, idleDownMs, idleBackMs;
 };
 
 // Gives whether every value stayed under the bound.
@@ -228,6 +259,7 @@ int main(int argc, char** argv) {
     PageSide page;
     auto hooks = std::make_shared<UiThreadHooks>(worker, page);
     StallProbe stall;
+    IdleProbe idle;
     std::printf("link recovery, %d runs per scenario, %s\n", runs,
                 withNode ? "the adapter has a device file" : "no device file (hang-up only)");
     bool allWithin = true;
@@ -244,6 +276,7 @@ int main(int argc, char** argv) {
             }
             lostAt = reconnectedAt = -1;
             stall.Take();
+            idle.Take();
             const qint64 cutAt = clock.elapsed();
             line->Cut();
             if (!RunUntil([&] { return lostAt >= 0; }, 10000)) {
@@ -255,6 +288,7 @@ int main(int argc, char** argv) {
             RunUntil([&] { return !midPass || passResult >= 0; }, 10000);
             RunFor(std::max<qint64>(0, 1500 + run * 130 % 900 - (clock.elapsed() - cutAt)));
             figures.stallDownMs.push_back(stall.Take());
+            figures.idleDownMs.push_back(idle.Take());
             const qint64 restoredAt = clock.elapsed();
             line->Restore();
             if (!RunUntil([&] { return reconnectedAt >= 0; }, 10000)) {
@@ -264,6 +298,7 @@ int main(int argc, char** argv) {
             figures.reconnectMs.push_back(reconnectedAt - restoredAt);
             RunFor(200);  // the first exchanges after the way back
             figures.stallBackMs.push_back(stall.Take());
+            figures.idleBackMs.push_back(idle.Take());
             if (midPass && passResult != kLinkLostResult)
                 std::printf("  run %d: the pass ended with %d, not as cut by a lost link\n", run, passResult);
         }
@@ -273,6 +308,13 @@ int main(int argc, char** argv) {
         // The machine's own jitter shows here too: printed, not judged.
         PrintRow("longest UI stall, link down", figures.stallDownMs, 16);
         PrintRow("longest UI stall, coming back", figures.stallBackMs, 16);
+        PrintRow("idle thread's longest gap, down", figures.idleDownMs, 16);
+        PrintRow("idle thread's longest gap, back", figures.idleBackMs, 16);
+        for (int run = 0; run < runs; ++run)
+            std::printf("    run %d: detection %lld, reconnect %lld, UI stall %lld/%lld, idle thread %lld/%lld ms\n", run,
+                        static_cast<long long>(figures.detectMs[run]), static_cast<long long>(figures.reconnectMs[run]),
+                        static_cast<long long>(figures.stallDownMs[run]), static_cast<long long>(figures.stallBackMs[run]),
+                        static_cast<long long>(figures.idleDownMs[run]), static_cast<long long>(figures.idleBackMs[run]));
     }
     worker.Post([](EcuSession& s) { return static_cast<int>(s.port.ClosePort()); }, nullptr);
     DestroyWorker();
