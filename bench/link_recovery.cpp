@@ -129,7 +129,14 @@ class PageSide : public PageHooks {
 class StallProbe {
   public:
     StallProbe() {
-        QObject::connect(&ticker_, &QTimer::timeout, [this] { longest_ = std::max(longest_, sinceTick_.restart()); });
+        QObject::connect(&ticker_, &QTimer::timeout, [this] {
+            const qint64 gap = sinceTick_.restart();
+            if (gap > longest_) {
+                longest_ = gap;
+                longestEndedAt_ = since_.elapsed();
+            }
+        });
+        since_.start();
         sinceTick_.start();
         ticker_.start(1);
     }
@@ -138,9 +145,14 @@ class StallProbe {
         longest_ = 0;
         return longest;
     }
+    // When the longest gap so far ended, on the probe's own clock.
+    qint64 LongestEndedAt() const { return longestEndedAt_; }
+    qint64 Now() const { return since_.elapsed(); }
 
   private:
     QTimer ticker_;
+    QElapsedTimer since_;
+    qint64 longestEndedAt_ = 0;
     QElapsedTimer sinceTick_;
     qint64 longest_ = 0;
 };
@@ -279,6 +291,8 @@ int main(int argc, char** argv) {
             idle.Take();
             const qint64 cutAt = clock.elapsed();
             line->Cut();
+            const qint64 probeCutAt = stall.Now();
+            qint64 passEndedAt = -1;
             if (!RunUntil([&] { return lostAt >= 0; }, 10000)) {
                 std::printf("  run %d: the loss was not noticed in 10 s\n", run);
                 return 1;
@@ -286,8 +300,14 @@ int main(int argc, char** argv) {
             figures.detectMs.push_back(lostAt - cutAt);
             // Down 1.5 to 2.4 s: the restore meets the reconnect timer at another phase.
             RunUntil([&] { return !midPass || passResult >= 0; }, 10000);
+            passEndedAt = clock.elapsed() - cutAt;
             RunFor(std::max<qint64>(0, 1500 + run * 130 % 900 - (clock.elapsed() - cutAt)));
+            const qint64 gapEnd = stall.LongestEndedAt() - probeCutAt;
             figures.stallDownMs.push_back(stall.Take());
+            if (figures.stallDownMs.back() >= 16)
+                std::printf("    run %d: a %lld ms UI gap ended %lld ms after the cut (linkLost at %lld, pass over at %lld)\n",
+                            run, static_cast<long long>(figures.stallDownMs.back()), static_cast<long long>(gapEnd),
+                            static_cast<long long>(lostAt - cutAt), static_cast<long long>(passEndedAt));
             figures.idleDownMs.push_back(idle.Take());
             const qint64 restoredAt = clock.elapsed();
             line->Restore();
