@@ -152,4 +152,43 @@ TEST_F(LinkFaultsTest, AnAdapterPulledMidPassKeepsTheRestUntilTheUserResendsIt) 
     }
 }
 
+// COM21 is DIR/ttyUSB0 with no override. The page's opening read is the
+// first frame and loses its answer: the adapter comes back as ttyUSB3, and
+// the program follows it by its serial name and reads the page again.
+TEST_F(LinkFaultsTest, AnAdapterBackAsAnotherTtyUsbNumberIsFollowedAndThePageReadAgain) {
+    QTemporaryDir dev, ports, simPorts;
+    qputenv("ZANO_PORTS_DIR", ports.path().toUtf8());  // empty: no COM override
+    SetDeviceFolder(dev.path().toStdString());
+    SimulatorProcess sim(simPorts.path(), 9, "q7100", TempPath("sim.log"),
+                         {"--device-folder", dev.path(), "--usb", "0", "--come-back-as", "3",
+                          "--drop-after", "1", "--reconnect-ms", "1500"});
+    ASSERT_TRUE(sim.Started());
+    ASSERT_TRUE(QFileInfo(dev.filePath("ttyUSB0")).isSymLink());
+    EXPECT_FALSE(StartProgram(0, 21, true)) << "the first read-all loses its answer";
+    CVehiclePage page;
+    QString shownCylinders;
+    RunPage(&page, [&] {
+        ASSERT_TRUE(WaitUntil([&] { return Shows(page.Banner(), LinkBanner::kLostText); }, 20000));
+        EXPECT_TRUE(page.Banner()->Text().contains(QStringLiteral("COM21"))) << page.Banner()->Text().toStdString();
+        EXPECT_EQ(StoreValue("2C"), -1) << "nothing was read before the adapter went";
+        EXPECT_FALSE(page.Button(kWriteButton)->isEnabled());
+        ASSERT_TRUE(WaitUntil([&] { return Shows(page.Banner(), LinkBanner::kReconnectedText); }, 20000));
+        ASSERT_TRUE(WaitUntil([&] { return !page.IsBusy() && StoreValue("2C") != -1; }, 20000));
+        EXPECT_FALSE(QFileInfo::exists(dev.filePath("ttyUSB0")));
+        EXPECT_EQ(QFileInfo(dev.filePath("ttyUSB3")).canonicalFilePath(),
+                  QFileInfo(sim.LatestDevicePath()).canonicalFilePath());
+        EXPECT_TRUE(page.Button(kWriteButton)->isEnabled());
+        shownCylinders = page.ListField(kCylinders)->currentText();
+        ClickButton(&page, "Sair");
+    });
+    EXPECT_TRUE(messages_.empty()) << messages_.front().text.toStdString();
+    EXPECT_EQ(sim.Stop(), 0);
+    const auto image = sim.RegisterImage();
+    ASSERT_EQ(image.count("2C"), 1u) << sim.LogText();
+    EXPECT_EQ(shownCylinders, QString::number(HexTextToInt(image.at("2C").c_str())))
+        << "the field shows the ECU's value";
+    EXPECT_EQ(sim.FramesOfKind("read-all"), 2) << "the cut read and the read-back";
+    EXPECT_TRUE(sim.Writes().empty());
+}
+
 }  // namespace
