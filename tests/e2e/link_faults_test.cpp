@@ -5,7 +5,6 @@
 // Each test holds what the user sees, what reached the ECU and that no value
 // the user entered is lost.
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPushButton>
 #include <set>
@@ -77,6 +76,25 @@ class LinkFaultsTest : public UiTest {
         return result == 0 && g_SerialPort.PortConnected();
     }
 };
+
+// What the gauges show: engine speed, throttle and lambda digits.
+std::vector<int> ShownGauges(const CMonitorDialog& dialog) {
+    std::vector<int> shown;
+    for (int slot : MonitorSlots::kRpmDigits) shown.push_back(dialog.Slots().ShownImage(slot));
+    for (int slot : MonitorSlots::kTpsDigits) shown.push_back(dialog.Slots().ShownImage(slot));
+    for (int slot : MonitorSlots::kLambdaDigits) shown.push_back(dialog.Slots().ShownImage(slot));
+    return shown;
+}
+
+// Live values arrive: the gauges show something, and change twice.
+bool GaugesMove(const CMonitorDialog& dialog, int timeoutMs) {
+    std::vector<int> last = ShownGauges(dialog);
+    for (int change = 0; change < 2; ++change) {
+        if (!WaitUntil([&] { return ShownGauges(dialog) != last; }, timeoutMs)) return false;
+        last = ShownGauges(dialog);
+    }
+    return true;
+}
 
 // The Q7100 vehicle page (2 s an entry). Frames: the read-all, then per entry
 // a write and three confirms; the adapter goes with the sixth frame, the
@@ -188,6 +206,46 @@ TEST_F(LinkFaultsTest, AnAdapterBackAsAnotherTtyUsbNumberIsFollowedAndThePageRea
     EXPECT_EQ(shownCylinders, QString::number(HexTextToInt(image.at("2C").c_str())))
         << "the field shows the ECU's value";
     EXPECT_EQ(sim.FramesOfKind("read-all"), 2) << "the cut read and the read-back";
+    EXPECT_TRUE(sim.Writes().empty());
+}
+
+// The adapter goes 3 s after the simulator started, while the monitoring
+// screen streams, and is back 1.5 s later.
+TEST_F(LinkFaultsTest, AStreamCutByAPulledAdapterResumesByItself) {
+    QTemporaryDir ports;
+    qputenv("ZANO_PORTS_DIR", ports.path().toUtf8());
+    SimulatorProcess sim(ports.path(), 5, "q7100", TempPath("sim.log"),
+                         {"--vanish-after", "3000", "--vanish-for", "1500"});
+    ASSERT_TRUE(sim.Started());
+    ASSERT_TRUE(StartProgram(0, 5, false));
+    CMonitorDialog dialog;
+    RunPage(&dialog, [&] {
+        ASSERT_TRUE(GaugesMove(dialog, 5000)) << "the stream runs before the adapter goes";
+        ASSERT_TRUE(WaitUntil([&] { return Shows(dialog.Banner(), LinkBanner::kLostText); }, 10000));
+        EXPECT_TRUE(dialog.Banner()->Text().contains(QStringLiteral("COM5")));
+        SaveScreenshot(&dialog, QStringLiteral("link-lost-monitor.png"));
+        EXPECT_FALSE(dialog.Button(1183)->isEnabled()) << "no calibration while the link is down";
+        ASSERT_TRUE(WaitUntil([&] { return Shows(dialog.Banner(), LinkBanner::kReconnectedText); }, 20000));
+        EXPECT_TRUE(GaugesMove(dialog, 5000)) << "the stream resumed by itself";
+        EXPECT_TRUE(WaitUntil([&] { return dialog.Button(1183)->isEnabled(); }, 5000));
+        ClickButton(&dialog, "Retornar");
+    });
+    EXPECT_TRUE(messages_.empty()) << messages_.front().text.toStdString();
+    EXPECT_EQ(sim.Stop(), 0);
+    // Before the adapter went: the snapshot and the start (again if the
+    // stream was slow to come); after it came back: one snapshot, one start.
+    auto after = [](const std::vector<long>& times) {
+        std::vector<long> late;
+        for (long at : times)
+            if (at >= 3000) late.push_back(at);
+        return late;
+    };
+    const std::vector<long> reads = after(sim.FrameTimes("read-all")), starts = after(sim.FrameTimes("start"));
+    EXPECT_GE(sim.FrameTimes("start").size(), 2u) << sim.LogText();
+    ASSERT_EQ(reads.size(), 1u) << sim.LogText();
+    ASSERT_EQ(starts.size(), 1u) << "one start frame once the adapter was back\n" << sim.LogText();
+    EXPECT_GE(reads[0], 4500);
+    EXPECT_LT(reads[0], starts[0]) << "the snapshot before the start";
     EXPECT_TRUE(sim.Writes().empty());
 }
 
