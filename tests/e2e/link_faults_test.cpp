@@ -5,6 +5,7 @@
 // Each test holds what the user sees, what reached the ECU and that no value
 // the user entered is lost.
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPushButton>
 #include <set>
@@ -247,6 +248,36 @@ TEST_F(LinkFaultsTest, AStreamCutByAPulledAdapterResumesByItself) {
     EXPECT_GE(reads[0], 4500);
     EXPECT_LT(reads[0], starts[0]) << "the snapshot before the start";
     EXPECT_TRUE(sim.Writes().empty());
+}
+
+// The ECU loses power for 1.5 s, 3 s after the simulator started, while the
+// monitoring screen streams: the port stays, the stream stops and has to be
+// started again.
+TEST_F(LinkFaultsTest, AnEcuPowerCycleUnderTheStreamBringsTheGaugesBack) {
+    QTemporaryDir ports;
+    qputenv("ZANO_PORTS_DIR", ports.path().toUtf8());
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    SimulatorProcess sim(ports.path(), 5, "q7100", TempPath("sim.log"),
+                         {"--power-cycle-after", "3000", "--power-off-for", "1500"});
+    ASSERT_TRUE(sim.Started());
+    ASSERT_TRUE(StartProgram(0, 5, false));
+    CMonitorDialog dialog;
+    RunPage(&dialog, [&] {
+        ASSERT_TRUE(GaugesMove(dialog, 5000)) << "the stream runs before the power goes";
+        ASSERT_TRUE(WaitUntil([&] { return dialog.FailedPolls() > 0 || Shows(dialog.Banner(), LinkBanner::kLostText); },
+                              10000))
+            << "the program noticed the silence";
+        ASSERT_TRUE(WaitUntil([&] { return sinceStart.elapsed() > 4500; }, 10000));
+        EXPECT_TRUE(GaugesMove(dialog, 6000)) << "live values again after the power came back";
+        ClickButton(&dialog, "Retornar");
+    });
+    EXPECT_EQ(sim.Stop(), 0);
+    const std::vector<long> starts = sim.FrameTimes("start");
+    ASSERT_GE(starts.size(), 2u) << sim.LogText();
+    EXPECT_GE(starts.back(), 4500) << "a new start frame after the power came back";
+    EXPECT_TRUE(sim.Writes().empty());
+    EXPECT_EQ(sim.FramesOfKind("confirm"), 0);
 }
 
 }  // namespace
