@@ -218,7 +218,7 @@ TEST_F(LinkFaultsTest, AStreamCutByAPulledAdapterResumesByItself) {
     SimulatorProcess sim(ports.path(), 5, "q7100", TempPath("sim.log"),
                          {"--vanish-after", "3000", "--vanish-for", "1500"});
     ASSERT_TRUE(sim.Started());
-    ASSERT_TRUE(StartProgram(0, 5, false));
+    ASSERT_TRUE(StartProgram(0, 5, true));
     CMonitorDialog dialog;
     RunPage(&dialog, [&] {
         ASSERT_TRUE(GaugesMove(dialog, 5000)) << "the stream runs before the adapter goes";
@@ -261,7 +261,7 @@ TEST_F(LinkFaultsTest, AnEcuPowerCycleUnderTheStreamBringsTheGaugesBack) {
     SimulatorProcess sim(ports.path(), 5, "q7100", TempPath("sim.log"),
                          {"--power-cycle-after", "3000", "--power-off-for", "1500"});
     ASSERT_TRUE(sim.Started());
-    ASSERT_TRUE(StartProgram(0, 5, false));
+    ASSERT_TRUE(StartProgram(0, 5, true));
     CMonitorDialog dialog;
     RunPage(&dialog, [&] {
         ASSERT_TRUE(GaugesMove(dialog, 5000)) << "the stream runs before the power goes";
