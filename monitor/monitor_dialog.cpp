@@ -178,7 +178,10 @@ CMonitorDialog::CMonitorDialog(QWidget* parent)
     OfferTraceExport(this);
     LinkWatcher& watcher = Watcher();
     connect(&watcher, &LinkWatcher::linkLost, this, [this] { SetLinkDown(true); });
-    connect(&watcher, &LinkWatcher::reconnected, this, [this] { SetLinkDown(false); });
+    connect(&watcher, &LinkWatcher::reconnected, this, [this] {
+        tick_.ResetFailures();  // the resume has just started the stream
+        SetLinkDown(false);
+    });
     connect(&watcher, &LinkWatcher::settled, this, [this] { SetLinkDown(false); });
     pollTimer_.setInterval(kPollPeriodMs);
     connect(&pollTimer_, &QTimer::timeout, this, &CMonitorDialog::OnTimer);
@@ -338,6 +341,11 @@ void CMonitorDialog::OnPollAnswer(int pollResult) {
             break;
         case TickOutcome::StreamLost:
             SetMonitorButtonsEnabled(true);
+            // While the link is down the watcher's resume starts the stream
+            // once the snapshot is read again; a start posted now would run
+            // right behind it and send a second start frame.
+            if (linkDown_)
+                break;
             Worker().Post(
                 [](EcuSession& session) {
                     StartMonitoring(session);

@@ -25,6 +25,9 @@ class PollTick {
 
     bool NoAnswer() const { return noAnswer_; }
     int FailedPolls() const { return failedPolls_; }
+    // A stream started anew (the link is back): its silence so far counts
+    // from now.
+    void ResetFailures() { failedPolls_ = 0; }
 
   private:
     LiveGauges& gauges_;

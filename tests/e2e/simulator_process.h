@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 class SimulatorProcess {
   public:
@@ -27,6 +29,14 @@ class SimulatorProcess {
     ~SimulatorProcess() { Stop(); }
     bool Started() const { return !devicePath_.isEmpty(); }
     QString DevicePath() const { return devicePath_; }
+    // After a pulled adapter the program prints the new terminal's path: the
+    // newest path printed so far (reads what has arrived, never waits).
+    QString LatestDevicePath() {
+        while (process_.canReadLine())
+            if (const QString line = QString::fromUtf8(process_.readLine()).trimmed(); !line.isEmpty())
+                devicePath_ = line;
+        return devicePath_;
+    }
     // Ends the program, or waits up to waitMs for it to end by itself: its exit code.
     int Stop(int waitMs = 0) {
         if (process_.state() != QProcess::NotRunning && !process_.waitForFinished(waitMs)) {
@@ -45,6 +55,21 @@ class SimulatorProcess {
     int FramesOfKind(const QString& kind) const {
         const auto lines = LogLines("RX");
         return std::count_if(lines.begin(), lines.end(), [&](const QStringList& line) { return line[2] == kind; });
+    }
+    // When each frame of a kind came, in ms from the simulator's start.
+    std::vector<long> FrameTimes(const QString& kind) const {
+        std::vector<long> times;
+        for (const QStringList& line : LogLines("RX"))
+            if (line[2] == kind) times.push_back(line[1].toLong());
+        return times;
+    }
+    // (register, value) of each write frame received, in hex, in order.
+    std::vector<std::pair<std::string, std::string>> Writes() const {
+        std::vector<std::pair<std::string, std::string>> writes;
+        for (const QStringList& line : LogLines("RX"))
+            if (line[2] == "write" && line.size() >= 5)
+                writes.emplace_back(line[line.size() - 2].toStdString(), line.back().toStdString());
+        return writes;
     }
     std::string LogText() const {
         QFile log(logPath_);

@@ -59,7 +59,6 @@ TEST_F(LinkRecoveryTest, APassCutByAPulledAdapterIsReportedKeptAndResentOnlyOnRe
         EXPECT_FALSE(page.Button(kMonitorButton)->isEnabled());
         EXPECT_TRUE(page.Button(kSaveButton)->isEnabled());
         ASSERT_EQ(page.UnsentWrites().size(), 2u);
-        SaveScreenshot(&page, QStringLiteral("link-lost-page.png"));
         ASSERT_TRUE(WaitUntil([&] { return Shows(page.Banner(), LinkBanner::kReconnectedText); }, 15000));
         EXPECT_TRUE(page.Button(kWriteButton)->isEnabled());
 
@@ -104,7 +103,6 @@ TEST_F(LinkRecoveryTest, AMonitorWhoseSnapshotFailedReadsItAgainOnceTheEcuIsBack
     CMonitorDialog dialog;
     RunPage(&dialog, [&] {
         ASSERT_TRUE(WaitUntil([&] { return Shows(dialog.Banner(), LinkBanner::kLostText); }, 5000));
-        SaveScreenshot(&dialog, QStringLiteral("link-lost-monitor.png"));
         ASSERT_TRUE(WaitUntil([&] { return Shows(dialog.Banner(), LinkBanner::kReconnectedText); }, 10000));
         // Frames sent while the ECU had no power never reached it.
         EXPECT_GE(FramesOfKind(FrameKind::ReadAll), 1) << "the snapshot was read again";

@@ -1,0 +1,283 @@
+// A lost ECU link, end to end: the program's own serial path (the system port
+// factory, QSerialPort on the worker, the real clock) against the simulator
+// program, with its adapter pulled mid-pass, re-plugged as another ttyUSB
+// number, pulled mid-stream, and with the ECU's power cut under the stream.
+// Each test holds what the user sees, what reached the ECU and that no value
+// the user entered is lost.
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QPushButton>
+#include <set>
+
+#include "app/globals.h"
+#include "app/parameter_table.h"
+#include "app/ui/link_banner.h"
+#include "app/ui/link_watcher.h"
+#include "app/ui/ui_globals.h"
+#include "comm/crx4comm.h"
+#include "comm/ecu_worker.h"
+#include "comm/hex_text.h"
+#include "comm/port_names.h"
+#include "comm/timing_profiles.h"
+#include "controls/image_button.h"
+#include "data/port_setting.h"
+#include "monitor/gauge_slots.h"
+#include "monitor/monitor_dialog.h"
+#include "monitor/slot_labels.h"
+#include "pages/vehicle_pages.h"
+#include "tests/e2e/simulator_process.h"
+#include "tests/ui/ui_test_support.h"
+
+namespace {
+
+constexpr int kWriteButton = 1182, kSaveButton = 1189, kMonitorButton = 1190;
+constexpr int kCylinders = 1002, kCoils = 1001, kLambdaProbe = 1005;
+
+bool Shows(LinkBanner* banner, const char* text) {
+    return banner->isVisible() && banner->Text().contains(QString::fromUtf8(text));
+}
+
+// The equipment store's value of a register; -1 when it holds none.
+int StoreValue(const char* reg) {
+    uint16_t size = 0;
+    unsigned char* value = nullptr;
+    if (g_EquipmentStore.Get(reg, &size, &value) != DATA_OK || !value) return -1;
+    return static_cast<int>(HexTextToInt(std::string(reinterpret_cast<char*>(value), size).c_str()));
+}
+
+class LinkFaultsTest : public UiTest {
+  protected:
+    void TearDown() override {
+        UiTest::TearDown();
+        SetDeviceFolder(std::string());
+        qunsetenv("ZANO_PORTS_DIR");
+    }
+    // A fresh run of the program that remembers `com` for the model, its
+    // port open on the worker; with readStore the equipment store read as the
+    // customer page reads it (one read-all): whether the ECU answered.
+    bool StartProgram(int modelIndex, int com, bool readStore) {
+        g_Clock.Use(nullptr);  // the simulator program answers in real time
+        Worker().Post([](EcuSession& s) { return static_cast<int>(s.port.ClosePort()); }, nullptr);
+        DestroyWorker();
+        ResetGlobals();
+        ModelIndex = modelIndex;
+        FillParameterTable(modelIndex);
+        g_SerialPort.SetDeviceFactory(MakeSystemSerialDevice);
+        PortSetting(modelIndex == 1 ? "Q5100" : "Q7100", &com, "SET");
+        SyncSessionFromGlobals();
+        int result = -1;
+        Worker().Post(
+            [readStore](EcuSession& session) {
+                OpenEcuLink(session);
+                return readStore ? ProbeEcu(session, TimingFor(EcuCaller::CustomerPage)) : 0;
+            },
+            [&result](int done) { result = done; });
+        EXPECT_TRUE(WaitUntil([&] { return result != -1; }, 10000));
+        return result == 0 && g_SerialPort.PortConnected();
+    }
+};
+
+// What the gauges show: engine speed, throttle and lambda digits.
+std::vector<int> ShownGauges(const CMonitorDialog& dialog) {
+    std::vector<int> shown;
+    for (int slot : MonitorSlots::kRpmDigits) shown.push_back(dialog.Slots().ShownImage(slot));
+    for (int slot : MonitorSlots::kTpsDigits) shown.push_back(dialog.Slots().ShownImage(slot));
+    for (int slot : MonitorSlots::kLambdaDigits) shown.push_back(dialog.Slots().ShownImage(slot));
+    return shown;
+}
+
+// Live values arrive: the gauges show something, and change twice.
+bool GaugesMove(const CMonitorDialog& dialog, int timeoutMs) {
+    std::vector<int> last = ShownGauges(dialog);
+    for (int change = 0; change < 2; ++change) {
+        if (!WaitUntil([&] { return ShownGauges(dialog) != last; }, timeoutMs)) return false;
+        last = ShownGauges(dialog);
+    }
+    return true;
+}
+
+// The Q7100 vehicle page (2 s an entry). Frames: the read-all, then per entry
+// a write and three confirms; the adapter goes with the sixth frame, the
+// second entry's write, whose answer never comes: the first entry is
+// confirmed, the second and third are not.
+TEST_F(LinkFaultsTest, AnAdapterPulledMidPassKeepsTheRestUntilTheUserResendsIt) {
+    QTemporaryDir ports;
+    qputenv("ZANO_PORTS_DIR", ports.path().toUtf8());
+    SimulatorProcess sim(ports.path(), 5, "q7100", TempPath("sim.log"),
+                         {"--drop-after", "6", "--reconnect-ms", "2500"});
+    ASSERT_TRUE(sim.Started());
+    ASSERT_TRUE(StartProgram(0, 5, true));
+    CVehiclePage page;
+    std::map<std::string, int> before, entered;
+    std::set<std::string> unsent;
+    const char* const regs[] = {"2C", "2B", "13"};
+    RunPage(&page, [&] {
+        ASSERT_TRUE(WaitUntil([&] { return !page.IsBusy(); }, 20000));
+        for (const char* reg : regs) before[reg] = StoreValue(reg);
+        ASSERT_NE(before["2C"], -1) << "the page read the ECU";
+        for (int id : {kCylinders, kCoils, kLambdaProbe}) {
+            QComboBox* list = page.ListField(id);
+            list->setCurrentIndex(list->currentIndex() == 1 ? 2 : 1);
+        }
+        page.Button(kWriteButton)->click();
+        ASSERT_TRUE(WaitUntil([&] { return Shows(page.Banner(), LinkBanner::kLostText); }, 20000));
+        EXPECT_TRUE(page.Banner()->Text().contains(QStringLiteral("COM5")));
+        ASSERT_TRUE(WaitUntil([&] { return !page.IsBusy(); }, 20000));
+        SaveScreenshot(&page, QStringLiteral("link-lost-page.png"));
+        // While the link is down: readable and savable, nothing to the ECU.
+        EXPECT_TRUE(Shows(page.Banner(), LinkBanner::kLostText));
+        EXPECT_FALSE(page.Button(kWriteButton)->isEnabled());
+        EXPECT_FALSE(page.Button(kMonitorButton)->isEnabled());
+        EXPECT_TRUE(page.Button(kSaveButton)->isEnabled());
+        ASSERT_EQ(messages_.size(), 1u);
+        EXPECT_EQ(messages_[0].title, QString::fromUtf8("Gravação interrompida"));
+        EXPECT_TRUE(messages_[0].text.contains(QString::fromUtf8("Não gravados")));
+        ASSERT_EQ(page.UnsentWrites().size(), 2u);
+        for (const PendingWrite& entry : page.UnsentWrites()) unsent.insert(entry.Register);
+
+        ASSERT_TRUE(WaitUntil([&] { return Shows(page.Banner(), LinkBanner::kReconnectedText); }, 20000));
+        EXPECT_TRUE(page.Button(kWriteButton)->isEnabled());
+        EXPECT_EQ(page.UnsentWrites().size(), 2u) << "kept until the user resends";
+        QPushButton* resend = page.Banner()->NoteButton(0);
+        ASSERT_TRUE(resend->isVisible());
+        EXPECT_EQ(resend->text(), QStringLiteral("Reenviar"));
+        resend->click();
+        ASSERT_TRUE(WaitUntil([&] { return !page.IsBusy() && page.UnsentWrites().empty(); }, 30000));
+        for (const char* reg : regs) entered[reg] = StoreValue(reg);
+        ClickButton(&page, "Sair");
+    });
+    EXPECT_EQ(messages_.size(), 1u) << "the resend reported nothing";
+    EXPECT_EQ(sim.Stop(), 0);
+    const auto image = sim.RegisterImage();
+    const auto writes = sim.Writes();
+    ASSERT_EQ(writes.size(), 4u) << sim.LogText();
+    // The confirmed entry went once; the cut one (never confirmed, so never
+    // acted on) again with the third on "Reenviar"; nothing else.
+    std::map<std::string, int> count;
+    for (const auto& [reg, value] : writes) ++count[reg];
+    EXPECT_EQ(count[writes[0].first], 1) << sim.LogText();
+    EXPECT_EQ(count[writes[1].first], 2) << sim.LogText();
+    EXPECT_EQ(unsent.count(writes[0].first), 0u) << "the confirmed entry is not kept";
+    EXPECT_EQ(sim.FramesOfKind("confirm"), 9) << "three for each value, once";
+    std::set<std::string> written;
+    for (const auto& [reg, value] : writes) written.insert(reg);
+    EXPECT_EQ(written, (std::set<std::string>{"2C", "2B", "13"}));
+    for (const char* reg : regs) {
+        EXPECT_NE(entered[reg], before[reg]) << reg;
+        ASSERT_EQ(image.count(reg), 1u) << reg;
+        EXPECT_EQ(static_cast<int>(HexTextToInt(image.at(reg).c_str())), entered[reg])
+            << reg << ": the ECU holds the value entered";
+    }
+}
+
+// COM21 is DIR/ttyUSB0 with no override. The page's opening read is the
+// first frame and loses its answer: the adapter comes back as ttyUSB3, and
+// the program follows it by its serial name and reads the page again.
+TEST_F(LinkFaultsTest, AnAdapterBackAsAnotherTtyUsbNumberIsFollowedAndThePageReadAgain) {
+    QTemporaryDir dev, ports, simPorts;
+    qputenv("ZANO_PORTS_DIR", ports.path().toUtf8());  // empty: no COM override
+    SetDeviceFolder(dev.path().toStdString());
+    SimulatorProcess sim(simPorts.path(), 9, "q7100", TempPath("sim.log"),
+                         {"--device-folder", dev.path(), "--usb", "0", "--come-back-as", "3",
+                          "--drop-after", "1", "--reconnect-ms", "1500"});
+    ASSERT_TRUE(sim.Started());
+    ASSERT_TRUE(QFileInfo(dev.filePath("ttyUSB0")).isSymLink());
+    EXPECT_FALSE(StartProgram(0, 21, true)) << "the first read-all loses its answer";
+    CVehiclePage page;
+    QString shownCylinders;
+    RunPage(&page, [&] {
+        ASSERT_TRUE(WaitUntil([&] { return Shows(page.Banner(), LinkBanner::kLostText); }, 20000));
+        EXPECT_TRUE(page.Banner()->Text().contains(QStringLiteral("COM21"))) << page.Banner()->Text().toStdString();
+        EXPECT_EQ(StoreValue("2C"), -1) << "nothing was read before the adapter went";
+        EXPECT_FALSE(page.Button(kWriteButton)->isEnabled());
+        ASSERT_TRUE(WaitUntil([&] { return Shows(page.Banner(), LinkBanner::kReconnectedText); }, 20000));
+        ASSERT_TRUE(WaitUntil([&] { return !page.IsBusy() && StoreValue("2C") != -1; }, 20000));
+        EXPECT_FALSE(QFileInfo::exists(dev.filePath("ttyUSB0")));
+        EXPECT_EQ(QFileInfo(dev.filePath("ttyUSB3")).canonicalFilePath(),
+                  QFileInfo(sim.LatestDevicePath()).canonicalFilePath());
+        EXPECT_TRUE(page.Button(kWriteButton)->isEnabled());
+        shownCylinders = page.ListField(kCylinders)->currentText();
+        ClickButton(&page, "Sair");
+    });
+    EXPECT_TRUE(messages_.empty()) << messages_.front().text.toStdString();
+    EXPECT_EQ(sim.Stop(), 0);
+    const auto image = sim.RegisterImage();
+    ASSERT_EQ(image.count("2C"), 1u) << sim.LogText();
+    EXPECT_EQ(shownCylinders, QString::number(HexTextToInt(image.at("2C").c_str())))
+        << "the field shows the ECU's value";
+    EXPECT_EQ(sim.FramesOfKind("read-all"), 2) << "the cut read and the read-back";
+    EXPECT_TRUE(sim.Writes().empty());
+}
+
+// The adapter goes 3 s after the simulator started, while the monitoring
+// screen streams, and is back 1.5 s later.
+TEST_F(LinkFaultsTest, AStreamCutByAPulledAdapterResumesByItself) {
+    QTemporaryDir ports;
+    qputenv("ZANO_PORTS_DIR", ports.path().toUtf8());
+    SimulatorProcess sim(ports.path(), 5, "q7100", TempPath("sim.log"),
+                         {"--vanish-after", "3000", "--vanish-for", "1500"});
+    ASSERT_TRUE(sim.Started());
+    ASSERT_TRUE(StartProgram(0, 5, true));
+    CMonitorDialog dialog;
+    RunPage(&dialog, [&] {
+        ASSERT_TRUE(GaugesMove(dialog, 5000)) << "the stream runs before the adapter goes";
+        ASSERT_TRUE(WaitUntil([&] { return Shows(dialog.Banner(), LinkBanner::kLostText); }, 10000));
+        EXPECT_TRUE(dialog.Banner()->Text().contains(QStringLiteral("COM5")));
+        SaveScreenshot(&dialog, QStringLiteral("link-lost-monitor.png"));
+        EXPECT_FALSE(dialog.Button(1183)->isEnabled()) << "no calibration while the link is down";
+        ASSERT_TRUE(WaitUntil([&] { return Shows(dialog.Banner(), LinkBanner::kReconnectedText); }, 20000));
+        EXPECT_TRUE(GaugesMove(dialog, 5000)) << "the stream resumed by itself";
+        EXPECT_TRUE(WaitUntil([&] { return dialog.Button(1183)->isEnabled(); }, 5000));
+        ClickButton(&dialog, "Retornar");
+    });
+    EXPECT_TRUE(messages_.empty()) << messages_.front().text.toStdString();
+    EXPECT_EQ(sim.Stop(), 0);
+    // Before the adapter went: the snapshot and the start (again if the
+    // stream was slow to come); after it came back: one snapshot, one start.
+    auto after = [](const std::vector<long>& times) {
+        std::vector<long> late;
+        for (long at : times)
+            if (at >= 3000) late.push_back(at);
+        return late;
+    };
+    const std::vector<long> reads = after(sim.FrameTimes("read-all")), starts = after(sim.FrameTimes("start"));
+    EXPECT_GE(sim.FrameTimes("start").size(), 2u) << sim.LogText();
+    ASSERT_EQ(reads.size(), 1u) << sim.LogText();
+    ASSERT_EQ(starts.size(), 1u) << "one start frame once the adapter was back\n" << sim.LogText();
+    EXPECT_GE(reads[0], 4500);
+    EXPECT_LT(reads[0], starts[0]) << "the snapshot before the start";
+    EXPECT_TRUE(sim.Writes().empty());
+}
+
+// The ECU loses power for 1.5 s, 3 s after the simulator started, while the
+// monitoring screen streams: the port stays, the stream stops and has to be
+// started again.
+TEST_F(LinkFaultsTest, AnEcuPowerCycleUnderTheStreamBringsTheGaugesBack) {
+    QTemporaryDir ports;
+    qputenv("ZANO_PORTS_DIR", ports.path().toUtf8());
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    SimulatorProcess sim(ports.path(), 5, "q7100", TempPath("sim.log"),
+                         {"--power-cycle-after", "3000", "--power-off-for", "1500"});
+    ASSERT_TRUE(sim.Started());
+    ASSERT_TRUE(StartProgram(0, 5, true));
+    CMonitorDialog dialog;
+    RunPage(&dialog, [&] {
+        ASSERT_TRUE(GaugesMove(dialog, 5000)) << "the stream runs before the power goes";
+        ASSERT_TRUE(WaitUntil([&] { return dialog.FailedPolls() > 0 || Shows(dialog.Banner(), LinkBanner::kLostText); },
+                              10000))
+            << "the program noticed the silence";
+        ASSERT_TRUE(WaitUntil([&] { return sinceStart.elapsed() > 4500; }, 10000));
+        EXPECT_TRUE(GaugesMove(dialog, 6000)) << "live values again after the power came back";
+        ClickButton(&dialog, "Retornar");
+    });
+    EXPECT_EQ(sim.Stop(), 0);
+    const std::vector<long> starts = sim.FrameTimes("start");
+    ASSERT_GE(starts.size(), 2u) << sim.LogText();
+    EXPECT_GE(starts.back(), 4500) << "a new start frame after the power came back";
+    EXPECT_TRUE(sim.Writes().empty());
+    EXPECT_EQ(sim.FramesOfKind("confirm"), 0);
+}
+
+}  // namespace
