@@ -1,6 +1,5 @@
 // The parts the exchanges are made of: frames per model, the answer grammar,
-// register value texts and the queueing of changed field values. (The live
-// grammar and its check: tests/monitor, where the gauges take what it keeps.)
+// register value texts and the queueing of changed field values.
 
 #include <gtest/gtest.h>
 
@@ -40,6 +39,24 @@ TEST(ParseAnswer, StoresCompleteGroupsInAnyCaseAndSkipsEverythingElse) {
     ParseAnswer("", store);
     EXPECT_EQ(store.GetQtyUsed(), 2u);
     EXPECT_EQ(StoredText(store, "10") + StoredText(store, "12") + StoredText(store, "2b"), "<none>FF4");
+}
+
+// B0, register, value, check, C0: the check is the plain sum, never reduced
+// modulo 256 (a reduced sum lets garbage through); the rule may ignore it;
+// register 72 ends the calibration with its value.
+TEST(ParseMonitorAnswer, KeepsGroupsWhosePlainSumChecksAndSeesTheCalibrationEnd) {
+    CRX4DATA store;
+    // 90 + 80 = 110 kept; 91 + 80 = 111, given as its low byte 11: dropped.
+    const MonitorAnswer live =
+        ParseMonitorAnswer("B0|90|80|110|C0|B0|91|80|11|C0|B0|23|80|A3|C0|", store, CheckRule::Tested);
+    EXPECT_EQ(StoredText(store, "90") + StoredText(store, "91") + StoredText(store, "23"), "80<none>80");
+    EXPECT_FALSE(live.CalibrationEnded);
+    CRX4DATA unchecked;
+    ParseMonitorAnswer("B0|91|80|11|C0|", unchecked, CheckRule::Ignored);
+    EXPECT_EQ(StoredText(unchecked, "91"), "80");
+    const MonitorAnswer done = ParseMonitorAnswer("B0|72|1|73|C0|", store, CheckRule::Tested);
+    EXPECT_TRUE(done.CalibrationEnded);
+    EXPECT_EQ(done.CalibrationValue, "1");
 }
 
 TEST(HexText, ConvertsBothWaysWithoutLeadingZeros) {
