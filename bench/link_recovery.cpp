@@ -33,6 +33,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench/five_register_pass.h"
 #include "app/globals.h"
 #include "app/parameter_table.h"
 #include "app/ui/link_watcher.h"
@@ -108,20 +109,6 @@ class LineHandle : public SerialDevice {
     unsigned cutsAtOpen_ = 0;
     bool open_ = false;
     bool notFound_ = false;
-};
-
-class PageSide : public PageHooks {
-  public:
-    int RefreshFromStore(CRX4DATA&) override { return 0; }
-    void SetCommandsEnabled(bool) override {}
-    void QueueWritesForKey(const char*, PendingWrites& pending) override {
-        pending.Append("21", "A");
-        pending.Append("20", "1");
-        pending.Append("15", "58");
-        pending.Append("16", "2");
-        pending.Append("70", "4B");
-    }
-    void ShowMessage(const char*, const char*, MessageIcon) override {}
 };
 
 // The largest gap between the ticks of a 1 ms timer on the UI thread since
@@ -268,7 +255,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    PageSide page;
+    FiveRegisterPage page;
     auto hooks = std::make_shared<UiThreadHooks>(worker, page);
     StallProbe stall;
     IdleProbe idle;

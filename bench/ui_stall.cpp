@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "bench/five_register_pass.h"
 #include "comm/clock.h"
 #include "comm/crx4comm.h"
 #include "comm/ecu_protocol.h"
@@ -36,20 +37,6 @@ public:
 private:
     RealClock real_;
     int64_t waitedMs_ = 0;
-};
-
-class PageSide : public PageHooks {
-public:
-    int RefreshFromStore(CRX4DATA&) override { return 0; }
-    void SetCommandsEnabled(bool) override {}
-    void QueueWritesForKey(const char*, PendingWrites& pending) override {
-        pending.Append("21", "A");
-        pending.Append("20", "1");
-        pending.Append("15", "58");
-        pending.Append("16", "2");
-        pending.Append("70", "4B");
-    }
-    void ShowMessage(const char*, const char*, MessageIcon) override {}
 };
 
 // The calibration's redraws hop to the UI thread as the monitoring screen's do.
@@ -83,7 +70,7 @@ int main(int argc, char** argv) {
     port.SetDeviceFactory([ecu](const std::string&) { return MakeForwardingDevice(ecu); });
     EcuSession session{port, clock, equipment, file, monitor, pending, dump, 0, false, std::string()};
     EcuWorker worker(session);
-    PageSide page;
+    FiveRegisterPage page;
     auto hooks = std::make_shared<UiThreadHooks>(worker, page);
     MonitorSide monitorSide(worker);
 

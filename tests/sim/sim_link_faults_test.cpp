@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/sim/words.h"
 #include "sim/sim_arguments.h"
 #include "sim/sim_device.h"
 
@@ -157,13 +158,6 @@ TEST(SimLinkFaultsTest, PowerCycleSilencesTheEcuKeepsItsRegistersAndStopsItsStre
     ASSERT_EQ(Write(device, {0x00, kStart, 0x00}), 3);
     EXPECT_TRUE(device.Streaming());
     EXPECT_EQ(BytesAt(clock, device, 4000), 4u * 40);  // four bursts of eight groups
-}
-
-std::vector<std::string> Words(const std::string& line) {
-    std::istringstream in(line);
-    std::vector<std::string> words;
-    for (std::string word; in >> word;) words.push_back(word);
-    return words;
 }
 
 TEST(SimLinkFaultsTest, FaultOptionsOfTheProgramComeInPairs) {

@@ -14,6 +14,7 @@
 #include <optional>
 #include <sstream>
 
+#include "tests/sim/words.h"
 #include "sim/ecu_model.h"
 #include "sim/sim_arguments.h"
 #include "sim/sim_device.h"
@@ -396,13 +397,6 @@ TEST_F(SimDeviceBacklogTest, DiscardDropsWhatArrivedAndLeavesWhatIsStillOnTheWir
     EXPECT_EQ(rest, ReadAll(*twin_));
     bounded_->Close();
     EXPECT_EQ(bounded_->DiscardReceived(), -1);
-}
-
-std::vector<std::string> Words(const std::string& line) {
-    std::istringstream in(line);
-    std::vector<std::string> words;
-    for (std::string word; in >> word;) words.push_back(word);
-    return words;
 }
 
 TEST(SimArgumentsTest, EveryOptionLandsInItsSetting) {
