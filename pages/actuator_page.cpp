@@ -12,10 +12,6 @@ namespace {
 // template, heading, background Q5100 / other, write button (id)
 const ConfigPageLook kActuatorLook{107, "Configurações do Atuador", 248, 249, true, 1188};
 
-const ActuatorPageModel& ActuatorModel() {
-    static const ActuatorPageModel model;
-    return model;
-}
 
 // The page's own Ctrl flag stands in for the frame's shortcuts; only the
 // headings get a font of their own; with "Arquivo" the write button does

@@ -14,3 +14,8 @@ ActuatorPageModel::ActuatorPageModel()
           {kActuatorHighMax, "Passos Máx", "1 -   40 passo(s)", FieldKind::Numeric, "42", kPos42,
            1},
       } {}
+
+const ActuatorPageModel& ActuatorModel() {
+    static const ActuatorPageModel model;
+    return model;
+}

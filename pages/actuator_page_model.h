@@ -28,3 +28,5 @@ class ActuatorPageModel : public PageModel {
   private:
     std::vector<FieldDef> fields_;
 };
+
+const ActuatorPageModel& ActuatorModel();

@@ -230,6 +230,12 @@ std::string AuxBasicPageModel::CutOffOpeningText(const FieldValues& values) cons
     return text;
 }
 
+std::vector<std::string> AuxBasicPageModel::RegistersOf(const FieldDef& field) const {
+    if (field.controlId == kAuxCutOffRpm)
+        return {"27", "26", "25"};
+    return PageModel::RegistersOf(field);
+}
+
 AuxPageModel::AuxPageModel() : AuxPageModelBase(FullFields(), EcuCaller::AuxPage) {}
 
 SpinRange AuxPageModel::Range(int controlId) const {
@@ -265,4 +271,14 @@ void AuxPageModel::QueueCutOffRpm(const FieldValues& values, CRX4DATA&,
         static_cast<uint32_t>(NumberText::ToInt(ValueOf(values, kAuxCutOffRpm).text));
     pending.Append("26", Hex((rpm >> 8) & 0xFF).c_str());
     pending.Append("27", Hex(rpm & 0xFF).c_str());
+}
+
+const AuxPageModel& AuxModel() {
+    static const AuxPageModel model;
+    return model;
+}
+
+const AuxBasicPageModel& AuxBasicModel() {
+    static const AuxBasicPageModel model;
+    return model;
 }

@@ -72,6 +72,8 @@ class AuxBasicPageModel : public AuxPageModelBase {
     std::vector<std::string> FullWriteOrder() const override {
         return {"20", "26_27", "21", "15_16"};
     }
+    // The cut-off speed is an ignition period over three bytes, "27" low.
+    std::vector<std::string> RegistersOf(const FieldDef& field) const override;
 
   protected:
     void QueueCutOffRpm(const FieldValues& values, CRX4DATA& reference,
@@ -96,3 +98,6 @@ class AuxPageModel : public AuxPageModelBase {
     void QueueCutOffRpm(const FieldValues& values, CRX4DATA& reference,
                         PendingWrites& pending) const override;
 };
+
+const AuxPageModel& AuxModel();
+const AuxBasicPageModel& AuxBasicModel();

@@ -24,14 +24,6 @@ namespace {
 const ConfigPageLook kAuxLook{110, "Funções Auxiliares", 249, 249, true, 1182};
 const ConfigPageLook kAuxBasicLook{116, "Funções Auxiliares", 250, 250, true, 1182};
 
-const AuxPageModel& AuxModel() {
-    static const AuxPageModel model;
-    return model;
-}
-const AuxBasicPageModel& AuxBasicModel() {
-    static const AuxBasicPageModel model;
-    return model;
-}
 
 // Q5100: the key filter without Ctrl shortcuts; the write button does
 // nothing while "Arquivo" is selected.

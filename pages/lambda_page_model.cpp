@@ -280,3 +280,13 @@ void LambdaSignalChangePause(EcuSession& session) {
     session.clock.WaitMs(kSettleAfterStopMs);
     session.clock.WaitMs(kSettleBeforeTypeMs);
 }
+
+const LambdaPageModel& LambdaModel() {
+    static const LambdaPageModel model;
+    return model;
+}
+
+const LambdaBasicPageModel& LambdaBasicModel() {
+    static const LambdaBasicPageModel model;
+    return model;
+}

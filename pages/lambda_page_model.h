@@ -111,3 +111,6 @@ constexpr int kLambdaStopSpacingMs = 10;
 constexpr int kLambdaLiveViewPeriodMs = 200;
 // After the monitoring screen, before the stream starts again.
 constexpr int kLambdaAfterMonitorWaitMs = 250;
+
+const LambdaPageModel& LambdaModel();
+const LambdaBasicPageModel& LambdaBasicModel();

@@ -29,14 +29,6 @@ constexpr int kPageBackground = 249;
 constexpr int kLiveViewBackground = 314;
 constexpr double kMaxTimeSeconds = 2.55;
 
-const LambdaPageModel& LambdaModel() {
-    static const LambdaPageModel model;
-    return model;
-}
-const LambdaBasicPageModel& LambdaBasicModel() {
-    static const LambdaBasicPageModel model;
-    return model;
-}
 
 // Neither page guards its lists: they are fixed lists, typing picks nothing.
 FrameRules BasicRules() {

@@ -32,6 +32,20 @@ SpinRange PageModel::Range(int controlId) const {
     return range;
 }
 
+std::vector<std::string> PageModel::RegistersOf(const FieldDef& field) const {
+    const std::string key = field.focusKey;
+    if (key.empty())
+        return field.recordPos < 0 ? std::vector<std::string>{}
+                                   : std::vector<std::string>{RecordOf(field).Address};
+    std::vector<std::string> registers;
+    for (std::size_t start = 0; start <= key.size();) {
+        const std::size_t end = std::min(key.find('_', start), key.size());
+        registers.push_back(key.substr(start, end - start));
+        start = end + 1;
+    }
+    return registers;
+}
+
 std::vector<std::string> PageModel::WritableKeys() const {
     std::vector<std::string> keys;
     for (const FieldDef& field : Fields())

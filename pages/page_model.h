@@ -106,6 +106,11 @@ class PageModel {
     void QueueWrites(const std::string& key, const FieldValues& values, CRX4DATA& reference,
                      PendingWrites& pending) const;
 
+    // The registers the field shows and writes, in the order the page queues
+    // them: its key's registers ("75", "76" for "75_76"), or its record's
+    // address when it has no key.
+    virtual std::vector<std::string> RegistersOf(const FieldDef& field) const;
+
     bool IsWritableKey(const std::string& key) const;
     const FieldDef* FindField(int controlId) const;
     const FieldDef* FindFieldByKey(const std::string& key) const;

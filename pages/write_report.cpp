@@ -1,41 +1,21 @@
 #include "pages/write_report.h"
 
 #include <algorithm>
-#include <sstream>
 
 #include "app/parameter_table.h"
 #include "data/crx4data.h"
 #include "pages/page_model.h"
+#include "pages/page_models.h"
 
 namespace {
 
-std::vector<std::string> RegistersOf(const FieldDef& field) {
-    std::vector<std::string> registers;
-    std::string key = field.focusKey;
-    if (key.empty())
-        return {PageModel::RecordOf(field).Address};
-    std::istringstream parts(key);
-    for (std::string part; std::getline(parts, part, '_');)
-        registers.push_back(part);
-    return registers;
-}
-
 const FieldDef* FieldOfRegister(const PageModel& model, const std::string& reg) {
     for (const FieldDef& field : model.Fields()) {
-        const std::vector<std::string> registers = RegistersOf(field);
+        const std::vector<std::string> registers = model.RegistersOf(field);
         if (std::find(registers.begin(), registers.end(), reg) != registers.end())
             return &field;
     }
     return nullptr;
-}
-
-std::string ShownText(const PageModel& model, const FieldDef& field, const FieldValue& value) {
-    if (field.kind == FieldKind::Numeric)
-        return value.text;
-    const std::vector<std::string> options = model.Options(field.controlId);
-    if (value.index >= 0 && value.index < static_cast<int>(options.size()))
-        return options[static_cast<size_t>(value.index)];
-    return model.ValueOnlyOption(field.controlId, value.index);
 }
 
 std::string Line(const std::vector<std::string>& lines) {
@@ -68,9 +48,7 @@ std::vector<std::string> DescribeEntries(const PageModel* model,
             if (FieldOfRegister(*model, other.Register) == field)
                 shown.Add(other.Register, other.Value);
         }
-        FieldValues values;
-        model->FillFromStore(shown, values);
-        std::string line = std::string(field->label) + ": " + ShownText(*model, *field, values[field->controlId]);
+        std::string line = std::string(field->label) + ": " + ShownFieldText(*model, *field, shown);
         if (field->unitLabel[0] != '\0')
             line += std::string(" (") + field->unitLabel + ")";
         lines.push_back(line);

@@ -1,0 +1,215 @@
+#include "pages/config_compare.h"
+
+#include <algorithm>
+#include <cctype>
+#include <set>
+
+#include "app/parameter_table.h"
+#include "comm/hex_text.h"
+#include "data/crx4data.h"
+#include "data/number_text.h"
+#include "data/store_text.h"
+#include "pages/input_checks.h"
+#include "pages/page_models.h"
+
+namespace {
+
+bool IsHexByte(const std::string& text) {
+    if (text.empty() || text.size() > 8)
+        return false;
+    for (char c : text)
+        if (!std::isxdigit(static_cast<unsigned char>(c)))
+            return false;
+    return HexTextToInt(text.c_str()) <= 0xFF;
+}
+
+// Absent and present differ; two present values differ as numbers.
+bool SameValue(CRX4DATA& left, CRX4DATA& right, const std::string& reg) {
+    std::string a, b;
+    const bool inLeft = StoreValueText(left, reg.c_str(), &a);
+    const bool inRight = StoreValueText(right, reg.c_str(), &b);
+    if (inLeft != inRight)
+        return false;
+    return !inLeft || HexTextToInt(a.c_str()) == HexTextToInt(b.c_str());
+}
+
+bool HasAll(CRX4DATA& store, const std::vector<std::string>& registers) {
+    std::string value;
+    for (const std::string& reg : registers)
+        if (!StoreValueText(store, reg.c_str(), &value))
+            return false;
+    return true;
+}
+
+std::string FieldText(const PageModel& page, const FieldDef& field, CRX4DATA& store) {
+    if (!HasAll(store, page.RegistersOf(field)))
+        return kMissingValueText;
+    return ShownFieldText(page, field, store);
+}
+
+std::string RegisterText(CRX4DATA& store, const std::string& reg) {
+    std::string value;
+    return StoreValueText(store, reg.c_str(), &value) ? value : std::string(kMissingValueText);
+}
+
+// A list value is the page's when the page writes the same value back: a
+// list shows an unknown code as one of its options and would write that.
+bool ListKeepsValue(const PageModel& page, const FieldDef& field, const FieldValues& values,
+                    CRX4DATA& store) {
+    if (field.focusKey[0] == '\0')
+        return true;
+    // A reference that differs from every register, so that all are queued.
+    CRX4DATA reference;
+    reference = store;
+    for (const std::string& reg : page.RegistersOf(field))
+        reference.Add(reg.c_str(), "100");
+    PendingWrites queued;
+    page.QueueFieldForKey(field.focusKey, values, reference, queued);
+    for (uint32_t i = 0; i < queued.Count; ++i) {
+        std::string value;
+        if (StoreValueText(store, queued.Entries[i].Register, &value) &&
+            HexTextToInt(value.c_str()) != HexTextToInt(queued.Entries[i].Value))
+            return false;
+    }
+    return true;
+}
+
+// The field's value when it falls outside what the page lets the user set,
+// as the page would say it; "" when it is acceptable.
+std::string RefusalOf(const PageModel& page, const FieldDef& field, const FieldValues& values,
+                      CRX4DATA& store) {
+    const FieldValue& value = values.at(field.controlId);
+    if (field.kind == FieldKind::List)
+        return ListKeepsValue(page, field, values, store) ? std::string()
+                                                          : "valor fora da lista de opções";
+    if (field.recordPos < 0)
+        return std::string();
+    const CheckOutcome outcome =
+        CheckLimitsOnChange(value.text, PageModel::RecordOf(field), field.check);
+    if (outcome.message)
+        return value.text + ": " + outcome.message->text;
+    if (field.check != LimitCheck::None)
+        return std::string();
+    const SpinRange range = page.Range(field.controlId);
+    const double number = NumberText::ToDouble(value.text);
+    if (range.max > range.min && (number < range.min || number > range.max))
+        return value.text + ": fora dos limites " + NumberText::Format("%g", range.min) + " - " +
+               NumberText::Format("%g", range.max);
+    return std::string();
+}
+
+}  // namespace
+
+std::vector<std::string> RegistersOfStores(CRX4DATA& left, CRX4DATA& right) {
+    std::set<std::string> registers;
+    char keyword[8];
+    for (CRX4DATA* store : {&left, &right}) {
+        StoreLock lock(*store);
+        for (uint32_t i = 0; i < store->GetQtyUsed(); ++i)
+            if (store->GetParam(i, keyword) == DATA_OK)
+                registers.insert(keyword);
+    }
+    return {registers.begin(), registers.end()};
+}
+
+std::vector<FieldDifference> CompareStores(int modelIndex, CRX4DATA& left, CRX4DATA& right) {
+    std::vector<FieldDifference> differences;
+    std::set<std::string> covered;
+    for (const PageModel* page : ConfigPageModels(modelIndex)) {
+        for (const FieldDef& field : page->Fields()) {
+            bool differs = false;
+            for (const std::string& reg : page->RegistersOf(field)) {
+                // A register two pages show is compared on the first.
+                if (!covered.insert(reg).second)
+                    continue;
+                differs = differs || !SameValue(left, right, reg);
+            }
+            if (differs)
+                differences.push_back({page, &field, field.label, field.unitLabel,
+                                       FieldText(*page, field, left), FieldText(*page, field, right)});
+        }
+    }
+    for (const std::string& reg : RegistersOfStores(left, right)) {
+        if (covered.count(reg) || SameValue(left, right, reg))
+            continue;
+        differences.push_back({nullptr, nullptr, "registro " + reg, "", RegisterText(left, reg),
+                               RegisterText(right, reg)});
+    }
+    return differences;
+}
+
+std::string DifferencesText(const std::vector<FieldDifference>& differences,
+                            const std::string& leftTitle, const std::string& rightTitle) {
+    std::string text = "Campo\tUnidade\t" + leftTitle + "\t" + rightTitle + "\n";
+    for (const FieldDifference& difference : differences)
+        text += difference.caption + "\t" + difference.unit + "\t" + difference.leftText + "\t" +
+                difference.rightText + "\n";
+    return text;
+}
+
+std::vector<std::string> RefusedValues(int modelIndex, CRX4DATA& store) {
+    std::vector<std::string> refused;
+    std::set<std::string> checked;
+    for (const std::string& reg : RegistersOfStores(store, store)) {
+        std::string value;
+        StoreValueText(store, reg.c_str(), &value);
+        if (!IsHexByte(value)) {
+            const FieldOwner owner = OwnerOfRegister(modelIndex, reg);
+            const std::string name =
+                owner.field ? std::string("\"") + owner.field->label + "\"" : "registro " + reg;
+            refused.push_back(name + ": registro " + reg + " = \"" + value +
+                              "\" não é um valor de 00 a FF");
+            checked.insert(reg);
+        }
+    }
+    for (const PageModel* page : ConfigPageModels(modelIndex)) {
+        FieldValues values;
+        page->FillFromStore(store, values);
+        for (const FieldDef& field : page->Fields()) {
+            const std::vector<std::string> registers = page->RegistersOf(field);
+            const bool byteRefused = std::any_of(registers.begin(), registers.end(),
+                                                 [&](const std::string& r) { return checked.count(r) > 0; });
+            const auto value = values.find(field.controlId);
+            if (byteRefused || !HasAll(store, registers) || value == values.end())
+                continue;
+            const std::string why = RefusalOf(*page, field, values, store);
+            if (!why.empty())
+                refused.push_back(std::string("\"") + field.label + "\": " + why);
+        }
+    }
+    return refused;
+}
+
+std::vector<PageWrites> PlanWrites(int modelIndex, CRX4DATA& target, CRX4DATA& ecu,
+                                   std::vector<std::string>* unwritable) {
+    std::vector<PageWrites> plan;
+    std::set<std::string> covered;
+    for (const PageModel* page : ConfigPageModels(modelIndex)) {
+        PageWrites writes{page, {}};
+        for (int id : page->WriteOrder()) {
+            const FieldDef* field = page->FindField(id);
+            if (!field)
+                continue;
+            for (const std::string& reg : page->RegistersOf(*field)) {
+                std::string value;
+                if (!covered.insert(reg).second || SameValue(target, ecu, reg) ||
+                    !StoreValueText(target, reg.c_str(), &value))
+                    continue;
+                PendingWrite entry{};
+                std::snprintf(entry.Register, sizeof entry.Register, "%s", reg.c_str());
+                const std::string hex = IntToHexText(HexTextToInt(value.c_str()));
+                std::snprintf(entry.Value, sizeof entry.Value, "%s", hex.c_str());
+                writes.entries.push_back(entry);
+            }
+        }
+        if (!writes.entries.empty())
+            plan.push_back(writes);
+    }
+    if (unwritable) {
+        unwritable->clear();
+        for (const std::string& reg : RegistersOfStores(target, target))
+            if (!covered.count(reg) && !SameValue(target, ecu, reg))
+                unwritable->push_back(reg);
+    }
+    return plan;
+}
