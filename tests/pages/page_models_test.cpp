@@ -25,13 +25,9 @@ enum Page {
 };
 
 const PageModel& ModelOf(int page) {
-    static const AuxPageModel aux;
-    static const AuxBasicPageModel auxBasic;
-    static const LambdaPageModel lambda;
-    static const LambdaBasicPageModel lambdaBasic;
-    static const ActuatorPageModel actuator;
-    static const PageModel* const kModels[] = {&VehicleModel(), &VehicleBasicModel(), &aux,
-                                               &auxBasic, &lambda, &lambdaBasic, &actuator};
+    static const PageModel* const kModels[] = {&VehicleModel(), &VehicleBasicModel(), &AuxModel(),
+                                               &AuxBasicModel(), &LambdaModel(), &LambdaBasicModel(),
+                                               &ActuatorModel()};
     return *kModels[__builtin_ctz(static_cast<unsigned>(page))];
 }
 
