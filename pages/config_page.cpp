@@ -3,6 +3,7 @@
 
 #include "monitor/monitor_dialog.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -13,6 +14,7 @@
 #include <QToolButton>
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 
 #include "app/globals.h"
 #include "app/parameter_table.h"
@@ -26,9 +28,11 @@
 #include "controls/font_label.h"
 #include "controls/image_button.h"
 #include "controls/numeric_spin.h"
+#include "pages/compare_dialog.h"
 #include "pages/file_commands.h"
 #include "pages/input_checks.h"
 #include "pages/page_exchanges.h"
+#include "pages/write_preview.h"
 #include "pages/write_report.h"
 
 namespace {
@@ -179,12 +183,19 @@ CConfigPage::CConfigPage(const ConfigPageLook& look, const PageModel* model, Fra
     connect(return_, &QPushButton::clicked, this, &CPageDialog::OnReturn);
     connect(next_, &QPushButton::clicked, this, &CPageDialog::OnNext);
     connect(exit_, &QPushButton::clicked, this, &CPageDialog::OnExit);
-    connect(load_, &QPushButton::clicked, this, [this] { LoadFile(); });
+    connect(load_, &QPushButton::clicked, this, [this] {
+        LoadFile();
+        UpdateCompareCommand();
+    });
     connect(save_, &QPushButton::clicked, this, [this] { SaveFile(); });
     connect(monitor_, &QPushButton::clicked, this, [this] { OpenMonitor(); });
 
     banner_ = new LinkBanner(this);
     OfferTraceExport(this);
+    compare_ = new QAction(QString::fromUtf8(kCompareCommand), this);
+    compare_->setObjectName(QStringLiteral("compareWithEcu"));
+    connect(compare_, &QAction::triggered, this, [this] { CompareWithEcu(); });
+    addAction(compare_);
     LinkWatcher& watcher = Watcher();
     connect(&watcher, &LinkWatcher::linkLost, this, [this] { SetLinkDown(true); });
     connect(&watcher, &LinkWatcher::reconnected, this, [this] { SetLinkDown(false); });
@@ -320,6 +331,7 @@ void CConfigPage::OnInitDialog() {
     ApplyLinkState();
     RegisterLinkResumer();
     ShowUnsentNote();
+    UpdateCompareCommand();
     InitPage();
 }
 
@@ -476,6 +488,10 @@ void CConfigPage::WriteAll() {
     }
     if (!model_)
         return;
+    // The box is modal: nothing changes the fields or starts an exchange
+    // while it is up, but the link may go.
+    if (!ConfirmWriteAll() || busy_ || linkDown_)
+        return;
     const PageModel& model = *model_;
     RunEcuJob(
         QStringLiteral("Gravando no equipamento..."),
@@ -483,6 +499,32 @@ void CConfigPage::WriteAll() {
             return WriteAllFields(session, model, hooks);
         },
         [this](int result) { EndAfterExchange(result); });
+}
+
+bool CConfigPage::ConfirmWriteAll() {
+    if (!model_)
+        return true;
+    // The same queue the pass asks for through QueueWritesForKey("FULL").
+    auto queued = std::make_unique<PendingWrites>();
+    QueueWritesForKey("FULL", *queued);
+    if (ChangedRegisterCount(*queued, g_EquipmentStore) <= 1)
+        return true;
+    CRX4DATA after;
+    after = g_EquipmentStore;
+    ApplyQueuedWrites(*queued, after);
+    return ConfirmWriteDialog(this, ModelIndex, g_EquipmentStore, after);
+}
+
+void CConfigPage::UpdateCompareCommand() {
+    compare_->setEnabled(g_FileLoaded != 0);
+}
+
+void CConfigPage::CompareWithEcu() {
+    UpdateCompareCommand();
+    if (!g_FileLoaded)
+        return;
+    ShowFileComparison(this, ModelIndex, g_EquipmentStore, g_FileStore,
+                       QString::fromStdString(g_ConfigFilePath));
 }
 
 void CConfigPage::WriteFocusedField() {

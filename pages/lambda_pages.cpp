@@ -322,7 +322,14 @@ void CLambdaPage::WriteAll() {
         CConfigPage::WriteAll();
         return;
     }
+    // No live poll while the box asks: the fields stay as the user left them.
+    const bool live = liveTimer_.isActive();
     liveTimer_.stop();
+    if (!ConfirmWriteAll() || IsBusy() || LinkDown()) {
+        if (live)
+            liveTimer_.start();
+        return;
+    }
     const PageModel& model = *Model();
     RunEcuJob(
         QStringLiteral("Gravando no equipamento..."),
