@@ -107,7 +107,12 @@ void CCompareDialog::FitToTable() {
     const int rows = std::min(std::max(table_->rowCount(), 1), kVisibleRows);
     const int height = 2 * table_->frameWidth() + table_->horizontalHeader()->sizeHint().height() +
                        rows * table_->verticalHeader()->defaultSectionSize();
-    table_->setMinimumSize(std::clamp(width, kMinimumWidth, kMaximumWidth), height);
+    table_->setMinimumWidth(std::clamp(width, kMinimumWidth, kMaximumWidth));
+    // A short table takes no blank rows; a long one scrolls and may grow.
+    if (table_->rowCount() <= kVisibleRows)
+        table_->setFixedHeight(height);
+    else
+        table_->setMinimumHeight(height);
     adjustSize();
 }
 

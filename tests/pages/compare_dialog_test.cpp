@@ -170,6 +170,11 @@ TEST_P(WriteConfirmTest, CancelSendsNothingAndKeepsTheFieldsGravarSendsTodaysPas
         mark = Ecu().ReceivedFrames().size();
 
         nextCompareAnswer_ = QDialog::Rejected;
+        onCompare_ = [&](CCompareDialog& dialog) {
+            if (c.kind != Kind::Vehicle) return;
+            dialog.show();
+            SaveScreenshot(&dialog, "compare-before-write.png");
+        };
         page->Button(kWrite)->click();
         ASSERT_EQ(comparisons_.size(), 1u);
         EXPECT_EQ(comparisons_[0].purpose, CCompareDialog::Purpose::ConfirmWrite);
