@@ -72,12 +72,10 @@ protected:
     void SaveScreenshot(QWidget* widget, const QString& name);
 
     std::vector<MessageRequest> messages_;
-    // The comparison boxes shown (before a write, "Comparar com a ECU"),
-    // answered with nextCompareAnswer_ after onCompare_ saw the box.
+    // The comparison boxes shown, answered with nextCompareAnswer_ after onCompare_ saw the box.
     struct ShownComparison {
         CCompareDialog::Purpose purpose;
-        QString title;
-        QString text;  // the table as "Copiar" gives it
+        QString title, text;  // text: the table as "Copiar" gives it
         std::vector<FieldDifference> differences;
     };
     std::vector<ShownComparison> comparisons_;
