@@ -453,6 +453,7 @@ void CConfigPage::SetCommandsEnabled(bool enabled) {
     enabled = enabled && !busy_;
     load_->setEnabled(enabled);
     save_->setEnabled(enabled);
+    compare_->setEnabled(enabled && g_FileLoaded != 0);
     if (write_)
         write_->setEnabled(enabled && !linkDown_);
 }
@@ -516,12 +517,13 @@ bool CConfigPage::ConfirmWriteAll() {
 }
 
 void CConfigPage::UpdateCompareCommand() {
-    compare_->setEnabled(g_FileLoaded != 0);
+    // As Load and Save: off while an exchange may be refilling the stores.
+    compare_->setEnabled(!busy_ && g_FileLoaded != 0);
 }
 
 void CConfigPage::CompareWithEcu() {
     UpdateCompareCommand();
-    if (!g_FileLoaded)
+    if (!compare_->isEnabled())
         return;
     ShowFileComparison(this, ModelIndex, g_EquipmentStore, g_FileStore,
                        QString::fromStdString(g_ConfigFilePath));
