@@ -489,8 +489,8 @@ void CConfigPage::WriteAll() {
     }
     if (!model_)
         return;
-    // The box is modal: nothing changes the fields or starts an exchange
-    // while it is up, but the link may go.
+    // The box is modal, so the fields stay as they are while it is up; the
+    // link may still go meanwhile, and then nothing is sent.
     if (!ConfirmWriteAll() || busy_ || linkDown_)
         return;
     const PageModel& model = *model_;

@@ -322,7 +322,8 @@ void CLambdaPage::WriteAll() {
         CConfigPage::WriteAll();
         return;
     }
-    // No live poll while the box asks: the fields stay as the user left them.
+    // The live poll pauses while the box asks, as it does for the pass; a
+    // cancelled write resumes it.
     const bool live = liveTimer_.isActive();
     liveTimer_.stop();
     if (!ConfirmWriteAll() || IsBusy() || LinkDown()) {
