@@ -3,6 +3,7 @@
 
 #include "monitor/monitor_dialog.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -13,6 +14,7 @@
 #include <QToolButton>
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 
 #include "app/globals.h"
 #include "app/parameter_table.h"
@@ -26,9 +28,11 @@
 #include "controls/font_label.h"
 #include "controls/image_button.h"
 #include "controls/numeric_spin.h"
+#include "pages/compare_dialog.h"
 #include "pages/file_commands.h"
 #include "pages/input_checks.h"
 #include "pages/page_exchanges.h"
+#include "pages/write_preview.h"
 #include "pages/write_report.h"
 
 namespace {
@@ -179,12 +183,19 @@ CConfigPage::CConfigPage(const ConfigPageLook& look, const PageModel* model, Fra
     connect(return_, &QPushButton::clicked, this, &CPageDialog::OnReturn);
     connect(next_, &QPushButton::clicked, this, &CPageDialog::OnNext);
     connect(exit_, &QPushButton::clicked, this, &CPageDialog::OnExit);
-    connect(load_, &QPushButton::clicked, this, [this] { LoadFile(); });
+    connect(load_, &QPushButton::clicked, this, [this] {
+        LoadFile();
+        UpdateCompareCommand();
+    });
     connect(save_, &QPushButton::clicked, this, [this] { SaveFile(); });
     connect(monitor_, &QPushButton::clicked, this, [this] { OpenMonitor(); });
 
     banner_ = new LinkBanner(this);
     OfferTraceExport(this);
+    compare_ = new QAction(QString::fromUtf8(kCompareCommand), this);
+    compare_->setObjectName(QStringLiteral("compareWithEcu"));
+    connect(compare_, &QAction::triggered, this, [this] { CompareWithEcu(); });
+    addAction(compare_);
     LinkWatcher& watcher = Watcher();
     connect(&watcher, &LinkWatcher::linkLost, this, [this] { SetLinkDown(true); });
     connect(&watcher, &LinkWatcher::reconnected, this, [this] { SetLinkDown(false); });
@@ -320,6 +331,7 @@ void CConfigPage::OnInitDialog() {
     ApplyLinkState();
     RegisterLinkResumer();
     ShowUnsentNote();
+    UpdateCompareCommand();
     InitPage();
 }
 
@@ -441,6 +453,7 @@ void CConfigPage::SetCommandsEnabled(bool enabled) {
     enabled = enabled && !busy_;
     load_->setEnabled(enabled);
     save_->setEnabled(enabled);
+    compare_->setEnabled(enabled && g_FileLoaded != 0);
     if (write_)
         write_->setEnabled(enabled && !linkDown_);
 }
@@ -476,6 +489,10 @@ void CConfigPage::WriteAll() {
     }
     if (!model_)
         return;
+    // The box is modal, so the fields stay as they are while it is up; the
+    // link may still go meanwhile, and then nothing is sent.
+    if (!ConfirmWriteAll() || busy_ || linkDown_)
+        return;
     const PageModel& model = *model_;
     RunEcuJob(
         QStringLiteral("Gravando no equipamento..."),
@@ -483,6 +500,33 @@ void CConfigPage::WriteAll() {
             return WriteAllFields(session, model, hooks);
         },
         [this](int result) { EndAfterExchange(result); });
+}
+
+bool CConfigPage::ConfirmWriteAll() {
+    if (!model_)
+        return true;
+    // The same queue the pass asks for through QueueWritesForKey("FULL").
+    auto queued = std::make_unique<PendingWrites>();
+    QueueWritesForKey("FULL", *queued);
+    if (ChangedRegisterCount(*queued, g_EquipmentStore) <= 1)
+        return true;
+    CRX4DATA after;
+    after = g_EquipmentStore;
+    ApplyQueuedWrites(*queued, after);
+    return ConfirmWriteDialog(this, ModelIndex, g_EquipmentStore, after);
+}
+
+void CConfigPage::UpdateCompareCommand() {
+    // As Load and Save: off while an exchange may be refilling the stores.
+    compare_->setEnabled(!busy_ && g_FileLoaded != 0);
+}
+
+void CConfigPage::CompareWithEcu() {
+    UpdateCompareCommand();
+    if (!compare_->isEnabled())
+        return;
+    ShowFileComparison(this, ModelIndex, g_EquipmentStore, g_FileStore,
+                       QString::fromStdString(g_ConfigFilePath));
 }
 
 void CConfigPage::WriteFocusedField() {

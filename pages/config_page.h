@@ -32,6 +32,7 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QToolButton;
+class QAction;
 
 struct ConfigPageLook {
     int templateId;
@@ -134,6 +135,11 @@ class CConfigPage : public CPageDialog, public PageHooks {
     void ResendUnsent();
     void DiscardUnsent();
 
+    // "Comparar com a ECU" in the context menu: the ECU against the loaded
+    // file; enabled once a file was loaded in this run.
+    QAction* CompareCommand() const { return compare_; }
+    void CompareWithEcu();
+
   protected:
     // Runs an exchange on the worker: commands disabled and the busy line
     // shown until done(result) runs back on the UI thread.
@@ -171,6 +177,12 @@ class CConfigPage : public CPageDialog, public PageHooks {
     // Once the ECU answers again: the fields show its values (unless they
     // show the file). Pages with a live view start their stream again.
     virtual void AfterReconnect();
+
+    // Before the write button's pass: what the page would queue, against
+    // the ECU's values. More than one register changed: the fields, the
+    // ECU's values and the new ones in a box, and true only when the user
+    // chose "Gravar"; one register or none: true without asking.
+    bool ConfirmWriteAll();
 
     // Puts a numeric spin (decimals, a real step) in place of the field's
     // whole-number buttons; its range is applied by FillOptionLists.
@@ -219,6 +231,7 @@ class CConfigPage : public CPageDialog, public PageHooks {
     // A pass the link cut: the message, and its unsent entries kept.
     void TakeInterruptedPass();
     void ShowUnsentNote();
+    void UpdateCompareCommand();
 
     ConfigPageLook look_;
     const PageModel* model_;
@@ -249,4 +262,5 @@ class CConfigPage : public CPageDialog, public PageHooks {
     bool linkDown_ = false;
     std::vector<PendingWrite> unsent_;  // in the order they are to be sent
     const TimingProfile* unsentRow_ = nullptr;
+    QAction* compare_ = nullptr;
 };

@@ -322,7 +322,15 @@ void CLambdaPage::WriteAll() {
         CConfigPage::WriteAll();
         return;
     }
+    // The live poll pauses while the box asks, as it does for the pass; a
+    // cancelled write resumes it.
+    const bool live = liveTimer_.isActive();
     liveTimer_.stop();
+    if (!ConfirmWriteAll() || IsBusy() || LinkDown()) {
+        if (live)
+            liveTimer_.start();
+        return;
+    }
     const PageModel& model = *Model();
     RunEcuJob(
         QStringLiteral("Gravando no equipamento..."),

@@ -91,6 +91,11 @@ void UiTest::SetUp() {
         return request.buttons == BoxButtons::YesNo ? nextAnswer_ : kAnswerOk;
     });
     SetFileDialogResponder([this](const FileDialogRequest&) { return nextFile_; });
+    SetCompareDialogResponder([this](CCompareDialog& dialog) {
+        comparisons_.push_back({dialog.Kind(), dialog.windowTitle(), dialog.TableText(), dialog.Differences()});
+        if (onCompare_) onCompare_(dialog);
+        return nextCompareAnswer_;
+    });
 }
 
 void UiTest::TearDown() {
@@ -102,6 +107,7 @@ void UiTest::TearDown() {
     g_SerialPort.SetDeviceFactory(nullptr);
     SetMessageBoxResponder(nullptr);
     SetFileDialogResponder(nullptr);
+    SetCompareDialogResponder(nullptr);
     SetSettingsFilePath(std::string());
     SetDumpFolder(std::string());
 }

@@ -14,6 +14,7 @@
 
 #include "app/ui/message_box.h"
 #include "comm/clock.h"
+#include "pages/compare_dialog.h"
 #include "sim/sim_device.h"
 
 class CPageDialog;
@@ -71,6 +72,15 @@ protected:
     void SaveScreenshot(QWidget* widget, const QString& name);
 
     std::vector<MessageRequest> messages_;
+    // The comparison boxes shown, answered with nextCompareAnswer_ after onCompare_ saw the box.
+    struct ShownComparison {
+        CCompareDialog::Purpose purpose;
+        QString title, text;  // text: the table as "Copiar" gives it
+        std::vector<FieldDifference> differences;
+    };
+    std::vector<ShownComparison> comparisons_;
+    int nextCompareAnswer_ = 1;  // QDialog::Accepted: "Gravar"
+    std::function<void(CCompareDialog&)> onCompare_;
     int nextAnswer_ = kAnswerYes;
     QString nextFile_;
     SkippingClock clock_;
