@@ -36,8 +36,8 @@ CFontLabel* ColumnHeading(QWidget* page, const char* text, int x) {
 
 CActuatorPage::CActuatorPage()
     : CConfigPage(kActuatorLook, &ActuatorModel(), ActuatorRules()),
-      lowHeading_(ColumnHeading(this, "Baixa Rotação", 30)),
-      highHeading_(ColumnHeading(this, "Alta Rotação", 420)) {}
+      lowHeading_(ColumnHeading(this, ActuatorPageModel::ColumnHeading(0), 30)),
+      highHeading_(ColumnHeading(this, ActuatorPageModel::ColumnHeading(1), 420)) {}
 
 void CActuatorPage::InitPage() {
     ctrlDown_ = false;

@@ -15,6 +15,10 @@ ActuatorPageModel::ActuatorPageModel()
            1},
       } {}
 
+std::string ActuatorPageModel::Caption(const FieldDef& field) const {
+    return std::string(field.label) + " (" + ColumnHeading(field.column) + ")";
+}
+
 const ActuatorPageModel& ActuatorModel() {
     static const ActuatorPageModel model;
     return model;

@@ -24,6 +24,12 @@ class ActuatorPageModel : public PageModel {
     }
     // Fill and write go "3D", "45", "41", "3E", "46", "42": the screen order.
     std::vector<int> WriteOrder() const override { return FillOrder(); }
+    // "Default (Baixa Rotação)": both columns have the same three labels.
+    std::string Caption(const FieldDef& field) const override;
+    // The headings of the two columns.
+    static const char* ColumnHeading(int column) {
+        return column == 0 ? "Baixa Rotação" : "Alta Rotação";
+    }
 
   private:
     std::vector<FieldDef> fields_;

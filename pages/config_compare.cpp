@@ -125,7 +125,7 @@ std::vector<FieldDifference> CompareStores(int modelIndex, CRX4DATA& left, CRX4D
                 differs = differs || !SameValue(left, right, reg);
             }
             if (differs)
-                differences.push_back({page, &field, field.label, field.unitLabel,
+                differences.push_back({page, &field, page->Caption(field), field.unitLabel,
                                        FieldText(*page, field, left), FieldText(*page, field, right)});
         }
     }
@@ -156,7 +156,7 @@ std::vector<std::string> RefusedValues(int modelIndex, CRX4DATA& store) {
         if (!IsHexByte(value)) {
             const FieldOwner owner = OwnerOfRegister(modelIndex, reg);
             const std::string name =
-                owner.field ? std::string("\"") + owner.field->label + "\"" : "registro " + reg;
+                owner.field ? "\"" + owner.page->Caption(*owner.field) + "\"" : "registro " + reg;
             refused.push_back(name + ": registro " + reg + " = \"" + value +
                               "\" não é um valor de 00 a FF");
             checked.insert(reg);
@@ -174,7 +174,7 @@ std::vector<std::string> RefusedValues(int modelIndex, CRX4DATA& store) {
                 continue;
             const std::string why = RefusalOf(*page, field, values, store);
             if (!why.empty())
-                refused.push_back(std::string("\"") + field.label + "\": " + why);
+                refused.push_back("\"" + page->Caption(field) + "\": " + why);
         }
     }
     return refused;

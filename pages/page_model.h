@@ -111,6 +111,10 @@ class PageModel {
     // address when it has no key.
     virtual std::vector<std::string> RegistersOf(const FieldDef& field) const;
 
+    // The field's name where it is listed apart from its page (the compare
+    // table, the command-line tool): its label, made unique on the page.
+    virtual std::string Caption(const FieldDef& field) const { return field.label; }
+
     bool IsWritableKey(const std::string& key) const;
     const FieldDef* FindField(int controlId) const;
     const FieldDef* FindFieldByKey(const std::string& key) const;

@@ -48,7 +48,7 @@ std::vector<std::string> DescribeEntries(const PageModel* model,
             if (FieldOfRegister(*model, other.Register) == field)
                 shown.Add(other.Register, other.Value);
         }
-        std::string line = std::string(field->label) + ": " + ShownFieldText(*model, *field, shown);
+        std::string line = model->Caption(*field) + ": " + ShownFieldText(*model, *field, shown);
         if (field->unitLabel[0] != '\0')
             line += std::string(" (") + field->unitLabel + ")";
         lines.push_back(line);

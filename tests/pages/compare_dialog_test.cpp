@@ -238,7 +238,7 @@ TEST_F(CompareTest, AfterALoadTheFileIsComparedWithTheEcuAndTheTableCopies) {
             "Número de Cilindros\t\t4\t8\n"
             "Número de Bobinas\t\t2\t3\n"
             "Tempo de Aquecimento da Sonda Lâmbda\ts\t60\t316\n"
-            "Default\t1 - 240 passo(s)\t80\t100\n");
+            "Default (Baixa Rotação)\t1 - 240 passo(s)\t80\t100\n");
         onCompare_ = [&](CCompareDialog& dialog) {
             dialog.show();
             SaveScreenshot(&dialog, "compare-dialog.png");

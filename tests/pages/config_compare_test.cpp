@@ -56,11 +56,11 @@ TEST_P(ConfigCompareTest, DifferencesReadAsTheFieldsShowThem) {
     EXPECT_EQ(differences[0].rightText, "4");
     EXPECT_EQ(differences[1].leftText, "60");
     EXPECT_EQ(differences[1].rightText, "316");
-    EXPECT_EQ(differences[2].caption, "Default");
+    EXPECT_EQ(differences[2].caption, "Default (Baixa Rotação)");
     EXPECT_EQ(differences[2].rightText, "100");
     const std::string text = DifferencesText(differences, "ECU", "Arquivo");
     EXPECT_EQ(text.substr(0, text.find('\n')), "Campo\tUnidade\tECU\tArquivo");
-    EXPECT_NE(text.find("\nDefault\t1 - 240 passo(s)\t80\t100\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\nDefault (Baixa Rotação)\t1 - 240 passo(s)\t80\t100\n"), std::string::npos) << text;
 
     // The write sends exactly the changed registers, page by page.
     std::vector<std::string> unwritable;
@@ -92,7 +92,7 @@ TEST_P(ConfigCompareTest, ValuesAPageWouldRefuseAreNamedByField) {
     const std::vector<std::string> refused = RefusedValues(GetParam(), file_);
     ASSERT_EQ(refused.size(), 3u) << ::testing::PrintToString(refused);
     EXPECT_NE(refused[0].find("registro 3D"), std::string::npos) << refused[0];
-    EXPECT_NE(refused[0].find("\"Default\""), std::string::npos) << refused[0];
+    EXPECT_NE(refused[0].find("\"Default (Baixa Rotação)\""), std::string::npos) << refused[0];
     EXPECT_NE(refused[1].find("\"Número de Cilindros\""), std::string::npos) << refused[1];
     EXPECT_NE(refused[2].find("\"Abertura de Cut Off\": 120"), std::string::npos) << refused[2];
 }
