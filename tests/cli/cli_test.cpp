@@ -246,6 +246,23 @@ TEST_F(CliTest, BadInputIsRefusedWithOneLineAndNothingIsWritten) {
     EXPECT_EQ(sim->FramesOfKind("confirm"), 0);
 }
 
+// An ECU set up elsewhere: a register no page writes differs from the file.
+// The tool writes what the pages write, names the rest and does not call
+// the write done.
+TEST_F(CliTest, AWriteThatLeavesARegisterNoPageWritesIsNamedAndNotDone) {
+    auto sim = Simulator("q5100", {"--register", "81=30", "--register", "3D=64"});
+    const QString file = Path("factory.cfg");
+    ASSERT_EQ(Cli({"read", "--model", "q5100", "--port", "COM5", "-o", file}).code, 0);
+    Edit(file, "CONFIG_Q5100", {{"81", "23"}, {"3D", "50"}});
+    const CliRun run = Cli({"write", file, "--port", "COM5", "--yes"});
+    EXPECT_RUN(run, 1);
+    EXPECT_NE(run.out.find("\nregistro 81\t\t30\t23\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.err.find("o registro 81 não é gravado por nenhuma página"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("Default"), std::string::npos) << "the idle steps were written: " << run.err;
+    EXPECT_EQ(sim->Stop(), 0);
+    EXPECT_EQ(sim->Writes(), (std::vector<std::pair<std::string, std::string>>{{"3D", "50"}}));
+}
+
 // Ctrl+C in the middle of a write: the pass stops between two registers,
 // the tool names what was written and what was not, and the ECU holds
 // exactly the written ones.
