@@ -158,6 +158,28 @@ TEST_P(CliModelTest, MonitorPrintsTheLiveValuesAndStopsTheStream) {
     EXPECT_EQ(sim->FramesOfKind("stop"), 3);
 }
 
+// Without --seconds the stream runs until Ctrl+C, which ends it as the panel
+// does: three stop frames, after the last value line, and exit code 0.
+TEST_F(CliTest, CtrlCEndsTheLiveStreamWithTheStopFrames) {
+    const QString trace = Path("monitor.txt");
+    QProcess process;
+    Start(process, {"monitor", "--simulator", "q7100", "--trace", trace});
+    QElapsedTimer waited;
+    waited.start();
+    QByteArray out;
+    while (out.count('\n') < 3 && waited.elapsed() < 10000) {
+        process.waitForReadyRead(200);
+        out += process.readAllStandardOutput();
+    }
+    ASSERT_GE(out.count('\n'), 3) << out.toStdString();
+    ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+    EXPECT_RUN(Finish(process), 0);
+    const QByteArray lines = Bytes(trace);
+    EXPECT_EQ(lines.count("-> 00 08 00"), 1) << lines.toStdString();
+    EXPECT_EQ(lines.count("-> 00 07 00"), 3) << lines.toStdString();
+    EXPECT_GT(lines.lastIndexOf("-> 00 07 00"), lines.lastIndexOf("<- B0")) << "stopped after the last poll";
+}
+
 INSTANTIATE_TEST_SUITE_P(Models, CliModelTest, ::testing::Values(0, 1, 2),
                          [](const auto& param) { return std::string(kModels[param.param]); });
 
