@@ -15,14 +15,6 @@ bool ParseWhole(const std::string& text, int low, int high, int* out) {
     return true;
 }
 
-// "COM5" or "com5"; the number alone is refused, so that a port is always
-// named as the program names it.
-bool ParsePort(const std::string& text, int* number) {
-    if (text.size() < 4 || (text.compare(0, 3, "COM") != 0 && text.compare(0, 3, "com") != 0))
-        return false;
-    return ParseWhole(text.substr(3), 1, 255, number);
-}
-
 const std::map<std::string, std::string>& Usages() {
     static const std::map<std::string, std::string> usages = {
         {"ports",
@@ -52,6 +44,14 @@ const std::map<std::string, std::string>& Usages() {
 }
 
 }  // namespace
+
+// The number alone is refused, so that a port is always named as the
+// program names it.
+bool ParsePortName(const std::string& text, int* number) {
+    if (text.size() < 4 || (text.compare(0, 3, "COM") != 0 && text.compare(0, 3, "com") != 0))
+        return false;
+    return ParseWhole(text.substr(3), 1, 255, number);
+}
 
 int ModelFromName(const std::string& name) {
     if (name == "q7100")
@@ -117,7 +117,7 @@ std::optional<CliArguments> ParseCliArguments(const std::vector<std::string>& ar
         } else if (option == "--simulator") {
             ok = value(&text) && (parsed.simulatorModel = ModelFromName(text)) >= 0;
         } else if (option == "--port") {
-            ok = value(&text) && ParsePort(text, &parsed.portNumber);
+            ok = value(&text) && ParsePortName(text, &parsed.portNumber);
         } else if (option == "-o" || option == "--output") {
             ok = value(&parsed.output) && !parsed.output.empty();
         } else if (option == "--seconds") {

@@ -32,6 +32,8 @@ struct CliArguments {
 
 // 0 Q7100, 1 Q5100, 2 "Q5100 plus" for "q7100", "q5100", "q5100plus"; -1 otherwise.
 int ModelFromName(const std::string& name);
+// The number of "COM5" (or "com5"), 1 to 255; false for anything else.
+bool ParsePortName(const std::string& text, int* number);
 // "Q7100", "Q5100" or "Q5100 plus".
 const char* ModelDisplayName(int modelIndex);
 

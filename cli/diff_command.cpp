@@ -1,7 +1,6 @@
 // zano-cli diff: two sets of values, each a configuration file or an ECU,
 // field by field as the pages show them.
 #include <iostream>
-#include <memory>
 
 #include "app/parameter_table.h"
 #include "cli/cli_commands.h"
@@ -18,8 +17,7 @@ struct Side {
     bool ecu = false;
     int portNumber = 0;  // ecu: a COM port; 0 the --port or --simulator given
     ConfigFileInfo file;
-    std::unique_ptr<EcuConnection> link;
-    CRX4DATA ownStore;
+    CRX4DATA values;
 };
 
 // "ecu:COM5", or "ecu:" for the ECU of --port / --simulator.
@@ -34,13 +32,10 @@ bool ParseEcuSide(const std::string& name, const CliArguments& args, Side* side,
         }
         return true;
     }
-    std::string error;
-    const auto parsed = ParseCliArguments({"read", "--port", rest, "--model", "q7100"}, &error);
-    if (!parsed) {
+    if (!ParsePortName(rest, &side->portNumber)) {
         *why = name + ": porta inválida (ecu:COMn)";
         return false;
     }
-    side->portNumber = parsed->portNumber;
     return true;
 }
 
@@ -77,21 +72,21 @@ int RunDiff(const CliArguments& args) {
     for (Side& side : sides) {
         if (side.ecu) {
             const int simulator = side.portNumber ? -1 : args.simulatorModel;
-            side.link = std::make_unique<EcuConnection>(model, side.portNumber, simulator);
+            // One port at a time (closed at the end of this block): the other
+            // side may be the same adapter.
+            EcuConnection ecu(model, side.portNumber, simulator);
             CliHooks hooks;
-            if (!side.link->Open(&why) || !side.link->ReadAll(hooks, &why)) {
+            if (!ecu.Open(&why) || !ecu.ReadAll(hooks, &why)) {
                 Complain(why);
                 return kExitLink;
             }
-            // One port at a time: the other side may be the same adapter.
-            side.ownStore = side.link->EquipmentStore();
-            side.link.reset();
-        } else if (!LoadOwnRegisters(side.file, model, side.ownStore, &why)) {
+            side.values = ecu.EquipmentStore();
+        } else if (!LoadOwnRegisters(side.file, model, side.values, &why)) {
             Complain(why);
             return kExitFile;
         }
     }
-    const std::vector<FieldDifference> differences = CompareStores(model, sides[0].ownStore, sides[1].ownStore);
+    const std::vector<FieldDifference> differences = CompareStores(model, sides[0].values, sides[1].values);
     if (differences.empty()) {
         std::cout << "Iguais.\n";
         return kExitOk;
