@@ -280,10 +280,13 @@ int WritePendingRegisters(EcuSession& session, const char* key, const TimingProf
     hooks.SetCommandsEnabled(false);
     WritePassReport report;
     LinkHealth& health = session.port.Health();
+    bool stopped = false;
     for (uint32_t n = 0; n < pending.Count; ++n) {
         const uint32_t i = profile.order == WriteOrder::QueueOrder ? n : pending.Count - 1 - n;
         const PendingWrite& entry = pending.Entries[i];
-        if (!health.Lost() && SendEntry(session, entry, profile))
+        // Stopping falls between entries only: an entry begun goes out whole.
+        stopped = stopped || (!health.Lost() && hooks.StopRequested());
+        if (!stopped && !health.Lost() && SendEntry(session, entry, profile))
             report.confirmed.push_back(entry);
         else
             report.notConfirmed.push_back(entry);
@@ -292,9 +295,10 @@ int WritePendingRegisters(EcuSession& session, const char* key, const TimingProf
     // A link lost during the pass or its read-back: nothing more is sent,
     // and the page learns which entries the ECU confirmed.
     const int result = health.Lost() ? kLinkLostResult
+                       : stopped     ? kWriteStoppedResult
                                      : ReadRegistersWithRetry(session, IsGroupKey(key) ? "FULL" : key,
                                                               profile, hooks);
-    if (result == kLinkLostResult) {
+    if (result == kLinkLostResult || result == kWriteStoppedResult) {
         report.interrupted = true;
         report.row = &profile;
         pending.LastPass = std::move(report);
@@ -316,6 +320,7 @@ class ResendHooks : public PageHooks {
     void ShowMessage(const char* text, const char* title, MessageIcon icon) override {
         page_.ShowMessage(text, title, icon);
     }
+    bool StopRequested() override { return page_.StopRequested(); }
     // A pass that takes the last queued first gets the entries reversed, so
     // they go out in the given order.
     void QueueWritesForKey(const char*, PendingWrites& pending) override {

@@ -25,6 +25,8 @@ constexpr int kReadFailedResult = 3;
 // An exchange cut short because the link was lost (link_health.h): no
 // message, the page stays; the link watcher says what happened.
 constexpr int kLinkLostResult = 5;
+// A write pass its caller stopped between two entries (PageHooks::StopRequested).
+constexpr int kWriteStoppedResult = 6;
 
 
 // Everything an exchange touches. The application builds one from its
@@ -60,6 +62,9 @@ class PageHooks {
     virtual void QueueWritesForKey(const char* key, PendingWrites& pending) = 0;
     // A message box with an OK button; returns when the user has closed it.
     virtual void ShowMessage(const char* text, const char* title, MessageIcon icon) = 0;
+    // Asked before each entry of a write pass: true ends the pass there, as
+    // a lost link does (see WritePendingRegisters). The pages never stop one.
+    virtual bool StopRequested() { return false; }
 };
 
 // Empties the write queue, opens the port (the number from the settings file
@@ -99,7 +104,9 @@ void QueueRegisterWrite(const ParameterRecord& record, const char* valueText, in
 // back. Does nothing while "Arquivo" is shown, unless the row says so. Gives
 // the read-back's result (0 or kReadFailedResult), or kLinkLostResult when
 // the link went in the middle: the pass stops there, nothing is read back,
-// and pendingWrites.LastPass says which entries the ECU confirmed.
+// and pendingWrites.LastPass says which entries the ECU confirmed. When the
+// hooks ask to stop, the entries from there on are not sent, nothing is read
+// back, LastPass is filled the same way and the result is kWriteStoppedResult.
 int WritePendingRegisters(EcuSession& session, const char* key, const TimingProfile& profile,
                           PageHooks& hooks);
 

@@ -148,6 +148,21 @@ bool PrivateProfile::Value(const char* section, const char* key, std::string* va
     return true;
 }
 
+std::vector<std::string> PrivateProfile::Keys(const char* section) const {
+    std::vector<std::string> keys;
+    const std::size_t sectionLine = section ? FindSection(QString::fromUtf8(section).trimmed()) : kNone;
+    if (sectionLine == kNone) {
+        return keys;
+    }
+    for (std::size_t i = sectionLine + 1; i < lines_.size() && lines_[i].kind != LineKind::Section; ++i) {
+        // A key written twice is the first one's, as Value reads it.
+        if (lines_[i].kind == LineKind::Key && FindKey(sectionLine, lines_[i].name) == i) {
+            keys.push_back(lines_[i].name.toStdString());
+        }
+    }
+    return keys;
+}
+
 void PrivateProfile::InsertLine(std::size_t position, Line line) {
     if (position > 0 && lines_[position - 1].ending.isEmpty()) {
         lines_[position - 1].ending = "\r\n";

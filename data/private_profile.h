@@ -27,6 +27,9 @@ class PrivateProfile {
     bool Load(const char* path);
     // The value of `key` in `section`; false when either is absent.
     bool Value(const char* section, const char* key, std::string* value) const;
+    // The keys of the section's first occurrence, in file order, each once
+    // (as Value finds them); empty when the section is absent.
+    std::vector<std::string> Keys(const char* section) const;
     void SetValue(const char* section, const char* key, const char* value);
     bool Save(const char* path) const;
 

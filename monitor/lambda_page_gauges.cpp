@@ -8,11 +8,10 @@
 #include "data/crx4data.h"
 #include "data/store_text.h"
 #include "monitor/gauge_slots.h"
+#include "monitor/live_values.h"
 #include "resources/gauge_layout.h"
 
 namespace {
-
-constexpr double kInjectionMsPerCount = 0.1;
 
 std::vector<int> LambdaArcImages() {
     std::vector<int> images;
@@ -25,14 +24,6 @@ std::vector<LargeDigit> LargeDigits(const int* slots, int count) {
     // Unlit digits count as nothing shown: the first reading draws them all.
     for (int i = 0; i < count; ++i) digits.emplace_back(slots[i], LargeDigit::kNothing);
     return digits;
-}
-
-bool RegisterNumber(CRX4DATA& store, const char* reg, uint32_t* value) {
-    std::string text;
-    if (!StoreValueText(store, reg, &text))
-        return false;
-    *value = HexTextToInt(text.c_str());
-    return true;
 }
 
 }  // namespace
@@ -59,7 +50,7 @@ void LambdaPageGauges::DrawLargeDigits(const char* text, const int* positions,
 
 int LambdaPageGauges::ShowLambdaPageRpm(CRX4DATA& store, bool arcFollowsSpeed) {
     uint32_t low = 0, high = 0;
-    if (!RegisterNumber(store, "28", &low) || !RegisterNumber(store, "29", &high))
+    if (!LiveRegisterNumber(store, "28", &low) || !LiveRegisterNumber(store, "29", &high))
         return 1;
     const int rpm = static_cast<int>(low + 256 * high);
     const std::string four = FourCharacterRpm(std::to_string(rpm));
@@ -74,9 +65,9 @@ int LambdaPageGauges::ShowLambdaPageRpm(CRX4DATA& store, bool arcFollowsSpeed) {
 
 int LambdaPageGauges::ShowLambdaPageInjection(CRX4DATA& store) {
     uint32_t counts = 0;
-    if (!RegisterNumber(store, "81", &counts))
+    if (!LiveRegisterNumber(store, "81", &counts))
         return 1;
-    std::string shown = NumberText::Format("%2.1f", counts * kInjectionMsPerCount);
+    std::string shown = LiveInjectionText(counts);
     if (shown == "0.0")
         shown = "00.0";
     else if (shown.size() == 3)

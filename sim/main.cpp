@@ -111,6 +111,8 @@ int main(int argc, char** argv) {
         StopAfter(args.quitAfterMs);
     RealClock clock;
     EcuModel model(args.variant, args.ecu);
+    for (const auto& [reg, value] : args.registers)
+        model.SetRegister(reg, value);
     model.StartFaultClock(clock.NowMs());
     std::optional<int64_t> vanishAt = model.VanishStartMs();
     PtyBridge bridge;

@@ -27,6 +27,7 @@ std::string SimUsage() {
            "  --device-folder DIR     with --usb: also appear as a USB adapter in DIR\n"
            "  --usb K                 as DIR/ttyUSBK, with DIR/serial/by-id/ pointing at it\n"
            "  --come-back-as L        after a vanish, come back as DIR/ttyUSBL (K)\n"
+           "  --register RR=VV        start with register RR holding VV (hex; repeatable)\n"
            "faults:\n"
            "  --no-answer             never answer\n"
            "  --late MS               answer requests MS later than normal\n"
@@ -112,6 +113,13 @@ std::optional<SimArguments> ParseSimArguments(const std::vector<std::string>& ar
             ok = value(&text) && ParseNumber(text, 10, 0, 19, &parsed.comeBackAsUsb);
         } else if (option == "--quit-after") {
             ok = value(&text) && ParseNumber(text, 10, 0, 86400000, &parsed.quitAfterMs);
+        } else if (option == "--register") {
+            int reg = 0, byte = 0;
+            const size_t equals = value(&text) ? text.find('=') : std::string::npos;
+            ok = equals != std::string::npos && ParseNumber(text.substr(0, equals), 16, 0, 255, &reg) &&
+                 ParseNumber(text.substr(equals + 1), 16, 0, 255, &byte);
+            if (ok)
+                parsed.registers.emplace_back(static_cast<uint8_t>(reg), static_cast<uint8_t>(byte));
         } else if (option == "--calibration-ms") {
             ok = value(&text) && ParseNumber(text, 10, 0, 600000, &parsed.ecu.calibrationMs);
         } else if (option == "--calibration") {

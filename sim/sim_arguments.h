@@ -2,7 +2,9 @@
 // Command line of zano-ecu-sim.
 
 #include <optional>
+#include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "sim/ecu_model.h"
@@ -23,6 +25,9 @@ struct SimArguments {
     // End by itself this many ms after the start (exit code 0); < 0: run
     // until stopped by a signal.
     int quitAfterMs = -1;
+    // --register RR=VV (hex, repeatable): values the ECU holds at the start
+    // instead of its factory ones, applied in the order given.
+    std::vector<std::pair<uint8_t, uint8_t>> registers;
     bool help = false;
 };
 

@@ -305,3 +305,50 @@ TEST_F(EcuLinkTest, OpenEcuLinkTakesThePortFromSettingsAndSetsTheModelsLine) {
     EXPECT_EQ(openedNames, (std::vector<std::string>{"COM1"}));
     EXPECT_EQ(script->Settings().baudRate, 9600u);
 }
+
+namespace {
+// Stops the pass once `allowed` entries have begun.
+class StoppingHooks : public RecordingHooks {
+  public:
+    using RecordingHooks::RecordingHooks;
+    int allowed = 1;
+    bool StopRequested() override { return allowed-- <= 0; }
+};
+
+Lines SentFrames(const Lines& recorded) {
+    Lines frames;
+    for (const std::string& line : recorded)
+        if (line.rfind("TX ", 0) == 0) frames.push_back(line);
+    return frames;
+}
+}  // namespace
+
+// A stop asked for during a pass (Ctrl+C in the command-line tool) ends it
+// between two entries: the entry begun goes out whole with its confirm
+// frames, the rest are not sent, nothing is read back, and the report says
+// which entries the ECU holds.
+TEST_F(EcuLinkTest, AStoppedPassEndsBetweenEntriesAndReportsWhatWasAndWasNotSent) {
+    const TimingProfile& row = TimingFor(C::AuxPage);
+    const bool queueOrder = row.order == WriteOrder::QueueOrder;
+    for (int allowed : {0, 1}) {
+        Connect(0);
+        StoppingHooks stopping{transcript};
+        stopping.allowed = allowed;
+        stopping.writes = {{"20", "1"}, {"21", "2"}, {"26", "3"}};
+        Answer({0x06});
+        EXPECT_EQ(WritePendingRegisters(session, "FULL", row, stopping), kWriteStoppedResult);
+        const Lines recorded = Recorded();
+        const Lines first = {queueOrder ? "TX 00 20 01" : "TX 00 26 03", "TX 00 05 18", "TX 00 05 18",
+                             "TX 00 05 18"};
+        EXPECT_EQ(SentFrames(recorded), allowed ? first : Lines{}) << "no read-back, nothing after the stop";
+        EXPECT_EQ(recorded.back(), "COMMANDS on");
+        const WritePassReport& report = pending.LastPass;
+        EXPECT_TRUE(report.interrupted);
+        EXPECT_EQ(report.row, &row);
+        ASSERT_EQ(report.confirmed.size(), static_cast<size_t>(allowed));
+        ASSERT_EQ(report.notConfirmed.size(), 3u - allowed);
+        const std::string lastSent = queueOrder ? "26" : "20";
+        EXPECT_EQ(report.notConfirmed.back().Register, lastSent) << "in the order they would have gone";
+        EXPECT_EQ(pending.Count, 0u);
+    }
+}

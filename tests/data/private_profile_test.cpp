@@ -50,6 +50,16 @@ TEST_F(PrivateProfileFile, LookupsIgnoreCaseTrimValuesAndSkipComments) {
               "Ant|ç|çç");
 }
 
+// The key list of a section (a configuration file's registers, whatever
+// the ECU): only that section's keys, each once, as Value finds them.
+TEST_F(PrivateProfileFile, KeysListsTheSectionsOwnKeysOnceInFileOrder) {
+    PrivateProfile profile;
+    profile.Parse(QByteArray::fromStdString(kLegacy + "\r\n2b=1\r\n10=6\r\n[Other]\r\n3D=50\r\n[config_q5100]\r\n99=1"));
+    EXPECT_EQ(profile.Keys("CONFIG_Q5100"), (std::vector<std::string>{"10", "2b"}));
+    EXPECT_EQ(profile.Keys(" Q5100 "), (std::vector<std::string>{"Clientes", "Marca"}));
+    EXPECT_TRUE(profile.Keys("CONFIG_Q7100").empty());
+}
+
 // On disk Windows-1252 ("?" for what it lacks), in the program UTF-8.
 TEST_F(PrivateProfileFile, RewritesKeysInPlaceKeepingLineEndsAndAddsNewOnesAfterTheSectionsLastKey) {
     WriteFileBytes(path_, kLegacy);

@@ -405,7 +405,7 @@ TEST(SimArgumentsTest, EveryOptionLandsInItsSetting) {
         Words("--model q5100 --com 4 --rev --log /tmp/x.log --no-answer --late 250 "
               "--missing-register 1E --bad-check 24 --zero-first --garbage --huge-answer "
               "--line-rate-stream --drop-after 7 --reconnect-ms 900 --calibration fail "
-              "--calibration-ms 1500 --quit-after 800"),
+              "--calibration-ms 1500 --quit-after 800 --register 3D=64 --register 2b=4"),
         &error);
     ASSERT_TRUE(args.has_value()) << error;
     EXPECT_EQ(args->variant, EcuVariant::Q5100);
@@ -415,6 +415,7 @@ TEST(SimArgumentsTest, EveryOptionLandsInItsSetting) {
     EXPECT_EQ(args->reconnectMs, 900);
     EXPECT_EQ(args->ecu.calibrationMs, 1500);
     EXPECT_EQ(args->quitAfterMs, 800);
+    EXPECT_EQ(args->registers, (std::vector<std::pair<uint8_t, uint8_t>>{{0x3D, 0x64}, {0x2B, 0x04}}));
     const FaultOptions& f = args->ecu.faults;
     EXPECT_TRUE(f.noAnswer && f.leadingZero && f.garbageBetweenGroups && f.hugeAnswer &&
                 f.streamAtLineRate);
@@ -428,7 +429,8 @@ TEST(SimArgumentsTest, EveryOptionLandsInItsSetting) {
 TEST(SimArgumentsTest, MistakesAreRefusedWithTheOptionNamed) {
     for (const char* bad : {"--model q9000", "--com", "--com 0", "--missing-register 1G",
                             "--calibration maybe", "--late -5", "--quit-after", "--quit-after -1",
-                            "--quit-after 1s", "--frobnicate"}) {
+                            "--quit-after 1s", "--frobnicate", "--register 3D", "--register 3D=100",
+                            "--register =5", "--register 3D=5x"}) {
         std::string error;
         EXPECT_FALSE(ParseSimArguments(Words(bad), &error).has_value()) << bad;
         EXPECT_NE(error.find(Words(bad)[0]), std::string::npos) << error;

@@ -1,0 +1,63 @@
+// The tool's command line: every option lands where the commands read it,
+// and each mistake is refused with the word at fault named (exit code 2).
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/cli_arguments.h"
+
+namespace {
+
+std::vector<std::string> Words(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<std::string> words;
+    for (std::string word; in >> word;) words.push_back(word);
+    return words;
+}
+
+TEST(CliArgumentsTest, OptionsLandInTheirSettings) {
+    std::string error;
+    const auto read = ParseCliArguments(Words("read --model q5100plus --port COM12 -o x.cfg --force --trace t.txt"), &error);
+    ASSERT_TRUE(read.has_value()) << error;
+    EXPECT_EQ(read->modelIndex, 2);
+    EXPECT_EQ(read->portNumber, 12);
+    EXPECT_EQ(read->output, "x.cfg");
+    EXPECT_TRUE(read->force);
+    EXPECT_EQ(read->traceFile, "t.txt");
+    const auto monitor = ParseCliArguments(Words("monitor --simulator q5100 --seconds 3 --csv"), &error);
+    ASSERT_TRUE(monitor.has_value()) << error;
+    EXPECT_EQ(monitor->simulatorModel, 1);
+    EXPECT_EQ(monitor->modelIndex, -1);
+    EXPECT_EQ(monitor->seconds, 3);
+    EXPECT_TRUE(monitor->csv);
+    const auto diff = ParseCliArguments(Words("diff a.cfg ecu:COM3 --model q7100"), &error);
+    ASSERT_TRUE(diff.has_value()) << error;
+    EXPECT_EQ(diff->operands, (std::vector<std::string>{"a.cfg", "ecu:COM3"}));
+    EXPECT_EQ(diff->modelIndex, 0);
+    const auto help = ParseCliArguments(Words("write --help"), &error);
+    ASSERT_TRUE(help.has_value() && help->help);
+    EXPECT_NE(CliUsage("write").find("zano-cli write FILE"), std::string::npos);
+}
+
+TEST(CliArgumentsTest, MistakesAreRefusedNamingTheWordAtFault) {
+    const std::pair<const char*, const char*> bad[] = {
+        {"", "no command"},
+        {"frob", "frob"},
+        {"read --model q9000 --port COM1", "--model"},
+        {"read --model q7100 --port 5", "--port"},
+        {"read --model q7100 --port COM0", "--port"},
+        {"read --port COM1", "--model"},
+        {"monitor --simulator q7100 --seconds 0", "--seconds"},
+        {"read --simulator q7100 --bogus", "--bogus"},
+        {"read --simulator q7100 --force", "--force"},
+        {"write --simulator q7100", "write takes 1"},
+        {"diff a", "diff takes 2"},
+    };
+    for (const auto& [words, named] : bad) {
+        std::string error;
+        EXPECT_FALSE(ParseCliArguments(Words(words), &error).has_value()) << words;
+        EXPECT_NE(error.find(named), std::string::npos) << words << ": " << error;
+    }
+}
+
+}  // namespace

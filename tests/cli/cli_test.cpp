@@ -1,0 +1,332 @@
+// zano-cli end to end: the built tool against the simulator program on a
+// pseudo-terminal registered as a COM name in a ports folder of the test's
+// own, as a workshop runs it. Every run of the tool has the Brazilian locale,
+// which must not change a value.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <csignal>
+#include <set>
+
+#include "data/private_profile.h"
+#include "comm/crx4comm.h"
+#include "tests/e2e/simulator_process.h"
+
+namespace {
+
+struct CliRun {
+    int code = -1;
+    std::string out, err;
+};
+
+const char* const kModels[] = {"q7100", "q5100", "q5100plus"};
+
+class CliTest : public ::testing::Test {
+  protected:
+    QProcessEnvironment Environment() const {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("ZANO_PORTS_DIR", ports_.path());
+        env.insert("ZANO_DUMP_DIR", dumps_.path());
+        env.insert("LANG", "pt_BR.UTF-8");
+        env.insert("LC_ALL", "pt_BR.UTF-8");
+        return env;
+    }
+    void Start(QProcess& process, const QStringList& args) const {
+        process.setProcessEnvironment(Environment());
+        process.start(ZANO_CLI_PATH, args);
+        ASSERT_TRUE(process.waitForStarted(5000));
+    }
+    CliRun Finish(QProcess& process) const {
+        process.closeWriteChannel();
+        CliRun run;
+        if (!process.waitForFinished(120000))
+            process.kill();
+        run.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        run.out = process.readAllStandardOutput().toStdString();
+        run.err = process.readAllStandardError().toStdString();
+        return run;
+    }
+    CliRun Cli(const QStringList& args) const {
+        QProcess process;
+        Start(process, args);
+        return Finish(process);
+    }
+    QString Path(const QString& name) const { return files_.filePath(name); }
+    static QByteArray Bytes(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    static void Put(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+    // The register values of a file edited as the program's Load/Save code
+    // edits one (keys rewritten in place).
+    static void Edit(const QString& path, const char* section,
+                     const std::vector<std::pair<const char*, const char*>>& values) {
+        for (const auto& [key, value] : values)
+            ASSERT_TRUE(WritePrivateProfileText(section, key, value, path.toStdString().c_str()));
+    }
+    std::unique_ptr<SimulatorProcess> Simulator(const QString& model, const QStringList& extra = {}) {
+        auto sim = std::make_unique<SimulatorProcess>(ports_.path(), 5, model, Path("sim.log"), extra);
+        EXPECT_TRUE(sim->Started());
+        return sim;
+    }
+
+    QTemporaryDir ports_, dumps_, files_;
+};
+
+#define EXPECT_RUN(run, expectedCode) \
+    EXPECT_EQ((run).code, expectedCode) << "stdout:\n" << (run).out << "stderr:\n" << (run).err
+
+class CliModelTest : public CliTest, public ::testing::WithParamInterface<int> {
+  protected:
+    QString Model() const { return kModels[GetParam()]; }
+    const char* Section() const { return GetParam() == 1 ? "CONFIG_Q5100" : "CONFIG_Q7100"; }
+    QStringList OnCom5() const { return {"--model", Model(), "--port", "COM5"}; }
+};
+
+// read -o A; B = A with two values (and a customer text) edited; write B;
+// read C over a copy of B: C is B byte for byte, and the ECU received writes
+// of exactly the two registers. diff sees the two fields before and none after.
+TEST_P(CliModelTest, ReadWriteReadRoundTripsAFileAndWritesOnlyItsChanges) {
+    auto sim = Simulator(Model());
+    const QString a = Path("a.cfg"), b = Path("b.cfg"), c = Path("c.cfg");
+    EXPECT_RUN(Cli(QStringList{"read", "-o", a} + OnCom5()), 0);
+    ASSERT_FALSE(Bytes(a).isEmpty());
+    EXPECT_TRUE(Bytes(a).contains(GetParam() == 1 ? "[Q5100]\r\n" : "[Q7100]\r\n")) << Bytes(a).toStdString();
+    Put(b, Bytes(a));
+    Edit(b, Section(), {{"13", "2"}, {"3D", "64"}});  // a 0-5 V lambda probe, 100 idle steps
+    Edit(b, GetParam() == 1 ? "Q5100" : "Q7100", {{"Clientes", "Oficina São João"}});
+
+    const CliRun diff = Cli({"diff", a, b});
+    EXPECT_RUN(diff, 1);
+    EXPECT_NE(diff.out.find("\nTipo de Sonda Lâmbda\tV\t0-1\t0-5\n"), std::string::npos) << diff.out;
+    EXPECT_NE(diff.out.find("\nDefault\t1 - 240 passo(s)\t80\t100\n"), std::string::npos) << diff.out;
+    EXPECT_EQ(std::count(diff.out.begin(), diff.out.end(), '\n'), 3) << "a heading and one line a field";
+    EXPECT_RUN(Cli(QStringList{"diff", a, "ecu:COM5", "--model", Model()}), 0);
+
+    const CliRun write = Cli(QStringList{"write", b, "--port", "COM5", "--yes"} +
+                             (GetParam() == 2 ? QStringList{"--model", "q5100plus"} : QStringList{}));
+    EXPECT_RUN(write, 0);
+    EXPECT_RUN(Cli(QStringList{"diff", "ecu:COM5", b, "--model", Model()}), 0);
+    EXPECT_RUN(Cli(QStringList{"diff", "ecu:COM5", a, "--model", Model()}), 1);
+
+    // Without --force an existing file is left alone; with it, Load then Save.
+    Put(c, Bytes(b));
+    Edit(c, Section(), {{"3D", "1"}});
+    const QByteArray edited = Bytes(c);
+    EXPECT_RUN(Cli(QStringList{"read", "-o", c} + OnCom5()), 4);
+    EXPECT_EQ(Bytes(c), edited);
+    EXPECT_RUN(Cli(QStringList{"read", "-o", c, "--force"} + OnCom5()), 0);
+    EXPECT_EQ(Bytes(c).toStdString(), Bytes(b).toStdString());
+
+    EXPECT_EQ(sim->Stop(), 0);
+    std::set<std::string> written;
+    for (const auto& [reg, value] : sim->Writes()) written.insert(reg + "=" + value);
+    EXPECT_EQ(written, (std::set<std::string>{"13=02", "3D=64"})) << sim->LogText();
+}
+
+// The live stream as CSV, in display units whatever the locale: the panel's
+// start frame, its conversions, and its three stop frames at the end.
+TEST_P(CliModelTest, MonitorPrintsTheLiveValuesAndStopsTheStream) {
+    auto sim = Simulator(Model());
+    const CliRun run = Cli(QStringList{"monitor", "--seconds", "1", "--csv"} + OnCom5());
+    EXPECT_RUN(run, 0);
+    const QStringList lines = QString::fromStdString(run.out).split('\n', Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 5) << run.out;
+    EXPECT_EQ(lines[0], "ms,rpm,tps_v,lambda_v,passos,injecao_ms");
+    for (int i = 1; i < lines.size(); ++i) {
+        const QStringList v = lines[i].split(',');
+        ASSERT_EQ(v.size(), 6) << lines[i].toStdString();
+        EXPECT_NEAR(v[1].toInt(), 850, 60) << lines[i].toStdString();
+        EXPECT_NEAR(v[2].toDouble(), 0.50, 0.05) << "throttle counts x 0.02 V";
+        EXPECT_EQ(v[2].size(), 4) << "d.dd volts";
+        EXPECT_GE(v[3].toDouble(), 0.08);
+        EXPECT_LE(v[3].toDouble(), 0.92);
+        EXPECT_NEAR(v[4].toInt(), 80, 1) << "the idle steps";
+        EXPECT_EQ(v[5], "3.5") << "injection counts x 0.1 ms";
+    }
+    EXPECT_EQ(sim->Stop(), 0);
+    EXPECT_EQ(sim->FramesOfKind("start"), 1);
+    EXPECT_EQ(sim->FramesOfKind("stop"), 3);
+}
+
+// Without --seconds the stream runs until Ctrl+C, which ends it as the panel
+// does: three stop frames, after the last value line, and exit code 0.
+TEST_F(CliTest, CtrlCEndsTheLiveStreamWithTheStopFrames) {
+    const QString trace = Path("monitor.txt");
+    QProcess process;
+    Start(process, {"monitor", "--simulator", "q7100", "--trace", trace});
+    QElapsedTimer waited;
+    waited.start();
+    QByteArray out;
+    while (out.count('\n') < 3 && waited.elapsed() < 10000) {
+        process.waitForReadyRead(200);
+        out += process.readAllStandardOutput();
+    }
+    ASSERT_GE(out.count('\n'), 3) << out.toStdString();
+    ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+    EXPECT_RUN(Finish(process), 0);
+    const QByteArray lines = Bytes(trace);
+    EXPECT_EQ(lines.count("-> 00 08 00"), 1) << lines.toStdString();
+    EXPECT_EQ(lines.count("-> 00 07 00"), 3) << lines.toStdString();
+    EXPECT_GT(lines.lastIndexOf("-> 00 07 00"), lines.lastIndexOf("<- B0")) << "stopped after the last poll";
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, CliModelTest, ::testing::Values(0, 1, 2),
+                         [](const auto& param) { return std::string(kModels[param.param]); });
+
+// Each bad input gets one line naming the problem and an exit code, and the
+// ECU receives no write frame.
+TEST_F(CliTest, BadInputIsRefusedWithOneLineAndNothingIsWritten) {
+    auto sim = Simulator("q7100");
+    const QString good = Path("good.cfg");
+    ASSERT_EQ(Cli({"read", "--model", "q7100", "--port", "COM5", "-o", good}).code, 0);
+    const QByteArray bytes = Bytes(good);
+    const int section = bytes.indexOf("[CONFIG_Q7100]");
+    ASSERT_GT(section, 0);
+    Put(Path("truncated.cfg"), bytes.left(section + 40));
+    Put(Path("binary.cfg"), bytes.left(section) + QByteArray("\0\x01\x02", 3) + bytes.mid(section));
+    Put(Path("customer-only.cfg"), bytes.left(section));
+    QByteArray q5100 = bytes;
+    q5100.replace("[Q7100]", "[Q5100]").replace("[CONFIG_Q7100]", "[CONFIG_Q5100]");
+    Put(Path("q5100.cfg"), q5100);
+    Put(Path("range.cfg"), bytes);
+    Edit(Path("range.cfg"), "CONFIG_Q7100", {{"3D", "F5"}, {"2B", "4"}});  // 245 idle steps: above 240
+    Put(Path("changed.cfg"), bytes);
+    Edit(Path("changed.cfg"), "CONFIG_Q7100", {{"2B", "4"}});
+
+    struct Case {
+        QStringList args;
+        int code;
+        std::string says;
+    };
+    const QString port = "COM5";
+    const std::vector<Case> cases = {
+        {{"read", "--model", "q7100", "--port", "COM9"}, 3, "COM9: não encontrada"},
+        {{"write", Path("missing.cfg"), "--port", port, "--yes"}, 4, "Ocorreu um erro na tentativa de Carregar o Arquivo."},
+        {{"write", Path("truncated.cfg"), "--port", port, "--yes"}, 4, "Leitura incompleta: falta o registro"},
+        {{"write", Path("binary.cfg"), "--port", port, "--yes"}, 4, "arquivo binário"},
+        {{"write", Path("customer-only.cfg"), "--port", port, "--yes"}, 4, "sem a seção de registros"},
+        {{"write", Path("q5100.cfg"), "--port", port, "--yes", "--model", "q7100"}, 4,
+         "arquivo de outro modelo (Q5100), não de Q7100"},
+        {{"write", good, "--port", port, "--yes", "--model", "q5100"}, 4, "arquivo de outro modelo (Q7100)"},
+        {{"write", Path("range.cfg"), "--port", port, "--yes"}, 4, "\"Default\": 245"},
+        {{"diff", good, Path("q5100.cfg")}, 4, "arquivo de outro modelo"},
+        {{"diff", good, Path("binary.cfg")}, 4, "arquivo binário"},
+        // No terminal to ask on and no --yes.
+        {{"write", Path("changed.cfg"), "--port", port}, 5, "use --yes"},
+        // A Q7100 file read from a "Q5100 plus": frames it does not answer.
+        {{"write", good, "--simulator", "q5100plus", "--yes"}, 3, "use --model q5100plus"},
+        {{"read"}, 2, "read needs --port COMn or --simulator MODEL"},
+        {{"read", "--simulator", "q7100", "--port", "COM5"}, 2, "exclude each other"},
+        {{"write", good, good, "--port", port}, 2, "write takes 1"},
+        {{"diff", good, "ecu:COM5"}, 0, ""},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = Cli(c.args);
+        EXPECT_RUN(run, c.code) << c.args.join(' ').toStdString();
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << c.args.join(' ').toStdString() << "\n" << run.err;
+        if (c.code != 0 && c.code != 2) {
+            EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), c.code == 4 && c.says[0] == '"' ? 2 : 1)
+                << run.err;
+        }
+    }
+
+    // A port another program holds: busy, in the port list too.
+    {
+        CRX4COMM holder;
+        qputenv("ZANO_PORTS_DIR", ports_.path().toUtf8());
+        holder.SetDeviceFactory(MakeSystemSerialDevice);
+        holder.SetPortNumber(5);
+        ASSERT_EQ(holder.OpenPort(), COMM_OK);
+        const CliRun busy = Cli({"read", "--model", "q7100", "--port", "COM5"});
+        EXPECT_RUN(busy, 3);
+        EXPECT_NE(busy.err.find("COM5: ocupada"), std::string::npos) << busy.err;
+        const CliRun list = Cli({"ports"});
+        EXPECT_RUN(list, 0);
+        const size_t line = list.out.find("COM5\t" + sim->DevicePath().toStdString() + "\t");
+        ASSERT_NE(line, std::string::npos) << list.out;
+        EXPECT_NE(list.out.substr(line, list.out.find('\n', line) - line).find("\tocupada"), std::string::npos)
+            << list.out;
+        holder.ClosePort();
+        qunsetenv("ZANO_PORTS_DIR");
+    }
+    ASSERT_TRUE(QFile::link("/nonexistent/ttyUSB9", ports_.filePath("COM7")));
+    EXPECT_NE(Cli({"ports"}).out.find("COM7\t/nonexistent/ttyUSB9\t"), std::string::npos);
+    EXPECT_NE(Cli({"ports"}).out.find("não encontrada"), std::string::npos);
+
+    EXPECT_EQ(sim->Stop(), 0);
+    EXPECT_EQ(sim->FramesOfKind("write"), 0) << sim->LogText();
+    EXPECT_EQ(sim->FramesOfKind("confirm"), 0);
+}
+
+// An ECU set up elsewhere: a register no page writes differs from the file.
+// The tool writes what the pages write, names the rest and does not call
+// the write done.
+TEST_F(CliTest, AWriteThatLeavesARegisterNoPageWritesIsNamedAndNotDone) {
+    auto sim = Simulator("q5100", {"--register", "81=30", "--register", "3D=64"});
+    const QString file = Path("factory.cfg");
+    ASSERT_EQ(Cli({"read", "--model", "q5100", "--port", "COM5", "-o", file}).code, 0);
+    Edit(file, "CONFIG_Q5100", {{"81", "23"}, {"3D", "50"}});
+    const CliRun run = Cli({"write", file, "--port", "COM5", "--yes"});
+    EXPECT_RUN(run, 1);
+    EXPECT_NE(run.out.find("\nregistro 81\t\t30\t23\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.err.find("o registro 81 não é gravado por nenhuma página"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("Default"), std::string::npos) << "the idle steps were written: " << run.err;
+    EXPECT_EQ(sim->Stop(), 0);
+    EXPECT_EQ(sim->Writes(), (std::vector<std::pair<std::string, std::string>>{{"3D", "50"}}));
+}
+
+// Ctrl+C in the middle of a write: the pass stops between two registers,
+// the tool names what was written and what was not, and the ECU holds
+// exactly the written ones.
+TEST_F(CliTest, CtrlCMidWriteStopsBetweenRegistersAndSaysWhichWereWritten) {
+    auto sim = Simulator("q7100");
+    const QString a = Path("a.cfg"), b = Path("b.cfg"), trace = Path("trace.txt");
+    ASSERT_EQ(Cli({"read", "--model", "q7100", "--port", "COM5", "-o", a}).code, 0);
+    Put(b, Bytes(a));
+    Edit(b, "CONFIG_Q7100", {{"2B", "4"}, {"2C", "6"}, {"3D", "64"}, {"3E", "A0"}});
+
+    QProcess process;
+    Start(process, {"write", b, "--port", "COM5", "--yes", "--trace", trace});
+    // The first write frame on the line: neither a read (00 04) nor a confirm (00 05).
+    QElapsedTimer waited;
+    waited.start();
+    bool sent = false;
+    while (!sent && waited.elapsed() < 20000) {
+        for (const QByteArray& line : Bytes(trace).split('\n'))
+            sent = sent || (line.contains("-> 00 ") && !line.contains("-> 00 04 ") && !line.contains("-> 00 05 "));
+        QThread::msleep(20);
+    }
+    ASSERT_TRUE(sent) << Bytes(trace).toStdString();
+    ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+    const CliRun run = Finish(process);
+    EXPECT_RUN(run, 5);
+    const size_t writtenAt = run.err.find("Gravados:\n"), notAt = run.err.find("Não gravados:\n");
+    ASSERT_TRUE(writtenAt != std::string::npos && notAt != std::string::npos) << run.err;
+    const std::string writtenPart = run.err.substr(writtenAt, notAt - writtenAt);
+    const std::string notPart = run.err.substr(notAt);
+    EXPECT_EQ(std::count(writtenPart.begin(), writtenPart.end(), '\n'), 2) << run.err;
+    EXPECT_EQ(std::count(notPart.begin(), notPart.end(), '\n'), 4) << run.err;
+
+    EXPECT_EQ(sim->Stop(), 0);
+    const auto writes = sim->Writes();
+    ASSERT_EQ(writes.size(), 1u) << sim->LogText();
+    const auto image = sim->RegisterImage();
+    const std::map<std::string, std::string> wanted = {{"2B", "04"}, {"2C", "06"}, {"3D", "64"}, {"3E", "A0"}};
+    int changed = 0;
+    for (const auto& [reg, value] : wanted) changed += image.at(reg) == value;
+    EXPECT_EQ(changed, 1) << "the ECU holds exactly the register written";
+    EXPECT_EQ(image.at(writes[0].first), writes[0].second);
+    EXPECT_EQ(sim->FramesOfKind("confirm"), 3);
+}
+
+}  // namespace
