@@ -108,7 +108,7 @@ TEST_P(CliModelTest, ReadWriteReadRoundTripsAFileAndWritesOnlyItsChanges) {
     const CliRun diff = Cli({"diff", a, b});
     EXPECT_RUN(diff, 1);
     EXPECT_NE(diff.out.find("\nTipo de Sonda Lâmbda\tV\t0-1\t0-5\n"), std::string::npos) << diff.out;
-    EXPECT_NE(diff.out.find("\nDefault\t1 - 240 passo(s)\t80\t100\n"), std::string::npos) << diff.out;
+    EXPECT_NE(diff.out.find("\nDefault (Baixa Rotação)\t1 - 240 passo(s)\t80\t100\n"), std::string::npos) << diff.out;
     EXPECT_EQ(std::count(diff.out.begin(), diff.out.end(), '\n'), 3) << "a heading and one line a field";
     EXPECT_RUN(Cli(QStringList{"diff", a, "ecu:COM5", "--model", Model()}), 0);
 
@@ -218,7 +218,7 @@ TEST_F(CliTest, BadInputIsRefusedWithOneLineAndNothingIsWritten) {
         {{"write", Path("q5100.cfg"), "--port", port, "--yes", "--model", "q7100"}, 4,
          "arquivo de outro modelo (Q5100), não de Q7100"},
         {{"write", good, "--port", port, "--yes", "--model", "q5100"}, 4, "arquivo de outro modelo (Q7100)"},
-        {{"write", Path("range.cfg"), "--port", port, "--yes"}, 4, "\"Default\": 245"},
+        {{"write", Path("range.cfg"), "--port", port, "--yes"}, 4, "\"Default (Baixa Rotação)\": 245"},
         {{"diff", good, Path("q5100.cfg")}, 4, "arquivo de outro modelo"},
         {{"diff", good, Path("binary.cfg")}, 4, "arquivo binário"},
         // No terminal to ask on and no --yes.
