@@ -7,12 +7,11 @@
 #include "comm/hex_text.h"
 #include "data/crx4data.h"
 #include "data/store_text.h"
+#include "log/live_numbers.h"
 #include "monitor/gauge_slots.h"
 #include "resources/gauge_layout.h"
 
 namespace {
-
-constexpr double kInjectionMsPerCount = 0.1;
 
 std::vector<int> LambdaArcImages() {
     std::vector<int> images;
@@ -27,13 +26,7 @@ std::vector<LargeDigit> LargeDigits(const int* slots, int count) {
     return digits;
 }
 
-bool RegisterNumber(CRX4DATA& store, const char* reg, uint32_t* value) {
-    std::string text;
-    if (!StoreValueText(store, reg, &text))
-        return false;
-    *value = HexTextToInt(text.c_str());
-    return true;
-}
+using LiveNumbers::RegisterNumber;
 
 }  // namespace
 
@@ -76,7 +69,7 @@ int LambdaPageGauges::ShowLambdaPageInjection(CRX4DATA& store) {
     uint32_t counts = 0;
     if (!RegisterNumber(store, "81", &counts))
         return 1;
-    std::string shown = NumberText::Format("%2.1f", counts * kInjectionMsPerCount);
+    std::string shown = NumberText::Format("%2.1f", LiveNumbers::InjectionMs(counts));
     if (shown == "0.0")
         shown = "00.0";
     else if (shown.size() == 3)

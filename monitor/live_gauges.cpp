@@ -9,13 +9,13 @@
 #include "comm/hex_text.h"
 #include "data/crx4data.h"
 #include "data/store_text.h"
+#include "log/live_numbers.h"
 #include "monitor/gauge_slots.h"
 #include "resources/gauge_layout.h"
 
 namespace {
 
 // Scales of the panel, in client pixels of the 1024 x 768 background.
-constexpr double kVoltsPerCount = 0.02;
 // The bar heights are worked out in this order of operations, so that the
 // truncated pixel rows stay the same as the panel has always drawn them.
 double TpsBarTop(double volts) {
@@ -31,9 +31,6 @@ constexpr double kMarkerAtZero = 379.0;
 constexpr double kMarkerTravel = 228.0;
 constexpr double kPictureSteps = 31.0;
 constexpr std::size_t kRpmTextLimit = 4;
-// Q5100 counts crankshaft periods: rpm = kQ5100RpmFactor * "2B" / (N * "2C").
-constexpr double kQ5100RpmFactor = 120000000.0;
-constexpr double kNoZeroDivision = 1e-17;
 
 std::vector<int> MonitorArcImages() {
     std::vector<int> images;
@@ -46,13 +43,7 @@ std::vector<SmallDigit> SmallDigits(const int (&firstSlots)[3]) {
     return {SmallDigit(firstSlots[0]), SmallDigit(firstSlots[1]), SmallDigit(firstSlots[2])};
 }
 
-bool RegisterNumber(CRX4DATA& store, const char* reg, uint32_t* value) {
-    std::string text;
-    if (!StoreValueText(store, reg, &text))
-        return false;
-    *value = HexTextToInt(text.c_str());
-    return true;
-}
+using LiveNumbers::RegisterNumber;
 
 bool HasStepSettings(CRX4DATA& store) {
     std::string text;
@@ -60,34 +51,7 @@ bool HasStepSettings(CRX4DATA& store) {
 }
 
 std::string VoltageText(uint32_t counts) {
-    return NumberText::Format("%2.2f", counts * kVoltsPerCount);
-}
-
-// The speed as the ECU reports it, as text; false when a register is missing.
-bool RpmText(CRX4DATA& store, int modelIndex, int* rpm, std::string* text) {
-    uint32_t low = 0, middle = 0, high = 0;
-    if (!RegisterNumber(store, "28", &low) || !RegisterNumber(store, "29", &middle))
-        return false;
-    if (modelIndex != 1) {
-        *rpm = static_cast<int>(low + 256 * middle);
-        *text = std::to_string(*rpm);
-        return true;
-    }
-    uint32_t factor = 0, divisor = 0;
-    if (!RegisterNumber(store, "2A", &high) || !RegisterNumber(store, "2B", &factor) ||
-        !RegisterNumber(store, "2C", &divisor))
-        return false;
-    const double count = low + 256.0 * middle + 65536.0 * high;
-    const double quotient = kQ5100RpmFactor * factor / (count * divisor + kNoZeroDivision);
-    // A quotient beyond an int (no speed count yet) is no reading at all.
-    if (quotient >= 2147483648.0) {
-        *rpm = -1;
-        *text = "overflow";
-        return true;
-    }
-    *rpm = static_cast<int>(quotient);
-    *text = std::to_string(*rpm);
-    return true;
+    return NumberText::Format("%2.2f", LiveNumbers::Volts(counts));
 }
 
 }  // namespace
@@ -131,7 +95,7 @@ int LiveGauges::UpdateLiveDisplay(CRX4DATA& store) {
 
     int rpm = 0;
     std::string text;
-    if (!RpmText(store, modelIndex_, &rpm, &text))
+    if (!LiveNumbers::Rpm(store, modelIndex_, &rpm, &text))
         return 1;
     // Five characters or more do not fit the digits: the last reading stays.
     if (text.size() > kRpmTextLimit)
