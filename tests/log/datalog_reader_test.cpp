@@ -128,32 +128,24 @@ TEST(ReadDatalog, LimitsHoldOnSamplesAndOnTheListOfSkippedLines) {
     EXPECT_EQ(first.message, "Registro grande demais: só as primeiras 20 amostras foram lidas.");
 }
 
-// Megabytes of random bytes without a line end: read in bounded pieces,
-// reported, no sample made up.
-TEST(ReadDatalog, ALargeBinaryFileIsReportedNotReadAsSamples) {
+// Megabytes of random bytes without a line end are read in bounded pieces
+// and reported, with no sample made up; a missing file is said.
+TEST(ReadDatalog, ALargeBinaryFileAndAMissingOne) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("photo.jpg"));
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        std::mt19937 random(7);
-        std::string block(1 << 20, '\0');
-        for (int i = 0; i < 8; ++i) {
-            for (char& c : block) c = static_cast<char>(random() % 256);
-            f.write(block.data(), static_cast<qint64>(block.size()));
-        }
-    }
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    std::mt19937 random(7);
+    std::string block(8 << 20, '\0');
+    for (char& c : block) c = static_cast<char>(random() % 256);
+    f.write(block.data(), static_cast<qint64>(block.size()));
+    f.close();
     const Datalog log = ReadDatalog(path.toStdString());
     EXPECT_EQ(log.SampleCount(), 0u);
     EXPECT_GT(log.skippedCount, 0);
     EXPECT_EQ(log.message, "Nenhuma amostra legível no arquivo.");
-}
-
-TEST(ReadDatalog, AFileThatIsNotThereGivesAMessage) {
-    QTemporaryDir dir;
-    const Datalog log = ReadDatalog(dir.filePath(QStringLiteral("none.csv")).toStdString());
-    EXPECT_EQ(log.SampleCount(), 0u);
-    EXPECT_EQ(log.message.rfind("Não foi possível abrir ", 0), 0u) << log.message;
+    const Datalog none = ReadDatalog(dir.filePath(QStringLiteral("none.csv")).toStdString());
+    EXPECT_EQ(none.message.rfind("Não foi possível abrir ", 0), 0u) << none.message;
 }
 
 }  // namespace
