@@ -2,7 +2,9 @@
 #include "data/number_text.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPointer>
 #include <QSpinBox>
 #include <algorithm>
@@ -21,6 +23,7 @@
 #include "controls/font_label.h"
 #include "controls/image_button.h"
 #include "data/store_text.h"
+#include "log/log_folder.h"
 #include "monitor/ui_thread_monitor_hooks.h"
 #include "resources/gauge_layout.h"
 
@@ -39,6 +42,11 @@ constexpr int kIdleStepsId = 1712;
 constexpr int kHighStepsId = 1713;
 constexpr int kCalibratingId = 1762;
 constexpr int kButtonSize = 64;
+
+// The datalog's controls, at the left of the bottom strip.
+constexpr int kRecordButtonWidth = 110, kRecordButtonHeight = 40;
+constexpr const char* kRecordText = "Gravar";
+constexpr const char* kMarkText = "Marcar";
 
 constexpr const char* kReturnQuestion =
     "A Calibração ainda não foi concluída. Deseja realmente retornar à tela anterior?";
@@ -149,6 +157,21 @@ void ApplyRecordRange(QSpinBox* field, const ParameterRecord& record) {
     field->setAccelerated(false);
 }
 
+// The calibration's end in the datalog's event column.
+const char* CalibrationEndEvent(CalibrationEnd end) {
+    switch (end) {
+        case CalibrationEnd::Done:
+            return "calibração concluída";
+        case CalibrationEnd::Failed:
+            return "calibração com erro";
+        case CalibrationEnd::FixedWait:
+            return "calibração encerrada (tempo fixo)";
+        case CalibrationEnd::TimedOut:
+            break;
+    }
+    return "calibração sem resposta";
+}
+
 void PostStopMonitoring() {
     Worker().Post(
         [](EcuSession& session) {
@@ -171,13 +194,18 @@ CMonitorDialog::CMonitorDialog(QWidget* parent)
       idleSteps_(nullptr),
       highSteps_(nullptr),
       calibrating_(nullptr),
-      banner_(nullptr) {
+      banner_(nullptr),
+      recorder_(g_Clock) {
     setFixedSize(kPanelSize);
     PlaceControls();
+    PlaceRecordControls();
     banner_ = new LinkBanner(this);
     OfferTraceExport(this);
     LinkWatcher& watcher = Watcher();
-    connect(&watcher, &LinkWatcher::linkLost, this, [this] { SetLinkDown(true); });
+    connect(&watcher, &LinkWatcher::linkLost, this, [this] {
+        recorder_.OnLinkLost();
+        SetLinkDown(true);
+    });
     connect(&watcher, &LinkWatcher::reconnected, this, [this] {
         tick_.ResetFailures();  // the resume has just started the stream
         SetLinkDown(false);
@@ -237,6 +265,84 @@ void CMonitorDialog::PlaceControls() {
     // Until the ECU tells otherwise: sensor 0 V at the bottom, lambda 0 to 1 V.
     for (int id : kTpsInverted) Label(id)->hide();
     Label(kLambdaFiveVolts)->hide();
+}
+
+void CMonitorDialog::PlaceRecordControls() {
+    const QRect strip = GaugeLayout::MonitorButtonStrip();
+    const int top = strip.top() + (strip.height() - kRecordButtonHeight) / 2;
+    record_ = new QPushButton(QString::fromUtf8(kRecordText), this);
+    record_->setObjectName(QStringLiteral("gravar"));
+    record_->setCheckable(true);
+    record_->setAutoDefault(false);
+    record_->setFocusPolicy(Qt::NoFocus);
+    record_->setGeometry(strip.left() + 24, top, kRecordButtonWidth, kRecordButtonHeight);
+    mark_ = new QPushButton(QString::fromUtf8(kMarkText), this);
+    mark_->setObjectName(QStringLiteral("marcar"));
+    mark_->setAutoDefault(false);
+    mark_->setFocusPolicy(Qt::NoFocus);
+    mark_->setToolTip(QStringLiteral("M"));
+    mark_->setGeometry(strip.left() + 24 + kRecordButtonWidth + 12, top, kRecordButtonWidth,
+                       kRecordButtonHeight);
+    recordLabel_ = new QLabel(this);
+    recordLabel_->setObjectName(QStringLiteral("registro"));
+    const int labelLeft = mark_->geometry().right() + 16;
+    // Up to the Return button, which sits two buttons from the right edge.
+    const int labelRight = strip.right() - 2 * (kButtonSize + 16) - 16;
+    recordLabel_->setGeometry(labelLeft, top, labelRight - labelLeft, kRecordButtonHeight);
+    recordLabel_->setWordWrap(true);
+    connect(record_, &QPushButton::toggled, this, &CMonitorDialog::SetRecording);
+    connect(mark_, &QPushButton::clicked, this, &CMonitorDialog::MarkMoment);
+    ShowRecordState();
+}
+
+void CMonitorDialog::SetRecording(bool on) {
+    if (on && !recorder_.Recording()) {
+        const QDateTime start = QDateTime::currentDateTime();
+        const std::string folder = DatalogFolder();
+        const std::string path = NewDatalogPath(folder, g_CustomerData.licencePlate, start);
+        LogHeader header{ModelName(ModelIndex), Watcher().PortText().toStdString(),
+                         IsoWithOffset(start)};
+        if (path.empty()) {
+            startError_ = "Não foi possível criar a pasta de registros " + folder + ".";
+        } else if (!recorder_.Start(path, header)) {
+            startError_ = recorder_.Error();
+        } else {
+            startError_.clear();
+        }
+    } else if (!on) {
+        recorder_.Stop();
+    }
+    ShowRecordState();
+}
+
+void CMonitorDialog::MarkMoment() {
+    recorder_.Mark();
+    ShowRecordState();
+}
+
+void CMonitorDialog::ShowRecordState() {
+    const bool recording = recorder_.Recording();
+    {
+        const QSignalBlocker quiet(record_);
+        record_->setChecked(recording);
+    }
+    mark_->setEnabled(recording);
+    // Red while it records, so that a running recording is seen from afar.
+    record_->setStyleSheet(recording ? QStringLiteral("QPushButton { background: #C62828; color: white; "
+                                                      "border: 1px solid #7F0000; }")
+                                     : QString());
+    std::string text;
+    std::string error = startError_.empty() ? recorder_.Error() : startError_;
+    if (recording) {
+        const std::string& path = recorder_.Path();
+        text = "Gravando: " + path.substr(path.find_last_of("/\\") + 1);
+    } else if (!error.empty()) {
+        text = error;
+    }
+    recordLabel_->setStyleSheet(recording || error.empty() ? QStringLiteral("color: #E0E0E0;")
+                                                           : QStringLiteral("color: #FF6060;"));
+    recordLabel_->setText(QString::fromStdString(text));
+    recordLabel_->setToolTip(QString::fromStdString(recording ? recorder_.Path() : text));
 }
 
 void CMonitorDialog::DressLabels() {
@@ -336,7 +442,17 @@ void CMonitorDialog::OnPollAnswer(int pollResult) {
         CloseIfAsked();
         return;
     }
-    switch (tick_.OnPoll(pollResult)) {
+    const TickOutcome outcome = tick_.OnPoll(pollResult);
+    // Only a poll that brought values is a sample; a lost stream is a gap,
+    // not the zeros the gauges fall back to.
+    if (outcome == TickOutcome::Answered && pollResult == kPollOk)
+        recorder_.OnLiveValues(g_MonitorStore, ModelIndex);
+    else if (outcome == TickOutcome::StreamLost)
+        recorder_.OnLinkLost();
+    recorder_.OnTick();
+    if (!recorder_.Error().empty() && record_->isChecked())
+        ShowRecordState();
+    switch (outcome) {
         case TickOutcome::FailureCounted:
             break;
         case TickOutcome::StreamLost:
@@ -438,7 +554,9 @@ void CMonitorDialog::SetCalibrating(bool calibrating) {
 }
 
 void CMonitorDialog::ShowLiveValues(CRX4DATA& store) {
-    gauges_.UpdateLiveDisplay(store);
+    // The calibration reads the stream itself: its values are samples too.
+    if (gauges_.UpdateLiveDisplay(store) == 0)
+        recorder_.OnLiveValues(store, ModelIndex);
 }
 
 bool CMonitorDialog::PreTranslateKey(QKeyEvent* event) {
@@ -451,6 +569,10 @@ bool CMonitorDialog::PreTranslateKey(QKeyEvent* event) {
             return true;
         }
         const bool ctrl = CtrlHeld(event);
+        if (event->key() == Qt::Key_M && !ctrl && recorder_.Recording()) {
+            MarkMoment();
+            return true;
+        }
         if (ctrl && event->key() == Qt::Key_Left) {
             OnMonitorReturn();
             return true;
@@ -509,11 +631,13 @@ void CMonitorDialog::OnCalibrate() {
     // Running from the click: Return, Exit or Ctrl+Left during the lead-in
     // before the calibrate frame must ask first, as they do later.
     g_CalibrationRunning = 1;
+    recorder_.OnEvent(kCalibrationStartEvent);
     RunExchange(
         [](EcuSession& session, MonitorHooks& hooks) {
             return static_cast<int>(RunCalibrationCommand(session, hooks));
         },
-        [this](int) {
+        [this](int end) {
+            recorder_.OnEvent(CalibrationEndEvent(static_cast<CalibrationEnd>(end)));
             g_CalibrationRunning = 0;
             SetMonitorButtonsEnabled(true);
             pollTimer_.start();
@@ -555,6 +679,7 @@ void CMonitorDialog::CloseIfAsked() {
     const int code = closeCode_;
     closeCode_ = 0;
     pollTimer_.stop();
+    SetRecording(false);
     CPageDialog::done(code);
 }
 

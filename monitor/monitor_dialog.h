@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "app/ui/page_dialog.h"
+#include "log/datalog_recorder.h"
 #include "monitor/live_gauges.h"
 #include "monitor/monitor_procedures.h"
 #include "monitor/poll_tick.h"
@@ -22,6 +23,8 @@
 class CFontLabel;
 class CImageButton;
 class LinkBanner;
+class QLabel;
+class QPushButton;
 class QSpinBox;
 
 class CMonitorDialog : public CPageDialog, public MonitorHooks {
@@ -61,6 +64,15 @@ class CMonitorDialog : public CPageDialog, public MonitorHooks {
     const SlotLabels& Slots() const { return slots_; }
     LinkBanner* Banner() const { return banner_; }
 
+    // The datalog: "Gravar" starts and stops it, "Marcar" (or M) marks the
+    // moment; the file name shows beside them while it records.
+    QPushButton* RecordButton() const { return record_; }
+    QPushButton* MarkButton() const { return mark_; }
+    QLabel* RecordLabel() const { return recordLabel_; }
+    const DatalogRecorder& Recorder() const { return recorder_; }
+    void SetRecording(bool on);
+    void MarkMoment();
+
   protected:
     void OnInitDialog() override;
     bool PreTranslateKey(QKeyEvent* event) override;
@@ -94,6 +106,9 @@ class CMonitorDialog : public CPageDialog, public MonitorHooks {
     // ECU answers the snapshot again, the stream is started once more.
     void FollowLink();
     void SetLinkDown(bool down);
+    void PlaceRecordControls();
+    // The button and the label after the recorder started, stopped or failed.
+    void ShowRecordState();
 
     SlotLabels slots_;
     LiveGauges gauges_;
@@ -107,6 +122,11 @@ class CMonitorDialog : public CPageDialog, public MonitorHooks {
     std::string stepShown_[2];  // the ECU's idle and high steps as last shown
     CFontLabel* calibrating_;
     LinkBanner* banner_;
+    DatalogRecorder recorder_;
+    QPushButton* record_ = nullptr;
+    QPushButton* mark_ = nullptr;
+    QLabel* recordLabel_ = nullptr;
+    std::string startError_;  // why the last "Gravar" could not start
     bool linkDown_ = false;
     bool exchangeRunning_ = false;
     bool pollRunning_ = false;
