@@ -55,7 +55,21 @@ class LogPlotData {
     std::optional<double> ValueAt(int channel, double tMs) const;
 
   private:
+    // Rows in one block of the coarse copy; a window with at least
+    // kCoarseUse blocks per pixel column is drawn from that copy.
+    static constexpr std::size_t kBlockRows = 32;
+    static constexpr double kCoarseUse = 4;
+    // Each channel's lowest and highest row of every block at their own
+    // times (and its gaps), in time order: every peak of the log is in it,
+    // at a 16th of the rows.
+    struct Coarse {
+        std::vector<int64_t> times;
+        std::vector<double> values;
+    };
+    void BuildCoarse(int channel);
+
     std::shared_ptr<const Datalog> log_;
+    Coarse coarse_[kLogChannelCount];
     double low_[kLogChannelCount] = {};
     double high_[kLogChannelCount] = {};
     std::vector<LogMark> marks_;

@@ -37,7 +37,7 @@ QString ChannelLabel(int channel) {
 struct LogViewer::LoadJob {
     std::mutex lock;
     bool done = false;
-    std::shared_ptr<const Datalog> log;
+    std::shared_ptr<const LogPlotData> plotData;
 };
 
 LogViewer::LogViewer(QWidget* parent) : QDialog(parent) {
@@ -143,21 +143,21 @@ void LogViewer::OpenFile(const QString& path) {
     auto job = std::make_shared<LoadJob>();
     job_ = job;
     std::thread([job, file = path.toStdString()] {
-        auto log = std::make_shared<const Datalog>(ReadDatalog(file));
+        auto plotData = std::make_shared<const LogPlotData>(std::make_shared<const Datalog>(ReadDatalog(file)));
         const std::lock_guard<std::mutex> hold(job->lock);
-        job->log = std::move(log);
+        job->plotData = std::move(plotData);
         job->done = true;
     }).detach();
     jobTimer_.start();
 }
 
 void LogViewer::PollJob() {
-    std::shared_ptr<const Datalog> log;
+    std::shared_ptr<const LogPlotData> plotData;
     {
         const std::lock_guard<std::mutex> hold(job_->lock);
         if (!job_->done)
             return;
-        log = job_->log;
+        plotData = job_->plotData;
     }
     jobTimer_.stop();
     job_.reset();
@@ -165,17 +165,17 @@ void LogViewer::PollJob() {
     progress_->hide();
     open_->setEnabled(true);
     unsetCursor();
-    Loaded(log);
+    Loaded(plotData);
 }
 
 void LogViewer::ShowLog(std::shared_ptr<const Datalog> log, const QString& name) {
     name_ = name;
     file_->setText(name);
-    Loaded(std::move(log));
+    Loaded(std::make_shared<const LogPlotData>(std::move(log)));
 }
 
-void LogViewer::Loaded(std::shared_ptr<const Datalog> log) {
-    data_ = std::make_unique<LogPlotData>(log);
+void LogViewer::Loaded(std::shared_ptr<const LogPlotData> plotData) {
+    data_ = std::move(plotData);
     axis_ = LogTimeAxis(data_->FirstMs(), data_->LastMs());
     cursorMs_ = data_->FirstMs();
     for (int c = 0; c < kLogChannelCount; ++c) {
@@ -185,7 +185,7 @@ void LogViewer::Loaded(std::shared_ptr<const Datalog> log) {
     play_->setEnabled(!data_->Empty());
     FillMarks();
     Redraw();
-    TellWhatWasSkipped(*log);
+    TellWhatWasSkipped(data_->Log());
 }
 
 void LogViewer::TellWhatWasSkipped(const Datalog& log) {
@@ -237,14 +237,10 @@ void LogViewer::Redraw() {
     ShowWindowText();
 }
 
-qint64 LogViewer::RedrawNow() {
-    QElapsedTimer timer;
-    timer.start();
-    Redraw();
+void LogViewer::RepaintPlots() {
     for (LogPlotView* plot : plots_)
         if (plot->isVisible())
             plot->viewport()->repaint();
-    return timer.nsecsElapsed() / 1000;
 }
 
 void LogViewer::SetWindow(double startMs, double endMs) {

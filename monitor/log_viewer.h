@@ -10,7 +10,6 @@
 // what the reader left out is told in a message.
 
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QList>
 #include <QPointF>
 #include <QTimer>
@@ -64,9 +63,9 @@ class LogViewer : public QDialog {
     // Every point the channel's plot holds now, run after run.
     QList<QPointF> PlottedPoints(int channel) const;
     int PlottedRuns(int channel) const;
-    // Redraws every shown plot at once (the plots otherwise follow the view
-    // on the next paint); gives the time taken in microseconds.
-    qint64 RedrawNow();
+    // Paints every shown plot now rather than at the next paint event (the
+    // benchmark times a zoom or a pan up to the pixels).
+    void RepaintPlots();
 
   Q_SIGNALS:
     // "Reproduzir no painel": play the log through the monitoring gauges.
@@ -78,7 +77,7 @@ class LogViewer : public QDialog {
   private:
     struct LoadJob;
     void PollJob();
-    void Loaded(std::shared_ptr<const Datalog> log);
+    void Loaded(std::shared_ptr<const LogPlotData> plotData);
     void TellWhatWasSkipped(const Datalog& log);
     void FillMarks();
     void LayOutPlots();
@@ -90,7 +89,7 @@ class LogViewer : public QDialog {
     std::shared_ptr<LoadJob> job_;
     QTimer jobTimer_;
     QString name_;
-    std::unique_ptr<LogPlotData> data_;
+    std::shared_ptr<const LogPlotData> data_;
     LogTimeAxis axis_;
     double cursorMs_ = 0;
 

@@ -58,7 +58,7 @@ bool HasValue(const QList<QPointF>& points, double value) {
 // plotted points whatever the zoom, while a plot never holds much more than
 // two points per pixel column. A gap splits the line and nothing is drawn in it.
 TEST_F(LogViewerTest, DecimatedLinesKeepEveryPeakAndBreakAtGaps) {
-    auto log = IdleLog(100000);
+    auto log = IdleLog(200000);
     std::mt19937 random(7);
     std::vector<std::size_t> spikes;
     for (int i = 0; i < 40; ++i) {
