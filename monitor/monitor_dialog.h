@@ -105,6 +105,8 @@ class CMonitorDialog : public CPageDialog, public MonitorHooks {
     StripChart* Strip() const { return strip_; }
     QPushButton* StripToggle() const { return stripToggle_; }
     QPushButton* LogsButton() const { return logs_; }
+    // The viewer over this panel; its "Reproduzir no painel" plays here.
+    void OpenLogViewerHere(const QString& path = {});
 
   protected:
     void OnInitDialog() override;
@@ -150,7 +152,6 @@ class CMonitorDialog : public CPageDialog, public MonitorHooks {
     void ShowPlaybackRow();
     bool PlaybackKey(QKeyEvent* event);
     void AddLiveSampleToStrip();
-    void OpenLogViewerHere();
 
     SlotLabels slots_;
     LiveGauges gauges_;
@@ -186,3 +187,9 @@ class CMonitorDialog : public CPageDialog, public MonitorHooks {
     QPushButton* logs_ = nullptr;
     QElapsedTimer liveClock_;  // the strip chart's time of the live samples
 };
+
+class LogViewer;
+// The program's way to open the "Registros" viewer (SetLogViewerOpener): over
+// a monitoring panel its playback goes to that panel; elsewhere to a panel
+// that only plays.
+LogViewer* OpenLogViewerFor(QWidget* parent, const QString& path);

@@ -57,7 +57,7 @@ void CMonitorDialog::PlaceLogControls() {
     logs_->setGeometry(kToggleArea.translated(0, kToggleArea.height() + kToggleGap));
     logs_->setFocusPolicy(Qt::NoFocus);
     logs_->setStyleSheet(ToggleStyle());
-    connect(logs_, &QPushButton::clicked, this, &CMonitorDialog::OpenLogViewerHere);
+    connect(logs_, &QPushButton::clicked, this, [this] { OpenLogViewerHere(); });
 
     playbackStore_ = std::make_unique<CRX4DATA>();
     playbackBar_ = new PlaybackBar(this, {[this](int speed) { SetPlaybackSpeed(speed); },
@@ -69,15 +69,31 @@ void CMonitorDialog::PlaceLogControls() {
     liveClock_.start();
 }
 
-void CMonitorDialog::OpenLogViewerHere() {
-    LogViewer* viewer = OpenLogViewer(this);
+void CMonitorDialog::OpenLogViewerHere(const QString& path) {
+    LogViewer* viewer = OpenLogViewer(this, path);
     connect(viewer, &LogViewer::playbackRequested, this,
             [this, viewer](std::shared_ptr<const Datalog> log) {
                 viewer->close();
                 StartPlayback(std::move(log));
             });
-    if (!viewer->HasLog())
+    if (path.isEmpty())
         viewer->ChooseFile();
+}
+
+LogViewer* OpenLogViewerFor(QWidget* parent, const QString& path) {
+    if (auto* panel = qobject_cast<CMonitorDialog*>(parent)) {
+        panel->OpenLogViewerHere(path);
+        return nullptr;
+    }
+    LogViewer* viewer = OpenLogViewer(parent, path);
+    QObject::connect(viewer, &LogViewer::playbackRequested, viewer,
+                     [viewer](std::shared_ptr<const Datalog> log) {
+                         CMonitorDialog panel(std::move(log), viewer);
+                         panel.DoModal();
+                     });
+    if (path.isEmpty())
+        viewer->ChooseFile();
+    return viewer;
 }
 
 void CMonitorDialog::InitPlaybackOnly() {

@@ -2,18 +2,23 @@
 // gauges show the recorded values, the ECU hears nothing while it plays, and
 // a live panel goes back to polling afterwards. Also the strip chart of the
 // live values and the store round trip the playback relies on.
+#include <QAction>
+#include <QFile>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
 
 #include "app/globals.h"
+#include "app/ui/log_viewer_command.h"
 #include "app/ui/ui_globals.h"
 #include "comm/ecu_worker.h"
 #include "controls/image_button.h"
 #include "data/crx4data.h"
 #include "data/store_text.h"
 #include "monitor/log_playback.h"
+#include "monitor/log_viewer.h"
 #include "monitor/monitor_dialog.h"
 #include "monitor/playback_bar.h"
 #include "monitor/playback_store.h"
@@ -212,6 +217,40 @@ TEST_P(PlaybackTest, ALivePanelStopsPollingWhileItPlays) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, PlaybackTest, ::testing::Values(0, 1));
+
+// "Abrir registros..." in the live panel's context menu opens the viewer
+// over it; "Reproduzir no painel" plays in that same panel (a second panel
+// would leave this one polling underneath) and closes the viewer.
+TEST_F(PlaybackTest, TheContextMenuOpensTheViewerWhosePlaybackGoesToThisPanel) {
+    Connect(0);
+    SetLogViewerOpener([](QWidget* parent, const QString& path) { OpenLogViewerFor(parent, path); });
+    nextFile_ = TempPath(QStringLiteral("drive.csv"));
+    QFile file(nextFile_);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("# Zano datalog 1\n# modelo: Q7100\n"
+               "tempo_ms,rpm,tps_V,lambda_V,passos,atuador,injecao_ms,evento\n"
+               "0,1777,0.52,0.45,80,0,3.5,\n100,1800,0.52,0.47,80,0,3.5,\n");
+    file.close();
+    dialog_ = std::make_unique<CMonitorDialog>();
+    RunPage(dialog_.get(), [&] {
+        ASSERT_TRUE(WaitUntil([&] { return !dialog_->IsBusy(); }));
+        QAction* command = dialog_->findChild<QAction*>(QStringLiteral("openLogs"));
+        ASSERT_NE(command, nullptr);
+        EXPECT_EQ(command->text(), QStringLiteral("Abrir registros..."));
+        command->trigger();
+        auto* viewer = dialog_->findChild<LogViewer*>();
+        ASSERT_NE(viewer, nullptr);
+        ASSERT_TRUE(WaitUntil([&] { return viewer->HasLog() && !viewer->IsLoading(); }));
+        QPointer<LogViewer> watched(viewer);
+        viewer->PlayButton()->click();
+        EXPECT_TRUE(dialog_->IsPlaying());
+        EXPECT_FALSE(dialog_->IsPolling());
+        EXPECT_EQ(ShownRpm(), 1777);
+        EXPECT_TRUE(WaitUntil([&] { return watched.isNull(); }));
+        dialog_->Button(kReturn)->click();
+    });
+    SetLogViewerOpener(nullptr);
+}
 
 // The strip chart fits below the gauges without covering any of the panel's
 // own widgets, follows the live rpm, and keeps only the last minute.
