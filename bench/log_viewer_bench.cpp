@@ -3,16 +3,22 @@
 // columns, first drawing of the plots) and redrawing a zoom or a pan up to
 // the pixels, at the whole log (the most rows per pixel column) and zoomed in.
 // Offscreen; the window is 1100 x 760 with the four plots shown at first.
+// `log_viewer_bench --huge FILE` opens one file instead and says how long the
+// reading took and how long the UI thread was ever held meanwhile.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <string>
 
 #include "comm/clock.h"
+#include "app/ui/message_box.h"
 #include "log/datalog_writer.h"
 #include "monitor/log_viewer.h"
 
@@ -113,9 +119,42 @@ BENCHMARK(BM_PanRedraw)->Arg(2)->Arg(100)->Unit(benchmark::kMillisecond)->UseRea
 
 }  // namespace
 
+// --huge FILE: opens that file (several hundred MB, say) and prints how long
+// the reading took and the longest gap between the ticks of a 10 ms timer
+// on the UI thread meanwhile.
+int OpenHuge(const QString& path) {
+    // The reader's message is printed rather than waiting for a click.
+    SetMessageBoxResponder([](const MessageRequest& request) {
+        std::printf("message: %s\n", request.text.toUtf8().constData());
+        return static_cast<int>(kAnswerOk);
+    });
+    auto viewer = ShownViewer();
+    QElapsedTimer clock, gap;
+    qint64 longest = 0;
+    QTimer probe;
+    probe.setInterval(10);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        longest = std::max(longest, gap.restart());
+    });
+    clock.start();
+    gap.start();
+    probe.start();
+    viewer->OpenFile(path);
+    while (viewer->IsLoading()) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    const qint64 read = clock.elapsed();
+    viewer->RepaintPlots();
+    std::printf("opened in %lld ms (plots painted at %lld ms), %zu points in the first plot, longest UI-thread gap %lld ms\n",
+                static_cast<long long>(read), static_cast<long long>(clock.elapsed()),
+                viewer->Axis().Span() > 0 ? static_cast<std::size_t>(viewer->PlottedPoints(0).size()) : 0u,
+                static_cast<long long>(longest));
+    return 0;
+}
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (argc == 3 && std::string(argv[1]) == "--huge")
+        return OpenHuge(QString::fromLocal8Bit(argv[2]));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
