@@ -141,6 +141,39 @@ void BM_DecimateEightHourLog(benchmark::State& state) {
 }
 BENCHMARK(BM_DecimateEightHourLog)->Arg(1000)->Unit(benchmark::kMillisecond);
 
+// A file of some 300 MB (a week of recording left running): the reader
+// stops at its cap and says so; time and resident memory of that read.
+void BM_ReadThreeHundredMegabytes(benchmark::State& state) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath(QStringLiteral("big.csv")).toStdString();
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << "# Zano datalog 1\ntempo_ms,rpm,tps_V,lambda_V,passos,atuador,injecao_ms,evento\n";
+        std::string block;
+        char row[96];
+        for (int64_t i = 0; static_cast<int64_t>(out.tellp()) < 300LL * 1024 * 1024; ++i) {
+            std::snprintf(row, sizeof row, "%lld,%d,%d.%02d,0.%02d,%d,0,%d.%d,\n",
+                          static_cast<long long>(i * 100), 800 + static_cast<int>(i % 5000),
+                          static_cast<int>(i % 5), static_cast<int>(i % 100),
+                          static_cast<int>(i % 100), static_cast<int>(i % 241),
+                          static_cast<int>(i % 20), static_cast<int>(i % 10));
+            block += row;
+            if (block.size() > (1 << 20)) {
+                out << block;
+                block.clear();
+            }
+        }
+        out << block;
+    }
+    for (auto _ : state) {
+        const Datalog log = ReadDatalog(path);
+        state.counters["samples"] = static_cast<double>(log.SampleCount());
+        state.counters["capped"] = log.capped ? 1 : 0;
+        state.counters["rss_after_kB"] = static_cast<double>(ResidentKb());
+    }
+}
+BENCHMARK(BM_ReadThreeHundredMegabytes)->Iterations(1)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -1,6 +1,7 @@
 #include "log/datalog_reader.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cmath>
 #include <istream>
 #include <limits>
@@ -11,7 +12,6 @@
 namespace {
 
 constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
-constexpr std::size_t kChunkBytes = 1 << 20;
 constexpr int kTimeField = -2;
 constexpr int kEventField = -3;
 constexpr int kIgnoredField = -1;
@@ -261,7 +261,7 @@ class DatalogParser {
 Datalog ReadDatalog(std::istream& in, const DatalogLimits& limits) {
     Datalog log;
     DatalogParser parser(log, limits);
-    std::string chunk(kChunkBytes, '\0');
+    std::string chunk(std::max<std::size_t>(limits.chunkBytes, 1), '\0');
     bool going = true;
     while (going && in) {
         in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
@@ -282,7 +282,7 @@ Datalog ReadDatalog(const std::string& path, const DatalogLimits& limits) {
         return log;
     }
     DatalogParser parser(log, limits);
-    std::string chunk(kChunkBytes, '\0');
+    std::string chunk(std::max<std::size_t>(limits.chunkBytes, 1), '\0');
     for (;;) {
         const qint64 got = file.read(chunk.data(), static_cast<qint64>(chunk.size()));
         if (got < 0) {

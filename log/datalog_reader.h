@@ -49,6 +49,8 @@ struct DatalogLimits {
     int64_t maxSamples = 2000000;
     std::size_t maxLineBytes = 4096;
     std::size_t skippedListed = 100;
+    // The pieces the file is read in; a line may span several.
+    std::size_t chunkBytes = 1 << 20;
 };
 
 Datalog ReadDatalog(const std::string& path, const DatalogLimits& limits = {});

@@ -16,10 +16,7 @@ const std::string kHead =
     "# Zano datalog 1\n# modelo: Q7100\n# porta: COM3\n# inicio: 2026-12-06T10:00:00+00:00\n"
     "tempo_ms,rpm,tps_V,lambda_V,passos,atuador,injecao_ms,evento\n"
     "ms,rpm,V,V,passos,,ms,\n";  // lines 1 to 6
-const std::string kRows =
-    "0,850,0.52,0.46,80,0,3.5,\n"       // line 7
-    "100,860,0.54,0.48,81,0,3.6,\n"     // line 8
-    "200,870,0.56,0.50,82,0,3.7,\n";    // line 9
+const std::string kRows = "0,850,0.52,0.46,80,0,3.5,\n100,860,0.54,0.48,81,0,3.6,\n200,870,0.56,0.50,82,0,3.7,\n";  // 7-9
 
 struct BadInput {
     const char* name;
@@ -65,23 +62,25 @@ std::vector<BadInput> Cases() {
 
 class ReadBadInput : public ::testing::TestWithParam<BadInput> {};
 
+// Each file read in one piece and in pieces of 3 bytes: a line may span them.
 TEST_P(ReadBadInput, OpensWhatIsReadableAndReportsTheRest) {
     const BadInput& in = GetParam();
-    std::istringstream stream(in.text);
-    const Datalog log = ReadDatalog(stream);
-    EXPECT_EQ(log.times, in.times);
-    for (int c = 0; c < kLogChannelCount; ++c) EXPECT_EQ(log.values[c].size(), log.times.size());
-    ASSERT_EQ(log.skipped.size(), in.skipped.size());
-    EXPECT_EQ(log.skippedCount, static_cast<int64_t>(in.skipped.size()));
-    for (std::size_t i = 0; i < in.skipped.size(); ++i) {
-        EXPECT_EQ(log.skipped[i].line, in.skipped[i].first) << log.skipped[i].reason;
-        EXPECT_NE(log.skipped[i].reason.find(in.skipped[i].second), std::string::npos)
-            << log.skipped[i].reason;
+    for (const std::size_t chunk : {std::size_t{1} << 20, std::size_t{3}}) {
+        SCOPED_TRACE(chunk);
+        std::istringstream stream(in.text);
+        DatalogLimits limits;
+        limits.chunkBytes = chunk;
+        const Datalog log = ReadDatalog(stream, limits);
+        EXPECT_EQ(log.times, in.times);
+        ASSERT_EQ(log.skipped.size(), in.skipped.size());
+        EXPECT_EQ(log.skippedCount, static_cast<int64_t>(in.skipped.size()));
+        for (std::size_t i = 0; i < in.skipped.size(); ++i) {
+            EXPECT_EQ(log.skipped[i].line, in.skipped[i].first) << log.skipped[i].reason;
+            EXPECT_NE(log.skipped[i].reason.find(in.skipped[i].second), std::string::npos) << log.skipped[i].reason;
+        }
+        EXPECT_TRUE(in.message.empty() ? log.message.empty() : log.message.find(in.message) != std::string::npos)
+            << log.message;
     }
-    if (in.message.empty())
-        EXPECT_EQ(log.message, "");
-    else
-        EXPECT_NE(log.message.find(in.message), std::string::npos) << log.message;
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, ReadBadInput, ::testing::ValuesIn(Cases()),
@@ -128,32 +127,24 @@ TEST(ReadDatalog, LimitsHoldOnSamplesAndOnTheListOfSkippedLines) {
     EXPECT_EQ(first.message, "Registro grande demais: só as primeiras 20 amostras foram lidas.");
 }
 
-// Megabytes of random bytes without a line end: read in bounded pieces,
-// reported, no sample made up.
-TEST(ReadDatalog, ALargeBinaryFileIsReportedNotReadAsSamples) {
+// Megabytes of random bytes without a line end are read in bounded pieces
+// and reported, with no sample made up; a missing file is said.
+TEST(ReadDatalog, ALargeBinaryFileAndAMissingOne) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("photo.jpg"));
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        std::mt19937 random(7);
-        std::string block(1 << 20, '\0');
-        for (int i = 0; i < 8; ++i) {
-            for (char& c : block) c = static_cast<char>(random() % 256);
-            f.write(block.data(), static_cast<qint64>(block.size()));
-        }
-    }
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    std::mt19937 random(7);
+    std::string block(8 << 20, '\0');
+    for (char& c : block) c = static_cast<char>(random() % 256);
+    f.write(block.data(), static_cast<qint64>(block.size()));
+    f.close();
     const Datalog log = ReadDatalog(path.toStdString());
     EXPECT_EQ(log.SampleCount(), 0u);
     EXPECT_GT(log.skippedCount, 0);
     EXPECT_EQ(log.message, "Nenhuma amostra legível no arquivo.");
-}
-
-TEST(ReadDatalog, AFileThatIsNotThereGivesAMessage) {
-    QTemporaryDir dir;
-    const Datalog log = ReadDatalog(dir.filePath(QStringLiteral("none.csv")).toStdString());
-    EXPECT_EQ(log.SampleCount(), 0u);
-    EXPECT_EQ(log.message.rfind("Não foi possível abrir ", 0), 0u) << log.message;
+    const Datalog none = ReadDatalog(dir.filePath(QStringLiteral("none.csv")).toStdString());
+    EXPECT_EQ(none.message.rfind("Não foi possível abrir ", 0), 0u) << none.message;
 }
 
 }  // namespace
