@@ -17,6 +17,7 @@ constexpr int kDragThreshold = 3;  // pixels before a press is a drag
 const QColor kLineColour(0x1f, 0x5f, 0xbf);
 const QColor kCursorColour(0xd0, 0x20, 0x20);
 const QColor kMarkColour(0xe0, 0x90, 0x10);
+const QColor kGridColour(0xb8, 0xb8, 0xb8);
 
 }  // namespace
 
@@ -42,9 +43,14 @@ LogPlotView::LogPlotView(int channel, Handlers handlers, QWidget* parent)
     x_->setTickCount(kTimeTicks + 1);
     y_ = new QValueAxis(chart);
     y_->setTickCount(3);
-    QFont labelFont = y_->labelsFont();
-    labelFont.setPointSize(8);
-    y_->setLabelsFont(labelFont);
+    // The value labels are drawn with the time labels (drawForeground), at
+    // the channel's decimals: the chart's own would be laid out by it.
+    y_->setLabelsVisible(false);
+    // So is the grid, over the plot area this view sets.
+    for (QValueAxis* axis : {x_, y_}) {
+        axis->setGridLineVisible(false);
+        axis->setLineVisible(false);
+    }
     chart->addAxis(x_, Qt::AlignBottom);
     chart->addAxis(y_, Qt::AlignLeft);
     setChart(chart);
@@ -66,7 +72,6 @@ void LogPlotView::SetValueRange(double low, double high) {
         high += 1;
     }
     const double pad = (high - low) * 0.08;
-    y_->setLabelFormat(high - low < 10 ? QStringLiteral("%.2f") : QStringLiteral("%.0f"));
     y_->setTickCount(3);
     y_->setRange(low - pad, high + pad);
     y_->applyNiceNumbers();
@@ -114,7 +119,7 @@ void LogPlotView::SetTimeLabels(bool shown) {
 }
 
 int LogPlotView::Columns() const {
-    return std::max(1, width() - kLeft - kRight);
+    return std::max(1, static_cast<int>(chart()->plotArea().width()));
 }
 
 QList<QPointF> LogPlotView::Points() const {
@@ -129,7 +134,8 @@ int LogPlotView::RunsShown() const {
 
 void LogPlotView::PlaceArea() {
     const int bottom = kBottom + (timeLabels_ ? kTimeRow : 0);
-    chart()->setPlotArea(QRectF(kLeft, kTop, Columns(), std::max(10, height() - kTop - bottom)));
+    chart()->setPlotArea(QRectF(kLeft, kTop, std::max(1, viewport()->width() - kLeft - kRight),
+                                std::max(10, viewport()->height() - kTop - bottom)));
     viewport()->update();
 }
 
@@ -139,11 +145,19 @@ void LogPlotView::resizeEvent(QResizeEvent* event) {
 }
 
 double LogPlotView::XOfTime(double tMs) const {
-    return kLeft + (tMs - startMs_) / (endMs_ - startMs_) * Columns();
+    const QRectF area = chart()->plotArea();
+    return area.left() + (tMs - startMs_) / (endMs_ - startMs_) * area.width();
+}
+
+int LogPlotView::ViewportXOf(double tMs) const {
+    return mapFromScene(QPointF(XOfTime(tMs), 0)).x();
 }
 
 double LogPlotView::TimeAtX(double x) const {
-    return startMs_ + (x - kLeft) / Columns() * (endMs_ - startMs_);
+    // x in the viewport: the scene may sit a frame's width away.
+    const double sceneX = mapToScene(QPoint(static_cast<int>(std::lround(x)), 0)).x();
+    const QRectF area = chart()->plotArea();
+    return startMs_ + (sceneX - area.left()) / std::max(1.0, area.width()) * (endMs_ - startMs_);
 }
 
 void LogPlotView::wheelEvent(QWheelEvent* event) {
@@ -168,7 +182,7 @@ void LogPlotView::mouseMoveEvent(QMouseEvent* event) {
     const double x = event->position().x();
     moved_ = moved_ || std::abs(x - pressX_) > kDragThreshold;
     if (moved_ && handlers_.pan) {
-        handlers_.pan(-(x - lastX_) / Columns() * (endMs_ - startMs_));
+        handlers_.pan(-(x - lastX_) / std::max(1.0, chart()->plotArea().width()) * (endMs_ - startMs_));
         lastX_ = x;
     }
     event->accept();
@@ -194,6 +208,15 @@ void LogPlotView::drawForeground(QPainter* painter, const QRectF& rect) {
         painter->setPen(QPen(colour, 1, style));
         painter->drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
     };
+    painter->setPen(QPen(kGridColour, 1, Qt::DotLine));
+    for (int i = 0; i <= kTimeTicks; ++i) {
+        const double x = area.left() + area.width() * i / kTimeTicks;
+        painter->drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
+    }
+    for (int i = 0; i < 3; ++i) {
+        const double y = area.bottom() - area.height() * i / 2;
+        painter->drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+    }
     if (marks_)
         for (const LogMark& mark : *marks_) line(static_cast<double>(mark.tMs), kMarkColour, Qt::DashLine);
     line(cursorMs_, kCursorColour, Qt::SolidLine);
@@ -202,14 +225,21 @@ void LogPlotView::drawForeground(QPainter* painter, const QRectF& rect) {
     captionFont.setBold(true);
     painter->setFont(captionFont);
     painter->setPen(Qt::black);
-    painter->drawText(QRectF(kLeft, 0, Columns(), kTop), Qt::AlignLeft | Qt::AlignVCenter, caption_);
+    painter->drawText(QRectF(area.left(), 0, area.width(), kTop), Qt::AlignLeft | Qt::AlignVCenter, caption_);
+    painter->setPen(Qt::black);
+    QFont font = painter->font();
+    font.setPointSize(8);
+    font.setBold(false);
+    painter->setFont(font);
+    const QFontMetrics metrics(font);
+    const int decimals = ChannelInfo(channel_).decimals;
+    for (int i = 0; i < 3; ++i) {
+        const double value = y_->min() + (y_->max() - y_->min()) * i / 2;
+        const double y = area.bottom() - area.height() * i / 2;
+        painter->drawText(QRectF(0, y - metrics.height() / 2.0, area.left() - 6, metrics.height()),
+                          Qt::AlignRight | Qt::AlignVCenter, QString::number(value, 'f', decimals));
+    }
     if (timeLabels_) {
-        QFont font = painter->font();
-        font.setPointSize(8);
-        font.setBold(false);
-        painter->setFont(font);
-        painter->setPen(Qt::black);
-        const QFontMetrics metrics(font);
         for (int i = 0; i <= kTimeTicks; ++i) {
             const double t = startMs_ + (endMs_ - startMs_) * i / kTimeTicks;
             const QString text = LogTimeText(t);

@@ -48,7 +48,10 @@ class LogPlotView : public QChartView {
 
     QList<QPointF> Points() const;
     int RunsShown() const;
+    // Between an instant and its pixel column in the viewport (the mouse's
+    // coordinates).
     double TimeAtX(double x) const;
+    int ViewportXOf(double tMs) const;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -37,9 +37,7 @@ class LogViewerTest : public UiTest {
     // The pixel of the plot where tMs is drawn.
     QPoint PixelOf(int channel, double tMs) const {
         const LogPlotView* plot = viewer_->Plot(channel);
-        const double x = LogPlotView::kLeft +
-                         (tMs - viewer_->Axis().Start()) / viewer_->Axis().Span() * plot->Columns();
-        return QPoint(static_cast<int>(std::lround(x)), plot->height() / 2);
+        return QPoint(plot->ViewportXOf(tMs), plot->height() / 2);
     }
     void Wheel(int channel, QPoint at, int delta) {
         QWidget* target = viewer_->Plot(channel)->viewport();
@@ -157,7 +155,9 @@ TEST_F(LogViewerTest, MarksWheelDragAndKeysMoveTheSharedWindow) {
     EXPECT_DOUBLE_EQ(viewer_->Axis().Start(), 3000000 - 30000);
     EXPECT_DOUBLE_EQ(viewer_->CursorMs(), 3000000);
     // Every plot shares that window.
-    EXPECT_DOUBLE_EQ(viewer_->Plot(kLambda)->TimeAtX(LogPlotView::kLeft), 3000000 - 30000);
+    EXPECT_EQ(viewer_->Plot(kLambda)->ViewportXOf(3000000 - 30000), viewer_->Plot(kRpm)->ViewportXOf(3000000 - 30000));
+    EXPECT_NEAR(viewer_->Plot(kLambda)->TimeAtX(viewer_->Plot(kRpm)->ViewportXOf(3000000)), 3000000,
+                viewer_->Axis().Span() / viewer_->Plot(kRpm)->Columns());
 
     const QPoint at = PixelOf(kLambda, 2990000);
     const double under = viewer_->Plot(kLambda)->TimeAtX(at.x());
