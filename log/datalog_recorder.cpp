@@ -7,6 +7,7 @@ bool DatalogRecorder::Start(const std::string& path, const LogHeader& header) {
     marks_ = 0;
     gaps_ = 0;
     inGap_ = false;
+    skipNextPoll_ = false;
     return writer_.Open(path, header);
 }
 
@@ -21,6 +22,13 @@ int64_t DatalogRecorder::ElapsedMs() const {
 void DatalogRecorder::OnLiveValues(CRX4DATA& liveStore, int modelIndex) {
     if (!Recording())
         return;
+    // The first poll after a loss may bring part of a burst only, the rest
+    // of the store still holding the zeros of the lost stream: from the
+    // second on, every live register has come again.
+    if (skipNextPoll_) {
+        skipNextPoll_ = false;
+        return;
+    }
     const std::optional<LogSample> sample = SampleFromLiveStore(liveStore, modelIndex, ElapsedMs());
     if (!sample)
         return;
@@ -29,7 +37,10 @@ void DatalogRecorder::OnLiveValues(CRX4DATA& liveStore, int modelIndex) {
 }
 
 void DatalogRecorder::OnLinkLost() {
-    if (!Recording() || inGap_)
+    if (!Recording())
+        return;
+    skipNextPoll_ = true;
+    if (inGap_)
         return;
     inGap_ = true;
     ++gaps_;

@@ -28,7 +28,8 @@ class DatalogRecorder {
     bool Recording() const { return writer_.IsOpen(); }
 
     // A poll brought live values: one sample from the store. A store the
-    // gauges cannot show either (a register missing) writes nothing.
+    // gauges cannot show either (a register missing) writes nothing, nor
+    // does the first poll after a gap.
     void OnLiveValues(CRX4DATA& liveStore, int modelIndex);
     // The link or the stream was lost: one gap row, however many times the
     // loss is reported before the next sample.
@@ -54,4 +55,5 @@ class DatalogRecorder {
     int marks_ = 0;
     int gaps_ = 0;
     bool inGap_ = false;
+    bool skipNextPoll_ = false;  // the first poll after a loss
 };

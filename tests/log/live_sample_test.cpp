@@ -54,8 +54,9 @@ TEST(SampleFromLiveStore, ConvertsAsTheGaugesShowAndSaysWhatIsMissing) {
 }
 
 // A loss reported twice (the link watcher and the lost stream) is one gap;
-// the gap carries no values though the store then holds the gauges' zeros;
-// marks count from 1; nothing is written before Start or after Stop.
+// neither the gap nor the first poll after it (part of a burst) records the
+// zeros the store then holds; marks count from 1; nothing is written before
+// Start or after Stop.
 TEST(DatalogRecorder, OneGapPerLossAndNumberedMarks) {
     QTemporaryDir dir;
     const std::string path = dir.filePath(QStringLiteral("rec.csv")).toStdString();
@@ -73,6 +74,8 @@ TEST(DatalogRecorder, OneGapPerLossAndNumberedMarks) {
     Fill(store, {{"11", "0"}, {"23", "0"}, {"24", "0"}, {"28", "0"}, {"29", "0"}});
     clock.Advance(1200);
     recorder.OnLinkLost();
+    Fill(store, {{"28", "52"}, {"29", "3"}});  // the first poll after it: part of a burst
+    recorder.OnLiveValues(store, 0);
     Fill(store, kIdleQ7100);
     recorder.OnLiveValues(store, 0);
     recorder.OnLinkLost();
@@ -84,8 +87,8 @@ TEST(DatalogRecorder, OneGapPerLossAndNumberedMarks) {
     EXPECT_EQ(log.times, (std::vector<int64_t>{0, 100, 200, 300, 400, 500, 1700, 1700}));
     EXPECT_EQ(log.gaps, (std::vector<int64_t>{500, 1700}));
     for (std::size_t i = 0; i < log.times.size(); ++i) {
-        const double rpm = log.Channel(LogChannel::Rpm)[i];
-        EXPECT_TRUE(i == 5 || i == 7 ? std::isnan(rpm) : rpm == 850) << i;
+        const double rpm = log.Channel(LogChannel::Rpm)[i], tps = log.Channel(LogChannel::TpsVolts)[i];
+        EXPECT_TRUE(i == 5 || i == 7 ? std::isnan(rpm) : rpm == 850 && tps == 0.52) << i;
     }
     ASSERT_EQ(log.events.size(), 2u);
     EXPECT_EQ(log.events[0].text + "@" + std::to_string(log.events[0].tMs), "marca 1@500");
