@@ -6,6 +6,7 @@ namespace {
 constexpr const char* kProgram = "zano-configurator";
 constexpr const char* kQuitAfter = "--quit-after";
 constexpr const char* kTrace = "--trace";
+constexpr const char* kLog = "--log";
 
 // The value of "--name VALUE" or "--name=VALUE" at args[*i]; false when arg
 // is another option. *i moves past a separate value.
@@ -22,6 +23,23 @@ bool TakeValue(const std::vector<std::string>& args, size_t* i, const std::strin
         return true;
     }
     return false;
+}
+
+// "--name FILE" at args[*i] into *file: false when arg is another option.
+// A run meant to use a file must not run without it, nor take the next
+// option for the file's name.
+bool TakeFile(const std::vector<std::string>& args, size_t* i, const char* name, std::string* file,
+              std::string* error) {
+    std::string value;
+    if (!TakeValue(args, i, name, &value))
+        return false;
+    if (value.empty() || value[0] == '-') {
+        if (error->empty())
+            *error = std::string(name) + " needs a file name, not \"" + value + "\"";
+    } else {
+        *file = value;
+    }
+    return true;
 }
 
 // A whole non-negative decimal number of milliseconds, nothing else.
@@ -65,15 +83,8 @@ StartOptions ParseStartOptions(const std::vector<std::string>& args) {
             if (!ParseMilliseconds(value, &options.quitAfterMs) && options.error.empty())
                 options.error = std::string(kQuitAfter) +
                                 " needs a number of milliseconds, not \"" + value + "\"";
-        } else if (std::string file; TakeValue(args, &i, kTrace, &file)) {
-            // A run meant to be traced must not run untraced, nor take the
-            // next option for the file's name.
-            if (file.empty() || file[0] == '-') {
-                if (options.error.empty())
-                    options.error = std::string(kTrace) + " needs a file name, not \"" + file + "\"";
-            } else {
-                options.traceFile = file;
-            }
+        } else if (TakeFile(args, &i, kTrace, &options.traceFile, &options.error) ||
+                   TakeFile(args, &i, kLog, &options.logFile, &options.error)) {
         } else {
             options.ignored.push_back(arg);
         }
@@ -90,6 +101,7 @@ std::string StartUsage() {
            "  --quit-after MS  show the first page and end MS ms later; exit code 0 only\n"
            "                   when a page was on screen at that moment\n"
            "  --trace FILE     write every exchange with the ECU to FILE as it happens\n"
+           "  --log FILE       open the datalog FILE in the log viewer, without the wizard\n"
            "  --help, -h       show this text and end\n"
            "  --version        show the version and end\n"
            "Any other argument is ignored with a warning.\n";

@@ -18,6 +18,9 @@ struct StartOptions {
     // --trace FILE: every line of the communication trace also goes to this
     // file as it happens; empty: none.
     std::string traceFile;
+    // --log FILE: open this datalog in the "Registros" viewer alone (no
+    // wizard, no ECU); empty: the configurator as usual.
+    std::string logFile;
     // Unknown options and stray arguments, in the order given.
     std::vector<std::string> ignored;
     // A known option with a missing or bad value; empty when all is well.

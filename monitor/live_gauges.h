@@ -32,6 +32,8 @@ class LiveGauges {
     void DrawStartImages();
     // 1 (0 to 1 V) or 5 (0 to 5 V): the lambda bar's full scale.
     void SetLambdaFullScale(int volts) { lambdaFullScale_ = volts; }
+    // 0 Q7100, 1 Q5100, 2 "Q5100 plus": how the speed registers read.
+    int Model() const { return modelIndex_; }
 
     // Redraws every gauge from the live store: 0, or 1 when a register it
     // shows is missing (the gauges drawn before that stay).

@@ -24,6 +24,8 @@
 #include "controls/image_button.h"
 #include "data/store_text.h"
 #include "log/log_folder.h"
+#include "monitor/log_playback.h"
+#include "monitor/playback_store.h"
 #include "monitor/ui_thread_monitor_hooks.h"
 #include "resources/gauge_layout.h"
 
@@ -183,10 +185,16 @@ void PostStopMonitoring() {
 
 }  // namespace
 
-CMonitorDialog::CMonitorDialog(QWidget* parent)
+CMonitorDialog::CMonitorDialog(QWidget* parent) : CMonitorDialog(nullptr, ModelIndex, parent) {}
+
+CMonitorDialog::CMonitorDialog(std::shared_ptr<const Datalog> log, QWidget* parent)
+    : CMonitorDialog(log, ModelIndexOfName(log->header.model), parent) {}
+
+CMonitorDialog::CMonitorDialog(std::shared_ptr<const Datalog> playbackOnly, int modelIndex,
+                               QWidget* parent)
     : CPageDialog(kTemplateId, parent),
       slots_(this, MonitorSlotPlacements()),
-      gauges_(slots_, ProgramGaugeUpdateCounts(), ModelIndex),
+      gauges_(slots_, ProgramGaugeUpdateCounts(), modelIndex),
       tick_(gauges_, g_MonitorStore),
       calibrate_(new CImageButton(this)),
       return_(new CImageButton(this)),
@@ -195,10 +203,13 @@ CMonitorDialog::CMonitorDialog(QWidget* parent)
       highSteps_(nullptr),
       calibrating_(nullptr),
       banner_(nullptr),
-      recorder_(g_Clock) {
+      recorder_(g_Clock),
+      live_(!playbackOnly),
+      playbackOnly_(std::move(playbackOnly)) {
     setFixedSize(kPanelSize);
     PlaceControls();
     PlaceRecordControls();
+    PlaceLogControls();
     banner_ = new LinkBanner(this);
     OfferTraceExport(this);
     LinkWatcher& watcher = Watcher();
@@ -222,7 +233,8 @@ CMonitorDialog::~CMonitorDialog() {
     // A job still holding this panel's hooks must end first.
     while (exchangeRunning_) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     pollTimer_.stop();
-    PostStopMonitoring();
+    if (live_)
+        PostStopMonitoring();
 }
 
 void CMonitorDialog::PlaceControls() {
@@ -374,6 +386,10 @@ void CMonitorDialog::OnInitDialog() {
     stepShown_[0] = idleSteps_->cleanText().toStdString();
     stepShown_[1] = highSteps_->cleanText().toStdString();
     RefreshStepFields(g_EquipmentStore);
+    if (!live_) {
+        InitPlaybackOnly();
+        return;
+    }
 
     pollTimer_.start();
     SyncSessionFromGlobals();
@@ -389,8 +405,10 @@ void CMonitorDialog::OnInitDialog() {
             return PollMonitorAnswer(session, session.monitorStore, CheckRule::Tested);
         },
         [this](int pollResult) {
-            if (pollResult == kPollOk)
+            if (pollResult == kPollOk) {
                 gauges_.UpdateLiveDisplay(g_MonitorStore);
+                AddLiveSampleToStrip();
+            }
             SetMonitorButtonsEnabled(true);
             ShowTpsScaleLabels();
             ShowLambdaScaleLabels();
@@ -420,8 +438,9 @@ void CMonitorDialog::RunExchange(Exchange exchange, std::function<void(int)> fin
 }
 
 void CMonitorDialog::OnTimer() {
-    // A tick while the previous poll (or an exchange) still runs is skipped.
-    if (pollRunning_ || exchangeRunning_)
+    // A tick while the previous poll (or an exchange) still runs is skipped;
+    // a playback asks the ECU nothing.
+    if (pollRunning_ || exchangeRunning_ || playback_)
         return;
     pollRunning_ = true;
     QPointer<CMonitorDialog> self(this);
@@ -471,6 +490,7 @@ void CMonitorDialog::OnPollAnswer(int pollResult) {
             break;
         case TickOutcome::Answered:
             SetMonitorButtonsEnabled(true);
+            AddLiveSampleToStrip();
             break;
     }
 }
@@ -488,18 +508,18 @@ int CMonitorDialog::RefreshStepFields(CRX4DATA& store) {
     return 0;
 }
 
-void CMonitorDialog::ShowTpsScaleLabels() {
+void CMonitorDialog::ShowTpsScaleLabels(CRX4DATA& store) {
     std::string direction;
-    if (!StoreValueText(g_MonitorStore, "10", &direction))
+    if (!StoreValueText(store, "10", &direction))
         return;
     const bool normal = direction == "1";
     for (int id : kTpsNormal) Label(id)->setVisible(normal);
     for (int id : kTpsInverted) Label(id)->setVisible(!normal);
 }
 
-void CMonitorDialog::ShowLambdaScaleLabels() {
+void CMonitorDialog::ShowLambdaScaleLabels(CRX4DATA& store) {
     std::string scale;
-    if (!StoreValueText(g_MonitorStore, "13", &scale))
+    if (!StoreValueText(store, "13", &scale))
         return;
     const bool oneVolt = scale == "1";
     Label(kLambdaOneVolt)->setVisible(oneVolt);
@@ -509,7 +529,7 @@ void CMonitorDialog::ShowLambdaScaleLabels() {
 
 void CMonitorDialog::SetMonitorButtonsEnabled(bool enabled) {
     for (CImageButton* button : {return_, exit_, calibrate_}) button->setEnabled(enabled);
-    if (linkDown_)
+    if (linkDown_ || playback_)
         calibrate_->setEnabled(false);
 }
 
@@ -525,7 +545,7 @@ void CMonitorDialog::FollowLink() {
             return 0;
         },
         [self] {
-            if (!self)
+            if (!self || self->playback_)
                 return;
             self->gauges_.UpdateLiveDisplay(g_MonitorStore);
             self->ShowTpsScaleLabels();
@@ -536,7 +556,7 @@ void CMonitorDialog::FollowLink() {
 void CMonitorDialog::SetLinkDown(bool down) {
     linkDown_ = down;
     if (!exchangeRunning_)
-        calibrate_->setEnabled(!down && return_->isEnabled());
+        calibrate_->setEnabled(!down && return_->isEnabled() && !playback_);
 }
 
 void CMonitorDialog::QueueWritesForKey(const char*, PendingWrites& pending) {
@@ -560,6 +580,8 @@ void CMonitorDialog::ShowLiveValues(CRX4DATA& store) {
 }
 
 bool CMonitorDialog::PreTranslateKey(QKeyEvent* event) {
+    if (playback_ && PlaybackKey(event))
+        return true;
     if (event->type() == QEvent::KeyPress) {
         const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
         if (enter) {
@@ -597,7 +619,7 @@ std::pair<StepFieldText, StepFieldText> CMonitorDialog::StepFieldTexts() const {
 }
 
 void CMonitorDialog::WriteSteps() {
-    if (exchangeRunning_ || linkDown_)
+    if (exchangeRunning_ || linkDown_ || playback_)
         return;
     const auto [idle, high] = StepFieldTexts();
     const StepFieldCheck check = CheckStepFields(idle, high);
@@ -624,7 +646,7 @@ void CMonitorDialog::WriteSteps() {
 }
 
 void CMonitorDialog::OnCalibrate() {
-    if (exchangeRunning_ || linkDown_)
+    if (exchangeRunning_ || linkDown_ || playback_)
         return;
     SetMonitorButtonsEnabled(false);
     pollTimer_.stop();
@@ -661,7 +683,7 @@ void CMonitorDialog::Close(int code, const char* question, bool stopStream) {
         stopStream = true;
     }
     pollTimer_.stop();
-    if (stopStream)
+    if (stopStream && live_)
         PostStopMonitoring();
     done(code);
 }

@@ -6,13 +6,19 @@
 //
 //   CMonitorDialog dialog;
 //   const int result = dialog.DoModal();  // 1 Return, 2 Exit, 3 read-back failed
+//
+// It also plays a datalog through the same gauges (monitor_dialog_playback.cpp):
+// CMonitorDialog(log) is a panel that only plays and never talks to the ECU;
+// StartPlayback on a live panel stops its polling until the playback ends.
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <functional>
 #include <memory>
 #include <string>
 #include <utility>
 
+#include "app/globals.h"
 #include "app/ui/page_dialog.h"
 #include "log/datalog_recorder.h"
 #include "monitor/live_gauges.h"
@@ -24,8 +30,12 @@ class CFontLabel;
 class CImageButton;
 class LinkBanner;
 class QLabel;
+class LogPlayback;
+class PlaybackBar;
 class QPushButton;
 class QSpinBox;
+class StripChart;
+struct Datalog;
 
 class CMonitorDialog : public CPageDialog, public MonitorHooks {
     Q_OBJECT
@@ -34,6 +44,9 @@ class CMonitorDialog : public CPageDialog, public MonitorHooks {
     static constexpr int kPollPeriodMs = 100;
 
     explicit CMonitorDialog(QWidget* parent = nullptr);
+    // A panel that plays `log` and nothing else: no poll, no start or stop
+    // frame, no step write, no calibration. Its gauges follow the log's model.
+    explicit CMonitorDialog(std::shared_ptr<const Datalog> log, QWidget* parent = nullptr);
     // Sends the stop command once more, whatever ended the panel.
     ~CMonitorDialog() override;
 
@@ -49,8 +62,11 @@ class CMonitorDialog : public CPageDialog, public MonitorHooks {
     // one is missing.
     int RefreshStepFields(CRX4DATA& store);
     // The voltage labels by the sensor direction "10" and the lambda scale "13".
-    void ShowTpsScaleLabels();
-    void ShowLambdaScaleLabels();
+    void ShowTpsScaleLabels() { ShowTpsScaleLabels(g_MonitorStore); }
+    void ShowLambdaScaleLabels() { ShowLambdaScaleLabels(g_MonitorStore); }
+    // The same from another store (a playback's).
+    void ShowTpsScaleLabels(CRX4DATA& store);
+    void ShowLambdaScaleLabels(CRX4DATA& store);
     // Return, Exit and "CALIBRAR" together.
     void SetMonitorButtonsEnabled(bool enabled);
 
@@ -72,6 +88,25 @@ class CMonitorDialog : public CPageDialog, public MonitorHooks {
     const DatalogRecorder& Recorder() const { return recorder_; }
     void SetRecording(bool on);
     void MarkMoment();
+    // Playback: the gauges show the log's rows through the same store and
+    // LiveGauges path as the live values, starting paused at its first row.
+    void StartPlayback(std::shared_ptr<const Datalog> log);
+    // Back to the live values (a playback-only panel closes instead).
+    void StopPlayback();
+    bool IsPlaying() const { return static_cast<bool>(playback_); }
+    bool IsLive() const { return live_; }
+    LogPlayback* Playback() const { return playback_.get(); }
+    void SetPlaybackSpeed(int speed);
+    void StepPlayback(int direction);
+    // The store the playback fills, as the live store would be.
+    CRX4DATA& PlaybackStore() { return *playbackStore_; }
+    PlaybackBar* PlaybackControls() const { return playbackBar_; }
+    // The 60 s strip chart and its "Gráfico" toggle; "Registros" opens the viewer.
+    StripChart* Strip() const { return strip_; }
+    QPushButton* StripToggle() const { return stripToggle_; }
+    QPushButton* LogsButton() const { return logs_; }
+    // The viewer over this panel; its "Reproduzir no painel" plays here.
+    void OpenLogViewerHere(const QString& path = {});
 
   protected:
     void OnInitDialog() override;
@@ -91,6 +126,7 @@ class CMonitorDialog : public CPageDialog, public MonitorHooks {
     void OnCalibrate();
 
   private:
+    CMonitorDialog(std::shared_ptr<const Datalog> playbackOnly, int modelIndex, QWidget* parent);
     using Exchange = std::function<int(EcuSession&, MonitorHooks&)>;
     void RunExchange(Exchange exchange, std::function<void(int)> finished);
     void OnPollAnswer(int pollResult);
@@ -109,6 +145,13 @@ class CMonitorDialog : public CPageDialog, public MonitorHooks {
     void PlaceRecordControls();
     // The button and the label after the recorder started, stopped or failed.
     void ShowRecordState();
+    // monitor_dialog_playback.cpp
+    void PlaceLogControls();
+    void InitPlaybackOnly();
+    void OnPlaybackTimer();
+    void ShowPlaybackRow();
+    bool PlaybackKey(QKeyEvent* event);
+    void AddLiveSampleToStrip();
 
     SlotLabels slots_;
     LiveGauges gauges_;
@@ -131,4 +174,22 @@ class CMonitorDialog : public CPageDialog, public MonitorHooks {
     bool exchangeRunning_ = false;
     bool pollRunning_ = false;
     int closeCode_ = 0;
+
+    bool live_ = true;  // false: a playback-only panel
+    std::shared_ptr<const Datalog> playbackOnly_;
+    std::unique_ptr<LogPlayback> playback_;
+    std::unique_ptr<CRX4DATA> playbackStore_;
+    PlaybackBar* playbackBar_ = nullptr;
+    QTimer playbackTimer_;
+    QElapsedTimer playbackClock_;
+    StripChart* strip_ = nullptr;
+    QPushButton* stripToggle_ = nullptr;
+    QPushButton* logs_ = nullptr;
+    QElapsedTimer liveClock_;  // the strip chart's time of the live samples
 };
+
+class LogViewer;
+// The program's way to open the "Registros" viewer (SetLogViewerOpener): over
+// a monitoring panel its playback goes to that panel; elsewhere to a panel
+// that only plays.
+LogViewer* OpenLogViewerFor(QWidget* parent, const QString& path);

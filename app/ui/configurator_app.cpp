@@ -12,6 +12,7 @@
 #include "app/parameter_table.h"
 #include "app/start_options.h"
 #include "app/ui/demo_mode.h"
+#include "app/ui/log_viewer_command.h"
 #include "app/ui/message_box.h"
 #include "app/ui/page_dialog.h"
 #include "app/ui/single_instance.h"
@@ -21,6 +22,8 @@
 #include "app/ui/wizard.h"
 #include "comm/ecu_worker.h"
 #include "data/crx4data.h"
+#include "monitor/log_viewer.h"
+#include "monitor/monitor_dialog.h"
 
 namespace {
 // --quit-after: when the time comes, the run counts as good only if a page
@@ -138,6 +141,9 @@ int CConfiguratorApp::InitInstance() {
     ClearParameterTable();
     CreatePageFont();
     CtrlKeyDown = 0;
+    SetLogViewerOpener([](QWidget* parent, const QString& path) { OpenLogViewerFor(parent, path); });
+    if (!options.logFile.empty())
+        return RunLogViewerAlone(QString::fromStdString(options.logFile));
     wizard_ = std::make_unique<Wizard>(OpenChosenPort);
 
     SingleInstanceGuard guard(QStringLiteral("Zano_aplication.lock"));
@@ -158,4 +164,16 @@ int CConfiguratorApp::InitInstance() {
     Worker().Post([](EcuSession& session) { return static_cast<int>(session.port.ClosePort()); }, nullptr);
     DestroyWorker();
     return quitTimeFailed ? kNoPageAtQuitTime : 0;
+}
+
+int CConfiguratorApp::RunLogViewerAlone(const QString& path) {
+    // A log is looked at without the wizard, the port or the single-instance
+    // lock (beside a running configurator, say); a playback panel still
+    // expects the worker and the link watcher, though it talks to no ECU.
+    CreateWorker();
+    LogViewer* viewer = OpenLogViewerFor(nullptr, path);
+    QObject::connect(viewer, &QObject::destroyed, this, &QCoreApplication::quit);
+    exec();
+    DestroyWorker();
+    return 0;
 }

@@ -25,5 +25,8 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 
 private:
+    // --log FILE: the "Registros" viewer alone until its window closes.
+    int RunLogViewerAlone(const QString& path);
+
     std::unique_ptr<Wizard> wizard_;
 };

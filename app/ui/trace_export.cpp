@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <string>
 
+#include "app/ui/log_viewer_command.h"
 #include "app/ui/message_box.h"
 #include "comm/comm_trace.h"
 
@@ -37,4 +38,6 @@ void OfferTraceExport(QWidget* page) {
     QObject::connect(action, &QAction::triggered, page, [page] { ExportTraceCommand(page); });
     page->addAction(action);
     page->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // The same menu opens the recorded datalogs.
+    OfferLogViewer(page);
 }

@@ -11,5 +11,6 @@ constexpr const char* kExportTraceCommand = "Exportar registro de comunicação"
 // Asks for the file and writes it; says what went wrong when it could not.
 void ExportTraceCommand(QWidget* parent);
 
-// Adds the command to the widget's context menu (right click).
+// Adds the command to the widget's context menu (right click), with
+// "Abrir registros..." (log_viewer_command.h) after it.
 void OfferTraceExport(QWidget* page);

@@ -28,15 +28,22 @@ TEST(StartOptions, AQuitTimeThatIsNotAWholeNumberOfMillisecondsIsAMistake) {
     EXPECT_EQ(ParseStartOptions({"--quit-after", "2147483647"}).quitAfterMs, 2147483647);
 }
 
-TEST(StartOptions, TraceTakesAFileNameAndRefusesNoneOrAnOption) {
-    EXPECT_EQ(ParseStartOptions({}).traceFile, "");
-    EXPECT_EQ(ParseStartOptions({"--trace", "a b.txt", "--demo"}).traceFile, "a b.txt");
-    EXPECT_EQ(ParseStartOptions({"--trace=/tmp/t.txt"}).traceFile, "/tmp/t.txt");
-    EXPECT_TRUE(ParseStartOptions({"--trace", "t.txt"}).ignored.empty());
-    for (const std::vector<std::string>& bad :
-         {std::vector<std::string>{"--trace"}, {"--trace="}, {"--trace", "--demo"}}) {
-        const StartOptions options = ParseStartOptions(bad);
-        EXPECT_NE(options.error.find("--trace"), std::string::npos) << bad.back();
-        EXPECT_EQ(options.traceFile, "") << bad.back();
+TEST(StartOptions, TraceAndLogTakeAFileNameAndRefuseNoneOrAnOption) {
+    for (const auto& [name, field] : {std::pair{std::string("--trace"), &StartOptions::traceFile},
+                                      std::pair{std::string("--log"), &StartOptions::logFile}}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(ParseStartOptions({}).*field, "");
+        EXPECT_EQ(ParseStartOptions({name, "a b.txt", "--demo"}).*field, "a b.txt");
+        EXPECT_EQ(ParseStartOptions({name + "=/tmp/t.txt"}).*field, "/tmp/t.txt");
+        EXPECT_TRUE(ParseStartOptions({name, "t.txt"}).ignored.empty());
+        for (const std::vector<std::string>& bad :
+             {std::vector<std::string>{name}, {name + "="}, {name, "--demo"}}) {
+            const StartOptions options = ParseStartOptions(bad);
+            EXPECT_NE(options.error.find(name), std::string::npos) << bad.back();
+            EXPECT_EQ(options.*field, "") << bad.back();
+        }
     }
+    // Each file goes where its option says.
+    const StartOptions both = ParseStartOptions({"--log", "drive.csv", "--trace", "t.txt"});
+    EXPECT_EQ(both.logFile + "|" + both.traceFile, "drive.csv|t.txt");
 }

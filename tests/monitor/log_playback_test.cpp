@@ -1,0 +1,300 @@
+// Playing a datalog through the monitoring panel's gauges, offscreen: the
+// gauges show the recorded values, the ECU hears nothing while it plays, and
+// a live panel goes back to polling afterwards. Also the strip chart of the
+// live values and the store round trip the playback relies on.
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include "app/globals.h"
+#include "app/ui/log_viewer_command.h"
+#include "app/ui/ui_globals.h"
+#include "comm/ecu_worker.h"
+#include "controls/image_button.h"
+#include "data/crx4data.h"
+#include "data/store_text.h"
+#include "monitor/log_playback.h"
+#include "monitor/log_viewer.h"
+#include "monitor/monitor_dialog.h"
+#include "monitor/playback_bar.h"
+#include "monitor/playback_store.h"
+#include "monitor/strip_chart.h"
+#include "sim/forwarding_device.h"
+#include "tests/monitor/log_samples.h"
+#include "tests/support/recording_device.h"
+#include "tests/ui/ui_test_support.h"
+
+namespace {
+
+std::string StoreText(CRX4DATA& store, const char* reg) {
+    std::string text;
+    StoreValueText(store, reg, &text);
+    return text;
+}
+
+constexpr int kReturn = 1186, kCalibrate = 1183, kIdle = 1712;
+
+// Every value the ECU can send comes back unchanged through the store:
+// the playback shows exactly what was recorded, on every model.
+TEST(PlaybackStore, PutSampleInStoreIsTheInverseOfSampleFromLiveStore) {
+    for (int model = 0; model < 3; ++model) {
+        CRX4DATA store;
+        for (int i = 0; i <= 10000; ++i) {
+            LogSample row;
+            row.tMs = i;
+            row[LogChannel::Rpm] = i;
+            row[LogChannel::TpsVolts] = 0.02 * (i % 256);
+            row[LogChannel::LambdaVolts] = 0.02 * ((i * 7) % 256);
+            row[LogChannel::Steps] = i % 241;
+            row[LogChannel::ActuatorScale] = i % 2;
+            row[LogChannel::InjectionMs] = 0.1 * (i % 256);
+            PutSampleInStore(row, model, store);
+            const auto back = SampleFromLiveStore(store, model, i);
+            ASSERT_TRUE(back.has_value());
+            for (int c = 0; c < kLogChannelCount; ++c)
+                ASSERT_DOUBLE_EQ(back->values[c], row.values[c]) << "model " << model << " channel " << c << " row " << i;
+        }
+    }
+}
+
+class PlaybackTest : public UiTest, public ::testing::WithParamInterface<int> {
+  protected:
+    // The link open as the customer page leaves it, every line recorded.
+    void Connect(int model) {
+        SimulatedEcuDevice& ecu = UseSimulatedEcu(model);
+        std::shared_ptr<SerialDevice> shared(&ecu, [](SerialDevice*) {});
+        auto transcript = transcript_;
+        g_SerialPort.SetDeviceFactory([shared, transcript](const std::string&) -> SerialDevicePtr {
+            return std::make_unique<RecordingDevice>(MakeForwardingDevice(shared), transcript);
+        });
+        SyncSessionFromGlobals();
+        bool opened = false;
+        Worker().Post(
+            [](EcuSession& session) {
+                OpenEcuLink(session);
+                return ReadMonitorSnapshot(session, session.equipmentStore);
+            },
+            [&](int) { opened = true; });
+        ASSERT_TRUE(WaitUntil([&] { return opened; }));
+    }
+    void TearDown() override {
+        dialog_.reset();
+        UiTest::TearDown();
+    }
+    int ShownRpm() const {
+        int rpm = 0;
+        for (int slot : MonitorSlots::kRpmDigits) {
+            const int image = dialog_->Slots().ShownImage(slot);
+            rpm = rpm * 10 + (image ? image - GaugeImages::kLargeDigitZero : 0);
+        }
+        return rpm;
+    }
+    // What the gauges were given: the playback store read as the live store.
+    std::vector<double> Shown() {
+        const auto sample = SampleFromLiveStore(dialog_->PlaybackStore(), GetParam(), 0);
+        return sample ? std::vector<double>(sample->values, sample->values + kLogChannelCount)
+                      : std::vector<double>();
+    }
+    // The row as the file holds it: each channel with its decimals.
+    static std::vector<double> Row(const Datalog& log, std::size_t i) {
+        std::vector<double> row;
+        for (int c = 0; c < kLogChannelCount; ++c) row.push_back(Rounded(c, log.values[c][i]));
+        return row;
+    }
+    static double Rounded(int channel, double value) {
+        const double scale = std::pow(10.0, ChannelInfo(channel).decimals);
+        return std::round(value * scale) / scale;
+    }
+    std::vector<double> ShownRounded() {
+        std::vector<double> shown = Shown();
+        for (std::size_t c = 0; c < shown.size(); ++c) shown[c] = Rounded(static_cast<int>(c), shown[c]);
+        return shown;
+    }
+    static std::shared_ptr<Datalog> Drive(int model) {
+        auto log = std::make_shared<Datalog>();
+        log->header.model = ModelName(model);
+        AddRow(*log, 0, 850, 0.52, 0.46, 80, 0, 3.5);
+        AddRow(*log, 100, 2754, 1.86, 0.12, 129, 1, 4.1);
+        AddGap(*log, 200);
+        AddRow(*log, 1500, 3120, 2.4, 0.78, 140, 0, 5.0);
+        for (int i = 1; i <= 20; ++i) AddRow(*log, 1500 + 100 * i, 1000 + i, 0.6, 0.44, 90, 0, 3.0);
+        return log;
+    }
+    std::shared_ptr<Transcript> transcript_ = std::make_shared<Transcript>();
+    std::unique_ptr<CMonitorDialog> dialog_;
+};
+
+// A panel opened to play a log (no ECU needed) shows each row on the gauges
+// through the store, steps with the arrows, plays at 4x to the end, writes
+// and calibrates nothing, and never puts a byte on the line.
+TEST_P(PlaybackTest, APlaybackPanelShowsTheRecordedValuesAndSendsNothing) {
+    Connect(GetParam());
+    transcript_->Clear();
+    auto log = Drive(GetParam());
+    dialog_ = std::make_unique<CMonitorDialog>(log);
+    const int result = RunPage(dialog_.get(), [&] {
+        ASSERT_TRUE(dialog_->IsPlaying());
+        ASSERT_TRUE(dialog_->PlaybackControls()->isVisible());
+        EXPECT_EQ(ShownRpm(), 850);
+        EXPECT_EQ(ShownRounded(), Row(*log, 0));
+        QTest::keyClick(dialog_.get(), Qt::Key_Right);
+        EXPECT_EQ(ShownRpm(), 2754);
+        EXPECT_EQ(ShownRounded(), Row(*log, 1));
+        EXPECT_EQ(dialog_->Slots().ShownImage(MonitorSlots::kScaleRed), GaugeImages::kScaleRed);
+        QTest::keyClick(dialog_.get(), Qt::Key_Right);  // the gap: as when the stream is lost
+        for (const char* reg : {"11", "23", "24", "28", "29"}) {
+            EXPECT_EQ(StoreText(dialog_->PlaybackStore(), reg), "0") << reg;
+        }
+        if (GetParam() != 1) {  // the Q5100's speed keeps its third byte, as live
+            EXPECT_EQ(ShownRpm(), 0);
+        }
+        EXPECT_EQ(dialog_->Slots().ShownImage(MonitorSlots::kScaleRed), 0);
+        QTest::keyClick(dialog_.get(), Qt::Key_Right);
+        EXPECT_EQ(ShownRpm(), 3120);
+        EXPECT_EQ(ShownRounded(), Row(*log, 3));
+        QTest::keyClick(dialog_.get(), Qt::Key_Left);
+        QTest::keyClick(dialog_.get(), Qt::Key_Left);
+        EXPECT_EQ(ShownRpm(), 2754);
+
+        // Enter, the calibration and the step fields do nothing.
+        QTest::keyClick(dialog_->StepField(kIdle), Qt::Key_Return);
+        EXPECT_FALSE(dialog_->Button(kCalibrate)->isEnabled());
+        EXPECT_FALSE(dialog_->StepField(kIdle)->isEnabled());
+
+        dialog_->PlaybackControls()->SpeedButton(4)->click();
+        EXPECT_EQ(dialog_->Playback()->Speed(), 4);
+        ASSERT_TRUE(WaitUntil([&] { return dialog_->Playback()->AtEnd(); }, 10000));
+        EXPECT_EQ(ShownRpm(), 1020);
+        EXPECT_EQ(dialog_->Playback()->Speed(), LogPlayback::kPaused);
+        EXPECT_TRUE(dialog_->PlaybackControls()->PositionText().startsWith(QStringLiteral("00:00:03.5")));
+        EXPECT_TRUE(dialog_->PlaybackControls()->SpeedButton(0)->isChecked());
+        if (GetParam() == 0) {
+            dialog_->Playback()->Seek(100);
+            dialog_->StepPlayback(0);
+            SaveScreenshot(dialog_.get(), QStringLiteral("monitor-playback.png"));
+        }
+        dialog_->Button(kReturn)->click();
+    });
+    EXPECT_EQ(result, CMonitorDialog::kReturned);
+    dialog_.reset();
+    WaitForWorker();
+    EXPECT_EQ(transcript_->Lines(), std::vector<std::string>());
+    EXPECT_TRUE(messages_.empty());
+}
+
+// On a live panel the playback stops the polls (nothing is read or sent
+// while it plays) and the live values come back when it ends.
+TEST_P(PlaybackTest, ALivePanelStopsPollingWhileItPlays) {
+    UseRealClock();
+    Connect(GetParam());
+    auto log = Drive(GetParam());
+    dialog_ = std::make_unique<CMonitorDialog>();
+    RunPage(dialog_.get(), [&] {
+        ASSERT_TRUE(WaitUntil([&] { return !dialog_->IsBusy() && ShownRpm() > 0; }, 20000));
+        dialog_->StartPlayback(log);
+        WaitForWorker();
+        transcript_->Clear();
+        EXPECT_FALSE(dialog_->IsPolling());
+        EXPECT_EQ(ShownRpm(), 850);
+        dialog_->PlaybackControls()->SpeedButton(1)->click();
+        QTest::qWait(600);
+        dialog_->Button(kCalibrate)->click();
+        QTest::keyClick(dialog_->StepField(kIdle), Qt::Key_Return);
+        QTest::qWait(100);
+        EXPECT_EQ(transcript_->Lines(), std::vector<std::string>());
+        EXPECT_GT(dialog_->Playback()->PositionMs(), 0);
+        dialog_->PlaybackControls()->LeaveButton()->click();
+        EXPECT_FALSE(dialog_->IsPlaying());
+        EXPECT_TRUE(dialog_->IsPolling());
+        EXPECT_TRUE(WaitUntil([&] { return !transcript_->Lines().empty(); }, 5000));
+        EXPECT_TRUE(dialog_->Button(kCalibrate)->isEnabled());
+        dialog_->Button(kReturn)->click();
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, PlaybackTest, ::testing::Values(0, 1));
+
+// "Abrir registros..." in the live panel's context menu opens the viewer
+// over it; "Reproduzir no painel" plays in that same panel (a second panel
+// would leave this one polling underneath) and closes the viewer.
+TEST_F(PlaybackTest, TheContextMenuOpensTheViewerWhosePlaybackGoesToThisPanel) {
+    Connect(0);
+    SetLogViewerOpener([](QWidget* parent, const QString& path) { OpenLogViewerFor(parent, path); });
+    nextFile_ = TempPath(QStringLiteral("drive.csv"));
+    QFile file(nextFile_);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("# Zano datalog 1\n# modelo: Q7100\n"
+               "tempo_ms,rpm,tps_V,lambda_V,passos,atuador,injecao_ms,evento\n"
+               "0,1777,0.52,0.45,80,0,3.5,\n100,1800,0.52,0.47,80,0,3.5,\n");
+    file.close();
+    dialog_ = std::make_unique<CMonitorDialog>();
+    RunPage(dialog_.get(), [&] {
+        ASSERT_TRUE(WaitUntil([&] { return !dialog_->IsBusy(); }));
+        QAction* command = dialog_->findChild<QAction*>(QStringLiteral("openLogs"));
+        ASSERT_NE(command, nullptr);
+        EXPECT_EQ(command->text(), QStringLiteral("Abrir registros..."));
+        command->trigger();
+        auto* viewer = dialog_->findChild<LogViewer*>();
+        ASSERT_NE(viewer, nullptr);
+        ASSERT_TRUE(WaitUntil([&] { return viewer->HasLog() && !viewer->IsLoading(); }));
+        QPointer<LogViewer> watched(viewer);
+        viewer->PlayButton()->click();
+        EXPECT_TRUE(dialog_->IsPlaying());
+        EXPECT_FALSE(dialog_->IsPolling());
+        EXPECT_EQ(ShownRpm(), 1777);
+        EXPECT_TRUE(WaitUntil([&] { return watched.isNull(); }));
+        dialog_->Button(kReturn)->click();
+    });
+    SetLogViewerOpener(nullptr);
+}
+
+// The strip chart fits below the gauges without covering any of the panel's
+// own widgets, follows the live rpm, and keeps only the last minute.
+class StripChartTest : public UiTest {};
+
+TEST_F(StripChartTest, ShowsTheLastMinuteOfTheLiveValues) {
+    ConnectSimulatedEcu(0);
+    CMonitorDialog dialog;
+    auto shownRpm = [&] {
+        int rpm = 0;
+        for (int slot : MonitorSlots::kRpmDigits) {
+            const int image = dialog.Slots().ShownImage(slot);
+            rpm = rpm * 10 + (image ? image - GaugeImages::kLargeDigitZero : 0);
+        }
+        return rpm;
+    };
+    RunPage(&dialog, [&] {
+        ASSERT_TRUE(WaitUntil([&] { return !dialog.IsBusy(); }));
+        dialog.StripToggle()->click();
+        ASSERT_TRUE(dialog.Strip()->isVisible());
+        for (QWidget* other : CPageDialog::PageWidgets(&dialog)) {
+            if (other == dialog.Strip() || !other->isVisible() || other->parentWidget() != &dialog)
+                continue;
+            EXPECT_FALSE(other->geometry().intersects(dialog.Strip()->geometry())) << other->objectName().toStdString();
+        }
+        ASSERT_TRUE(WaitUntil([&] { return dialog.Strip()->Points(0).size() >= 3 && shownRpm() > 0; }, 10000));
+        EXPECT_EQ(dialog.Strip()->Points(0).back().y(), shownRpm());
+        SaveScreenshot(&dialog, QStringLiteral("monitor-strip-chart.png"));
+        dialog.StripToggle()->click();
+        EXPECT_FALSE(dialog.Strip()->isVisible());
+        dialog.Button(kReturn)->click();
+    });
+
+    StripChart strip;
+    for (int i = 0; i <= 700; ++i) {
+        LogSample row;
+        row.tMs = i * 100;
+        row[LogChannel::Rpm] = i;
+        strip.Append(row);
+    }
+    const QList<QPointF> points = strip.Points(0);
+    EXPECT_EQ(points.front().x(), 10.0);
+    EXPECT_EQ(points.back().x(), 70.0);
+    EXPECT_EQ(points.size(), 601);
+}
+
+}  // namespace
