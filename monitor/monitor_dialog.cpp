@@ -292,6 +292,7 @@ void CMonitorDialog::PlaceRecordControls() {
     mark_->setObjectName(QStringLiteral("marcar"));
     mark_->setAutoDefault(false);
     mark_->setFocusPolicy(Qt::NoFocus);
+    mark_->setStyleSheet(PanelButtonStyle());
     mark_->setToolTip(QStringLiteral("M"));
     mark_->setGeometry(strip.left() + 24 + kRecordButtonWidth + 12, top, kRecordButtonWidth,
                        kRecordButtonHeight);
@@ -341,8 +342,9 @@ void CMonitorDialog::ShowRecordState() {
     mark_->setEnabled(recording);
     // Red while it records, so that a running recording is seen from afar.
     record_->setStyleSheet(recording ? QStringLiteral("QPushButton { background: #C62828; color: white; "
-                                                      "border: 1px solid #7F0000; }")
-                                     : QString());
+                                                      "border: 1px solid #7F0000; border-radius: 6px;"
+                                                      " font-weight: bold; }")
+                                     : PanelButtonStyle());
     std::string text;
     std::string error = startError_.empty() ? recorder_.Error() : startError_;
     if (recording) {

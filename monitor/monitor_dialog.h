@@ -37,6 +37,10 @@ class QSpinBox;
 class StripChart;
 struct Datalog;
 
+// The look of the panel's own buttons (recording, strip chart, logs): dark,
+// as the gauges around them.
+QString PanelButtonStyle();
+
 class CMonitorDialog : public CPageDialog, public MonitorHooks {
     Q_OBJECT
   public:

@@ -30,15 +30,16 @@ constexpr int kPlaybackTickMs = 50;
 // Registers the live stream zeroes when it is lost: a gap row shows them so.
 constexpr const char* kGapRegisters[] = {"11", "23", "24", "28", "29"};
 
-QString ToggleStyle() {
+
+}  // namespace
+
+QString PanelButtonStyle() {
     return QStringLiteral(
         "QPushButton { background: #2a3240; color: #e0e6ee; border: 1px solid #56627a;"
         " border-radius: 6px; font-weight: bold; }"
         "QPushButton:checked { background: #3d6fb8; color: white; }"
         "QPushButton:disabled { color: #7a8494; }");
 }
-
-}  // namespace
 
 void CMonitorDialog::PlaceLogControls() {
     strip_ = new StripChart(this);
@@ -49,14 +50,14 @@ void CMonitorDialog::PlaceLogControls() {
     stripToggle_->setCheckable(true);
     stripToggle_->setGeometry(kToggleArea);
     stripToggle_->setFocusPolicy(Qt::NoFocus);
-    stripToggle_->setStyleSheet(ToggleStyle());
+    stripToggle_->setStyleSheet(PanelButtonStyle());
     stripToggle_->setToolTip(QString::fromUtf8("Últimos 60 s ao lado dos mostradores"));
     connect(stripToggle_, &QPushButton::toggled, strip_, &QWidget::setVisible);
     logs_ = new QPushButton(QString::fromUtf8(kLogViewerTitle), this);
     logs_->setObjectName(QStringLiteral("logViewer"));
     logs_->setGeometry(kToggleArea.translated(0, kToggleArea.height() + kToggleGap));
     logs_->setFocusPolicy(Qt::NoFocus);
-    logs_->setStyleSheet(ToggleStyle());
+    logs_->setStyleSheet(PanelButtonStyle());
     connect(logs_, &QPushButton::clicked, this, [this] { OpenLogViewerHere(); });
 
     playbackStore_ = std::make_unique<CRX4DATA>();
