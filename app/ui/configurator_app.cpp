@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QStringDecoder>
 #include <QThread>
+#include <QPointer>
 #include <QTimer>
 #include <cstdio>
 #include <string>
@@ -143,7 +144,7 @@ int CConfiguratorApp::InitInstance() {
     CtrlKeyDown = 0;
     SetLogViewerOpener([](QWidget* parent, const QString& path) { OpenLogViewerFor(parent, path); });
     if (!options.logFile.empty())
-        return RunLogViewerAlone(QString::fromStdString(options.logFile));
+        return RunLogViewerAlone(QString::fromStdString(options.logFile), options.quitAfterMs);
     wizard_ = std::make_unique<Wizard>(OpenChosenPort);
 
     SingleInstanceGuard guard(QStringLiteral("Zano_aplication.lock"));
@@ -166,14 +167,31 @@ int CConfiguratorApp::InitInstance() {
     return quitTimeFailed ? kNoPageAtQuitTime : 0;
 }
 
-int CConfiguratorApp::RunLogViewerAlone(const QString& path) {
+int CConfiguratorApp::RunLogViewerAlone(const QString& path, int quitAfterMs) {
     // A log is looked at without the wizard, the port or the single-instance
     // lock (beside a running configurator, say); a playback panel still
     // expects the worker and the link watcher, though it talks to no ECU.
     CreateWorker();
-    LogViewer* viewer = OpenLogViewerFor(nullptr, path);
+    QPointer<LogViewer> viewer = OpenLogViewerFor(nullptr, path);
     QObject::connect(viewer, &QObject::destroyed, this, &QCoreApplication::quit);
+    // --quit-after: good when the viewer is what the user looks at then;
+    // everything on screen is closed and the program ends.
+    bool viewerOnScreen = quitAfterMs < 0;
+    QTimer quitTimer;
+    quitTimer.setSingleShot(true);
+    quitTimer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&quitTimer, &QTimer::timeout, this, [&] {
+        viewerOnScreen = viewer && viewer->isVisible();
+        if (!viewerOnScreen)
+            std::fprintf(stderr, "zano-configurator: no log viewer on screen after %d ms\n", quitAfterMs);
+        if (QWidget* box = activeModalWidget())
+            box->close();
+        closeAllWindows();
+        quit();
+    });
+    if (quitAfterMs >= 0)
+        quitTimer.start(quitAfterMs);
     exec();
     DestroyWorker();
-    return 0;
+    return viewerOnScreen ? 0 : kNoPageAtQuitTime;
 }

@@ -26,7 +26,8 @@ public:
 
 private:
     // --log FILE: the "Registros" viewer alone until its window closes.
-    int RunLogViewerAlone(const QString& path);
+    // --log FILE: the viewer alone; quitAfterMs as --quit-after (-1: never).
+    int RunLogViewerAlone(const QString& path, int quitAfterMs);
 
     std::unique_ptr<Wizard> wizard_;
 };

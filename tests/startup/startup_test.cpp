@@ -216,4 +216,18 @@ TEST(CommandLine, TraceOpensItsFileBeforeAnyWindowAndAnUnwritableOneIsRefused) {
     EXPECT_TRUE(QFile::exists(file));
 }
 
+// --log shows the viewer alone; --quit-after ends it as it ends the wizard.
+TEST(CommandLine, LogOpensTheViewerAloneAndQuitAfterEndsIt) {
+    QTemporaryDir dir;
+    const QString log = dir.filePath(QStringLiteral("drive.csv"));
+    QFile file(log);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("# Zano datalog 1\n# modelo: Q7100\ntempo_ms,rpm,tps_V,lambda_V,passos,atuador,injecao_ms,evento\n"
+               "ms,rpm,V,V,passos,,ms,\n0,850,0.50,0.45,80,0,3.5,\n100,860,0.52,0.47,81,0,3.5,\n");
+    file.close();
+    const auto [code, out, err] = RunProgram({QStringLiteral("--log"), log, QStringLiteral("--quit-after"),
+                                              QStringLiteral("300")}, true);
+    EXPECT_EQ(0, code) << err.toStdString();
+}
+
 }  // namespace
