@@ -36,9 +36,10 @@ const std::map<std::string, std::string>& Usages() {
          "  A and B: a configuration file, or ecu:COMn, or ecu: for the --port or\n"
          "  --simulator given; one line per field that differs\n"},
         {"monitor",
-         "zano-cli monitor --model M --port COMn [--seconds N] [--csv]\n"
-         "zano-cli monitor --simulator MODEL [--seconds N] [--csv]\n"
-         "  the live values every 100 ms until Ctrl+C or N seconds\n"},
+         "zano-cli monitor --model M --port COMn [--seconds N] [--csv] [--record FILE]\n"
+         "zano-cli monitor --simulator MODEL [--seconds N] [--csv] [--record FILE]\n"
+         "  the live values every 100 ms until Ctrl+C or N seconds; --record also\n"
+         "  writes them to FILE as the monitoring screen's \"Gravar\" does\n"},
     };
     return usages;
 }
@@ -122,6 +123,8 @@ std::optional<CliArguments> ParseCliArguments(const std::vector<std::string>& ar
             ok = value(&parsed.output) && !parsed.output.empty();
         } else if (option == "--seconds") {
             ok = value(&text) && ParseWhole(text, 1, 86400, &parsed.seconds);
+        } else if (option == "--record") {
+            ok = value(&parsed.recordFile) && !parsed.recordFile.empty();
         } else if (option == "--trace") {
             ok = value(&parsed.traceFile) && !parsed.traceFile.empty();
         } else if (option.size() > 1 && option[0] == '-') {

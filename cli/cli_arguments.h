@@ -27,6 +27,7 @@ struct CliArguments {
     int seconds = -1;  // monitor --seconds N; -1 until Ctrl+C
     bool csv = false;
     std::string traceFile;
+    std::string recordFile;  // monitor --record FILE: the datalog of the drive
     bool help = false;
 };
 

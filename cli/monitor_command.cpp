@@ -8,6 +8,8 @@
 #include "cli/cli_commands.h"
 #include "cli/ecu_connection.h"
 #include "comm/answer_parser.h"
+#include "log/datalog_recorder.h"
+#include "log/log_folder.h"
 #include "monitor/live_values.h"
 #include "monitor/monitor_procedures.h"
 #include "monitor/poll_tick.h"
@@ -54,6 +56,15 @@ int RunMonitor(const CliArguments& args) {
         Complain(ecu.NoAnswerText());
         return kExitLink;
     }
+    // --record: the same datalog as the panel's "Gravar", on the tool's clock.
+    RealClock clock;
+    DatalogRecorder recorder(clock);
+    if (!args.recordFile.empty() &&
+        !recorder.Start(args.recordFile, {ModelName(model), ecu.PortText(),
+                                          IsoWithOffset(QDateTime::currentDateTime())})) {
+        Complain(recorder.Error());
+        return kExitFile;
+    }
     InstallStopHandler();
     StartMonitoring(session);
     if (args.csv)
@@ -66,16 +77,19 @@ int RunMonitor(const CliArguments& args) {
         next += std::chrono::milliseconds(kPollPeriodMs);
         std::this_thread::sleep_until(next);
         const int result = PollMonitorAnswer(session, session.monitorStore, CheckRule::Tested);
+        recorder.OnTick();
         if (result != kPollOk) {
             // As the panel: after this many silent polls the stream is started again.
             if (++failedPolls > PollTick::kFailuresCounted) {
                 failedPolls = 0;
+                recorder.OnLinkLost();
                 StartMonitoring(session);
             }
             continue;
         }
         failedPolls = 0;
         CRX4DATA& live = session.monitorStore;
+        recorder.OnLiveValues(live, model);
         const long ms = static_cast<long>(
             std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count());
         const std::string values[] = {Rpm(live, model), Volts(live, "23"), Volts(live, "24"), Counts(live, "11"),
@@ -90,6 +104,14 @@ int RunMonitor(const CliArguments& args) {
         std::cout << '\n' << std::flush;
     }
     StopMonitoring(session, kMonitorWaits.stopSpacing);
+    if (recorder.Recording()) {
+        recorder.Stop();
+        std::cerr << "zano-cli: " << recorder.Rows() << " linhas gravadas em " << args.recordFile << '\n';
+    } else if (!args.recordFile.empty()) {
+        // The writer stopped by itself (the disk): the rows before it are kept.
+        Complain(recorder.Error());
+        return kExitFile;
+    }
     // Ctrl+C is the ordinary end of a stream without --seconds.
     return kExitOk;
 }

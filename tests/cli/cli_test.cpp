@@ -13,6 +13,7 @@
 #include <csignal>
 #include <set>
 
+#include "log/datalog_reader.h"
 #include "data/private_profile.h"
 #include "comm/crx4comm.h"
 #include "tests/e2e/simulator_process.h"
@@ -137,7 +138,8 @@ TEST_P(CliModelTest, ReadWriteReadRoundTripsAFileAndWritesOnlyItsChanges) {
 // start frame, its conversions, and its three stop frames at the end.
 TEST_P(CliModelTest, MonitorPrintsTheLiveValuesAndStopsTheStream) {
     auto sim = Simulator(Model());
-    const CliRun run = Cli(QStringList{"monitor", "--seconds", "1", "--csv"} + OnCom5());
+    const QString drive = Path("drive.csv");
+    const CliRun run = Cli(QStringList{"monitor", "--seconds", "1", "--csv", "--record", drive} + OnCom5());
     EXPECT_RUN(run, 0);
     const QStringList lines = QString::fromStdString(run.out).split('\n', Qt::SkipEmptyParts);
     ASSERT_GE(lines.size(), 5) << run.out;
@@ -156,6 +158,16 @@ TEST_P(CliModelTest, MonitorPrintsTheLiveValuesAndStopsTheStream) {
     EXPECT_EQ(sim->Stop(), 0);
     EXPECT_EQ(sim->FramesOfKind("start"), 1);
     EXPECT_EQ(sim->FramesOfKind("stop"), 3);
+    // --record: the panel's datalog of the same polls, readable by the viewer.
+    const Datalog log = ReadDatalog(drive.toStdString());
+    EXPECT_EQ(log.message, "");
+    EXPECT_EQ(log.header.model, ModelName(GetParam()));
+    ASSERT_EQ(log.SampleCount(), static_cast<size_t>(lines.size() - 1));
+    for (int i = 1; i < lines.size(); ++i) {
+        const QStringList v = lines[i].split(',');
+        EXPECT_EQ(log.Channel(LogChannel::Rpm)[i - 1], v[1].toDouble()) << i;
+        EXPECT_NEAR(log.Channel(LogChannel::LambdaVolts)[i - 1], v[3].toDouble(), 1e-9) << i;
+    }
 }
 
 // Without --seconds the stream runs until Ctrl+C, which ends it as the panel
