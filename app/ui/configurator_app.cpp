@@ -117,7 +117,8 @@ int CConfiguratorApp::InitInstance() {
     if (const std::string warning = IgnoredArgumentsWarning(options); !warning.empty())
         std::fprintf(stderr, "%s\n", warning.c_str());
     CSplashWnd::SetSplashAllowed(options.splash);
-    QuitTimer quitTimer(wizard_, options.quitAfterMs);
+    // The log viewer alone (--log) keeps its own time.
+    QuitTimer quitTimer(wizard_, options.logFile.empty() ? options.quitAfterMs : -1);
 
     // The store's fatal errors end the program after a stop box.
     // A store can fail on the worker thread too: the box always shows on
