@@ -4,6 +4,7 @@
 
 #include "data/crx4data.h"
 #include "data/store_text.h"
+#include "comm/comm_trace.h"
 #include "log/live_numbers.h"
 
 namespace {
@@ -22,16 +23,7 @@ const LogChannelInfo& ChannelInfo(LogChannel channel) {
     return kChannels[static_cast<int>(channel)];
 }
 
-std::string ModelName(int modelIndex) {
-    switch (modelIndex) {
-        case 1:
-            return "Q5100";
-        case 2:
-            return "Q5100 plus";
-        default:
-            return "Q7100";
-    }
-}
+std::string ModelName(int modelIndex) { return TraceModelName(modelIndex); }
 
 std::optional<LogSample> SampleFromLiveStore(CRX4DATA& store, int modelIndex, int64_t tMs) {
     using LiveNumbers::RegisterNumber;

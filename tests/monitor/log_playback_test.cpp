@@ -71,15 +71,7 @@ class PlaybackTest : public UiTest, public ::testing::WithParamInterface<int> {
         g_SerialPort.SetDeviceFactory([shared, transcript](const std::string&) -> SerialDevicePtr {
             return std::make_unique<RecordingDevice>(MakeForwardingDevice(shared), transcript);
         });
-        SyncSessionFromGlobals();
-        bool opened = false;
-        Worker().Post(
-            [](EcuSession& session) {
-                OpenEcuLink(session);
-                return ReadMonitorSnapshot(session, session.equipmentStore);
-            },
-            [&](int) { opened = true; });
-        ASSERT_TRUE(WaitUntil([&] { return opened; }));
+        OpenLinkWithSnapshot();
     }
     void TearDown() override {
         dialog_.reset();

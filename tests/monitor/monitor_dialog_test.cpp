@@ -22,15 +22,7 @@ class MonitorDialogTest : public UiTest {
     // What the customer page leaves behind: the link open, every register read.
     void Connect(int model, EcuOptions options = {}) {
         UseSimulatedEcu(model, options);
-        SyncSessionFromGlobals();
-        bool opened = false;
-        Worker().Post(
-            [](EcuSession& session) {
-                OpenEcuLink(session);
-                return ReadMonitorSnapshot(session, session.equipmentStore);
-            },
-            [&](int) { opened = true; });
-        ASSERT_TRUE(WaitUntil([&] { return opened; }));
+        OpenLinkWithSnapshot();
     }
     // Made after the link (and before the worker goes), shown again on each call.
     void TearDown() override {

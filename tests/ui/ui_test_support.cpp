@@ -141,6 +141,18 @@ void UiTest::ConnectSimulatedEcu(int modelIndex, EcuOptions options) {
         g_EquipmentStore.Add(IntToHexText(reg).c_str(), IntToHexText(value).c_str());
 }
 
+void UiTest::OpenLinkWithSnapshot() {
+    SyncSessionFromGlobals();
+    bool opened = false;
+    Worker().Post(
+        [](EcuSession& session) {
+            OpenEcuLink(session);
+            return ReadMonitorSnapshot(session, session.equipmentStore);
+        },
+        [&](int) { opened = true; });
+    ASSERT_TRUE(WaitUntil([&] { return opened; }));
+}
+
 int UiTest::RunActive(CPageDialog* page, const std::function<void()>& driver) {
     return RunPage(page, [page, driver] {
         page->activateWindow();

@@ -61,6 +61,9 @@ protected:
     // As the customer page leaves things: a simulated ECU of the model, the
     // link open on the worker and the equipment store holding its registers.
     void ConnectSimulatedEcu(int modelIndex, EcuOptions options = {});
+    // On the port as set up: the link opened and the monitor's read-all
+    // into the equipment store, as the customer page leaves them.
+    void OpenLinkWithSnapshot();
     int FramesOfKind(FrameKind kind) const;
 
     // Runs page->DoModal(); `driver` runs inside the page's modal loop.
