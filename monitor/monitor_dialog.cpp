@@ -463,6 +463,10 @@ void CMonitorDialog::OnPollAnswer(int pollResult) {
         CloseIfAsked();
         return;
     }
+    // A poll that was on its way when a playback started: the gauges show
+    // the recorded row now, and the live answer is neither drawn nor recorded.
+    if (playback_)
+        return;
     const TickOutcome outcome = tick_.OnPoll(pollResult);
     // Only a poll that brought values is a sample; a lost stream is a gap,
     // not the zeros the gauges fall back to.
