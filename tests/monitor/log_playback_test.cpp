@@ -20,6 +20,7 @@
 #include "monitor/log_playback.h"
 #include "monitor/log_viewer.h"
 #include "monitor/monitor_dialog.h"
+#include "tests/monitor/shown_rpm.h"
 #include "monitor/playback_bar.h"
 #include "monitor/playback_store.h"
 #include "monitor/strip_chart.h"
@@ -77,14 +78,7 @@ class PlaybackTest : public UiTest, public ::testing::WithParamInterface<int> {
         dialog_.reset();
         UiTest::TearDown();
     }
-    int ShownRpm() const {
-        int rpm = 0;
-        for (int slot : MonitorSlots::kRpmDigits) {
-            const int image = dialog_->Slots().ShownImage(slot);
-            rpm = rpm * 10 + (image ? image - GaugeImages::kLargeDigitZero : 0);
-        }
-        return rpm;
-    }
+    int ShownRpm() const { return ::ShownRpm(*dialog_); }
     // What the gauges were given: the playback store read as the live store.
     std::vector<double> Shown() {
         const auto sample = SampleFromLiveStore(dialog_->PlaybackStore(), GetParam(), 0);

@@ -2,6 +2,7 @@
 // screen and a calibration on every model, the step fields, the result
 // codes, closing during a calibration and the lost stream.
 #include "monitor/monitor_dialog.h"
+#include "tests/monitor/shown_rpm.h"
 
 #include <QSpinBox>
 #include <QTest>
@@ -37,14 +38,7 @@ class MonitorDialogTest : public UiTest {
             driver();
         });
     }
-    int ShownRpm() const {
-        int rpm = 0;
-        for (int slot : MonitorSlots::kRpmDigits) {
-            const int image = dialog_->Slots().ShownImage(slot);
-            rpm = rpm * 10 + (image ? image - GaugeImages::kLargeDigitZero : 0);
-        }
-        return rpm;
-    }
+    int ShownRpm() const { return ::ShownRpm(*dialog_); }
     // The stop frames that went out by the time the worker is idle again.
     int StopFramesWhenIdle() {
         WaitForWorker();
