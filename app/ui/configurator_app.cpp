@@ -20,6 +20,7 @@
 #include "app/ui/splash_wnd.h"
 #include "app/ui/start_pages.h"
 #include "app/ui/ui_globals.h"
+#include "app/ui/ui_language.h"
 #include "app/ui/wizard.h"
 #include "comm/ecu_worker.h"
 #include "data/crx4data.h"
@@ -140,6 +141,7 @@ int CConfiguratorApp::InitInstance() {
         return -1;
     }
 
+    ApplySavedLanguage();
     ClearParameterTable();
     CreatePageFont();
     CtrlKeyDown = 0;

@@ -8,6 +8,7 @@
 #include "app/ui/demo_mode.h"
 #include "app/ui/splash_wnd.h"
 #include "app/ui/ui_globals.h"
+#include "app/ui/ui_language.h"
 #include "comm/ecu_worker.h"
 #include "comm/port_names.h"
 #include "controls/font_label.h"
@@ -45,8 +46,15 @@ CLanguagePage::CLanguagePage() : CSmallPage(181, QStringLiteral("Selecione o Idi
         captions_[i]->setText(QString::fromUtf8(captions[i]));
         captions_[i]->setGeometry(50 + i * 130, 140, 124, 24);
     }
-    // Only Portuguese is offered; the other two buttons stay without action.
-    connect(portuguese_, &QPushButton::clicked, this, &CPageDialog::OnNext);
+    // Each button installs its language for the whole run, remembers it
+    // for the next start and goes on to the model page.
+    const UiLanguage languages[3] = {UiLanguage::Portuguese, UiLanguage::English, UiLanguage::Spanish};
+    for (int i = 0; i < 3; ++i) {
+        connect(*buttons[i], &QPushButton::clicked, this, [this, language = languages[i]] {
+            ChooseLanguage(language);
+            OnNext();
+        });
+    }
     setToolTip(QStringLiteral("Seleção de Idioma"));
 }
 

@@ -8,10 +8,14 @@
 #include "pages/lambda_pages.h"
 #include "pages/vehicle_pages.h"
 
-Wizard::Wizard(std::function<void(PortChoice)> openPort) {
+Wizard::Wizard(std::function<void(PortChoice)> openPort) : openPort_(std::move(openPort)) { BuildPages(); }
+
+void Wizard::BuildPages() {
+    for (auto it = pages_.rbegin(); it != pages_.rend(); ++it) it->reset();
+    pagesLanguage_ = CurrentLanguage();
     // Constructed in this order, destroyed in the reverse order.
     auto set = [this](PageId id, std::unique_ptr<CPageDialog> page) { pages_[static_cast<int>(id)] = std::move(page); };
-    set(PageId::Port, std::make_unique<CPortPage>(std::move(openPort)));
+    set(PageId::Port, std::make_unique<CPortPage>(openPort_));
     set(PageId::Language, std::make_unique<CLanguagePage>());
     set(PageId::Model, std::make_unique<CModelPage>());
     set(PageId::Aux, std::make_unique<CAuxPage>());
@@ -38,5 +42,8 @@ void Wizard::RunWizard() {
         current_ = nullptr;
         page->DestroyPageWindow();
         step = NextStep(step, result);
+        // A language picked on the language page: the pages' texts are set
+        // when they are built, so they are built again before the next one.
+        if (CurrentLanguage() != pagesLanguage_) BuildPages();
     }
 }

@@ -8,6 +8,7 @@
 
 #include "app/ui/start_pages.h"
 #include "app/wizard_flow.h"
+#include "i18n/language.h"
 
 class CPageDialog;
 
@@ -31,6 +32,11 @@ public:
     }
 
 private:
+    // Builds every page object in the run's language.
+    void BuildPages();
+
+    std::function<void(PortChoice)> openPort_;
+    UiLanguage pagesLanguage_ = UiLanguage::Portuguese;
     std::array<std::unique_ptr<CPageDialog>, kPageCount> pages_;
     std::function<void(WizardStep, CPageDialog*)> observer_;
     CPageDialog* current_ = nullptr;
