@@ -1,6 +1,7 @@
 #include "i18n/language.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QTranslator>
 #include <cstdlib>
 #include <memory>
@@ -8,16 +9,32 @@
 namespace {
 UiLanguage current = UiLanguage::Portuguese;
 
+// Ours, then the toolkit's own (the file dialog's and the standard
+// buttons' words), when the system has that one.
 std::unique_ptr<QTranslator>& Installed() {
+    static std::unique_ptr<QTranslator> translator;
+    return translator;
+}
+std::unique_ptr<QTranslator>& InstalledToolkit() {
     static std::unique_ptr<QTranslator> translator;
     return translator;
 }
 
 void RemoveInstalled() {
-    if (Installed()) {
-        QCoreApplication::removeTranslator(Installed().get());
-        Installed().reset();
+    for (auto* installed : {&Installed(), &InstalledToolkit()}) {
+        if (*installed) {
+            QCoreApplication::removeTranslator(installed->get());
+            installed->reset();
+        }
     }
+}
+
+void InstallToolkitTexts(UiLanguage language) {
+    auto translator = std::make_unique<QTranslator>();
+    if (translator->load(QStringLiteral("qtbase_%1").arg(QLatin1String(LanguageCode(language))),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(translator.get()))
+        InstalledToolkit() = std::move(translator);
 }
 }  // namespace
 
@@ -48,6 +65,7 @@ bool InstallLanguage(UiLanguage language) {
     if (!translator->load(file) || !QCoreApplication::installTranslator(translator.get())) return false;
     Installed() = std::move(translator);
     current = language;
+    if (language != UiLanguage::English) InstallToolkitTexts(language);
     return true;
 }
 

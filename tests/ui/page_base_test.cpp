@@ -28,36 +28,6 @@ template <class Page>
 PagePtr Make() { return std::make_unique<Page>(); }
 PagePtr MakePortPage() { return std::make_unique<CPortPage>([](PortChoice) {}); }
 
-bool Busy(CPageDialog* page) {
-    if (auto* config = dynamic_cast<CConfigPage*>(page)) return config->IsBusy();
-    if (auto* monitor = dynamic_cast<CMonitorDialog*>(page)) return monitor->IsBusy();
-    return false;
-}
-
-// What a showing gives when the page is still open after the key.
-constexpr int kStays = 9;
-
-// Shows the page; once its first exchange is over, `act` runs. A page still
-// open shortly after, and done with any exchange the key started, is ended
-// with kStays.
-int Show(CPageDialog* page, const std::function<void()>& act) {
-    QTimer timer;
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, page, [&] {
-        ASSERT_TRUE(WaitUntil([&] { return !Busy(page); }));
-        act();
-        // A page refuses to end while it exchanges with the ECU (Enter writes
-        // the focused field): let the exchange finish first.
-        if (!WaitUntil([&] { return !page->isVisible(); }, 100) &&
-            WaitUntil([&] { return !page->isVisible() || !Busy(page); }, 20000) && page->isVisible())
-            static_cast<QDialog*>(page)->done(kStays);
-    });
-    timer.start(0);
-    QTimer watchdog;
-    EndPageLeftOpen(page, watchdog);
-    return page->DoModal();
-}
-
 constexpr int N = kResultNext, Q = kResultQuit, B = kResultBack, S = kStays;
 constexpr int kMonitorExit = CMonitorDialog::kExited, kMonitorReturn = CMonitorDialog::kReturned;
 
@@ -112,7 +82,7 @@ TEST_P(EveryPage, ShowsEachModelsBackgroundAndBadgeThenEachKeyEndsOrKeepsIt) {
         ConnectSimulatedEcu(model);
         auto page = row.make();
         int shown = -1;
-        Show(page.get(), [&] {
+        ShowPage(page.get(), [&] {
             shown = page->BackgroundId();
             ExpectBadgeClear(page.get(), row.page);
             if (model == 0) SaveScreenshot(page.get(), QStringLiteral("demo-%1.png").arg(row.page));
@@ -134,7 +104,7 @@ TEST_P(EveryPage, ShowsEachModelsBackgroundAndBadgeThenEachKeyEndsOrKeepsIt) {
     ConnectSimulatedEcu(row.keyModel);
     auto page = row.make();
     for (int k = 0; k < 5; ++k) {
-        const int result = Show(page.get(), [&] {
+        const int result = ShowPage(page.get(), [&] {
             EXPECT_TRUE(page->DemoBadge()->isHidden());
             if (std::string(row.page) == "aux-page" && k == 1) LeaveMonitorWhenShown();  // Next passes through it
             QTest::keyClick(page.get(), keys[k].first, keys[k].second);
@@ -172,7 +142,7 @@ TEST_F(PageBaseTest, TheCtrlFlagFollowsEachKeyEventSoACtrlReleasedElsewhereLeave
     ConnectSimulatedEcu(0);
     for (PagePtr (*make)() : {Make<CModelPage>, Make<CMonitorDialog>}) {
         auto page = make();
-        EXPECT_EQ(kStays, Show(page.get(), [&] {
+        EXPECT_EQ(kStays, ShowPage(page.get(), [&] {
                       QTest::keyPress(page.get(), Qt::Key_Control, Qt::ControlModifier);
                       EXPECT_EQ(1, CtrlKeyDown);
                       QTest::keyClick(page.get(), Qt::Key_Right);

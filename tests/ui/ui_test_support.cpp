@@ -16,6 +16,7 @@
 #include "app/ui/ui_globals.h"
 #include "controls/image_button.h"
 #include "pages/config_page.h"
+#include "monitor/monitor_dialog.h"
 #include "comm/ecu_worker.h"
 #include "comm/hex_text.h"
 #include "data/diagnostic_dump.h"
@@ -61,6 +62,30 @@ void ClickButton(CPageDialog* page, const QString& tooltip) {
         }
     }
     ADD_FAILURE() << "no button " << tooltip.toStdString();
+}
+
+bool PageBusy(CPageDialog* page) {
+    if (auto* config = dynamic_cast<CConfigPage*>(page)) return config->IsBusy();
+    if (auto* monitor = dynamic_cast<CMonitorDialog*>(page)) return monitor->IsBusy();
+    return false;
+}
+
+int ShowPage(CPageDialog* page, const std::function<void()>& act) {
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, page, [&] {
+        ASSERT_TRUE(WaitUntil([&] { return !PageBusy(page); }));
+        act();
+        // A page refuses to end while it exchanges with the ECU (Enter writes
+        // the focused field): let the exchange finish first.
+        if (!WaitUntil([&] { return !page->isVisible(); }, 100) &&
+            WaitUntil([&] { return !page->isVisible() || !PageBusy(page); }, 20000) && page->isVisible())
+            static_cast<QDialog*>(page)->done(kStays);
+    });
+    timer.start(0);
+    QTimer watchdog;
+    EndPageLeftOpen(page, watchdog);
+    return page->DoModal();
 }
 
 void LeaveMonitorWhenShown() {

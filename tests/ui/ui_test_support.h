@@ -40,6 +40,15 @@ void WaitForWorker();
 // identifier: some show no tooltips).
 void ClickButton(CPageDialog* page, const QString& tooltip);
 
+// Whether the page is in an exchange with the ECU.
+bool PageBusy(CPageDialog* page);
+// What ShowPage gives when the page is still open after `act`.
+constexpr int kStays = 9;
+// Shows the page; once its first exchange is over, `act` runs. A page still
+// open shortly after, and done with any exchange `act` started, is ended
+// with kStays. The window is left for the caller to destroy.
+int ShowPage(CPageDialog* page, const std::function<void()>& act);
+
 // A page still open a minute after it was shown is ended with a failure.
 void EndPageLeftOpen(CPageDialog* page, QTimer& watchdog);
 

@@ -13,7 +13,11 @@
 #include "app/ui/demo_mode.h"
 #include "app/ui/start_pages.h"
 #include "app/ui/wizard.h"
+#include "app/ui/ui_language.h"
 #include "comm/port_names.h"
+#include "controls/font_label.h"
+#include "data/language_setting.h"
+#include "i18n/ui_text.h"
 #include "controls/image_button.h"
 #include "data/port_setting.h"
 #include "pages/config_page.h"
@@ -23,8 +27,7 @@ namespace {
 
 class WizardTest : public UiTest {
 protected:
-    // Runs the wizard with Portuguese (the only language that ends its page)
-    // and `model` chosen on the model page, which offers the Q5100 first;
+    // Runs the wizard with language_ (Portuguese unless set) and `model` chosen on the model page, which offers the Q5100 first;
     // `drive` acts on every other page once its first exchange is over.
     // Gives the pages shown.
     std::vector<int> Walk(Wizard& wizard, int model, const std::function<void(WizardStep, CPageDialog*)>& drive) {
@@ -36,23 +39,72 @@ protected:
                     ASSERT_TRUE(WaitUntil([config] { return !config->IsBusy(); }, 15000));
                 }
                 if (step == WizardStep::Language) {
-                    SaveScreenshot(page, QStringLiteral("language-page.png"));
-                    for (auto* button : page->findChildren<CImageButton*>())
-                        if (button->toolTip() != QStringLiteral("Português")) button->click();
-                    EXPECT_TRUE(page->isVisible());
-                    return ClickButton(page, QStringLiteral("Português"));
+                    if (language_ == QStringLiteral("Português")) SaveScreenshot(page, QStringLiteral("language-page.png"));
+                    titles_.push_back(Title(page));
+                    return ClickButton(page, Tr(language_.toUtf8().constData()));
                 }
                 if (step != WizardStep::Model) return drive(step, page);
-                SaveScreenshot(page, QStringLiteral("model-page.png"));
+                titles_.push_back(Title(page));
+                if (language_ == QStringLiteral("Português")) SaveScreenshot(page, QStringLiteral("model-page.png"));
                 EXPECT_EQ(1, static_cast<CModelPage*>(page)->List()->currentIndex());
                 static_cast<CModelPage*>(page)->List()->setCurrentIndex(model);
-                ClickButton(page, QStringLiteral("Próximo"));
+                ClickButton(page, Tr("Próximo"));
             });
         });
         wizard.RunWizard();
         return shown;
     }
+
+    static QString Title(CPageDialog* page) { return page->findChildren<CFontLabel*>().value(0)->text(); }
+
+    QString language_ = QStringLiteral("Português");
+    std::vector<QString> titles_;  // of the language and model pages, as shown
 };
+
+// English or Spanish on the language page: the pages after it are built in
+// that language and ZANO.INI keeps it, so the next start opens in it;
+// Português there brings the written texts back, remembered too.
+TEST_F(WizardTest, TheLanguageChosenHoldsForTheRunAndTheNextStart) {
+    const struct {
+        const char* button;
+        UiLanguage language;
+        const char* code;
+    } choices[] = {{"English", UiLanguage::English, "en"}, {"Español", UiLanguage::Spanish, "es"}};
+    auto exitAtCustomer = [](WizardStep step, CPageDialog* page) {
+        if (step == WizardStep::Customer) ClickButton(page, Tr("Sair"));
+    };
+    for (const auto& choice : choices) {
+        UseSimulatedEcu(0);
+        InstallLanguage(UiLanguage::Portuguese);
+        titles_.clear();
+        language_ = QString::fromUtf8(choice.button);
+        {
+            Wizard wizard([](PortChoice) {});
+            Walk(wizard, 0, exitAtCustomer);
+        }
+        ASSERT_EQ(2u, titles_.size()) << choice.code;
+        EXPECT_EQ(QStringLiteral("Selecione o Idioma"), titles_[0]);
+        EXPECT_NE(QStringLiteral("Modelo do Equipamento"), titles_[1]) << choice.code;
+        EXPECT_EQ(Tr("Modelo do Equipamento"), titles_[1]) << choice.code;
+        EXPECT_EQ(choice.code, SavedLanguageCode());
+
+        // The next start: the language page already speaks it.
+        InstallLanguage(UiLanguage::Portuguese);
+        ApplySavedLanguage();
+        EXPECT_EQ(choice.language, CurrentLanguage());
+        titles_.clear();
+        language_ = QStringLiteral("Português");
+        {
+            Wizard wizard([](PortChoice) {});
+            Walk(wizard, 0, exitAtCustomer);
+        }
+        ASSERT_EQ(2u, titles_.size());
+        EXPECT_NE(QStringLiteral("Selecione o Idioma"), titles_[0]) << choice.code;
+        EXPECT_EQ(QStringLiteral("Modelo do Equipamento"), titles_[1]);
+        EXPECT_EQ(UiLanguage::Portuguese, CurrentLanguage());
+        EXPECT_EQ("pt_BR", SavedLanguageCode());
+    }
+}
 
 class WizardWalkTest : public WizardTest, public ::testing::WithParamInterface<int> {};
 
