@@ -1,6 +1,6 @@
 #pragma once
 // The tool's messages with values in them: the template is looked up first
-// (Tr("... %1 ... %2")), then every value goes in at once, so a value that
+// ("... %1 ... %2"), then every value goes in at once, so a value that
 // holds "%1" (a file name) is never taken for a placeholder.
 
 #include <QString>

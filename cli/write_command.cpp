@@ -29,25 +29,12 @@ QString Plain(const QString& text) {
     return plain;
 }
 
-// The answer typed on the terminal: yes only for y, yes, s or sim, or the
-// run's word for yes ("Sim" looked up) or its first letter.
-bool IsYes(const std::string& typed) {
-    const QString answer = Plain(QString::fromStdString(typed));
-    if (answer.isEmpty())
-        return false;
-    const QString yes = Plain(Tr("Sim"));
-    for (const char* word : {"y", "yes", "s", "sim"})
-        if (answer == QLatin1String(word))
-            return true;
-    return answer == yes || answer == yes.left(1);
-}
-
 bool AskToWrite() {
     std::cerr << TrStd("Gravar estas alterações na ECU? [y/N] ") << std::flush;
     std::string answer;
     if (!std::getline(std::cin, answer))
         return false;
-    return IsYes(answer);
+    return IsYesAnswer(answer);
 }
 
 void PrintLines(const std::string& heading, const std::vector<std::string>& lines) {
@@ -62,6 +49,17 @@ void Append(std::vector<std::string>& to, const std::vector<std::string>& lines)
 }
 
 }  // namespace
+
+bool IsYesAnswer(const std::string& typed) {
+    const QString answer = Plain(QString::fromStdString(typed));
+    if (answer.isEmpty())
+        return false;
+    const QString yes = Plain(Tr("Sim"));
+    for (const char* word : {"y", "yes", "s", "sim"})
+        if (answer == QLatin1String(word))
+            return true;
+    return answer == yes || answer == yes.left(1);
+}
 
 std::atomic<bool>& StopFlag() { return g_stop; }
 
