@@ -24,5 +24,10 @@ void InstallStopHandler();
 // pages on the first), then each register no page shows as "registro XX".
 std::string FieldTable(int modelIndex, CRX4DATA& store);
 
+// The answer to the write's question: yes for y, yes, s or sim, or the run's
+// word for yes ("Sim" looked up: "Yes", "Sí") or its first letter; any case,
+// accents optional.
+bool IsYesAnswer(const std::string& typed);
+
 // A one-line complaint on stderr: "zano-cli: text".
 void Complain(const std::string& text);

@@ -6,6 +6,7 @@
 
 #include "app/parameter_table.h"
 #include "cli/cli_arguments.h"
+#include "cli/cli_text.h"
 #include "data/config_file.h"
 #include "data/crx4data.h"
 #include "data/private_profile.h"
@@ -41,12 +42,12 @@ bool InspectConfigFile(const std::string& path, int requested, ConfigFileInfo* i
     info->path = path;
     std::ifstream in(path, std::ios::binary);
     if (!FileExists(path.c_str()) || !in) {
-        *why = path + ": " + kLoadErrorText + " (arquivo não encontrado ou sem leitura)";
+        *why = Fill(Tr("%1: %2 (arquivo não encontrado ou sem leitura)"), path, TrStd(kLoadErrorText));
         return false;
     }
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (bytes.find('\0') != std::string::npos) {
-        *why = path + ": arquivo binário, não é um arquivo de configuração";
+        *why = Fill(Tr("%1: arquivo binário, não é um arquivo de configuração"), path);
         return false;
     }
     PrivateProfile profile;
@@ -54,22 +55,24 @@ bool InspectConfigFile(const std::string& path, int requested, ConfigFileInfo* i
     const std::vector<std::string> q5100 = profile.Keys("CONFIG_Q5100");
     const std::vector<std::string> q7100 = profile.Keys("CONFIG_Q7100");
     if (q5100.empty() == q7100.empty()) {
-        *why = path + (q5100.empty() ? ": sem a seção de registros CONFIG_Q5100 ou CONFIG_Q7100"
-                                     : ": tem as seções CONFIG_Q5100 e CONFIG_Q7100");
+        *why = Fill(q5100.empty() ? Tr("%1: sem a seção de registros CONFIG_Q5100 ou CONFIG_Q7100")
+                                  : Tr("%1: tem as seções CONFIG_Q5100 e CONFIG_Q7100"),
+                    path);
         return false;
     }
     info->sectionModel = q5100.empty() ? 0 : 1;
     info->registers = q5100.empty() ? q7100 : q5100;
     if (requested >= 0 && (requested == 1) != (info->sectionModel == 1)) {
-        *why = path + ": arquivo de outro modelo (" + FileTypeOf(info->sectionModel) + "), não de " +
-               ModelDisplayName(requested);
+        *why = Fill(Tr("%1: arquivo de outro modelo (%2), não de %3"), path, FileTypeOf(info->sectionModel),
+                    ModelDisplayName(requested));
         return false;
     }
     *modelIndex = requested >= 0 ? requested : info->sectionModel;
     FillParameterTable(*modelIndex);
     for (const std::string& reg : PageRegisters(*modelIndex)) {
         if (!ListsRegister(info->registers, reg)) {
-            *why = path + ": " + kLoadErrorText + " (" + kLoadErrorTitle + ": falta o registro " + reg + ")";
+            *why = Fill(Tr("%1: %2 (%3: falta o registro %4)"), path, TrStd(kLoadErrorText), TrStd(kLoadErrorTitle),
+                        reg);
             return false;
         }
     }
@@ -79,7 +82,7 @@ bool InspectConfigFile(const std::string& path, int requested, ConfigFileInfo* i
 bool LoadRegisters(const ConfigFileInfo& info, int modelIndex, CRX4DATA& store, std::string* why) {
     CustomerData customer;
     if (ReadConfigurationFile(info.path.c_str(), FileTypeOf(modelIndex), store, &customer) < 0) {
-        *why = info.path + ": " + kLoadErrorText + " (" + kLoadErrorTitle + ")";
+        *why = info.path + ": " + TrStd(kLoadErrorText) + " (" + TrStd(kLoadErrorTitle) + ")";
         return false;
     }
     return true;

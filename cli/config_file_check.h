@@ -6,12 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "i18n/ui_text.h"
+
 class CRX4DATA;
 
 // The program's message when a file cannot be loaded (-1 or -2 of
-// ReadConfigurationFile), and its title.
-constexpr const char* kLoadErrorText = "Ocorreu um erro na tentativa de Carregar o Arquivo.";
-constexpr const char* kLoadErrorTitle = "Leitura incompleta";
+// ReadConfigurationFile), and its title; looked up where they are shown.
+constexpr const char* kLoadErrorText = TR_NOOP("Ocorreu um erro na tentativa de Carregar o Arquivo.");
+constexpr const char* kLoadErrorTitle = TR_NOOP("Leitura incompleta");
 
 struct ConfigFileInfo {
     std::string path;

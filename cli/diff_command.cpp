@@ -4,6 +4,7 @@
 
 #include "app/parameter_table.h"
 #include "cli/cli_commands.h"
+#include "cli/cli_text.h"
 #include "cli/config_file_check.h"
 #include "cli/ecu_connection.h"
 #include "pages/config_compare.h"
@@ -27,13 +28,13 @@ bool ParseEcuSide(const std::string& name, const CliArguments& args, Side* side,
     if (rest.empty()) {
         side->portNumber = args.portNumber;
         if (!args.portNumber && args.simulatorModel < 0) {
-            *why = name + ": ecu: sem porta precisa de --port COMn ou --simulator MODEL";
+            *why = Fill(Tr("%1: ecu: sem porta precisa de --port COMn ou --simulator MODEL"), name);
             return false;
         }
         return true;
     }
     if (!ParsePortName(rest, &side->portNumber)) {
-        *why = name + ": porta inválida (ecu:COMn)";
+        *why = Fill(Tr("%1: porta inválida (ecu:COMn)"), name);
         return false;
     }
     return true;
@@ -65,7 +66,7 @@ int RunDiff(const CliArguments& args) {
     if (model < 0)
         model = args.simulatorModel;
     if (model < 0) {
-        Complain("diff de duas ECUs precisa de --model");
+        Complain(TrStd("diff de duas ECUs precisa de --model"));
         return kExitUsage;
     }
     FillParameterTable(model);
@@ -88,7 +89,7 @@ int RunDiff(const CliArguments& args) {
     }
     const std::vector<FieldDifference> differences = CompareStores(model, sides[0].values, sides[1].values);
     if (differences.empty()) {
-        std::cout << "Iguais.\n";
+        std::cout << TrStd("Iguais.") << '\n';
         return kExitOk;
     }
     std::cout << DifferencesText(differences, sides[0].name, sides[1].name);

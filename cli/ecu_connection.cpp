@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/cli_arguments.h"
+#include "cli/cli_text.h"
 #include "comm/port_names.h"
 #include "comm/serial_device.h"
 #include "data/store_text.h"
@@ -29,8 +30,10 @@ void CliHooks::QueueWritesForKey(const char*, PendingWrites& pending) {
     for (const PendingWrite& entry : entries) pending.Append(entry.Register, entry.Value);
 }
 
+// The protocol hands over its texts as written; they are looked up here, where they are shown.
 void CliHooks::ShowMessage(const char* text, const char* title, MessageIcon) {
-    std::cerr << "zano-cli: " << text << (title && title[0] ? std::string(" (") + title + ")" : "") << '\n';
+    std::cerr << "zano-cli: " << TrStd(text) << (title && title[0] ? " (" + TrStd(title) + ")" : std::string())
+              << '\n';
 }
 
 EcuConnection::EcuConnection(int modelIndex, int portNumber, int simulatorModel)
@@ -60,6 +63,10 @@ std::string EcuConnection::PortText() const {
     return portNumber_ > 0 ? "COM" + std::to_string(portNumber_) : std::string("simulador");
 }
 
+std::string EcuConnection::ShownPortText() const {
+    return portNumber_ > 0 ? PortText() : TrStd("simulador");
+}
+
 bool EcuConnection::Open(std::string* why) {
     // As the port page leaves it: the chosen port open. With the number set,
     // OpenEcuLink then neither reads nor writes ZANO.INI.
@@ -72,7 +79,7 @@ bool EcuConnection::Open(std::string* why) {
     OpenError error = OpenError::NotFound;
     if (*lastDevice_ && ResolvePortDevice(portNumber_) != "")
         error = (*lastDevice_)->LastOpenError();
-    *why = PortText() + ": " + OpenErrorText(error == OpenError::None ? OpenError::Other : error);
+    *why = ShownPortText() + ": " + OpenErrorText(error == OpenError::None ? OpenError::Other : error);
     return false;
 }
 
@@ -86,8 +93,8 @@ bool EcuConnection::ReadAll(CliHooks& hooks, std::string* why) {
 }
 
 std::string EcuConnection::NoAnswerText() const {
-    std::string text = "a ECU " + std::string(ModelDisplayName(session_.modelIndex)) + " não respondeu em " + PortText();
-    if (session_.modelIndex == 0)
-        text += " (se for um Q5100 plus, use --model q5100plus)";
-    return text;
+    const QString text = session_.modelIndex == 0
+                             ? Tr("a ECU %1 não respondeu em %2 (se for um Q5100 plus, use --model q5100plus)")
+                             : Tr("a ECU %1 não respondeu em %2");
+    return Fill(text, ModelDisplayName(session_.modelIndex), ShownPortText());
 }

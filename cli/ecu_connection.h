@@ -61,8 +61,10 @@ class EcuConnection {
     int ModelIndex() const { return session_.modelIndex; }
     // Why a read found no ECU, with the hint for a "Q5100 plus" read as a Q7100.
     std::string NoAnswerText() const;
-    // "COM5" or "simulador".
+    // "COM5" or "simulador", as the datalog's header names the port.
     std::string PortText() const;
+    // The same in the run's language, for messages.
+    std::string ShownPortText() const;
 
   private:
     RealClock clock_;

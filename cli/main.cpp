@@ -6,6 +6,7 @@
 #include "cli/cli_arguments.h"
 #include "cli/cli_commands.h"
 #include "comm/comm_trace.h"
+#include "i18n/language.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> words(argv + 1, argv + argc);
@@ -23,6 +24,10 @@ int main(int argc, char** argv) {
     }
     // The serial port classes want an application object (no display).
     QCoreApplication app(argc, argv);
+    // The messages in the language of ZANO_LANG or the locale (Portuguese
+    // unless one names English or Spanish); usage and argument errors above
+    // stay English.
+    InstallLanguage(EnvironmentLanguage());
     if (!args.traceFile.empty()) {
         std::string why;
         if (!ProgramTrace().OpenLiveFile(args.traceFile, &why)) {

@@ -6,6 +6,7 @@
 
 #include "app/parameter_table.h"
 #include "cli/cli_commands.h"
+#include "cli/cli_text.h"
 #include "cli/ecu_connection.h"
 #include "comm/answer_parser.h"
 #include "log/datalog_recorder.h"
@@ -98,15 +99,15 @@ int RunMonitor(const CliArguments& args) {
             std::cout << ms;
             for (const std::string& value : values) std::cout << ',' << value;
         } else {
-            std::cout << ms << " ms  rpm " << values[0] << "  TPS " << values[1] << " V  lambda " << values[2]
-                      << " V  passos " << values[3] << "  injeção " << values[4] << " ms";
+            std::cout << Fill(Tr("%1 ms  rpm %2  TPS %3 V  lambda %4 V  passos %5  injeção %6 ms"),
+                              static_cast<long long>(ms), values[0], values[1], values[2], values[3], values[4]);
         }
         std::cout << '\n' << std::flush;
     }
     StopMonitoring(session, kMonitorWaits.stopSpacing);
     if (recorder.Recording()) {
         recorder.Stop();
-        std::cerr << "zano-cli: " << recorder.Rows() << " linhas gravadas em " << args.recordFile << '\n';
+        Complain(Fill(Tr("%1 linhas gravadas em %2"), static_cast<long long>(recorder.Rows()), args.recordFile));
     } else if (!args.recordFile.empty()) {
         // The writer stopped by itself (the disk): the rows before it are kept.
         Complain(recorder.Error());

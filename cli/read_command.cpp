@@ -4,6 +4,7 @@
 
 #include "app/parameter_table.h"
 #include "cli/cli_commands.h"
+#include "cli/cli_text.h"
 #include "cli/config_file_check.h"
 #include "cli/ecu_connection.h"
 #include "comm/port_names.h"
@@ -26,21 +27,21 @@ int RunPorts(const CliArguments&) {
 }
 
 std::string FieldTable(int modelIndex, CRX4DATA& store) {
-    std::string text = "Campo\tUnidade\tValor\n";
+    std::string text = TrStd("Campo") + "\t" + TrStd("Unidade") + "\t" + TrStd("Valor") + "\n";
     std::set<std::string> shown;
     for (const PageModel* page : ConfigPageModels(modelIndex)) {
         for (const FieldDef& field : page->Fields()) {
             bool fresh = false;
             for (const std::string& reg : page->RegistersOf(field)) fresh = shown.insert(reg).second || fresh;
             if (fresh)
-                text += std::string(field.label) + "\t" + field.unitLabel + "\t" +
+                text += TrStd(field.label) + "\t" + TrStd(field.unitLabel) + "\t" +
                         ShownFieldText(*page, field, store) + "\n";
         }
     }
     for (const std::string& reg : RegistersOfStores(store, store)) {
         std::string value;
         if (!shown.count(reg) && StoreValueText(store, reg.c_str(), &value))
-            text += "registro " + reg + "\t\t" + value + "\n";
+            text += Fill(Tr("registro %1"), reg) + "\t\t" + value + "\n";
     }
     return text;
 }
@@ -51,7 +52,7 @@ int RunRead(const CliArguments& args) {
     FillParameterTable(model);
     // The program asks before it overwrites a file; without a question, --force says yes.
     if (!path.empty() && FileExists(path.c_str()) && !args.force) {
-        Complain(path + ": o arquivo já existe (--force para sobrescrever)");
+        Complain(Fill(Tr("%1: o arquivo já existe (--force para sobrescrever)"), path));
         return kExitFile;
     }
     EcuConnection ecu(model, args.portNumber, args.simulatorModel);
@@ -76,8 +77,9 @@ int RunRead(const CliArguments& args) {
     CRX4DATA& fileStore = ecu.FileStore();
     fileStore = ecu.EquipmentStore();
     if (!WriteConfigurationFile(path.c_str(), FileTypeOf(model), FileTypeOf(model), customer, fileStore)) {
-        Complain(path + ": não foi possível gravar o arquivo; " +
-                 (args.force ? "o arquivo anterior não foi alterado" : "nenhum arquivo foi criado"));
+        Complain(Fill(args.force ? Tr("%1: não foi possível gravar o arquivo; o arquivo anterior não foi alterado")
+                                 : Tr("%1: não foi possível gravar o arquivo; nenhum arquivo foi criado"),
+                      path));
         return kExitFile;
     }
     return kExitOk;

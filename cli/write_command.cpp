@@ -2,11 +2,13 @@
 // write buttons would put it there, changed registers only.
 #include <unistd.h>
 
+#include <QString>
 #include <csignal>
 #include <iostream>
 
 #include "app/parameter_table.h"
 #include "cli/cli_commands.h"
+#include "cli/cli_text.h"
 #include "cli/config_file_check.h"
 #include "cli/ecu_connection.h"
 #include "pages/config_compare.h"
@@ -18,20 +20,27 @@ std::atomic<bool> g_stop{false};
 
 extern "C" void OnInterrupt(int) { g_stop.store(true); }
 
-// The answer typed on the terminal: yes only for y, yes, s or sim.
+// Lower case, without accents: "Sí" and "si" are the same answer.
+QString Plain(const QString& text) {
+    QString plain;
+    for (const QChar c : text.toLower().normalized(QString::NormalizationForm_D))
+        if (c.category() != QChar::Mark_NonSpacing)
+            plain += c;
+    return plain;
+}
+
 bool AskToWrite() {
-    std::cerr << "Gravar estas alterações na ECU? [y/N] " << std::flush;
+    std::cerr << TrStd("Gravar estas alterações na ECU? [y/N] ") << std::flush;
     std::string answer;
     if (!std::getline(std::cin, answer))
         return false;
-    for (char& c : answer) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return answer == "y" || answer == "yes" || answer == "s" || answer == "sim";
+    return IsYesAnswer(answer);
 }
 
-void PrintLines(const char* heading, const std::vector<std::string>& lines) {
+void PrintLines(const std::string& heading, const std::vector<std::string>& lines) {
     std::cerr << heading << '\n';
     if (lines.empty())
-        std::cerr << "  (nenhum)\n";
+        std::cerr << "  " << TrStd("(nenhum)") << '\n';
     for (const std::string& line : lines) std::cerr << "  " << line << '\n';
 }
 
@@ -40,6 +49,17 @@ void Append(std::vector<std::string>& to, const std::vector<std::string>& lines)
 }
 
 }  // namespace
+
+bool IsYesAnswer(const std::string& typed) {
+    const QString answer = Plain(QString::fromStdString(typed));
+    if (answer.isEmpty())
+        return false;
+    const QString yes = Plain(Tr("Sim"));
+    for (const char* word : {"y", "yes", "s", "sim"})
+        if (answer == QLatin1String(word))
+            return true;
+    return answer == yes || answer == yes.left(1);
+}
 
 std::atomic<bool>& StopFlag() { return g_stop; }
 
@@ -77,22 +97,22 @@ int RunWrite(const CliArguments& args) {
     const std::vector<std::string> refused = RefusedValues(model, fileValues);
     if (!refused.empty()) {
         for (const std::string& line : refused) Complain(info.path + ": " + line);
-        Complain("nada foi gravado");
+        Complain(TrStd("nada foi gravado"));
         return kExitFile;
     }
     const std::vector<FieldDifference> before = CompareStores(model, ecuValues, fileValues);
     if (before.empty()) {
-        std::cout << "A ECU já tem os valores do arquivo.\n";
+        std::cout << TrStd("A ECU já tem os valores do arquivo.") << '\n';
         return kExitOk;
     }
-    std::cout << DifferencesText(before, "ECU", "Arquivo") << std::flush;
+    std::cout << DifferencesText(before, "ECU", TrStd("Arquivo")) << std::flush;
     if (!args.yes) {
         if (!isatty(STDIN_FILENO)) {
-            Complain("sem terminal para confirmar: use --yes; nada foi gravado");
+            Complain(TrStd("sem terminal para confirmar: use --yes; nada foi gravado"));
             return kExitStopped;
         }
         if (!AskToWrite()) {
-            Complain("nada foi gravado");
+            Complain(TrStd("nada foi gravado"));
             return kExitStopped;
         }
     }
@@ -115,14 +135,14 @@ int RunWrite(const CliArguments& args) {
             std::vector<std::string> notWritten = DescribeEntries(page, report.notConfirmed, fileValues);
             for (size_t later = p + 1; later < plan.size(); ++later)
                 Append(notWritten, DescribeEntries(plan[later].page, plan[later].entries, fileValues));
-            Complain(result == kWriteStoppedResult ? "gravação interrompida (Ctrl+C)"
-                                                   : "gravação interrompida: a ligação com a ECU caiu");
-            PrintLines("Gravados:", written);
-            PrintLines("Não gravados:", notWritten);
+            Complain(result == kWriteStoppedResult ? TrStd("gravação interrompida (Ctrl+C)")
+                                                   : TrStd("gravação interrompida: a ligação com a ECU caiu"));
+            PrintLines(TrStd("Gravados:"), written);
+            PrintLines(TrStd("Não gravados:"), notWritten);
             return result == kWriteStoppedResult ? kExitStopped : kExitLink;
         }
         if (result != 0) {
-            Complain("a leitura de conferência falhou; confira a ECU com zano-cli diff");
+            Complain(TrStd("a leitura de conferência falhou; confira a ECU com zano-cli diff"));
             return kExitLink;
         }
         Append(written, DescribeEntries(page, plan[p].entries, fileValues));
@@ -130,11 +150,12 @@ int RunWrite(const CliArguments& args) {
     // The ECU's read-backs against the file: every value must be there.
     const std::vector<FieldDifference> after = CompareStores(model, ecuValues, fileValues);
     if (!after.empty()) {
-        std::cerr << "A ECU não ficou com estes valores do arquivo:\n" << DifferencesText(after, "ECU", "Arquivo");
+        std::cerr << TrStd("A ECU não ficou com estes valores do arquivo:") << '\n'
+                  << DifferencesText(after, "ECU", TrStd("Arquivo"));
         for (const std::string& reg : unwritable)
-            Complain("o registro " + reg + " não é gravado por nenhuma página");
+            Complain(Fill(Tr("o registro %1 não é gravado por nenhuma página"), reg));
         return kExitDifferent;
     }
-    std::cout << "Gravado e conferido: " << written.size() << " campo(s).\n";
+    std::cout << Fill(Tr("Gravado e conferido: %1 campo(s)."), static_cast<long long>(written.size())) << '\n';
     return kExitOk;
 }

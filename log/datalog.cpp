@@ -5,14 +5,19 @@
 #include "data/crx4data.h"
 #include "data/store_text.h"
 #include "comm/comm_trace.h"
+#include "i18n/ui_text.h"
 #include "log/live_numbers.h"
 
 namespace {
 
+// The captions are shown (looked up where they are shown), never written in the file.
 constexpr LogChannelInfo kChannels[kLogChannelCount] = {
-    {"rpm", "rpm", "Rotação", 0},         {"tps_V", "V", "TPS", 2},
-    {"lambda_V", "V", "Sonda lambda", 2}, {"passos", "passos", "Atuador", 0},
-    {"atuador", "", "Escala", 0},         {"injecao_ms", "ms", "Injeção", 1},
+    {"rpm", "rpm", TR_NOOP("Rotação"), 0},
+    {"tps_V", "V", "TPS", 2},
+    {"lambda_V", "V", TR_NOOP("Sonda lambda"), 2},
+    {"passos", "passos", TR_NOOP("Atuador"), 0},
+    {"atuador", "", TR_NOOP("Escala"), 0},
+    {"injecao_ms", "ms", TR_NOOP("Injeção"), 1},
 };
 
 constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "data/number_text.h"
+#include "i18n/ui_text.h"
 
 namespace {
 
@@ -62,19 +63,21 @@ class DatalogParser {
     void Finish() {
         if (!pending_.empty() || overlong_) {
             ++lineNumber_;
-            Skip(overlong_ ? "linha longa demais" : "última linha cortada (sem fim de linha)");
+            Skip(overlong_ ? TR_NOOP("linha longa demais") : TR_NOOP("última linha cortada (sem fim de linha)"));
         }
         if (!sawBytes_)
-            log_.message = "Arquivo vazio.";
+            log_.message = TrStd("Arquivo vazio.");
         else if (log_.capped)
-            log_.message = "Registro grande demais: só as primeiras " +
-                           std::to_string(limits_.maxSamples) + " amostras foram lidas.";
+            log_.message = Tr("Registro grande demais: só as primeiras %1 amostras foram lidas.")
+                               .arg(static_cast<qlonglong>(limits_.maxSamples))
+                               .toStdString();
         else if (log_.times.empty() && log_.events.empty())
-            log_.message = "Nenhuma amostra legível no arquivo.";
+            log_.message = TrStd("Nenhuma amostra legível no arquivo.");
         else if (log_.skippedCount > 0)
-            log_.message = std::to_string(log_.skippedCount) +
-                           (log_.skippedCount == 1 ? " linha ilegível foi ignorada."
-                                                   : " linhas ilegíveis foram ignoradas.");
+            log_.message = (log_.skippedCount == 1 ? Tr("%1 linha ilegível foi ignorada.")
+                                                   : Tr("%1 linhas ilegíveis foram ignoradas."))
+                               .arg(static_cast<qlonglong>(log_.skippedCount))
+                               .toStdString();
     }
 
   private:
@@ -93,7 +96,7 @@ class DatalogParser {
         ++lineNumber_;
         if (overlong_) {
             overlong_ = false;
-            Skip("linha longa demais");
+            Skip(TR_NOOP("linha longa demais"));
             return true;
         }
         std::string_view line(pending_);
@@ -108,14 +111,14 @@ class DatalogParser {
 
     bool Line(std::string_view line) {
         if (IsBinary(line)) {
-            Skip("bytes binários");
+            Skip(TR_NOOP("bytes binários"));
             return true;
         }
         if (lineNumber_ == 1 && line != kDatalogMagic) {
             // A foreign first line: what follows may still be readable.
             if (StartsWith(line, "#") || !StartsWith(line, kTimeColumn)) {
                 if (!LooksLikeRow(line)) {
-                    Skip("cabeçalho desconhecido");
+                    Skip(TR_NOOP("cabeçalho desconhecido"));
                     return true;
                 }
             }
@@ -184,8 +187,11 @@ class DatalogParser {
     bool Row(std::string_view line) {
         Split(line);
         if (fields_.size() != layout_.size()) {
-            Skip("campos: " + std::to_string(fields_.size()) + ", esperados " +
-                 std::to_string(layout_.size()));
+            if (CountSkipped())
+                List(Tr("campos: %1, esperados %2")
+                         .arg(static_cast<qulonglong>(fields_.size()))
+                         .arg(static_cast<qulonglong>(layout_.size()))
+                         .toStdString());
             return true;
         }
         double row[kLogChannelCount];
@@ -200,25 +206,26 @@ class DatalogParser {
                 event = field;
             } else if (kind == kTimeField) {
                 if (!FieldNumber(field, &t) || t != std::trunc(t) || std::fabs(t) > 9e15) {
-                    Skip("tempo inválido");
+                    Skip(TR_NOOP("tempo inválido"));
                     return true;
                 }
                 hasTime = true;
             } else if (kind >= 0 && !field.empty()) {
                 if (!FieldNumber(field, &row[kind])) {
-                    Skip(std::string("número inválido na coluna ") + ChannelInfo(kind).column);
+                    if (CountSkipped())
+                        List(Tr("número inválido na coluna %1").arg(QLatin1String(ChannelInfo(kind).column)).toStdString());
                     return true;
                 }
                 anyValue = true;
             }
         }
         if (!hasTime) {
-            Skip("tempo inválido");
+            Skip(TR_NOOP("tempo inválido"));
             return true;
         }
         const auto tMs = static_cast<int64_t>(t);
         if (!log_.times.empty() && tMs < log_.times.back()) {
-            Skip("tempo fora de ordem");
+            Skip(TR_NOOP("tempo fora de ordem"));
             return true;
         }
         const bool gap = !anyValue && event == kGapEvent;
@@ -239,11 +246,17 @@ class DatalogParser {
         return true;
     }
 
-    void Skip(std::string reason) {
-        ++log_.skippedCount;
-        if (log_.skipped.size() < limits_.skippedListed)
-            log_.skipped.push_back({lineNumber_, std::move(reason)});
+    // A line left out: counted, and listed with its reason (looked up in the
+    // run's language) while the list has room.
+    void Skip(const char* reason) {
+        if (CountSkipped())
+            List(TrStd(reason));
     }
+    bool CountSkipped() {
+        ++log_.skippedCount;
+        return log_.skipped.size() < limits_.skippedListed;
+    }
+    void List(std::string reason) { log_.skipped.push_back({lineNumber_, std::move(reason)}); }
 
     Datalog& log_;
     const DatalogLimits& limits_;
@@ -278,7 +291,9 @@ Datalog ReadDatalog(const std::string& path, const DatalogLimits& limits) {
     Datalog log;
     QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly)) {
-        log.message = "Não foi possível abrir " + path + " (" + file.errorString().toStdString() + ").";
+        log.message = Tr("Não foi possível abrir %1 (%2).")
+                          .arg(QString::fromStdString(path), file.errorString())
+                          .toStdString();
         return log;
     }
     DatalogParser parser(log, limits);
@@ -287,7 +302,8 @@ Datalog ReadDatalog(const std::string& path, const DatalogLimits& limits) {
         const qint64 got = file.read(chunk.data(), static_cast<qint64>(chunk.size()));
         if (got < 0) {
             parser.Finish();
-            log.message = "Erro ao ler " + path + " (" + file.errorString().toStdString() + ").";
+            log.message =
+                Tr("Erro ao ler %1 (%2).").arg(QString::fromStdString(path), file.errorString()).toStdString();
             return log;
         }
         if (got == 0 || !parser.Feed(chunk.data(), static_cast<std::size_t>(got)))

@@ -4,6 +4,7 @@
 
 #include "comm/clock.h"
 #include "data/number_text.h"
+#include "i18n/ui_text.h"
 
 namespace {
 
@@ -44,8 +45,9 @@ bool DatalogWriter::Open(const std::string& path, const LogHeader& header) {
     path_ = path;
     file_.setFileName(QString::fromStdString(path));
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
-        error_ = "Não foi possível criar o registro " + path + " (" +
-                 file_.errorString().toStdString() + ").";
+        error_ = Tr("Não foi possível criar o registro %1 (%2).")
+                     .arg(QString::fromStdString(path), file_.errorString())
+                     .toStdString();
         return false;
     }
     buffer_ = std::string(kDatalogMagic) + "\n";
@@ -107,7 +109,9 @@ bool DatalogWriter::Flush() {
 }
 
 void DatalogWriter::Fail(const std::string& what) {
-    error_ = "Gravação interrompida: não foi possível escrever em " + path_ + " (" + what + ").";
+    error_ = Tr("Gravação interrompida: não foi possível escrever em %1 (%2).")
+                 .arg(QString::fromStdString(path_), QString::fromStdString(what))
+                 .toStdString();
     buffer_.clear();
     buffer_.shrink_to_fit();
     file_.close();

@@ -2,9 +2,13 @@
 // and each mistake is refused with the word at fault named (exit code 2).
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QTranslator>
 #include <sstream>
 
 #include "cli/cli_arguments.h"
+#include "cli/cli_commands.h"
+#include "i18n/language.h"
 
 namespace {
 
@@ -58,6 +62,28 @@ TEST(CliArgumentsTest, MistakesAreRefusedNamingTheWordAtFault) {
         EXPECT_FALSE(ParseCliArguments(Words(words), &error).has_value()) << words;
         EXPECT_NE(error.find(named), std::string::npos) << words << ": " << error;
     }
+}
+
+// The write's question is answered in the run's language: the Spanish "sí"
+// (with or without its accent) goes on as the Portuguese "sim" always did,
+// and a no stays a no in every language.
+TEST(CliArgumentsTest, TheWriteQuestionTakesTheYesOfTheRunsLanguage) {
+    int argc = 1;
+    char name[] = "tests_cli";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    for (const char* yes : {"y", "Y", "yes", "s", "S", "sim", "SIM"}) EXPECT_TRUE(IsYesAnswer(yes)) << yes;
+    for (const char* no : {"", "n", "N", "no", "nao", "não", "ja", "sims"}) EXPECT_FALSE(IsYesAnswer(no)) << no;
+
+    QTranslator spanish;
+    ASSERT_TRUE(spanish.load(":/i18n/zano_es.qm"));
+    if (spanish.translate(nullptr, "Sim").isEmpty())
+        GTEST_SKIP() << "the Spanish catalogue lacks \"Sim\"";
+    ASSERT_TRUE(InstallLanguage(UiLanguage::Spanish));
+    for (const char* yes : {"sí", "SÍ", "si", "Si", "s", "y", "sim"}) EXPECT_TRUE(IsYesAnswer(yes)) << yes;
+    for (const char* no : {"", "n", "no", "nao", "sin", "ja"}) EXPECT_FALSE(IsYesAnswer(no)) << no;
+    InstallLanguage(UiLanguage::Portuguese);
+    EXPECT_FALSE(IsYesAnswer("si")) << "no catalogue: only the Portuguese and English answers";
 }
 
 }  // namespace

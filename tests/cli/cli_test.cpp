@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTranslator>
 #include <csignal>
 #include <set>
 
@@ -35,10 +36,16 @@ class CliTest : public ::testing::Test {
         env.insert("ZANO_DUMP_DIR", dumps_.path());
         env.insert("LANG", "pt_BR.UTF-8");
         env.insert("LC_ALL", "pt_BR.UTF-8");
+        // The messages' language: these would come before the locale.
+        env.remove("ZANO_LANG");
+        env.remove("LANGUAGE");
         return env;
     }
-    void Start(QProcess& process, const QStringList& args) const {
-        process.setProcessEnvironment(Environment());
+    using Variables = std::vector<std::pair<QString, QString>>;
+    void Start(QProcess& process, const QStringList& args, const Variables& variables = {}) const {
+        QProcessEnvironment env = Environment();
+        for (const auto& [name, value] : variables) env.insert(name, value);
+        process.setProcessEnvironment(env);
         process.start(ZANO_CLI_PATH, args);
         ASSERT_TRUE(process.waitForStarted(5000));
     }
@@ -52,9 +59,9 @@ class CliTest : public ::testing::Test {
         run.err = process.readAllStandardError().toStdString();
         return run;
     }
-    CliRun Cli(const QStringList& args) const {
+    CliRun Cli(const QStringList& args, const Variables& variables = {}) const {
         QProcess process;
-        Start(process, args);
+        Start(process, args, variables);
         return Finish(process);
     }
     QString Path(const QString& name) const { return files_.filePath(name); }
@@ -339,6 +346,36 @@ TEST_F(CliTest, CtrlCMidWriteStopsBetweenRegistersAndSaysWhichWereWritten) {
     EXPECT_EQ(changed, 1) << "the ECU holds exactly the register written";
     EXPECT_EQ(image.at(writes[0].first), writes[0].second);
     EXPECT_EQ(sim->FramesOfKind("confirm"), 3);
+}
+
+// The messages follow ZANO_LANG, else the locale: the same runs in English
+// and in Spanish print the catalogue's texts, values in their places; the
+// Portuguese of ZANO_LANG=pt_BR wins over an English locale.
+TEST_F(CliTest, MessagesAreInTheLanguageOfZanoLangOrTheLocale) {
+    const QString a = Path("a%1.cfg");  // a placeholder in a value stays as it is
+    ASSERT_EQ(Cli({"read", "--simulator", "q7100", "-o", a}).code, 0);
+    const CliRun portuguese = Cli({"diff", a, a}, {{"ZANO_LANG", "pt_BR"}, {"LC_ALL", "en_US.UTF-8"}});
+    EXPECT_RUN(portuguese, 0);
+    EXPECT_EQ(portuguese.out, "Iguais.\n");
+
+    const char* const existsId = "%1: o arquivo já existe (--force para sobrescrever)";
+    const Variables runs[] = {{{"ZANO_LANG", "en"}}, {{"ZANO_LANG", "es"}}, {{"LC_ALL", "es_AR.UTF-8"}}};
+    for (const Variables& variables : runs) {
+        const QString language = variables[0].second.left(2);
+        QTranslator catalogue;
+        ASSERT_TRUE(catalogue.load(":/i18n/zano_" + language + ".qm"));
+        const QString equal = catalogue.translate(nullptr, "Iguais.");
+        const QString exists = catalogue.translate(nullptr, existsId);
+        if (equal.isEmpty() || exists.isEmpty())
+            GTEST_SKIP() << "the " << language.toStdString() << " catalogue lacks these messages";
+        const std::string how = (variables[0].first + "=" + variables[0].second).toStdString();
+        const CliRun same = Cli({"diff", a, a}, variables);
+        EXPECT_RUN(same, 0) << how;
+        EXPECT_EQ(same.out, equal.toStdString() + "\n") << how;
+        const CliRun refused = Cli({"read", "--simulator", "q7100", "-o", a}, variables);
+        EXPECT_RUN(refused, 4) << how;
+        EXPECT_EQ(refused.err, "zano-cli: " + exists.arg(a).toStdString() + "\n") << how;
+    }
 }
 
 }  // namespace
