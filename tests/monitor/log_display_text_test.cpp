@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QTranslator>
 #include <gtest/gtest.h>
+#include <string>
 
 #include "log/datalog_recorder.h"
 #include "monitor/log_viewer.h"
@@ -34,8 +35,12 @@ class BracketingTranslator : public QTranslator {
     }
 };
 
-QString Bracketed(const char* text) {
-    return QStringLiteral("[") + QString::fromUtf8(text) + QStringLiteral("]");
+// Texts compared as UTF-8, so that a failure prints them readably.
+std::string Bracketed(const char* text) {
+    return std::string("[") + text + "]";
+}
+std::string U8(const QString& text) {
+    return text.toStdString();
 }
 
 // Every fixed event text the program writes into a datalog's event column.
@@ -48,30 +53,30 @@ std::vector<const char*> WrittenEvents() {
 }
 
 TEST(LogDisplayText, EveryEventTheProgramWritesIsShownByItsOwnTextAndOthersAsWritten) {
-    for (const char* event : WrittenEvents()) EXPECT_EQ(LogEventText(event), QString::fromUtf8(event));
-    EXPECT_EQ(LogEventText("marca 12"), QStringLiteral("marca 12"));
+    for (const char* event : WrittenEvents()) EXPECT_EQ(U8(LogEventText(event)), event);
+    EXPECT_EQ(U8(LogEventText("marca 12")), "marca 12");
 
     const BracketingTranslator translator;
-    for (const char* event : WrittenEvents()) EXPECT_EQ(LogEventText(event), Bracketed(event)) << event;
+    for (const char* event : WrittenEvents()) EXPECT_EQ(U8(LogEventText(event)), Bracketed(event));
     // The mark's number goes into the looked-up sentence.
-    EXPECT_EQ(LogEventText("marca 12"), QStringLiteral("[marca 12]"));
+    EXPECT_EQ(U8(LogEventText("marca 12")), "[marca 12]");
     // A text the program does not write (a file edited by hand) is shown as
     // the file has it.
     for (const char* other : {"marca", "marca ", "marca x", "marcas 2", "nota: troca de filtro"})
-        EXPECT_EQ(LogEventText(other), QString::fromUtf8(other)) << other;
+        EXPECT_EQ(U8(LogEventText(other)), other);
 }
 
 TEST(LogDisplayText, ChannelsAreNamedByTheLogsOwnCaptionsAndOnlyWordUnitsTranslated) {
     for (int c = 0; c < kLogChannelCount; ++c) {
-        EXPECT_EQ(ChannelCaption(c), QString::fromUtf8(ChannelInfo(c).caption)) << c;
-        EXPECT_EQ(ChannelUnit(c), QString::fromUtf8(ChannelInfo(c).unit)) << c;
+        EXPECT_EQ(U8(ChannelCaption(c)), ChannelInfo(c).caption) << c;
+        EXPECT_EQ(U8(ChannelUnit(c)), ChannelInfo(c).unit) << c;
     }
     const BracketingTranslator translator;
     for (int c = 0; c < kLogChannelCount; ++c) {
-        EXPECT_EQ(ChannelCaption(c), Bracketed(ChannelInfo(c).caption)) << c;
+        EXPECT_EQ(U8(ChannelCaption(c)), Bracketed(ChannelInfo(c).caption)) << c;
         const char* unit = ChannelInfo(c).unit;
         const bool word = c == static_cast<int>(LogChannel::Steps);
-        EXPECT_EQ(ChannelUnit(c), word ? Bracketed(unit) : QString::fromUtf8(unit)) << c;
+        EXPECT_EQ(U8(ChannelUnit(c)), word ? Bracketed(unit) : std::string(unit)) << c;
     }
 }
 
@@ -85,19 +90,19 @@ TEST(LogDisplayText, ViewerMarksBoxesCursorAndStripChartShowTheShownNames) {
     viewer.ShowLog(log, QStringLiteral("x.csv"));
     QListWidget* marks = viewer.MarkList();
     ASSERT_EQ(marks->count(), 2);
-    EXPECT_EQ(marks->item(0)->text(), QStringLiteral("00:00:01.0  [marca 1]"));
-    EXPECT_EQ(marks->item(1)->text(), QStringLiteral("00:00:02.0  ") + Bracketed(kCalibrationStartEvent));
+    EXPECT_EQ(U8(marks->item(0)->text()), "00:00:01.0  [marca 1]");
+    EXPECT_EQ(U8(marks->item(1)->text()), "00:00:02.0  " + Bracketed(kCalibrationStartEvent));
     const int steps = static_cast<int>(LogChannel::Steps);
-    EXPECT_EQ(viewer.ChannelBox(steps)->text(), Bracketed(ChannelInfo(steps).caption));
-    EXPECT_TRUE(viewer.CursorText().contains(QStringLiteral(" [passos]"))) << viewer.CursorText().toStdString();
-    EXPECT_TRUE(viewer.CursorText().startsWith(Bracketed(ChannelInfo(0).caption) + QStringLiteral(": ")))
-        << viewer.CursorText().toStdString();
+    EXPECT_EQ(U8(viewer.ChannelBox(steps)->text()), Bracketed(ChannelInfo(steps).caption));
+    const std::string cursor = U8(viewer.CursorText());
+    EXPECT_EQ(cursor.rfind(Bracketed(ChannelInfo(0).caption) + ": ", 0), 0u) << cursor;
+    EXPECT_NE(cursor.find(" [passos]"), std::string::npos) << cursor;
 
     StripChart strip;
     const QList<QAbstractSeries*> series = strip.chart()->series();
     ASSERT_EQ(series.size(), StripChart::kChannelCount);
     for (int i = 0; i < StripChart::kChannelCount; ++i)
-        EXPECT_EQ(series[i]->name(), Bracketed(ChannelInfo(StripChart::kChannels[i]).caption)) << i;
+        EXPECT_EQ(U8(series[i]->name()), Bracketed(ChannelInfo(StripChart::kChannels[i]).caption)) << i;
 }
 
 }  // namespace
