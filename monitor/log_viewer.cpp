@@ -13,6 +13,8 @@
 #include <thread>
 
 #include "app/ui/message_box.h"
+#include "i18n/ui_text.h"
+#include "monitor/log_display_text.h"
 #include "monitor/log_plot_view.h"
 
 namespace {
@@ -25,9 +27,9 @@ constexpr int kListedSkips = 5;        // lines named in the message
 constexpr bool kShownAtFirst[kLogChannelCount] = {true, true, true, true, false, false};
 
 QString ChannelLabel(int channel) {
-    const LogChannelInfo& info = ChannelInfo(channel);
-    const QString caption = QString::fromUtf8(info.caption);
-    return *info.unit ? caption + QStringLiteral(" (") + QString::fromUtf8(info.unit) + ')' : caption;
+    const QString caption = ChannelCaption(channel);
+    const QString unit = ChannelUnit(channel);
+    return unit.isEmpty() ? caption : caption + QStringLiteral(" (") + unit + ')';
 }
 
 }  // namespace
@@ -41,20 +43,20 @@ struct LogViewer::LoadJob {
 };
 
 LogViewer::LogViewer(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(kLogViewerTitle));
+    setWindowTitle(Tr(kLogViewerTitle));
     setWindowFlag(Qt::Window);
     resize(1100, 760);
 
     auto* top = new QHBoxLayout;
-    open_ = new QPushButton(QString::fromUtf8("Abrir..."), this);
+    open_ = new QPushButton(Tr("Abrir..."), this);
     file_ = new QLabel(this);
-    busy_ = new QLabel(QString::fromUtf8("Lendo o registro..."), this);
+    busy_ = new QLabel(Tr("Lendo o registro..."), this);
     busy_->hide();
     progress_ = new QProgressBar(this);
     progress_->setRange(0, 0);
     progress_->setMaximumWidth(160);
     progress_->hide();
-    play_ = new QPushButton(QString::fromUtf8("Reproduzir no painel"), this);
+    play_ = new QPushButton(Tr("Reproduzir no painel"), this);
     play_->setEnabled(false);
     top->addWidget(open_);
     top->addWidget(file_, 1);
@@ -63,9 +65,9 @@ LogViewer::LogViewer(QWidget* parent) : QDialog(parent) {
     top->addWidget(play_);
 
     auto* boxes = new QHBoxLayout;
-    boxes->addWidget(new QLabel(QString::fromUtf8("Canais:"), this));
+    boxes->addWidget(new QLabel(Tr("Canais:"), this));
     for (int c = 0; c < kLogChannelCount; ++c) {
-        boxes_[c] = new QCheckBox(QString::fromUtf8(ChannelInfo(c).caption), this);
+        boxes_[c] = new QCheckBox(ChannelCaption(c), this);
         boxes_[c]->setChecked(kShownAtFirst[c]);
         boxes->addWidget(boxes_[c]);
         connect(boxes_[c], &QCheckBox::toggled, this, [this] { LayOutPlots(); });
@@ -88,7 +90,7 @@ LogViewer::LogViewer(QWidget* parent) : QDialog(parent) {
     windowText_ = new QLabel(this);
 
     auto* side = new QVBoxLayout;
-    side->addWidget(new QLabel(QString::fromUtf8("Marcas"), this));
+    side->addWidget(new QLabel(Tr("Marcas"), this));
     marks_ = new QListWidget(this);
     marks_->setMaximumWidth(230);
     side->addWidget(marks_, 1);
@@ -124,7 +126,7 @@ LogViewer::~LogViewer() = default;
 
 void LogViewer::ChooseFile() {
     const QString path = RunFileDialog(
-        this, {false, QString::fromUtf8("Registros (*.csv)|*.csv|Todos os arquivos (*.*)|*.*|"),
+        this, {false, Tr("Registros (*.csv)|*.csv|Todos os arquivos (*.*)|*.*|"),
                QString(), QString()});
     if (!path.isEmpty())
         OpenFile(path);
@@ -194,12 +196,12 @@ void LogViewer::TellWhatWasSkipped(const Datalog& log) {
     QString text = QString::fromStdString(log.message);
     const int listed = std::min<int>(kListedSkips, static_cast<int>(log.skipped.size()));
     for (int i = 0; i < listed; ++i)
-        text += QString::fromUtf8("\nLinha %1: %2")
+        text += Tr("\nLinha %1: %2")
                     .arg(log.skipped[static_cast<std::size_t>(i)].line)
                     .arg(QString::fromStdString(log.skipped[static_cast<std::size_t>(i)].reason));
     if (log.skippedCount > listed)
-        text += QString::fromUtf8("\n(e mais %1 linhas)").arg(log.skippedCount - listed);
-    ShowMessageBox(this, text.trimmed(), QString::fromUtf8(kLogViewerTitle),
+        text += Tr("\n(e mais %1 linhas)").arg(log.skippedCount - listed);
+    ShowMessageBox(this, text.trimmed(), Tr(kLogViewerTitle),
                    log.times.empty() ? BoxIcon::Exclamation : BoxIcon::Information);
 }
 
@@ -207,7 +209,7 @@ void LogViewer::FillMarks() {
     marks_->clear();
     for (const LogMark& mark : data_->Marks()) {
         auto* item = new QListWidgetItem(LogTimeText(static_cast<double>(mark.tMs)) +
-                                         QStringLiteral("  ") + QString::fromStdString(mark.text));
+                                         QStringLiteral("  ") + LogEventText(mark.text));
         item->setData(Qt::UserRole, static_cast<double>(mark.tMs));
         marks_->addItem(item);
     }
@@ -273,18 +275,18 @@ QString LogViewer::CursorText() const {
         const std::optional<double> value = data_ ? data_->ValueAt(c, cursorMs_) : std::nullopt;
         QString shown = value ? QString::number(*value, 'f', info.decimals) : QString::fromUtf8("—");
         if (value && *info.unit)
-            shown += ' ' + QString::fromUtf8(info.unit);
-        parts << QString::fromUtf8(info.caption) + QStringLiteral(": ") + shown;
+            shown += ' ' + ChannelUnit(c);
+        parts << ChannelCaption(c) + QStringLiteral(": ") + shown;
     }
     return parts.join(QStringLiteral("   "));
 }
 
 void LogViewer::ShowCursor() {
-    cursorText_->setText(QString::fromUtf8("Cursor %1   ").arg(LogTimeText(cursorMs_)) + CursorText());
+    cursorText_->setText(Tr("Cursor %1   ").arg(LogTimeText(cursorMs_)) + CursorText());
 }
 
 void LogViewer::ShowWindowText() {
-    windowText_->setText(QString::fromUtf8("%1 a %2   (%3 amostras)")
+    windowText_->setText(Tr("%1 a %2   (%3 amostras)")
                              .arg(LogTimeText(axis_.Start()), LogTimeText(axis_.End()))
                              .arg(data_ ? static_cast<qulonglong>(data_->Log().times.size()) : 0));
 }

@@ -16,6 +16,7 @@
 #include <memory>
 #include <vector>
 
+#include "i18n/ui_text.h"
 #include "monitor/log_plot_data.h"
 #include "monitor/log_time_axis.h"
 
@@ -27,7 +28,7 @@ class QProgressBar;
 class QPushButton;
 class QVBoxLayout;
 
-constexpr const char* kLogViewerTitle = "Registros";
+constexpr const char* kLogViewerTitle = TR_NOOP("Registros");
 
 class LogViewer : public QDialog {
     Q_OBJECT

@@ -23,6 +23,7 @@
 #include "controls/font_label.h"
 #include "controls/image_button.h"
 #include "data/store_text.h"
+#include "i18n/ui_text.h"
 #include "log/log_folder.h"
 #include "monitor/log_playback.h"
 #include "monitor/playback_store.h"
@@ -47,14 +48,14 @@ constexpr int kButtonSize = 64;
 
 // The datalog's controls, at the left of the bottom strip.
 constexpr int kRecordButtonWidth = 110, kRecordButtonHeight = 40;
-constexpr const char* kRecordText = "Gravar";
-constexpr const char* kMarkText = "Marcar";
+constexpr const char* kRecordText = TR_NOOP("Gravar");
+constexpr const char* kMarkText = TR_NOOP("Marcar");
 
 constexpr const char* kReturnQuestion =
-    "A Calibração ainda não foi concluída. Deseja realmente retornar à tela anterior?";
+    TR_NOOP("A Calibração ainda não foi concluída. Deseja realmente retornar à tela anterior?");
 constexpr const char* kExitQuestion =
-    "A Calibração ainda não foi concluída. Deseja realmente sair?";
-constexpr const char* kQuestionTitle = "Calibração em andamento";
+    TR_NOOP("A Calibração ainda não foi concluída. Deseja realmente sair?");
+constexpr const char* kQuestionTitle = TR_NOOP("Calibração em andamento");
 
 // Colours as 0x00BBGGRR.
 constexpr unsigned int kBlack = 0;
@@ -67,7 +68,10 @@ struct LabelRow {
 };
 // Settings plate: "Marcha Lenta" and "Alta Rotação", each with its range.
 constexpr LabelRow kSettingLabels[] = {
-    {1716, "Marcha Lenta"}, {1750, "1-240 Passos"}, {1717, "Alta Rotação"}, {1751, "1-240 Passos"}};
+    {1716, TR_NOOP("Marcha Lenta")},
+    {1750, TR_NOOP("1-240 Passos")},
+    {1717, TR_NOOP("Alta Rotação")},
+    {1751, TR_NOOP("1-240 Passos")}};
 // Voltage labels beside the bars: which bar, and whether at its top.
 struct ScaleLabel {
     int id;
@@ -101,10 +105,10 @@ BoxIcon ToBoxIcon(MessageIcon icon) {
     return BoxIcon::None;
 }
 
-CFontLabel* MakeLabel(QWidget* parent, int id, const char* text, const QRect& where) {
+CFontLabel* MakeLabel(QWidget* parent, int id, const QString& text, const QRect& where) {
     auto* label = new CFontLabel(parent);
     label->setObjectName(QString::number(id));
-    label->setText(QString::fromUtf8(text));
+    label->setText(text);
     label->setGeometry(where);
     return label;
 }
@@ -157,21 +161,6 @@ void ApplyRecordRange(QSpinBox* field, const ParameterRecord& record) {
                                                    NumberText::ToInt(record.Values[1]));
     field->setSingleStep(static_cast<int>(record.Step));
     field->setAccelerated(false);
-}
-
-// The calibration's end in the datalog's event column.
-const char* CalibrationEndEvent(CalibrationEnd end) {
-    switch (end) {
-        case CalibrationEnd::Done:
-            return "calibração concluída";
-        case CalibrationEnd::Failed:
-            return "calibração com erro";
-        case CalibrationEnd::FixedWait:
-            return "calibração encerrada (tempo fixo)";
-        case CalibrationEnd::TimedOut:
-            break;
-    }
-    return "calibração sem resposta";
 }
 
 void PostStopMonitoring() {
@@ -244,17 +233,17 @@ void CMonitorDialog::PlaceControls() {
     const int fieldIds[2] = {kIdleStepsId, kHighStepsId};
     QSpinBox** fields[2] = {&idleSteps_, &highSteps_};
     for (int i = 0; i < 2; ++i) {
-        MakeLabel(this, kSettingLabels[2 * i].id, kSettingLabels[2 * i].text,
+        MakeLabel(this, kSettingLabels[2 * i].id, Tr(kSettingLabels[2 * i].text),
                   QRect(left, rows[i], 240, 22));
         *fields[i] = MakeStepField(this, fieldIds[i], QRect(left, rows[i] + 26, 110, 36));
         (*fields[i])->installEventFilter(this);
-        MakeLabel(this, kSettingLabels[2 * i + 1].id, kSettingLabels[2 * i + 1].text,
+        MakeLabel(this, kSettingLabels[2 * i + 1].id, Tr(kSettingLabels[2 * i + 1].text),
                   QRect(left + 122, rows[i] + 34, 130, 22));
     }
     calibrate_->setObjectName(QString::number(kCalibrateId));
     calibrate_->setGeometry(left, plate.top() + 232, plate.width() - 48, kButtonSize);
-    calibrate_->setText(QStringLiteral("CALIBRAR"));
-    calibrating_ = MakeLabel(this, kCalibratingId, "CALIBRANDO ...",
+    calibrate_->setText(Tr("CALIBRAR"));
+    calibrating_ = MakeLabel(this, kCalibratingId, Tr("CALIBRANDO ..."),
                              QRect(plate.left(), plate.top() + 306, plate.width(), 40));
     calibrating_->hide();
 
@@ -271,7 +260,7 @@ void CMonitorDialog::PlaceControls() {
     for (const ScaleLabel& row : kScaleLabels) {
         const QRect bar = SlotRect(MonitorSlotPlacements(), row.barSlot);
         const int y = (row.top ? kFullRow : kZeroRow) - kLabelHeight / 2;
-        MakeLabel(this, row.id, row.text,
+        MakeLabel(this, row.id, QString::fromUtf8(row.text),
                   QRect(bar.left() - kLabelWidth - 2, y, kLabelWidth, kLabelHeight));
     }
     // Until the ECU tells otherwise: sensor 0 V at the bottom, lambda 0 to 1 V.
@@ -282,13 +271,13 @@ void CMonitorDialog::PlaceControls() {
 void CMonitorDialog::PlaceRecordControls() {
     const QRect strip = GaugeLayout::MonitorButtonStrip();
     const int top = strip.top() + (strip.height() - kRecordButtonHeight) / 2;
-    record_ = new QPushButton(QString::fromUtf8(kRecordText), this);
+    record_ = new QPushButton(Tr(kRecordText), this);
     record_->setObjectName(QStringLiteral("gravar"));
     record_->setCheckable(true);
     record_->setAutoDefault(false);
     record_->setFocusPolicy(Qt::NoFocus);
     record_->setGeometry(strip.left() + 24, top, kRecordButtonWidth, kRecordButtonHeight);
-    mark_ = new QPushButton(QString::fromUtf8(kMarkText), this);
+    mark_ = new QPushButton(Tr(kMarkText), this);
     mark_->setObjectName(QStringLiteral("marcar"));
     mark_->setAutoDefault(false);
     mark_->setFocusPolicy(Qt::NoFocus);
@@ -316,7 +305,9 @@ void CMonitorDialog::SetRecording(bool on) {
         LogHeader header{ModelName(ModelIndex), Watcher().PortText().toStdString(),
                          IsoWithOffset(start)};
         if (path.empty()) {
-            startError_ = "Não foi possível criar a pasta de registros " + folder + ".";
+            startError_ = Tr("Não foi possível criar a pasta de registros %1.")
+                              .arg(QString::fromStdString(folder))
+                              .toStdString();
         } else if (!recorder_.Start(path, header)) {
             startError_ = recorder_.Error();
         } else {
@@ -349,7 +340,9 @@ void CMonitorDialog::ShowRecordState() {
     std::string error = startError_.empty() ? recorder_.Error() : startError_;
     if (recording) {
         const std::string& path = recorder_.Path();
-        text = "Gravando: " + path.substr(path.find_last_of("/\\") + 1);
+        text = Tr("Gravando: %1")
+                   .arg(QString::fromStdString(path.substr(path.find_last_of("/\\") + 1)))
+                   .toStdString();
     } else if (!error.empty()) {
         text = error;
     }
@@ -371,12 +364,12 @@ void CMonitorDialog::DressLabels() {
 
 void CMonitorDialog::OnInitDialog() {
     closeCode_ = 0;
-    DressButton(return_, 232, QStringLiteral("Retornar"));
-    DressButton(exit_, 233, QStringLiteral("Sair"));
+    DressButton(return_, 232, Tr("Retornar"));
+    DressButton(exit_, 233, Tr("Sair"));
     calibrate_->SetTextColour(0);
     calibrate_->SetLayoutStyle(5);
     calibrate_->SetImage(273, 0xFFFFFF);
-    calibrate_->setToolTip(QStringLiteral("Calibrar"));
+    calibrate_->setToolTip(Tr("Calibrar"));
     calibrate_->setAutoDefault(false);
     DressLabels();
     idleSteps_->setFont(PageFont());
@@ -571,7 +564,8 @@ void CMonitorDialog::QueueWritesForKey(const char*, PendingWrites& pending) {
 }
 
 void CMonitorDialog::ShowMessage(const char* text, const char* title, MessageIcon icon) {
-    ShowMessageBox(this, QString::fromUtf8(text), QString::fromUtf8(title), ToBoxIcon(icon));
+    // The procedures pass the texts as written; they are looked up here.
+    ShowMessageBox(this, Tr(text), Tr(title), ToBoxIcon(icon));
 }
 
 void CMonitorDialog::SetCalibrating(bool calibrating) {
@@ -633,10 +627,10 @@ void CMonitorDialog::WriteSteps() {
         // The same words as the pages' limit checks; nothing is written.
         const bool below = check == StepFieldCheck::BelowRange;
         ShowMessageBox(this,
-                       QString::fromUtf8(below ? "Valor abaixo do limite inferior."
-                                               : "Valor acima do limite superior."),
-                       QString::fromUtf8(below ? "Atenção - Valor mínimo assumido"
-                                               : "Atenção - Valor máximo assumido"),
+                       below ? Tr("Valor abaixo do limite inferior.")
+                             : Tr("Valor acima do limite superior."),
+                       below ? Tr("Atenção - Valor mínimo assumido")
+                             : Tr("Atenção - Valor máximo assumido"),
                        BoxIcon::None);
         return;
     }
@@ -683,7 +677,7 @@ void CMonitorDialog::OnMonitorExit() {
 
 void CMonitorDialog::Close(int code, const char* question, bool stopStream) {
     if (g_CalibrationRunning != 0) {
-        if (ShowMessageBox(this, QString::fromUtf8(question), QString::fromUtf8(kQuestionTitle),
+        if (ShowMessageBox(this, Tr(question), Tr(kQuestionTitle),
                            BoxIcon::Question, BoxButtons::YesNo) != kAnswerYes)
             return;
         stopStream = true;

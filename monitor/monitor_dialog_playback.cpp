@@ -8,6 +8,7 @@
 #include "app/globals.h"
 #include "app/ui/link_watcher.h"
 #include "data/crx4data.h"
+#include "i18n/ui_text.h"
 #include "log/datalog_reader.h"
 #include "monitor/log_playback.h"
 #include "monitor/log_viewer.h"
@@ -45,15 +46,15 @@ void CMonitorDialog::PlaceLogControls() {
     strip_ = new StripChart(this);
     strip_->setGeometry(kStripArea);
     strip_->hide();
-    stripToggle_ = new QPushButton(QString::fromUtf8("Gráfico"), this);
+    stripToggle_ = new QPushButton(Tr("Gráfico"), this);
     stripToggle_->setObjectName(QStringLiteral("stripToggle"));
     stripToggle_->setCheckable(true);
     stripToggle_->setGeometry(kToggleArea);
     stripToggle_->setFocusPolicy(Qt::NoFocus);
     stripToggle_->setStyleSheet(PanelButtonStyle());
-    stripToggle_->setToolTip(QString::fromUtf8("Últimos 60 s ao lado dos mostradores"));
+    stripToggle_->setToolTip(Tr("Últimos 60 s ao lado dos mostradores"));
     connect(stripToggle_, &QPushButton::toggled, strip_, &QWidget::setVisible);
-    logs_ = new QPushButton(QString::fromUtf8(kLogViewerTitle), this);
+    logs_ = new QPushButton(Tr(kLogViewerTitle), this);
     logs_->setObjectName(QStringLiteral("logViewer"));
     logs_->setGeometry(kToggleArea.translated(0, kToggleArea.height() + kToggleGap));
     logs_->setFocusPolicy(Qt::NoFocus);

@@ -9,6 +9,7 @@
 #include "comm/timing_profiles.h"
 #include "data/crx4data.h"
 #include "data/number_text.h"
+#include "i18n/ui_text.h"
 
 const MonitorWaits kMonitorWaits = {
     10,     // stopSpacing
@@ -24,11 +25,14 @@ namespace {
 
 constexpr int kConfirmFrames = 3;
 constexpr uint32_t kAnswerBufferSize = 10000;
-constexpr const char* kCalibrationFailed = "Erro no processo de calibração";
-constexpr const char* kCalibrationTitle = "Calibração";
-constexpr const char* kTimedOut =
+// Passed to the hooks as written; the panel (or the command-line tool) looks
+// them up in the program's language when it shows them.
+constexpr const char* kCalibrationFailed = TR_NOOP("Erro no processo de calibração");
+constexpr const char* kCalibrationTitle = TR_NOOP("Calibração");
+constexpr const char* kTimedOut = TR_NOOP(
     "TEMPO ESGOTADO!\n\nErro na calibração.\nNão houve resposta do gerenciador de fluxo de "
-    "gás...";
+    "gás...");
+constexpr const char* kErrorTitle = TR_NOOP("Erro");
 
 // How the calibration is wound up: after the ECU's answer (or the fixed
 // time), or after the time-out with its message.
@@ -40,7 +44,7 @@ struct CalibrationEnding {
     int readLeadMs;
 };
 constexpr CalibrationEnding kAnsweredEnding{50, nullptr, "", MessageIcon::None, 1000};
-constexpr CalibrationEnding kTimedOutEnding{20, kTimedOut, "Erro", MessageIcon::Stop, 200};
+constexpr CalibrationEnding kTimedOutEnding{20, kTimedOut, kErrorTitle, MessageIcon::Stop, 200};
 
 void Send(EcuSession& session, const EcuFrame& frame) {
     uint32_t written = 0;
@@ -159,4 +163,18 @@ CalibrationEnd RunCalibrationCommand(EcuSession& session, MonitorHooks& hooks) {
     // The stream has been started at the end already; it is started once more.
     StartMonitoring(session);
     return end;
+}
+
+const char* CalibrationEndEvent(CalibrationEnd end) {
+    switch (end) {
+        case CalibrationEnd::Done:
+            return "calibração concluída";
+        case CalibrationEnd::Failed:
+            return "calibração com erro";
+        case CalibrationEnd::FixedWait:
+            return "calibração encerrada (tempo fixo)";
+        case CalibrationEnd::TimedOut:
+            break;
+    }
+    return "calibração sem resposta";
 }

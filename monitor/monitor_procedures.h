@@ -70,3 +70,7 @@ CalibrationEnd RunCalibration(EcuSession& session, MonitorHooks& hooks);
 
 // "CALIBRAR": stream stopped, the calibration, then one more start command.
 CalibrationEnd RunCalibrationCommand(EcuSession& session, MonitorHooks& hooks);
+
+// The calibration's end as the datalog's event column writes it (the file's
+// own words; the viewer shows them translated, log_display_text.h).
+const char* CalibrationEndEvent(CalibrationEnd end);

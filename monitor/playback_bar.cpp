@@ -4,12 +4,13 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "i18n/ui_text.h"
 #include "monitor/log_plot_view.h"
 
 namespace {
 
-QPushButton* MakeButton(QWidget* parent, const char* text, bool checkable) {
-    auto* button = new QPushButton(QString::fromUtf8(text), parent);
+QPushButton* MakeButton(QWidget* parent, const QString& text, bool checkable) {
+    auto* button = new QPushButton(text, parent);
     button->setCheckable(checkable);
     button->setFocusPolicy(Qt::NoFocus);
     button->setMinimumHeight(34);
@@ -27,7 +28,7 @@ PlaybackBar::PlaybackBar(QWidget* parent, Handlers handlers)
         "QPushButton { background: #f4f4f4; color: black; border: 1px solid #600;"
         " border-radius: 4px; padding: 2px 10px; font-weight: bold; }"
         "QPushButton:checked { background: #ffd54a; }"));
-    banner_ = new QLabel(QString::fromUtf8(kBannerText), this);
+    banner_ = new QLabel(Tr(kBannerText), this);
     QFont big = banner_->font();
     big.setPointSize(20);
     big.setBold(true);
@@ -37,10 +38,10 @@ PlaybackBar::PlaybackBar(QWidget* parent, Handlers handlers)
     mono.setPointSize(12);
     mono.setBold(true);
     position_->setFont(mono);
-    pause_ = MakeButton(this, "Pausa", true);
-    normal_ = MakeButton(this, "1x", true);
-    fast_ = MakeButton(this, "4x", true);
-    leave_ = MakeButton(this, "Encerrar", false);
+    pause_ = MakeButton(this, Tr("Pausa"), true);
+    normal_ = MakeButton(this, QStringLiteral("1x"), true);
+    fast_ = MakeButton(this, QStringLiteral("4x"), true);
+    leave_ = MakeButton(this, Tr("Encerrar"), false);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(12, 4, 8, 4);
     row->addWidget(banner_);

@@ -6,12 +6,14 @@
 #include <QFrame>
 #include <functional>
 
+#include "i18n/ui_text.h"
+
 class QLabel;
 class QPushButton;
 
 class PlaybackBar : public QFrame {
   public:
-    static constexpr const char* kBannerText = "REPRODUÇÃO";
+    static constexpr const char* kBannerText = TR_NOOP("REPRODUÇÃO");
 
     struct Handlers {
         std::function<void(int speed)> speed;  // 0 pauses, 1, 4

@@ -6,6 +6,8 @@
 #include <QValueAxis>
 #include <cmath>
 
+#include "monitor/log_display_text.h"
+
 namespace {
 
 constexpr double kMsPerSecond = 1000.0;
@@ -46,9 +48,8 @@ StripChart::StripChart(QWidget* parent) : QChartView(parent) {
     QValueAxis* rpm = MakeAxis(chart, Qt::AlignLeft, kRpmTop, "%.0f");
     QValueAxis* volts = MakeAxis(chart, Qt::AlignRight, kVoltsTop, "%.0f V");
     for (int i = 0; i < kChannelCount; ++i) {
-        const LogChannelInfo& info = ChannelInfo(kChannels[i]);
         series_[i] = new QLineSeries(chart);
-        series_[i]->setName(QString::fromUtf8(info.caption));
+        series_[i]->setName(ChannelCaption(static_cast<int>(kChannels[i])));
         series_[i]->setPen(QPen(kColours[i], 2));
         chart->addSeries(series_[i]);
         series_[i]->attachAxis(time_);

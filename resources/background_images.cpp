@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include "i18n/ui_text.h"
 #include "resources/gauge_layout.h"
 #include "resources/image_entry.h"
 #include "resources/paint_helpers.h"
@@ -197,13 +198,13 @@ void PaintMonitor(QPainter& painter, QSize size, int q5100) {
     PaintVoltageColumn(painter, 367, Px(265, 93), {252, 262, 271}, QStringLiteral("LAMBDA"));
 
     // Actuator: step scale with the marker's lane, step digits, valve picture.
-    PaintHousing(painter, QRectF(450, 120, 72, 318), QStringLiteral("PASSOS"));
+    PaintHousing(painter, QRectF(450, 120, 72, 318), Tr("PASSOS"));
     const QPointF scale = Px(312, 94);
     PaintDisplayWindow(painter, QRectF(scale.x() - 2, scale.y() - 2, 46, 245));
     PaintDigitWindow(painter, {309, 317, 326}, 253, QSize(9, 14));
     const QPointF picture = Px(424, 253);
     PaintHousing(painter, QRectF(picture.x() - 18, picture.y() - 34, 82, 112),
-                 QStringLiteral("ATUADOR"));
+                 Tr("ATUADOR"));
     PaintDisplayWindow(painter, QRectF(picture.x() - 3, picture.y() - 3, 52, 75));
 
     const QRect plate = GaugeLayout::MonitorSettingsPanel();
@@ -230,7 +231,7 @@ void PaintLambdaLive(QPainter& painter, QSize size, int) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(ImageColours::DisplayLit());
     painter.drawRect(QRectF(546, 274, 3, 3));
-    PaintCaption(painter, QRectF(tens.x() - 5, panel.top() + 6, 200, 16), QStringLiteral("INJEÇÃO"),
+    PaintCaption(painter, QRectF(tens.x() - 5, panel.top() + 6, 200, 16), Tr("INJEÇÃO"),
                  11, Qt::AlignLeft);
     PaintCaption(painter, QRectF(582, 262, 30, 16), QStringLiteral("ms"), 13, Qt::AlignLeft);
 
@@ -268,11 +269,11 @@ void PaintSplash(QPainter& painter, QSize size, int) {
     painter.setFont(ImageFont(17, QFont::Normal));
     painter.setPen(QColor(0xD0, 0xDC, 0xE8));
     painter.drawText(QRectF(40, 178, w - 80, 24), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Configuração e monitoramento"));
+                     Tr("Configuração e monitoramento"));
     painter.setFont(ImageFont(13, QFont::Normal));
     painter.setPen(QColor(0x90, 0xA4, 0xB8));
     painter.drawText(QRectF(40, 204, w - 80, 20), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Centrais de gás natural veicular  Q7100 · Q5100"));
+                     Tr("Centrais de gás natural veicular  Q7100 · Q5100"));
     painter.setPen(QPen(QColor(0x5A, 0x78, 0x98), 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(0.5, 0.5, w - 1, h - 1));
