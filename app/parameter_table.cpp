@@ -1,6 +1,7 @@
 #include "app/parameter_table.h"
 
 #include "data/number_text.h"
+#include "i18n/ui_text.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -26,22 +27,27 @@ struct RecordContent {
     const char* defaultText;
 };
 
-// One row per position, in table order.
+// One row per position, in table order. The option labels stay as written
+// (the pages look them up in the run's language where they show them).
 const RecordContent kContents[kParameterCount] = {
-    {"7F", 2, {"0", "1"}, 0, {"Desativado", "Ativado"}, "Desativado"},
+    {"7F", 2, {"0", "1"}, 0, {TR_NOOP("Desativado"), TR_NOOP("Ativado")}, TR_NOOP("Desativado")},
     {"7C", -1, {"4001", "7500"}, 50, {"%0.0f"}, "4001"},
     {"7B", -1, {"2001", "4000"}, 50, {"%0.0f"}, "2001"},
     {"7A", -1, {"1001", "2000"}, 50, {"%0.0f"}, "1001"},
     {"79", -1, {"0", "255"}, kStepTenth, {"%0.01f"}, "1.0"},
-    {"82", 2, {"0", "1"}, 0, {"Reset de Memória", "Emulador"}, "Emulador"},
+    {"82", 2, {"0", "1"}, 0,
+     {TR_NOOP("Reset de Memória"), TR_NOOP("Emulador")}, TR_NOOP("Emulador")},
     {"81", -1, {"1", "25"}, kStepTenth, {"%0.0f"}, "1.0"},
     {"80", -1, {"1", "100"}, 1, {"%0.0f"}, "1.00"},
     {"77", -1, {"0", "250"}, kStepHundredth, {"%0.02f"}, "0"},
     {"76", -1, {"0", "0"}, 0, {"%0.0f"}, "0"},
     {"75", -1, {"0", "5000"}, 50, {"%0.0f"}, "0"},
-    {"74", 2, {"0", "1"}, 0, {"Descendente", "Ascendente"}, "Ascendente"},
+    {"74", 2, {"0", "1"}, 0,
+     {TR_NOOP("Descendente"), TR_NOOP("Ascendente")}, TR_NOOP("Ascendente")},
     {"70", -1, {"0", "250"}, kStepFiftieth, {"%0.02f"}, "0.00"},
-    {"60", 4, {"0", "1", "2", "3"}, 0, {"Padrão", "Especifico", "Aberto", "Real"}, "Padrão"},
+    {"60", 4, {"0", "1", "2", "3"}, 0,
+     {TR_NOOP("Padrão"), TR_NOOP("Especifico"), TR_NOOP("Aberto"), TR_NOOP("Real")},
+     TR_NOOP("Padrão")},
     {"46", -1, {"1", "40"}, 1, {"%0.0f"}, "1"},
     {"45", -1, {"1", "40"}, 1, {"%0.0f"}, "1"},
     {"42", -1, {"1", "40"}, 1, {"%0.0f"}, "1"},
@@ -50,11 +56,11 @@ const RecordContent kContents[kParameterCount] = {
     {"3D", -1, {"1", "240"}, 1, {"%0.0f"}, "1"},
     {"2C", 5, {"2", "4", "5", "6", "8"}, 0, {"2", "4", "5", "6", "8"}, "2"},
     {"2B", 9, {"0", "1", "2", "3", "4", "5", "6", "7", "8"}, 0,
-     {"Tacômetro", "1", "2", "3", "4", "5", "6", "7", "8"}, "2"},
+     {TR_NOOP("Tacômetro"), "1", "2", "3", "4", "5", "6", "7", "8"}, "2"},
     {"27", -1, {"0", "5000"}, 1, {"%0.0f rpm"}, "0"},
     {"26", -1, {"0", "0"}, 0, {"%0.0f"}, "0"},
     {"21", -1, {"1", "100"}, 1, {"%0.0f"}, "1"},
-    {"20", 2, {"0", "1"}, 0, {"Desativado", "Ativado"}, "Desativado"},
+    {"20", 2, {"0", "1"}, 0, {TR_NOOP("Desativado"), TR_NOOP("Ativado")}, TR_NOOP("Desativado")},
     {"1F", -1, {"0", "255"}, kStepHundredth, {"%0.0f"}, "0.00"},
     {"1E", -1, {"0", "255"}, kStepHundredth, {"%0.0f"}, "0.00"},
     {"16", -1, {"0", "0"}, 0, {"%0.0f"}, "0"},

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "data/file_replace.h"
+#include "i18n/ui_text.h"
 
 namespace {
 
@@ -214,8 +215,12 @@ bool CommTrace::Export(const std::string& path, std::string* errorText) const {
     }
     if (ReplaceFileContent(QString::fromStdString(path), bytes))
         return true;
-    if (errorText)
-        *errorText = "Não foi possível gravar o arquivo " + path;
+    if (errorText) {
+        // The path goes in as its bytes, whatever their encoding.
+        std::string text = TrStd("Não foi possível gravar o arquivo %1");
+        const size_t mark = text.find("%1");
+        *errorText = mark == std::string::npos ? text : text.replace(mark, 2, path);
+    }
     return false;
 }
 

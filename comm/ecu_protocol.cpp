@@ -21,6 +21,7 @@
 #include "data/port_setting.h"
 #include "data/private_profile.h"
 #include "data/store_text.h"
+#include "i18n/ui_text.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ constexpr int kReadAttempts = 3;
 constexpr int kConfirmFrames = 3;
 constexpr int kStopFrames = 3;
 constexpr uint32_t kFileValueSize = 257;  // 256 characters and the terminator
-constexpr const char* kReadFailedMessage = "Erro na leitura dos parâmetros !!!";
+constexpr const char* kReadFailedMessage = TR_NOOP("Erro na leitura dos parâmetros !!!");
 
 // A zero wait is no wait: it leaves no trace in a transcript either.
 void Wait(EcuSession& session, int ms) {

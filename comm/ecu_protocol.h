@@ -61,6 +61,8 @@ class PageHooks {
     // key) to the queue.
     virtual void QueueWritesForKey(const char* key, PendingWrites& pending) = 0;
     // A message box with an OK button; returns when the user has closed it.
+    // The texts come as written (Portuguese, marked for translation): the
+    // hook looks them up in the run's language where it shows them.
     virtual void ShowMessage(const char* text, const char* title, MessageIcon icon) = 0;
     // Asked before each entry of a write pass: true ends the pass there, as
     // a lost link does (see WritePendingRegisters). The pages never stop one.

@@ -9,6 +9,7 @@
 
 #include "comm/adapter_identity.h"
 #include "comm/qt_serial_device.h"
+#include "i18n/ui_text.h"
 
 namespace fs = std::filesystem;
 
@@ -202,15 +203,15 @@ std::string OpenErrorText(OpenError error) {
         case OpenError::None:
             return {};
         case OpenError::NotFound:
-            return "não encontrada";
+            return TrStd("não encontrada");
         case OpenError::Busy:
-            return "ocupada: outro programa está usando a porta";
+            return TrStd("ocupada: outro programa está usando a porta");
         case OpenError::NoPermission:
-            return "sem permissão: adicione o usuário ao grupo dialout";
+            return TrStd("sem permissão: adicione o usuário ao grupo dialout");
         case OpenError::Other:
             break;
     }
-    return "não pode ser aberta";
+    return TrStd("não pode ser aberta");
 }
 
 std::vector<PortInfo> ListPorts(bool probe) {

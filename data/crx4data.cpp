@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "data/store_text.h"
+#include "i18n/ui_text.h"
 
 namespace {
 
@@ -22,15 +23,16 @@ constexpr char kFixedKey[] =
     "h@Q,mW1xUvg,n<7o<,!hGQxxi/J:LD+~co|,j!7.%";
 static_assert(sizeof(kFixedKey) - 1 == 205, "the fixed key has 205 characters");
 
-constexpr const char* kErrorTitle = "CRX4DATA ERROR";
+constexpr const char* kErrorTitle = TR_NOOP("CRX4DATA ERROR");
 constexpr const char* kErrorTexts[] = {
-    "ERRO ALOCANDO MEMORIA PARA ESTRUTURA PRINCIPAL DA CLASSE CRX4DATA",
-    "ERRO ALOCANDO MEMORIA PARA ARMAZENAR VALOR DE PALAVRA CHAVE",
-    "ERRO NUMERO MAXIMO DE PALAVRAS CHAVES ALCANCADO. REVEJA O TEMPLATE OU ALTERE A QUANTIDADE "
-    "MAXIMA DE PALAVRAS CHAVES SUPORTADA",
-    "A FUNCAO [FindValue] RETORNOU UM VALOR NAO PREVISTO POR FAVOR ENTRE EM CONTATO COM O SUPORTE "
-    "TECNICO INFORMANDO ESSA OCORRENCIA",
-    "ERRO ALOCANDO MEMORIA PARA ARMAZENAR VALOR DE PALAVRA CHAVE DURANTE OPERACAO DE CLONAGEM",
+    TR_NOOP("ERRO ALOCANDO MEMORIA PARA ESTRUTURA PRINCIPAL DA CLASSE CRX4DATA"),
+    TR_NOOP("ERRO ALOCANDO MEMORIA PARA ARMAZENAR VALOR DE PALAVRA CHAVE"),
+    TR_NOOP("ERRO NUMERO MAXIMO DE PALAVRAS CHAVES ALCANCADO. REVEJA O TEMPLATE OU ALTERE A "
+            "QUANTIDADE MAXIMA DE PALAVRAS CHAVES SUPORTADA"),
+    TR_NOOP("A FUNCAO [FindValue] RETORNOU UM VALOR NAO PREVISTO POR FAVOR ENTRE EM CONTATO COM O "
+            "SUPORTE TECNICO INFORMANDO ESSA OCORRENCIA"),
+    TR_NOOP("ERRO ALOCANDO MEMORIA PARA ARMAZENAR VALOR DE PALAVRA CHAVE DURANTE OPERACAO DE "
+            "CLONAGEM"),
 };
 
 std::mutex& HandlerMutex() {
@@ -225,16 +227,28 @@ void CRX4DATA::UnLock() const {
 }
 
 void CRX4DATA::ShowErro(int code) {
-    const char* text = (code >= 0 && code < 5) ? kErrorTexts[code] : kErrorTexts[3];
+    const char* original = (code >= 0 && code < 5) ? kErrorTexts[code] : kErrorTexts[3];
+    // In the run's language, for the stop box and the command-line tool
+    // alike; as written when even that cannot be allocated.
+    std::string title, text;
+    try {
+        title = TrStd(kErrorTitle);
+        text = TrStd(original);
+    } catch (const std::bad_alloc&) {
+        title.clear();
+        text.clear();
+    }
+    const char* shownTitle = title.empty() ? kErrorTitle : title.c_str();
+    const char* shownText = text.empty() ? original : text.c_str();
     FatalErrorHandler handler;
     {
         std::lock_guard<std::mutex> guard(HandlerMutex());
         handler = Handler();
     }
     if (handler) {
-        handler(kErrorTitle, text);
+        handler(shownTitle, shownText);
     } else {
-        std::fprintf(stderr, "%s: %s\n", kErrorTitle, text);
+        std::fprintf(stderr, "%s: %s\n", shownTitle, shownText);
     }
     std::_Exit(-1);
 }

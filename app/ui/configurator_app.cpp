@@ -24,6 +24,7 @@
 #include "app/ui/wizard.h"
 #include "comm/ecu_worker.h"
 #include "data/crx4data.h"
+#include "i18n/ui_text.h"
 #include "monitor/log_viewer.h"
 #include "monitor/monitor_dialog.h"
 
@@ -136,7 +137,9 @@ int CConfiguratorApp::InitInstance() {
     // Configuration files are Windows-1252 text: without the converter no
     // file could be read or written correctly, so say so now.
     if (!QStringDecoder("windows-1252").isValid()) {
-        ShowMessageBox(nullptr, QStringLiteral("Conversor de texto Windows-1252 indisponível: os arquivos não podem ser lidos."),
+        ShowMessageBox(nullptr,
+                       Tr("Conversor de texto Windows-1252 indisponível: "
+                          "os arquivos não podem ser lidos."),
                        applicationName(), BoxIcon::Stop);
         return -1;
     }
@@ -152,7 +155,8 @@ int CConfiguratorApp::InitInstance() {
 
     SingleInstanceGuard guard(QStringLiteral("Zano_aplication.lock"));
     if (!guard.Acquired()) {
-        ShowMessageBox(nullptr, QStringLiteral(" Já existe um aplicativo aberto "), applicationName(), BoxIcon::None);
+        ShowMessageBox(nullptr, Tr(" Já existe um aplicativo aberto "), applicationName(),
+                       BoxIcon::None);
         wizard_.reset();
         return -1;
     }

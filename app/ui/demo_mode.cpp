@@ -8,6 +8,7 @@
 #include "app/globals.h"
 #include "app/ui/message_box.h"
 #include "comm/port_names.h"
+#include "i18n/ui_text.h"
 #include "sim/forwarding_device.h"
 #include "sim/sim_device.h"
 
@@ -46,16 +47,17 @@ void SelectPortBackend(CRX4COMM& port, bool simulator) {
 }
 
 QString NoSerialPortQuestion() {
-    return QStringLiteral(
+    return Tr(
         "Nenhuma porta serial encontrada neste computador.\n\n"
         "Deseja usar o Simulador de ECU (demonstração)? Os valores mostrados não serão de um carro.\n\n"
         "Responda Não para ligar o cabo agora: se a leitura falhar, a tela Define Porta COM "
         "mostra as portas encontradas.");
 }
 
-QString DemoModeTitle() { return QStringLiteral("Simulador de ECU"); }
+QString DemoModeTitle() { return Tr("Simulador de ECU"); }
 
-QString SimulatorPortEntry() { return QStringLiteral("Simulador de ECU (demonstração)"); }
+// Looked up at each call: the port page compares the chosen text with it.
+QString SimulatorPortEntry() { return Tr("Simulador de ECU (demonstração)"); }
 
 bool ShouldStartInDemoMode(bool forceOn, bool forceOff) {
     if (forceOn) return true;

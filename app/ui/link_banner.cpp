@@ -87,14 +87,14 @@ QPushButton* LinkBanner::NoteButton(int index) const {
 
 void LinkBanner::ShowLost(const QString& portText) {
     link_->setStyleSheet(QString::fromLatin1(kLostStyle));
-    link_->setText(QString::fromUtf8(kLostText) + QStringLiteral("  ") + portText);
+    link_->setText(Tr(kLostText) + QStringLiteral("  ") + portText);
     linkShown_ = true;
     Layout();
 }
 
 void LinkBanner::ShowReconnected() {
     link_->setStyleSheet(QString::fromLatin1(kBackStyle));
-    link_->setText(QString::fromUtf8(kReconnectedText));
+    link_->setText(Tr(kReconnectedText));
     linkShown_ = true;
     Layout();
 }

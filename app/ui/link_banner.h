@@ -7,14 +7,17 @@
 #include <QFrame>
 #include <functional>
 
+#include "i18n/ui_text.h"
+
 class QLabel;
 class QPushButton;
 
 class LinkBanner : public QFrame {
     Q_OBJECT
   public:
-    static constexpr const char* kLostText = "Conexão com a ECU perdida — reconectando…";
-    static constexpr const char* kReconnectedText = "Reconectado";
+    // Shown in the run's language (looked up when shown).
+    static constexpr const char* kLostText = TR_NOOP("Conexão com a ECU perdida — reconectando…");
+    static constexpr const char* kReconnectedText = TR_NOOP("Reconectado");
 
     // Follows the program's link watcher from now on.
     explicit LinkBanner(QWidget* page);

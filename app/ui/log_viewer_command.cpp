@@ -20,7 +20,7 @@ void OpenLogs(QWidget* parent, const QString& path) {
 }
 
 void OfferLogViewer(QWidget* page) {
-    auto* action = new QAction(QString::fromUtf8(kOpenLogsCommand), page);
+    auto* action = new QAction(Tr(kOpenLogsCommand), page);
     action->setObjectName(QStringLiteral("openLogs"));
     QObject::connect(action, &QAction::triggered, page, [page] { OpenLogs(page); });
     page->addAction(action);

@@ -7,9 +7,12 @@
 #include <QString>
 #include <functional>
 
+#include "i18n/ui_text.h"
+
 class QWidget;
 
-constexpr const char* kOpenLogsCommand = "Abrir registros...";
+// Shown in the run's language (looked up when shown).
+constexpr const char* kOpenLogsCommand = TR_NOOP("Abrir registros...");
 
 using LogViewerOpener = std::function<void(QWidget* parent, const QString& path)>;
 void SetLogViewerOpener(LogViewerOpener opener);

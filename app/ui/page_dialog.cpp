@@ -10,10 +10,13 @@
 #include "app/ui/ui_globals.h"
 #include "app/wizard_flow.h"
 #include "controls/image_button.h"
+#include "i18n/ui_text.h"
 #include "resources/image_registry.h"
 
 namespace {
 constexpr int kBadgeMargin = 4;
+
+QString DemoBadgeText() { return Tr("SIMULADOR DE ECU (demonstração)"); }
 }  // namespace
 
 CPageDialog::CPageDialog(int templateId, QWidget* parent)
@@ -23,7 +26,7 @@ CPageDialog::CPageDialog(int templateId, QWidget* parent)
     // One line: it fits under the command buttons of every page, the small
     // start-up pages included.
     demoBadge_->setObjectName(QStringLiteral("demoBadge"));
-    demoBadge_->setText(QStringLiteral("SIMULADOR DE ECU (demonstração)"));
+    demoBadge_->setText(DemoBadgeText());
     demoBadge_->setAlignment(Qt::AlignCenter);
     demoBadge_->setStyleSheet(QStringLiteral(
         "QLabel { background: rgb(200, 90, 0); color: white; font-weight: bold; font-size: 12px;"
@@ -125,6 +128,8 @@ void CPageDialog::UpdateDemoBadge() {
         demoBadge_->hide();
         return;
     }
+    // In the run's language of this showing, before its size is taken.
+    demoBadge_->setText(DemoBadgeText());
     // Every widget of the page counts, the hidden ones too: a busy line or
     // a source selector that shows later must not end up under the badge.
     QList<QRect> obstacles;

@@ -13,6 +13,7 @@
 #include "comm/port_names.h"
 #include "controls/font_label.h"
 #include "controls/image_button.h"
+#include "i18n/ui_text.h"
 
 namespace {
 constexpr int kSmallBackground = 269;
@@ -36,7 +37,7 @@ void CSmallPage::DressSmallPage() {
     SetBackgroundBitmap(kSmallBackground);
 }
 
-CLanguagePage::CLanguagePage() : CSmallPage(181, QStringLiteral("Selecione o Idioma")) {
+CLanguagePage::CLanguagePage() : CSmallPage(181, Tr("Selecione o Idioma")) {
     const char* captions[3] = {"Português", "English", "Español"};
     CImageButton** buttons[3] = {&portuguese_, &english_, &spanish_};
     for (int i = 0; i < 3; ++i) {
@@ -55,7 +56,7 @@ CLanguagePage::CLanguagePage() : CSmallPage(181, QStringLiteral("Selecione o Idi
             OnNext();
         });
     }
-    setToolTip(QStringLiteral("Seleção de Idioma"));
+    setToolTip(Tr("Seleção de Idioma"));
 }
 
 void CLanguagePage::OnInitDialog() {
@@ -86,17 +87,17 @@ CChoicePage::CChoicePage(int templateId, const QString& title)
     exit_->setGeometry(304, 100, 64, 64);
     connect(return_, &QPushButton::clicked, this, &CPageDialog::OnReturn);
     connect(exit_, &QPushButton::clicked, this, &CPageDialog::OnExit);
-    setToolTip(QStringLiteral("Tela de Dados"));
+    setToolTip(Tr("Tela de Dados"));
 }
 
 void CChoicePage::DressChoicePage() {
     DressSmallPage();
-    DressButton(return_, kReturnImage, QStringLiteral("Retornar"));
-    DressButton(next_, kNextImage, QStringLiteral("Próximo"));
-    DressButton(exit_, kExitImage, QStringLiteral("Sair"));
+    DressButton(return_, kReturnImage, Tr("Retornar"));
+    DressButton(next_, kNextImage, Tr("Próximo"));
+    DressButton(exit_, kExitImage, Tr("Sair"));
 }
 
-CModelPage::CModelPage() : CChoicePage(145, QStringLiteral("Modelo do Equipamento")) {
+CModelPage::CModelPage() : CChoicePage(145, Tr("Modelo do Equipamento")) {
     connect(next_, &QPushButton::clicked, this, &CModelPage::OnModelNext);
 }
 
@@ -128,7 +129,7 @@ void OpenChosenPort(PortChoice choice) {
 }
 
 CPortPage::CPortPage(std::function<void(PortChoice)> openPort)
-    : CChoicePage(144, QStringLiteral("Define Porta COM")),
+    : CChoicePage(144, Tr("Define Porta COM")),
       openPort_(std::move(openPort)),
       refresh_(new CImageButton(this)) {
     // The refresh button sits at the list's right end.
@@ -142,7 +143,7 @@ CPortPage::CPortPage(std::function<void(PortChoice)> openPort)
 
 void CPortPage::OnInitDialog() {
     DressChoicePage();
-    DressButton(refresh_, kRefreshImage, QStringLiteral("Procurar portas de novo"));
+    DressButton(refresh_, kRefreshImage, Tr("Procurar portas de novo"));
     FillPortList();
 }
 

@@ -16,24 +16,24 @@ void ExportTraceCommand(QWidget* parent) {
                                   .arg(QDateTime::currentDateTime().toString(
                                       QStringLiteral("yyyyMMdd-HHmmss"))));
     const QString path = RunFileDialog(
-        parent, {true, QString::fromUtf8("Registro de comunicação (*.txt)|*.txt|"),
+        parent, {true, Tr("Registro de comunicação (*.txt)|*.txt|"),
                  QStringLiteral("txt"), suggested});
     if (path.isEmpty())
         return;
     std::string error;
     if (!ExportTrace(path.toStdString(), &error)) {
         ShowMessageBox(parent,
-                       QString::fromUtf8("Não foi possível gravar o registro de comunicação.\n\n") +
-                           QString::fromStdString(error),
-                       QString::fromUtf8(kExportTraceCommand), BoxIcon::Exclamation);
+                       Tr("Não foi possível gravar o registro de comunicação.\n\n%1")
+                           .arg(QString::fromStdString(error)),
+                       Tr(kExportTraceCommand), BoxIcon::Exclamation);
         return;
     }
-    ShowMessageBox(parent, QString::fromUtf8("Registro de comunicação gravado em\n") + path,
-                   QString::fromUtf8(kExportTraceCommand), BoxIcon::Information);
+    ShowMessageBox(parent, Tr("Registro de comunicação gravado em\n%1").arg(path),
+                   Tr(kExportTraceCommand), BoxIcon::Information);
 }
 
 void OfferTraceExport(QWidget* page) {
-    auto* action = new QAction(QString::fromUtf8(kExportTraceCommand), page);
+    auto* action = new QAction(Tr(kExportTraceCommand), page);
     action->setObjectName(QStringLiteral("exportTrace"));
     QObject::connect(action, &QAction::triggered, page, [page] { ExportTraceCommand(page); });
     page->addAction(action);

@@ -4,9 +4,12 @@
 // user picks, for support. Offered in the context menu of every page that
 // talks to the ECU and of the monitoring screen.
 
+#include "i18n/ui_text.h"
+
 class QWidget;
 
-constexpr const char* kExportTraceCommand = "Exportar registro de comunicação";
+// Shown in the run's language (looked up when shown).
+constexpr const char* kExportTraceCommand = TR_NOOP("Exportar registro de comunicação");
 
 // Asks for the file and writes it; says what went wrong when it could not.
 void ExportTraceCommand(QWidget* parent);
