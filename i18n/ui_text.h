@@ -8,6 +8,10 @@
 //
 // A text with values in it is looked up before the values go in: the
 // catalogues keep the placeholders ("%1", "%d") as they are.
+//
+// One Portuguese word meaning two things ("Gravar": write to the ECU, or
+// record a log) gets a second id: the word, "@@", and what it means
+// ("Gravar@@registro"). Without a translation the word shows as written.
 
 #include <QString>
 #include <string>

@@ -48,7 +48,7 @@ constexpr int kButtonSize = 64;
 
 // The datalog's controls, at the left of the bottom strip.
 constexpr int kRecordButtonWidth = 110, kRecordButtonHeight = 40;
-constexpr const char* kRecordText = TR_NOOP("Gravar");
+constexpr const char* kRecordText = TR_NOOP("Gravar@@registro");
 constexpr const char* kMarkText = TR_NOOP("Marcar");
 
 constexpr const char* kReturnQuestion =

@@ -79,7 +79,10 @@ TEST(Language, ItsCatalogueIsBuiltInAndPortugueseShowsTheTextsAsWritten) {
     char* argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
     EXPECT_EQ(QStringLiteral("Próximo"), Tr("Próximo"));
+    EXPECT_EQ(QStringLiteral("Gravar"), Tr("Gravar@@registro")) << "a second meaning shows the word";
     ASSERT_TRUE(InstallLanguage(UiLanguage::English));
+    EXPECT_EQ(QStringLiteral("Write"), Tr("Gravar"));
+    EXPECT_EQ(QStringLiteral("Record"), Tr("Gravar@@registro"));
     EXPECT_EQ(UiLanguage::English, CurrentLanguage());
     EXPECT_EQ(QStringLiteral("Next"), Tr("Próximo"));
     EXPECT_EQ("Next", TrStd("Próximo"));
