@@ -1,4 +1,5 @@
 #include "pages/actuator_page.h"
+#include "i18n/ui_text.h"
 
 #include <QKeyEvent>
 
@@ -10,7 +11,7 @@
 namespace {
 
 // template, heading, background Q5100 / other, write button (id)
-const ConfigPageLook kActuatorLook{107, "Configurações do Atuador", 248, 249, true, 1188};
+const ConfigPageLook kActuatorLook{107, TR_NOOP("Configurações do Atuador"), 248, 249, true, 1188};
 
 
 // The page's own Ctrl flag stands in for the frame's shortcuts; only the
@@ -27,7 +28,7 @@ FrameRules ActuatorRules() {
 
 CFontLabel* ColumnHeading(QWidget* page, const char* text, int x) {
     auto* heading = new CFontLabel(page);
-    heading->setText(QString::fromUtf8(text));
+    heading->setText(Tr(text));
     heading->setGeometry(x, 40, 360, 22);
     return heading;
 }

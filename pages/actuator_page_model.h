@@ -26,9 +26,9 @@ class ActuatorPageModel : public PageModel {
     std::vector<int> WriteOrder() const override { return FillOrder(); }
     // "Default (Baixa Rotação)": both columns have the same three labels.
     std::string Caption(const FieldDef& field) const override;
-    // The headings of the two columns.
+    // The headings of the two columns, untranslated (Tr where shown).
     static const char* ColumnHeading(int column) {
-        return column == 0 ? "Baixa Rotação" : "Alta Rotação";
+        return column == 0 ? TR_NOOP("Baixa Rotação") : TR_NOOP("Alta Rotação");
     }
 
   private:

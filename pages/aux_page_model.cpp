@@ -17,7 +17,7 @@ constexpr int kMinOpening = 1;
 constexpr int kMaxOpening = 100;
 constexpr double kMaxDelaySeconds = 5.1;
 
-const char* const kHeatingLabel = "Tempo de Aquecimento da Sonda Lâmbda";
+const char* const kHeatingLabel = TR_NOOP("Tempo de Aquecimento da Sonda Lâmbda");
 
 bool RegisterValue(CRX4DATA& store, const char* reg, uint32_t* value) {
     std::string text;
@@ -84,26 +84,26 @@ bool FillTwoBytes(CRX4DATA& store, const char* low, const char* high, double sca
 
 std::vector<FieldDef> BasicFields() {
     return {
-        {kAuxCutOff, "Cut Off", "", FieldKind::List, "20", kPos20, 0},
-        {kAuxCutOffRpm, "RPM de Cut Off", "RPM", FieldKind::Numeric, "26_27", kPos27, 0},
-        {kAuxCutOffOpening, "Abertura de Cut Off", "Passos", FieldKind::Numeric, "21", kPos21, 0},
+        {kAuxCutOff, TR_NOOP("Cut Off"), "", FieldKind::List, "20", kPos20, 0},
+        {kAuxCutOffRpm, TR_NOOP("RPM de Cut Off"), "RPM", FieldKind::Numeric, "26_27", kPos27, 0},
+        {kAuxCutOffOpening, TR_NOOP("Abertura de Cut Off"), TR_NOOP("Passos"), FieldKind::Numeric, "21", kPos21, 0},
         {kAuxHeatingBasic, kHeatingLabel, "s", FieldKind::Numeric, "15_16", kPos15, 1},
     };
 }
 
 std::vector<FieldDef> FullFields() {
     return {
-        {kAuxCutOff, "Cut Off", "", FieldKind::List, "20", kPos20, 0},
-        {kAuxCutOffRpm, "RPM de Cut Off", "rpm", FieldKind::Numeric, "26_27", kPos27, 0,
+        {kAuxCutOff, TR_NOOP("Cut Off"), "", FieldKind::List, "20", kPos20, 0},
+        {kAuxCutOffRpm, TR_NOOP("RPM de Cut Off"), "rpm", FieldKind::Numeric, "26_27", kPos27, 0,
          LimitCheck::AuxUnscaled},
-        {kAuxCutOffOpening, "Abertura de Cut Off", "Passo(s)", FieldKind::Numeric, "21", kPos21, 0,
+        {kAuxCutOffOpening, TR_NOOP("Abertura de Cut Off"), TR_NOOP("Passo(s)"), FieldKind::Numeric, "21", kPos21, 0,
          LimitCheck::AuxUnscaled},
-        {kAuxCutOffDelay, "Delay de Cut Off", "s", FieldKind::Numeric, "70", kPos70, 0,
+        {kAuxCutOffDelay, TR_NOOP("Delay de Cut Off"), "s", FieldKind::Numeric, "70", kPos70, 0,
          LimitCheck::AuxScaled},
         {kAuxHeating, kHeatingLabel, "s", FieldKind::Numeric, "15_16", kPos15, 1,
          LimitCheck::AuxUnscaled},
-        {kAuxRelay, "Relé Auxiliar", "", FieldKind::List, "82", kPos82, 1},
-        {kAuxOverlap, "Tempo de sobreposição", "s", FieldKind::Numeric, "77", kPos77, 1,
+        {kAuxRelay, TR_NOOP("Relé Auxiliar"), "", FieldKind::List, "82", kPos82, 1},
+        {kAuxOverlap, TR_NOOP("Tempo de sobreposição"), "s", FieldKind::Numeric, "77", kPos77, 1,
          LimitCheck::AuxScaled},
     };
 }

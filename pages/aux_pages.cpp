@@ -1,4 +1,5 @@
 #include "pages/aux_pages.h"
+#include "i18n/ui_text.h"
 #include "data/number_text.h"
 
 #include <QComboBox>
@@ -21,8 +22,8 @@
 namespace {
 
 // template, heading, background Q5100 / other, write button (id)
-const ConfigPageLook kAuxLook{110, "Funções Auxiliares", 249, 249, true, 1182};
-const ConfigPageLook kAuxBasicLook{116, "Funções Auxiliares", 250, 250, true, 1182};
+const ConfigPageLook kAuxLook{110, TR_NOOP("Funções Auxiliares"), 249, 249, true, 1182};
+const ConfigPageLook kAuxBasicLook{116, TR_NOOP("Funções Auxiliares"), 250, 250, true, 1182};
 
 
 // Q5100: the key filter without Ctrl shortcuts; the write button does
@@ -92,7 +93,7 @@ void CAuxPage::InitPage() {
     // The relay mode is read from the ECU on its own before the fields show
     // the store; the read's values stay in the monitor store.
     RunEcuJob(
-        QStringLiteral("Lendo o equipamento..."),
+        Tr("Lendo o equipamento..."),
         [](EcuSession& session, PageHooks&) {
             StoreOnlyHooks quiet;
             return ReadRegisters(session, "82", session.monitorStore, TimingFor(EcuCaller::AuxPage),

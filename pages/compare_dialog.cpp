@@ -1,4 +1,5 @@
 #include "pages/compare_dialog.h"
+#include "i18n/ui_text.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -36,13 +37,13 @@ CCompareDialog::CCompareDialog(QWidget* parent, Purpose purpose, const QString& 
       rightTitle_(rightTitle),
       intro_(new QLabel(intro, this)),
       table_(new QTableWidget(static_cast<int>(differences_.size()), 4, this)),
-      copy_(new QPushButton(QStringLiteral("Copiar"), this)),
+      copy_(new QPushButton(Tr("Copiar"), this)),
       close_(new QPushButton(this)) {
     setWindowTitle(title);
     setObjectName(QStringLiteral("compareDialog"));
     intro_->setWordWrap(true);
 
-    table_->setHorizontalHeaderLabels({QStringLiteral("Campo"), QStringLiteral("Unidade"),
+    table_->setHorizontalHeaderLabels({Tr("Campo"), Tr("Unidade"),
                                        QString::fromStdString(leftTitle),
                                        QString::fromStdString(rightTitle)});
     table_->verticalHeader()->hide();
@@ -62,7 +63,7 @@ CCompareDialog::CCompareDialog(QWidget* parent, Purpose purpose, const QString& 
         }
     }
 
-    auto* noDifference = new QLabel(QString::fromUtf8(kNoDifferenceText), this);
+    auto* noDifference = new QLabel(Tr(kNoDifferenceText), this);
     noDifference->setObjectName(QStringLiteral("noDifference"));
     noDifference->setAlignment(Qt::AlignCenter);
     const bool empty = differences_.empty();
@@ -75,13 +76,13 @@ CCompareDialog::CCompareDialog(QWidget* parent, Purpose purpose, const QString& 
     connect(copy_, &QPushButton::clicked, this, &CCompareDialog::CopyTable);
     copy_->setAutoDefault(false);
     if (purpose == Purpose::ConfirmWrite) {
-        accept_ = new QPushButton(QStringLiteral("Gravar"), this);
+        accept_ = new QPushButton(Tr("Gravar"), this);
         accept_->setDefault(true);
         connect(accept_, &QPushButton::clicked, this, &QDialog::accept);
         buttons->addWidget(accept_);
-        close_->setText(QStringLiteral("Cancelar"));
+        close_->setText(Tr("Cancelar"));
     } else {
-        close_->setText(QStringLiteral("Fechar"));
+        close_->setText(Tr("Fechar"));
         close_->setDefault(true);
     }
     connect(close_, &QPushButton::clicked, this, &QDialog::reject);
@@ -142,10 +143,9 @@ int CCompareDialog::Run() {
 
 bool ConfirmWriteDialog(QWidget* parent, int modelIndex, CRX4DATA& ecu, CRX4DATA& after) {
     CCompareDialog dialog(parent, CCompareDialog::Purpose::ConfirmWrite,
-                          QString::fromUtf8(kConfirmWriteTitle),
-                          QString::fromUtf8("Estes valores vão ser gravados na ECU. Confira antes "
-                                            "de gravar:"),
-                          CompareStores(modelIndex, ecu, after), "ECU", "Novo valor");
+                          Tr(kConfirmWriteTitle),
+                          Tr("Estes valores vão ser gravados na ECU. Confira antes de gravar:"),
+                          CompareStores(modelIndex, ecu, after), "ECU", TrStd("Novo valor"));
     return dialog.Run() == QDialog::Accepted;
 }
 
@@ -153,9 +153,9 @@ void ShowFileComparison(QWidget* parent, int modelIndex, CRX4DATA& ecu, CRX4DATA
                         const QString& fileName) {
     const QString name = QFileInfo(fileName).fileName();
     const QString intro =
-        name.isEmpty() ? QString::fromUtf8("Diferenças entre a ECU e o arquivo carregado:")
-                       : QString::fromUtf8("Diferenças entre a ECU e o arquivo %1:").arg(name);
-    CCompareDialog dialog(parent, CCompareDialog::Purpose::View, QString::fromUtf8(kCompareCommand),
-                          intro, CompareStores(modelIndex, ecu, file), "ECU", "Arquivo");
+        name.isEmpty() ? Tr("Diferenças entre a ECU e o arquivo carregado:")
+                       : Tr("Diferenças entre a ECU e o arquivo %1:").arg(name);
+    CCompareDialog dialog(parent, CCompareDialog::Purpose::View, Tr(kCompareCommand), intro,
+                          CompareStores(modelIndex, ecu, file), "ECU", TrStd("Arquivo"));
     dialog.Run();
 }

@@ -17,9 +17,9 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 
-constexpr const char* kCompareCommand = "Comparar com a ECU";
-constexpr const char* kConfirmWriteTitle = "Confirmar gravação na ECU";
-constexpr const char* kNoDifferenceText = "Nenhuma diferença";
+constexpr const char* kCompareCommand = TR_NOOP("Comparar com a ECU");
+constexpr const char* kConfirmWriteTitle = TR_NOOP("Confirmar gravação na ECU");
+constexpr const char* kNoDifferenceText = TR_NOOP("Nenhuma diferença");
 
 class CCompareDialog : public QDialog {
     Q_OBJECT

@@ -14,6 +14,22 @@
 
 namespace {
 
+// A translated template with its %1, %2 ... replaced in one pass. The values
+// are put in as bytes: a file's text need not be UTF-8.
+std::string FillIn(const std::string& text, const std::vector<std::string>& values) {
+    std::string filled;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t n = i + 1 < text.size() ? static_cast<std::size_t>(text[i + 1] - '1') : values.size();
+        if (text[i] == '%' && n < values.size()) {
+            filled += values[n];
+            ++i;
+        } else {
+            filled += text[i];
+        }
+    }
+    return filled;
+}
+
 bool IsHexByte(const std::string& text) {
     if (text.empty() || text.size() > 8)
         return false;
@@ -43,13 +59,13 @@ bool HasAll(CRX4DATA& store, const std::vector<std::string>& registers) {
 
 std::string FieldText(const PageModel& page, const FieldDef& field, CRX4DATA& store) {
     if (!HasAll(store, page.RegistersOf(field)))
-        return kMissingValueText;
+        return TrStd(kMissingValueText);
     return ShownFieldText(page, field, store);
 }
 
 std::string RegisterText(CRX4DATA& store, const std::string& reg) {
     std::string value;
-    return StoreValueText(store, reg.c_str(), &value) ? value : std::string(kMissingValueText);
+    return StoreValueText(store, reg.c_str(), &value) ? value : TrStd(kMissingValueText);
 }
 
 // A list value is the page's when the page writes the same value back: a
@@ -81,7 +97,7 @@ std::string RefusalOf(const PageModel& page, const FieldDef& field, const FieldV
     const FieldValue& value = values.at(field.controlId);
     if (field.kind == FieldKind::List)
         return ListKeepsValue(page, field, values, store) ? std::string()
-                                                          : "valor fora da lista de opções";
+                                                          : TrStd("valor fora da lista de opções");
     if (field.recordPos < 0)
         return std::string();
     const CheckOutcome outcome =
@@ -93,12 +109,17 @@ std::string RefusalOf(const PageModel& page, const FieldDef& field, const FieldV
     const SpinRange range = page.Range(field.controlId);
     const double number = NumberText::ToDouble(value.text);
     if (range.max > range.min && (number < range.min || number > range.max))
-        return value.text + ": fora dos limites " + NumberText::Format("%g", range.min) + " - " +
-               NumberText::Format("%g", range.max);
+        return FillIn(TrStd("%1: fora dos limites %2 - %3"),
+                      {value.text, NumberText::Format("%g", range.min),
+                       NumberText::Format("%g", range.max)});
     return std::string();
 }
 
 }  // namespace
+
+std::string RegisterCaption(const std::string& reg) {
+    return FillIn(TrStd("registro %1"), {reg});
+}
 
 std::vector<std::string> RegistersOfStores(CRX4DATA& left, CRX4DATA& right) {
     std::set<std::string> registers;
@@ -125,14 +146,14 @@ std::vector<FieldDifference> CompareStores(int modelIndex, CRX4DATA& left, CRX4D
                 differs = differs || !SameValue(left, right, reg);
             }
             if (differs)
-                differences.push_back({page, &field, page->Caption(field), field.unitLabel,
+                differences.push_back({page, &field, page->Caption(field), TrStd(field.unitLabel),
                                        FieldText(*page, field, left), FieldText(*page, field, right)});
         }
     }
     for (const std::string& reg : RegistersOfStores(left, right)) {
         if (covered.count(reg) || SameValue(left, right, reg))
             continue;
-        differences.push_back({nullptr, nullptr, "registro " + reg, "", RegisterText(left, reg),
+        differences.push_back({nullptr, nullptr, RegisterCaption(reg), "", RegisterText(left, reg),
                                RegisterText(right, reg)});
     }
     return differences;
@@ -140,7 +161,8 @@ std::vector<FieldDifference> CompareStores(int modelIndex, CRX4DATA& left, CRX4D
 
 std::string DifferencesText(const std::vector<FieldDifference>& differences,
                             const std::string& leftTitle, const std::string& rightTitle) {
-    std::string text = "Campo\tUnidade\t" + leftTitle + "\t" + rightTitle + "\n";
+    std::string text =
+        TrStd("Campo") + "\t" + TrStd("Unidade") + "\t" + leftTitle + "\t" + rightTitle + "\n";
     for (const FieldDifference& difference : differences)
         text += difference.caption + "\t" + difference.unit + "\t" + difference.leftText + "\t" +
                 difference.rightText + "\n";
@@ -156,9 +178,9 @@ std::vector<std::string> RefusedValues(int modelIndex, CRX4DATA& store) {
         if (!IsHexByte(value)) {
             const FieldOwner owner = OwnerOfRegister(modelIndex, reg);
             const std::string name =
-                owner.field ? "\"" + owner.page->Caption(*owner.field) + "\"" : "registro " + reg;
-            refused.push_back(name + ": registro " + reg + " = \"" + value +
-                              "\" não é um valor de 00 a FF");
+                owner.field ? "\"" + owner.page->Caption(*owner.field) + "\"" : RegisterCaption(reg);
+            refused.push_back(
+                FillIn(TrStd("%1: registro %2 = \"%3\" não é um valor de 00 a FF"), {name, reg, value}));
             checked.insert(reg);
         }
     }

@@ -20,7 +20,7 @@ struct FieldDifference {
     std::string leftText;  // as the field shows it; kMissingValueText when absent
     std::string rightText;
 };
-constexpr const char* kMissingValueText = "(ausente)";
+constexpr const char* kMissingValueText = TR_NOOP("(ausente)");  // Tr where shown
 
 // The fields of the model's pages, in wizard order and screen order, whose
 // registers hold other values on the two sides (a register missing on one
@@ -47,6 +47,9 @@ struct PageWrites {
 };
 std::vector<PageWrites> PlanWrites(int modelIndex, CRX4DATA& target, CRX4DATA& ecu,
                                    std::vector<std::string>* unwritable);
+
+// A register that no field shows, as the tables name it: "registro 7F".
+std::string RegisterCaption(const std::string& reg);
 
 // Every register either store holds, ascending.
 std::vector<std::string> RegistersOfStores(CRX4DATA& left, CRX4DATA& right);

@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "app/globals.h"
+#include "i18n/ui_text.h"
 #include "app/parameter_table.h"
 #include "app/ui/link_banner.h"
 #include "app/ui/link_watcher.h"
@@ -62,16 +63,17 @@ struct FrameButton {
 };
 // The row at the bottom left, in this order.
 constexpr FrameButton kRow[] = {
-    {1186, 232, "Retornar"},
-    {1193, 229, "Próximo"},
-    {1192, 234, "Carregar Arquivo"},
-    {1189, 230, "Gravar Arquivo"},
-    {1190, 270, "Inicia Monitoramento"},
-    {1187, 233, "Sair"},
+    {1186, 232, TR_NOOP("Retornar")},
+    {1193, 229, TR_NOOP("Próximo")},
+    {1192, 234, TR_NOOP("Carregar Arquivo")},
+    {1189, 230, TR_NOOP("Gravar Arquivo")},
+    {1190, 270, TR_NOOP("Inicia Monitoramento")},
+    {1187, 233, TR_NOOP("Sair")},
 };
 constexpr int kWriteImage = 228;
-constexpr const char* kWriteTooltip = "Grava Todos os Valores desta Tela no Equipamento ou Arquivo";
-constexpr const char* kPageTooltip = "Tela de Dados";
+constexpr const char* kWriteTooltip =
+    TR_NOOP("Grava Todos os Valores desta Tela no Equipamento ou Arquivo");
+constexpr const char* kPageTooltip = TR_NOOP("Tela de Dados");
 
 BoxIcon ToBoxIcon(MessageIcon icon) {
     switch (icon) {
@@ -113,7 +115,7 @@ bool PassesKeyFilter(int key) {
 CFontLabel* MakeLabel(QWidget* parent, const char* text, const QRect& where) {
     auto* label = new CFontLabel(parent);
     label->setObjectName(QStringLiteral("label"));
-    label->setText(QString::fromUtf8(text));
+    label->setText(Tr(text));
     label->setGeometry(where);
     return label;
 }
@@ -123,6 +125,18 @@ CFontLabel* MakeLabel(QWidget* parent, const char* text, const QRect& where) {
 void ShowListText(QComboBox* list, const QString& text) {
     list->setCurrentIndex(list->findText(text));
     list->setEditText(text);
+}
+
+// The record's default text as the list shows it: the default names one of
+// the record's options by its untranslated label, and the list holds that
+// option in the run's language at the same place.
+QString ListDefaultText(const QComboBox* list, const ParameterRecord& record,
+                        const std::string& text) {
+    const int options = std::min({static_cast<int>(record.OptionCount), 10, list->count()});
+    for (int i = 0; i < options; ++i)
+        if (text == record.Labels[i])
+            return list->itemText(i);
+    return QString::fromStdString(text);
 }
 
 }  // namespace
@@ -144,11 +158,11 @@ CConfigPage::CConfigPage(const ConfigPageLook& look, const PageModel* model, Fra
     inputs_->setGeometry(rect());
     inputs_->lower();
     inputs_->setProperty(kContainerProperty, true);
-    heading_->setText(QString::fromUtf8(look.heading));
+    heading_->setText(Tr(look.heading));
     if (look.secondHeading) {
         heading_->setGeometry(kColumnX[0], kHeadingTop, kColumnWidth, 32);
         secondHeading_ = new CFontLabel(this);
-        secondHeading_->setText(QString::fromUtf8(look.secondHeading));
+        secondHeading_->setText(Tr(look.secondHeading));
         secondHeading_->setGeometry(kColumnX[1], kHeadingTop, kColumnWidth, 32);
     } else {
         heading_->setGeometry(kColumnX[0], kHeadingTop, kPageSize.width() - 200, 32);
@@ -167,7 +181,7 @@ CConfigPage::CConfigPage(const ConfigPageLook& look, const PageModel* model, Fra
         write_->setGeometry(20, kRowTop - kButtonSize - 12, kButtonSize, kButtonSize);
         connect(write_, &QPushButton::clicked, this, [this] { WriteAll(); });
     }
-    selector_->addItems({QStringLiteral("Arquivo"), QStringLiteral("Equipamento")});
+    selector_->addItems({Tr("Arquivo"), Tr("Equipamento")});
     selector_->setGeometry(20 + kButtonSize + kButtonGap, kRowTop - 44, 160, 30);
     selector_->hide();
     connect(selector_, qOverload<int>(&QComboBox::activated), this,
@@ -192,7 +206,7 @@ CConfigPage::CConfigPage(const ConfigPageLook& look, const PageModel* model, Fra
 
     banner_ = new LinkBanner(this);
     OfferTraceExport(this);
-    compare_ = new QAction(QString::fromUtf8(kCompareCommand), this);
+    compare_ = new QAction(Tr(kCompareCommand), this);
     compare_->setObjectName(QStringLiteral("compareWithEcu"));
     connect(compare_, &QAction::triggered, this, [this] { CompareWithEcu(); });
     addAction(compare_);
@@ -315,10 +329,10 @@ void CConfigPage::OnInitDialog() {
     }
     CImageButton* row[] = {return_, next_, load_, save_, monitor_, exit_};
     for (int i = 0; i < 6; ++i)
-        DressButton(row[i], kRow[i].image, QString::fromUtf8(kRow[i].tooltip));
+        DressButton(row[i], kRow[i].image, Tr(kRow[i].tooltip));
     if (write_)
-        DressButton(write_, kWriteImage, QString::fromUtf8(kWriteTooltip));
-    setToolTip(QString::fromUtf8(kPageTooltip));
+        DressButton(write_, kWriteImage, Tr(kWriteTooltip));
+    setToolTip(Tr(kPageTooltip));
     if (!rules_.tooltips) {
         for (CImageButton* button : findChildren<CImageButton*>()) button->setToolTip(QString());
         setToolTip(QString());
@@ -464,7 +478,8 @@ void CConfigPage::QueueWritesForKey(const char* key, PendingWrites& pending) {
 }
 
 void CConfigPage::ShowMessage(const char* text, const char* title, MessageIcon icon) {
-    ShowMessageBox(this, QString::fromUtf8(text), QString::fromUtf8(title), ToBoxIcon(icon));
+    // The exchanges pass their texts untranslated; they are looked up here.
+    ShowMessageBox(this, Tr(text), Tr(title), ToBoxIcon(icon));
 }
 
 void CConfigPage::ShowSourceSelector(bool selectFile) {
@@ -495,7 +510,7 @@ void CConfigPage::WriteAll() {
         return;
     const PageModel& model = *model_;
     RunEcuJob(
-        QStringLiteral("Gravando no equipamento..."),
+        Tr("Gravando no equipamento..."),
         [&model](EcuSession& session, PageHooks& hooks) {
             return WriteAllFields(session, model, hooks);
         },
@@ -536,7 +551,7 @@ void CConfigPage::WriteFocusedField() {
     const PageModel& model = *model_;
     const std::string key = g_FocusedKey;
     RunEcuJob(
-        QStringLiteral("Gravando no equipamento..."),
+        Tr("Gravando no equipamento..."),
         [&model, key](EcuSession& session, PageHooks& hooks) {
             return WriteOneField(session, model, key, hooks);
         },
@@ -584,7 +599,7 @@ void CConfigPage::TakeInterruptedPass() {
     ShowUnsentNote();
     ShowMessageBox(this,
                    QString::fromStdString(InterruptedPassText(model_, report, g_EquipmentStore)),
-                   QString::fromUtf8(kInterruptedPassTitle), BoxIcon::Exclamation);
+                   Tr(kInterruptedPassTitle), BoxIcon::Exclamation);
 }
 
 void CConfigPage::ShowUnsentNote() {
@@ -592,27 +607,27 @@ void CConfigPage::ShowUnsentNote() {
         banner_->SetNote(QString());
         return;
     }
-    const QString count = QString::fromUtf8("%1 valor(es) não gravado(s) na ECU.").arg(unsent_.size());
+    const QString count = Tr("%1 valor(es) não gravado(s) na ECU.").arg(unsent_.size());
     if (linkDown_) {
-        banner_->SetNote(count + QString::fromUtf8(" Guardados até a conexão voltar."));
+        banner_->SetNote(count + Tr(" Guardados até a conexão voltar."));
         return;
     }
-    banner_->SetNote(count, QStringLiteral("Reenviar"), [this] { ResendUnsent(); },
-                     QStringLiteral("Descartar"), [this] { DiscardUnsent(); });
+    banner_->SetNote(count, Tr("Reenviar"), [this] { ResendUnsent(); },
+                     Tr("Descartar"), [this] { DiscardUnsent(); });
 }
 
 void CConfigPage::ResendUnsent() {
     if (busy_ || linkDown_ || unsent_.empty() || !unsentRow_)
         return;
     if (g_SourceIsFile && unsentRow_->writeFollowsSource) {
-        ShowMessageBox(this, QString::fromUtf8("Selecione \"Equipamento\" para reenviar."),
-                       QString::fromUtf8(kInterruptedPassTitle), BoxIcon::Exclamation);
+        ShowMessageBox(this, Tr("Selecione \"Equipamento\" para reenviar."),
+                       Tr(kInterruptedPassTitle), BoxIcon::Exclamation);
         return;
     }
     const std::vector<PendingWrite> rest = unsent_;
     const TimingProfile& row = *unsentRow_;
     RunEcuJob(
-        QStringLiteral("Gravando no equipamento..."),
+        Tr("Gravando no equipamento..."),
         [rest, &row](EcuSession& session, PageHooks& hooks) {
             return ResendWrites(session, rest, row, hooks);
         },
@@ -659,7 +674,7 @@ void CConfigPage::LoadFile() {
     const QString type = QString::fromLatin1(FileType());
     FileDialogRequest request;
     request.save = false;
-    request.filter = QStringLiteral("Arquivos Padrão Zano (*.%1)|*.%1|").arg(type);
+    request.filter = Tr("Arquivos Padrão Zano (*.%1)|*.%1|").arg(type);
     request.initialPath = QString::fromStdString(g_ConfigFilePath);
     const QString path = RunFileDialog(this, request);
     g_FileStore = g_EquipmentStore;
@@ -744,10 +759,11 @@ void CConfigPage::OnListEdited(FieldWidgets& field) {
         ShowListText(field.list, focusText_);
         return;
     }
-    const CheckOutcome outcome = GuardListField(PageModel::RecordOf(*field.def));
+    const ParameterRecord& record = PageModel::RecordOf(*field.def);
+    const CheckOutcome outcome = GuardListField(record);
     ShowMessageBox(nullptr, QString::fromStdString(outcome.message->text),
                    QString::fromStdString(outcome.message->title), BoxIcon::None);
-    ShowListText(field.list, QString::fromStdString(outcome.text));
+    ShowListText(field.list, ListDefaultText(field.list, record, outcome.text));
 }
 
 void CConfigPage::OnNumericChanged(FieldWidgets& field) {

@@ -1,4 +1,5 @@
 #include "pages/customer_page.h"
+#include "i18n/ui_text.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -16,10 +17,10 @@
 
 namespace {
 
-constexpr ConfigPageLook kLook{182, "Dados da Empresa", 248, 249, false, 0};
+constexpr ConfigPageLook kLook{182, TR_NOOP("Dados da Empresa"), 248, 249, false, 0};
 constexpr int kReadAttempts = 3;
 constexpr int kReturnWaitMs = 1000;
-constexpr const char* kReadError = "Erro na leitura dos parâmetros !!!";
+constexpr const char* kReadError = TR_NOOP("Erro na leitura dos parâmetros !!!");  // Tr where shown
 
 // Screen order of the eight one-line fields: label and the customer text.
 struct CustomerRow {
@@ -28,20 +29,20 @@ struct CustomerRow {
     int capacity;
 };
 const CustomerRow kRows[8] = {
-    {"Cliente", &CustomerData::customer, 49},
-    {"Data de Instalação", &CustomerData::installationDate, 29},
-    {"Marca", &CustomerData::vehicleMake, 29},
-    {"Modelo", &CustomerData::vehicleModel, 29},
-    {"Ano de Fabricação", &CustomerData::manufactureYear, 29},
-    {"Placa", &CustomerData::licencePlate, 29},
-    {"Modelo do Misturador", &CustomerData::mixerModel, 29},
-    {"Modelo do Redutor", &CustomerData::reducerModel, 29},
+    {TR_NOOP("Cliente"), &CustomerData::customer, 49},
+    {TR_NOOP("Data de Instalação"), &CustomerData::installationDate, 29},
+    {TR_NOOP("Marca"), &CustomerData::vehicleMake, 29},
+    {TR_NOOP("Modelo"), &CustomerData::vehicleModel, 29},
+    {TR_NOOP("Ano de Fabricação"), &CustomerData::manufactureYear, 29},
+    {TR_NOOP("Placa"), &CustomerData::licencePlate, 29},
+    {TR_NOOP("Modelo do Misturador"), &CustomerData::mixerModel, 29},
+    {TR_NOOP("Modelo do Redutor"), &CustomerData::reducerModel, 29},
 };
 constexpr int kRemarksCapacity = 298;
 
 CFontLabel* MakeLabel(QWidget* parent, const char* text, const QRect& where) {
     auto* label = new CFontLabel(parent);
-    label->setText(QString::fromUtf8(text));
+    label->setText(Tr(text));
     label->setGeometry(where);
     return label;
 }
@@ -65,7 +66,7 @@ CCustomerPage::CCustomerPage() : CConfigPage(kLook, nullptr, CustomerRules()), r
         fields_[i]->setMaxLength(kRows[i].capacity);
         connect(fields_[i], &QLineEdit::editingFinished, this, &CCustomerPage::CopyFieldsToGlobals);
     }
-    MakeLabel(this, "Observações Gerais", QRect(30, 350, 350, 20))->setObjectName(QStringLiteral("label"));
+    MakeLabel(this, TR_NOOP("Observações Gerais"), QRect(30, 350, 350, 20))->setObjectName(QStringLiteral("label"));
     remarks_->setGeometry(30, 372, 730, 60);
     connect(remarks_, &QPlainTextEdit::textChanged, this, [this] {
         // The remarks keep at most their capacity, whatever is pasted.
@@ -109,7 +110,7 @@ void CCustomerPage::InitPage() {
 
     const bool readEcu = g_FileLoaded == 0;
     if (!readEcu) ShowSourceSelector(g_SourceIsFile == 1);
-    RunEcuJob(QString::fromUtf8(readEcu ? "Lendo o equipamento..." : "Abrindo a porta serial..."),
+    RunEcuJob(readEcu ? Tr("Lendo o equipamento...") : Tr("Abrindo a porta serial..."),
               [readEcu](EcuSession& session, PageHooks& hooks) {
                   OpenEcuLink(session);
                   if (!readEcu) return 0;
@@ -159,7 +160,7 @@ void CCustomerPage::SaveFile() {
 }
 
 void CCustomerPage::OnCustomerReturn() {
-    RunEcuJob(QStringLiteral("Fechando a porta serial..."),
+    RunEcuJob(Tr("Fechando a porta serial..."),
               [](EcuSession& session, PageHooks&) {
                   session.port.ClosePort();
                   session.port.SetPortNumber(0);

@@ -5,6 +5,7 @@
 #include "app/globals.h"
 #include "app/ui/message_box.h"
 #include "data/private_profile.h"
+#include "i18n/ui_text.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ FileDialogRequest DialogFor(bool save, const char* fileType) {
     const QString type = QString::fromLatin1(fileType);
     FileDialogRequest request;
     request.save = save;
-    request.filter = QStringLiteral("Arquivos Padrão Zano (*.%1)|*.%1|").arg(type);
+    request.filter = Tr("Arquivos Padrão Zano (*.%1)|*.%1|").arg(type);
     request.defaultExtension = save ? type : QString();
     request.initialPath = QString::fromStdString(g_ConfigFilePath);
     return request;
@@ -33,12 +34,12 @@ bool SaveConfigFile(QWidget* parent, const char* fileType) {
         // Nothing is created before the whole content is ready: a save that
         // fails leaves no file behind.
         MergeEquipmentIntoFileStore();
-        ShowMessageBox(parent, QStringLiteral("O arquivo vai receber os valores de configuração do Equipamento."),
-                       QStringLiteral("Gravando..."), BoxIcon::Information);
+        ShowMessageBox(parent, Tr("O arquivo vai receber os valores de configuração do Equipamento."),
+                       Tr("Gravando..."), BoxIcon::Information);
     } else {
         const int answer = ShowMessageBox(
-            parent, QStringLiteral("Precione \"Yes\" para sobrescreve-lo ou \"No\" para cancelar a gravação"),
-            QStringLiteral("Arquivo Existente"), BoxIcon::Question, BoxButtons::YesNo);
+            parent, Tr("Precione \"Yes\" para sobrescreve-lo ou \"No\" para cancelar a gravação"),
+            Tr("Arquivo Existente"), BoxIcon::Question, BoxButtons::YesNo);
         if (answer != kAnswerYes) return false;
         MergeEquipmentIntoFileStore();
     }
@@ -46,10 +47,10 @@ bool SaveConfigFile(QWidget* parent, const char* fileType) {
         // The file is replaced in one step once its new text is complete, so
         // a failure leaves the disk as it was; say so rather than pretend it
         // was saved.
-        const QString outcome = existed ? QStringLiteral("O arquivo anterior não foi alterado.")
-                                        : QStringLiteral("Nenhum arquivo foi criado.");
-        ShowMessageBox(parent, QStringLiteral("Não foi possível gravar o arquivo:\n%1\n\n%2").arg(path, outcome),
-                       QStringLiteral("Erro ao gravar"), BoxIcon::Stop);
+        const QString outcome = existed ? Tr("O arquivo anterior não foi alterado.")
+                                        : Tr("Nenhum arquivo foi criado.");
+        ShowMessageBox(parent, Tr("Não foi possível gravar o arquivo:\n%1\n\n%2").arg(path, outcome),
+                       Tr("Erro ao gravar"), BoxIcon::Stop);
         return false;
     }
     g_ConfigFilePath = pathText.substr(0, kConfigFilePathCapacity);
@@ -64,8 +65,8 @@ LoadOutcome LoadConfigFile(QWidget* parent, const char* fileType) {
     const std::string pathText = path.toStdString();
     CustomerData customer = g_CustomerData;
     if (ReadConfigurationFile(pathText.c_str(), fileType, g_FileStore, &customer) < 0) {
-        ShowMessageBox(parent, QStringLiteral("Ocorreu um erro na tentativa de Carregar o Arquivo."),
-                       QStringLiteral("Leitura incompleta"), BoxIcon::Information);
+        ShowMessageBox(parent, Tr("Ocorreu um erro na tentativa de Carregar o Arquivo."),
+                       Tr("Leitura incompleta"), BoxIcon::Information);
         g_SourceIsFile = 0;
         return LoadOutcome::Incomplete;
     }

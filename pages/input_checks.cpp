@@ -14,16 +14,21 @@ constexpr std::size_t kReadLength = kCheckedTextLength;
 constexpr std::size_t kDefaultTextLength = 49;
 constexpr int kLongestDuration = 175;  // "2.55"
 
+// Looked up when a message is made (Message), never kept translated.
 constexpr const char* kGuardText =
-    "Por favor, não altere diretamente este valor.\n"
-    "Use um dos valores predefinidos na lista apresentada.\n"
-    "Foi assumido um dos valores validos.\n";
-constexpr const char* kGuardTitle = "Atenção";
-constexpr const char* kBelowText = "Valor abaixo do limite inferior.";
-constexpr const char* kAboveText = "Valor acima do limite superior.";
-constexpr const char* kLimitTitle = "Atenção - Valor limite assumido";
-constexpr const char* kMinimumTitle = "Atenção - Valor mínimo assumido";
-constexpr const char* kMaximumTitle = "Atenção - Valor máximo assumido";
+    TR_NOOP("Por favor, não altere diretamente este valor.\n"
+            "Use um dos valores predefinidos na lista apresentada.\n"
+            "Foi assumido um dos valores validos.\n");
+constexpr const char* kGuardTitle = TR_NOOP("Atenção");
+constexpr const char* kBelowText = TR_NOOP("Valor abaixo do limite inferior.");
+constexpr const char* kAboveText = TR_NOOP("Valor acima do limite superior.");
+constexpr const char* kLimitTitle = TR_NOOP("Atenção - Valor limite assumido");
+constexpr const char* kMinimumTitle = TR_NOOP("Atenção - Valor mínimo assumido");
+constexpr const char* kMaximumTitle = TR_NOOP("Atenção - Valor máximo assumido");
+
+CheckMessage Message(const char* text, const char* title) {
+    return CheckMessage{TrStd(text), TrStd(title)};
+}
 
 double TextNumber(const std::string& text) {
     return NumberText::ToDouble(text.substr(0, kReadLength));
@@ -35,9 +40,9 @@ CheckOutcome CheckScaled(const std::string& text, double value, const ParameterR
     const double low = NumberText::ToDouble(record.Values[0]) * record.Step;
     const double high = NumberText::ToDouble(record.Values[1]) * record.Step + 0.001;
     if (value < low)
-        return {FormatRecordValue(record.Labels[0], low), CheckMessage{kBelowText, kMinimumTitle}};
+        return {FormatRecordValue(record.Labels[0], low), Message(kBelowText, kMinimumTitle)};
     if (value > high)
-        return {FormatRecordValue(record.Labels[0], high), CheckMessage{kAboveText, kMaximumTitle}};
+        return {FormatRecordValue(record.Labels[0], high), Message(kAboveText, kMaximumTitle)};
     return {text, std::nullopt};
 }
 
@@ -45,7 +50,7 @@ CheckOutcome CheckScaled(const std::string& text, double value, const ParameterR
 
 CheckOutcome GuardListField(const ParameterRecord& record) {
     return {std::string(record.DefaultText).substr(0, kDefaultTextLength),
-            CheckMessage{kGuardText, kGuardTitle}};
+            Message(kGuardText, kGuardTitle)};
 }
 
 CheckOutcome CheckLimitsOnChange(const std::string& text, const ParameterRecord& record,
@@ -60,9 +65,9 @@ CheckOutcome CheckLimitsOnChange(const std::string& text, const ParameterRecord&
     if (!aux && value < 0)
         return {"0", std::nullopt};
     if (value < NumberText::ToDouble(record.Values[0]))
-        return {record.Values[0], CheckMessage{kBelowText, aux ? kMinimumTitle : kLimitTitle}};
+        return {record.Values[0], Message(kBelowText, aux ? kMinimumTitle : kLimitTitle)};
     if (value > NumberText::ToDouble(record.Values[1]))
-        return {record.Values[1], CheckMessage{kAboveText, aux ? kMaximumTitle : kLimitTitle}};
+        return {record.Values[1], Message(kAboveText, aux ? kMaximumTitle : kLimitTitle)};
     return {text, std::nullopt};
 }
 

@@ -63,17 +63,17 @@ SpinRange TimeRange(int recordPos, double slack) {
 
 std::vector<FieldDef> TimeAndTypeFields() {
     return {
-        {kLambdaSignalType, "Tipo de Sinal Simulado", "", FieldKind::List, "60_78", kPos60, 0},
-        {kLambdaOnTime, "Tempo ON", "s", FieldKind::Numeric, "1E", kPos1E, 1},
-        {kLambdaOffTime, "Tempo Off", "s", FieldKind::Numeric, "1F", kPos1F, 1},
+        {kLambdaSignalType, TR_NOOP("Tipo de Sinal Simulado"), "", FieldKind::List, "60_78", kPos60, 0},
+        {kLambdaOnTime, TR_NOOP("Tempo ON"), "s", FieldKind::Numeric, "1E", kPos1E, 1},
+        {kLambdaOffTime, TR_NOOP("Tempo Off"), "s", FieldKind::Numeric, "1F", kPos1F, 1},
     };
 }
 
 std::vector<FieldDef> FullFields() {
     std::vector<FieldDef> fields = TimeAndTypeFields();
     fields.insert(fields.begin() + 1,
-                  {kLambdaMode, "Modo de Funcionamento", "", FieldKind::List, "78", -1, 0});
-    fields.push_back({kLambdaInjection, "Tempo Injeção Padrão", "ms", FieldKind::Numeric, "79",
+                  {kLambdaMode, TR_NOOP("Modo de Funcionamento"), "", FieldKind::List, "78", -1, 0});
+    fields.push_back({kLambdaInjection, TR_NOOP("Tempo Injeção Padrão"), "ms", FieldKind::Numeric, "79",
                       kPos79, 0, LimitCheck::AuxScaled});
     return fields;
 }
@@ -135,7 +135,7 @@ LambdaBasicPageModel::LambdaBasicPageModel()
 
 std::vector<std::string> LambdaBasicPageModel::Options(int controlId) const {
     if (controlId == kLambdaSignalType)
-        return {"Padrão", "Específico", "Aberto"};
+        return {TrStd("Padrão"), TrStd("Específico"), TrStd("Aberto")};
     return PageModel::Options(controlId);
 }
 
@@ -173,9 +173,9 @@ LambdaPageModel::LambdaPageModel() : LambdaPageModelBase(FullFields(), EcuCaller
 
 std::vector<std::string> LambdaPageModel::Options(int controlId) const {
     if (controlId == kLambdaSignalType)
-        return {"Padrão", "Especifico", "Aberto", "Real"};
+        return {TrStd("Padrão"), TrStd("Especifico"), TrStd("Aberto"), TrStd("Real")};
     if (controlId == kLambdaMode)
-        return {"Automático", "Manual"};
+        return {TrStd("Automático"), TrStd("Manual")};
     return PageModel::Options(controlId);
 }
 

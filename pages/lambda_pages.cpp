@@ -1,4 +1,5 @@
 #include "pages/lambda_pages.h"
+#include "i18n/ui_text.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -23,8 +24,8 @@
 namespace {
 
 // template, heading, background Q5100 / other, write button (id)
-const ConfigPageLook kLambdaLook{108, "Simulação da Sonda Lâmbda", 248, 249, true, 1182};
-const ConfigPageLook kLambdaBasicLook{117, "Simulação da Sonda Lâmbda", 250, 250, true, 1182};
+const ConfigPageLook kLambdaLook{108, TR_NOOP("Simulação da Sonda Lâmbda"), 248, 249, true, 1182};
+const ConfigPageLook kLambdaBasicLook{117, TR_NOOP("Simulação da Sonda Lâmbda"), 250, 250, true, 1182};
 constexpr int kPageBackground = 249;
 constexpr int kLiveViewBackground = 314;
 constexpr double kMaxTimeSeconds = 2.55;
@@ -166,7 +167,7 @@ CLambdaPage::~CLambdaPage() = default;
 void CLambdaPage::InitPage() {
     liveBackground_ = false;
     RunEcuJob(
-        QStringLiteral("Lendo o equipamento..."),
+        Tr("Lendo o equipamento..."),
         [](EcuSession& session, PageHooks&) {
             LambdaSetupExchange(session);
             return 0;
@@ -292,14 +293,14 @@ void CLambdaPage::RunStreamJob(std::function<int(EcuSession&)> job, std::functio
         return;
     }
     RunEcuJob(
-        QStringLiteral("Aguarde..."),
+        Tr("Aguarde..."),
         [job](EcuSession& session, PageHooks&) { return job(session); }, std::move(done));
 }
 
 void CLambdaPage::ChangeSignalType() {
     liveTimer_.stop();
     RunEcuJob(
-        QStringLiteral("Aguarde..."),
+        Tr("Aguarde..."),
         [](EcuSession& session, PageHooks&) {
             LambdaSignalChangePause(session);
             return 0;
@@ -333,7 +334,7 @@ void CLambdaPage::WriteAll() {
     }
     const PageModel& model = *Model();
     RunEcuJob(
-        QStringLiteral("Gravando no equipamento..."),
+        Tr("Gravando no equipamento..."),
         [&model](EcuSession& session, PageHooks& hooks) {
             StopMonitoring(session, kLambdaStopSpacingMs);
             const int result = WriteAllFields(session, model, hooks);
@@ -361,7 +362,7 @@ void CLambdaPage::WriteFocusedField() {
     }
     const PageModel& model = *Model();
     RunEcuJob(
-        QStringLiteral("Gravando no equipamento..."),
+        Tr("Gravando no equipamento..."),
         [&model, key](EcuSession& session, PageHooks& hooks) {
             return WriteOneField(session, model, key, hooks);
         },
@@ -379,7 +380,7 @@ void CLambdaPage::OpenMonitor() {
         return;
     liveTimer_.stop();
     RunEcuJob(
-        QStringLiteral("Aguarde..."),
+        Tr("Aguarde..."),
         [](EcuSession& session, PageHooks&) {
             StopMonitoring(session, kLambdaStopSpacingMs);
             return 0;
@@ -387,7 +388,7 @@ void CLambdaPage::OpenMonitor() {
         [this](int) {
             const int result = RunMonitoringDialog();
             RunEcuJob(
-                QStringLiteral("Aguarde..."),
+                Tr("Aguarde..."),
                 [](EcuSession& session, PageHooks&) {
                     StopMonitoring(session, kLambdaStopSpacingMs);
                     return 0;
@@ -400,7 +401,7 @@ void CLambdaPage::OpenMonitor() {
                     FillFromStore(g_SourceIsFile ? g_FileStore : g_EquipmentStore);
                     liveTimer_.stop();
                     RunEcuJob(
-                        QStringLiteral("Aguarde..."),
+                        Tr("Aguarde..."),
                         [](EcuSession& session, PageHooks&) {
                             LambdaSignalChangePause(session);
                             return 0;
@@ -426,7 +427,7 @@ void CLambdaPage::LeaveWith(int code) {
         return;
     liveTimer_.stop();
     RunEcuJob(
-        QStringLiteral("Aguarde..."),
+        Tr("Aguarde..."),
         [](EcuSession& session, PageHooks&) {
             StopMonitoring(session, kLambdaStopSpacingMs);
             return 0;

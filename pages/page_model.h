@@ -11,6 +11,7 @@
 #include "comm/pending_writes.h"
 #include "comm/timing_profiles.h"
 #include "data/crx4data.h"
+#include "i18n/ui_text.h"
 
 struct ParameterRecord;
 
@@ -29,8 +30,8 @@ enum class LimitCheck {
 
 struct FieldDef {
     int controlId;          // the template's identifier (1011, 1231 ...)
-    const char* label;      // shown above the field ("Tempo de Retorno")
-    const char* unitLabel;  // shown beside it ("1-100 Min"), may be ""
+    const char* label;      // shown above the field ("Tempo de Retorno"); TR_NOOP, Tr where shown
+    const char* unitLabel;  // shown beside it ("1-100 Min"), may be ""; as label
     FieldKind kind;
     const char* focusKey;  // written by Enter: register or group key ("75_76"); "" none
     int recordPos;         // its record in g_ParameterTable (checks, options, default)
@@ -113,7 +114,7 @@ class PageModel {
 
     // The field's name where it is listed apart from its page (the compare
     // table, the command-line tool): its label, made unique on the page.
-    virtual std::string Caption(const FieldDef& field) const { return field.label; }
+    virtual std::string Caption(const FieldDef& field) const { return TrStd(field.label); }
 
     bool IsWritableKey(const std::string& key) const;
     const FieldDef* FindField(int controlId) const;

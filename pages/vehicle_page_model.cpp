@@ -26,13 +26,13 @@ enum VehicleControl {
 
 // Screen order: engine fields on the left, switching fields on the right.
 const FieldDef kCylindersDef{
-    kCylindersField, "Número de Cilindros", "", FieldKind::List, "2C", kPos2C, 0};
-const FieldDef kCoilsDef{kCoils, "Número de Bobinas", "", FieldKind::List, "2B", kPos2B, 0};
+    kCylindersField, TR_NOOP("Número de Cilindros"), "", FieldKind::List, "2C", kPos2C, 0};
+const FieldDef kCoilsDef{kCoils, TR_NOOP("Número de Bobinas"), "", FieldKind::List, "2B", kPos2B, 0};
 const FieldDef kLambdaDef{
-    kLambdaProbe, "Tipo de Sonda Lâmbda", "V", FieldKind::List, "13", kPos13, 0};
-const FieldDef kTpsTypeDef{kTpsType, "Tipo de TPS", "V", FieldKind::List, "10", kPos10, 0};
+    kLambdaProbe, TR_NOOP("Tipo de Sonda Lâmbda"), "V", FieldKind::List, "13", kPos13, 0};
+const FieldDef kTpsTypeDef{kTpsType, TR_NOOP("Tipo de TPS"), "V", FieldKind::List, "10", kPos10, 0};
 const FieldDef kHysteresisDef{
-    kTpsHysteresis, "Histerese do TPS", "V", FieldKind::List, "12", kPos12, 0};
+    kTpsHysteresis, TR_NOOP("Histerese do TPS"), "V", FieldKind::List, "12", kPos12, 0};
 
 const VehiclePageTable kVehicleTable{
     {kCylindersDef,
@@ -40,13 +40,13 @@ const VehiclePageTable kVehicleTable{
      kLambdaDef,
      kTpsTypeDef,
      kHysteresisDef,
-     {kReturnEnabled, "Retorno Automático (Combustível Líquido)", "", FieldKind::List, "7F", kPos7F,
+     {kReturnEnabled, TR_NOOP("Retorno Automático (Combustível Líquido)"), "", FieldKind::List, "7F", kPos7F,
       1},
-     {kReturnTime, "Tempo de Retorno", "1-100 Min", FieldKind::Numeric, "80", kPos80, 1,
+     {kReturnTime, TR_NOOP("Tempo de Retorno"), TR_NOOP("1-100 Min"), FieldKind::Numeric, "80", kPos80, 1,
       LimitCheck::Vehicle},
-     {kSwitchingSpeed, "RPM de Comutação", "1-5000 rpm", FieldKind::Numeric, "75_76", kPos75, 1,
+     {kSwitchingSpeed, TR_NOOP("RPM de Comutação"), TR_NOOP("1-5000 rpm"), FieldKind::Numeric, "75_76", kPos75, 1,
       LimitCheck::Vehicle, true},
-     {kSwitchingType, "Tipo de Comutação", "", FieldKind::List, "74", kPos74, 1}},
+     {kSwitchingType, TR_NOOP("Tipo de Comutação"), "", FieldKind::List, "74", kPos74, 1}},
     {kReturnEnabled, kReturnTime, kSwitchingSpeed, kSwitchingType, kTpsType, kTpsHysteresis,
      kLambdaProbe, kCoils, kCylindersField},
     {kSwitchingSpeed, kSwitchingType, kReturnEnabled, kReturnTime, kCoils, kCylindersField,

@@ -5,6 +5,7 @@
 #include "app/parameter_table.h"
 #include "data/crx4data.h"
 #include "pages/page_model.h"
+#include "pages/config_compare.h"
 #include "pages/page_models.h"
 
 namespace {
@@ -35,7 +36,7 @@ std::vector<std::string> DescribeEntries(const PageModel* model,
     for (const PendingWrite& entry : entries) {
         const FieldDef* field = model ? FieldOfRegister(*model, entry.Register) : nullptr;
         if (!field) {
-            lines.push_back(std::string("registro ") + entry.Register + " = " + entry.Value);
+            lines.push_back(RegisterCaption(entry.Register) + " = " + entry.Value);
             continue;
         }
         if (std::find(described.begin(), described.end(), field) != described.end())
@@ -50,7 +51,7 @@ std::vector<std::string> DescribeEntries(const PageModel* model,
         }
         std::string line = model->Caption(*field) + ": " + ShownFieldText(*model, *field, shown);
         if (field->unitLabel[0] != '\0')
-            line += std::string(" (") + field->unitLabel + ")";
+            line += " (" + TrStd(field->unitLabel) + ")";
         lines.push_back(line);
     }
     return lines;
@@ -58,13 +59,13 @@ std::vector<std::string> DescribeEntries(const PageModel* model,
 
 std::string InterruptedPassText(const PageModel* model, const WritePassReport& report,
                                 CRX4DATA& reference) {
-    std::string text = "A conexão com a ECU caiu durante a gravação.\n\n";
-    text += "Gravados e confirmados pela ECU:\n";
-    text += report.confirmed.empty() ? "  (nenhum)\n"
+    std::string text = TrStd("A conexão com a ECU caiu durante a gravação.\n\n");
+    text += TrStd("Gravados e confirmados pela ECU:\n");
+    text += report.confirmed.empty() ? TrStd("  (nenhum)\n")
                                      : Line(DescribeEntries(model, report.confirmed, reference));
-    text += "\nNão gravados:\n";
+    text += TrStd("\nNão gravados:\n");
     text += Line(DescribeEntries(model, report.notConfirmed, reference));
-    text += "\nOs valores não gravados ficam guardados: quando a conexão voltar, use "
-            "\"Reenviar\" para gravá-los.";
+    text += TrStd("\nOs valores não gravados ficam guardados: quando a conexão voltar, use "
+                  "\"Reenviar\" para gravá-los.");
     return text;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "comm/pending_writes.h"
+#include "i18n/ui_text.h"
 
 class CRX4DATA;
 class PageModel;
@@ -23,4 +24,4 @@ std::vector<std::string> DescribeEntries(const PageModel* model,
 // The whole message of an interrupted pass.
 std::string InterruptedPassText(const PageModel* model, const WritePassReport& report,
                                 CRX4DATA& reference);
-constexpr const char* kInterruptedPassTitle = "Gravação interrompida";
+constexpr const char* kInterruptedPassTitle = TR_NOOP("Gravação interrompida");  // Tr where shown
