@@ -8,12 +8,17 @@
 #include "comm/ecu_protocol.h"
 #include "comm/hex_text.h"
 #include "data/store_text.h"
+#include "i18n/ui_text.h"
 
 std::vector<std::string> PageModel::Options(int controlId) const {
     const FieldDef* field = FindField(controlId);
     if (!field || field->recordPos < 0)
         return {};
-    return BuildRecordList(RecordOf(*field));
+    // The table keeps its options as written; the list shows them in the
+    // run's language, at the same places.
+    std::vector<std::string> options = BuildRecordList(RecordOf(*field));
+    for (std::string& option : options) option = TrStd(option);
+    return options;
 }
 
 std::string PageModel::ValueOnlyOption(int, int) const {

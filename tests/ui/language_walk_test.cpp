@@ -40,12 +40,16 @@ const WalkedPage kPages[] = {
     {"actuator-page", Make<CActuatorPage>},     {"monitor", Make<CMonitorDialog>},
 };
 
-// Words that are the same in every language: the languages' own names.
+// Words that are the same in every language: the languages' own names, a
+// model's name, a unit.
 const QSet<QString> kSameEverywhere = {QStringLiteral("Português"), QStringLiteral("English"),
-                                       QStringLiteral("Español")};
+                                       QStringLiteral("Español"), QStringLiteral("Q5100 plus"),
+                                       QStringLiteral("rpm")};
 
-// Only words can be left untranslated: "Q7100", "RPM", "12.5 V" cannot.
+// Only words can be left untranslated: "Q7100", "RPM", "12.5 V" cannot, nor
+// a serial device as the system describes it.
 bool HasWords(const QString& text) {
+    if (text.contains(QLatin1String("/dev/"))) return false;
     int run = 0;
     for (QChar c : text) {
         run = c.isLower() ? run + 1 : 0;

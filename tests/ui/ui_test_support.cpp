@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <map>
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -223,6 +224,7 @@ int UiTest::RunPage(CPageDialog* page, const std::function<void()>& driver) {
 void UiTest::SaveScreenshot(QWidget* widget, const QString& name) {
     // Only on request, so the test run does not rewrite committed pictures.
     if (qEnvironmentVariableIsEmpty("ZANO_SAVE_SCREENSHOTS")) return;
-    QDir().mkpath(QStringLiteral(ZANO_SCREENSHOT_DIR));
-    widget->grab().save(QStringLiteral(ZANO_SCREENSHOT_DIR "/") + name);
+    const QString path = QStringLiteral(ZANO_SCREENSHOT_DIR "/") + name;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    EXPECT_TRUE(widget->grab().save(path)) << path.toStdString();
 }
