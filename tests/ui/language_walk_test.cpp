@@ -3,10 +3,15 @@
 // cut off. Portuguese is walked first, so a text that never went through the
 // catalogue shows up as the same words in both walks.
 #include <QSet>
+#include <QTest>
 
 #include "app/globals.h"
 #include "app/ui/start_pages.h"
+#include "comm/hex_text.h"
 #include "controls/image_button.h"
+#include "log/datalog_reader.h"
+#include "monitor/log_viewer.h"
+#include "pages/compare_dialog.h"
 #include "i18n/language.h"
 #include "i18n/ui_text.h"
 #include "monitor/monitor_dialog.h"
@@ -60,6 +65,14 @@ bool HasWords(const QString& text) {
 
 const char* kFileIds[] = {"1192", "1189"};  // load, save
 
+class DialogWalk : public UiTest {
+protected:
+    void TearDown() override {
+        InstallLanguage(UiLanguage::Portuguese);
+        UiTest::TearDown();
+    }
+};
+
 class LanguageWalk : public UiTest, public ::testing::WithParamInterface<WalkedPage> {
 protected:
     void TearDown() override {
@@ -102,34 +115,43 @@ protected:
     }
 };
 
+// Walks whatever `walk` shows in Portuguese, then in English and Spanish:
+// nothing cut off in any of them, and in the other two no text that is a
+// catalogue id, nor the same words the Portuguese walk showed.
+void ExpectTranslatedAndFitting(const std::string& what,
+                                const std::function<std::vector<ShownText>(UiLanguage, const char* code)>& walk) {
+    QSet<QString> portuguese;
+    for (const ShownText& shown : walk(UiLanguage::Portuguese, "pt_BR")) {
+        portuguese.insert(shown.text);
+        EXPECT_FALSE(shown.clipped) << "cut off: pt_BR " << what << ", " << shown.where.toStdString() << ": \""
+                                    << shown.text.toStdString() << "\"";
+    }
+    const std::pair<UiLanguage, const char*> languages[] = {{UiLanguage::English, "en"}, {UiLanguage::Spanish, "es"}};
+    for (const auto& [language, code] : languages) {
+        const QMap<QString, QString> catalogue = ReadCatalogue(QString::fromLatin1(code));
+        ASSERT_FALSE(catalogue.isEmpty()) << code;
+        for (const ShownText& shown : walk(language, code)) {
+            const std::string context =
+                std::string(code) + " " + what + ", " + shown.where.toStdString() + ": \"" + shown.text.toStdString() + "\"";
+            const bool sameInCatalogue = catalogue.value(shown.text) == shown.text;
+            EXPECT_FALSE(catalogue.contains(shown.text) && !sameInCatalogue) << "left in Portuguese: " << context;
+            EXPECT_FALSE(portuguese.contains(shown.text) && HasWords(shown.text) && !sameInCatalogue &&
+                         !kSameEverywhere.contains(shown.text))
+                << "never translated: " << context;
+            EXPECT_FALSE(shown.clipped) << "cut off: " << context;
+        }
+    }
+}
+
 TEST_P(LanguageWalk, EveryTextIsTranslatedAndFits) {
-    const struct {
-        UiLanguage language;
-        const char* code;
-    } languages[] = {{UiLanguage::English, "en"}, {UiLanguage::Spanish, "es"}};
+    const QString name = QString::fromLatin1(GetParam().name);
     for (int model = 0; model < 3; ++model) {
-        QSet<QString> portuguese;
-        for (const ShownText& shown : Walk(UiLanguage::Portuguese, model, QString())) {
-            portuguese.insert(shown.text);
-            EXPECT_FALSE(shown.clipped) << "cut off: pt_BR model " << model << ", " << shown.where.toStdString()
-                                        << ": \"" << shown.text.toStdString() << "\"";
-        }
-        for (const auto& [language, code] : languages) {
-            const QMap<QString, QString> catalogue = ReadCatalogue(QString::fromLatin1(code));
-            ASSERT_FALSE(catalogue.isEmpty()) << code;
-            const QString screenshot = model == 0 || (model == 1 && QString::fromLatin1(GetParam().name).contains(QLatin1String("basic")))
-                ? QStringLiteral("%1/%2.png").arg(QLatin1String(code), QLatin1String(GetParam().name)) : QString();
-            for (const ShownText& shown : Walk(language, model, screenshot)) {
-                const std::string context = std::string(code) + " model " + std::to_string(model) + ", " +
-                                            shown.where.toStdString() + ": \"" + shown.text.toStdString() + "\"";
-                const bool sameInCatalogue = catalogue.value(shown.text) == shown.text;
-                EXPECT_FALSE(catalogue.contains(shown.text) && !sameInCatalogue) << "left in Portuguese: " << context;
-                EXPECT_FALSE(portuguese.contains(shown.text) && HasWords(shown.text) && !sameInCatalogue &&
-                             !kSameEverywhere.contains(shown.text))
-                    << "never translated: " << context;
-                EXPECT_FALSE(shown.clipped) << "cut off: " << context;
-            }
-        }
+        // One screenshot per page and language: the Q5100's for the basic pages.
+        const bool screenshot = model == (name.contains(QLatin1String("basic")) ? 1 : 0);
+        ExpectTranslatedAndFitting("model " + std::to_string(model), [&](UiLanguage language, const char* code) {
+            const bool save = screenshot && language != UiLanguage::Portuguese;
+            return Walk(language, model, save ? QStringLiteral("%1/%2.png").arg(QLatin1String(code), name) : QString());
+        });
     }
 }
 
@@ -139,5 +161,55 @@ INSTANTIATE_TEST_SUITE_P(EveryPage, LanguageWalk, ::testing::ValuesIn(kPages),
                              for (char& c : name) if (c == '-') c = '_';
                              return name;
                          });
+
+// The comparison boxes (before a write that changes several registers, and
+// after a Load) and the log viewer with a recorded drive.
+TEST_F(DialogWalk, ComparisonBoxesAndTheLogViewerAreTranslatedAndFit) {
+    auto log = std::make_shared<Datalog>();
+    log->header.model = "Q7100";
+    for (int i = 0; i < 50; ++i) {
+        log->times.push_back(i * 100);
+        const double row[kLogChannelCount] = {850.0 + i, 0.5, 0.45, 80, 1, 3.5};
+        for (int c = 0; c < kLogChannelCount; ++c) log->values[c].push_back(row[c]);
+    }
+    log->events.push_back({1200, "marca 1"});
+    log->events.push_back({2400, "calibração iniciada"});
+    for (int model = 0; model < 3; ++model) {
+        SimulatedEcuDevice& ecu = UseSimulatedEcu(model);
+        CRX4DATA inEcu, inFile;
+        int changed = 0;
+        for (const auto& [reg, value] : ecu.Registers()) {
+            inEcu.Add(IntToHexText(reg).c_str(), IntToHexText(value).c_str());
+            inFile.Add(IntToHexText(reg).c_str(), IntToHexText(changed++ < 3 ? (value + 1) % 256 : value).c_str());
+        }
+        ExpectTranslatedAndFitting("model " + std::to_string(model), [&](UiLanguage language, const char* code) {
+            InstallLanguage(language);
+            std::vector<ShownText> texts;
+            nextCompareAnswer_ = QDialog::Rejected;
+            onCompare_ = [&](CCompareDialog& dialog) {
+                dialog.show();
+                EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+                for (const ShownText& shown : ShownTexts(&dialog)) texts.push_back(shown);
+                if (model == 0 && language != UiLanguage::Portuguese)
+                    SaveScreenshot(&dialog, QStringLiteral("%1/compare-%2.png")
+                                                .arg(QLatin1String(code), QLatin1String(dialog.AcceptButton() ? "before-write" : "dialog")));
+                dialog.hide();
+            };
+            EXPECT_FALSE(ConfirmWriteDialog(nullptr, model, inEcu, inFile));
+            ShowFileComparison(nullptr, model, inEcu, inFile, TempPath(QStringLiteral("carro.ini")));
+            EXPECT_EQ(2u, comparisons_.size());
+            comparisons_.clear();
+            LogViewer viewer;
+            viewer.resize(1100, 760);
+            viewer.ShowLog(log, QStringLiteral("ABC1D23.CSV"));
+            viewer.show();
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(&viewer));
+            for (const ShownText& shown : ShownTexts(&viewer)) texts.push_back(shown);
+            if (model == 0 && language != UiLanguage::Portuguese)
+                SaveScreenshot(&viewer, QStringLiteral("%1/log-viewer.png").arg(QLatin1String(code)));
+            return texts;
+        });
+    }
+}
 
 }  // namespace
