@@ -50,13 +50,11 @@ TEST(PtyStressTest, EveryByteSentAtLineRateArrivesInOrderWhileTheMachineIsBusy) 
         std::string text(CRX4COMM::kInputQueueSize, '\0');
         std::function<void(int)> next = [&](int gotSoFar) {
             arrived = static_cast<size_t>(gotSoFar);
-            if (arrived >= kBytes || steady_clock::now() - start > seconds(15))
-                return;
+            if (arrived >= kBytes || steady_clock::now() - start > seconds(15)) return;
             worker.Post([&](EcuSession& s) {
                 for (int read = 0; read < 4; ++read, ++reads, s.clock.WaitMs(5)) {
                     uint32_t length = 0;
-                    if (s.port.ReadPort(text.data(), CRX4COMM::kInputQueueSize, &length) != COMM_OK)
-                        continue;
+                    if (s.port.ReadPort(text.data(), CRX4COMM::kInputQueueSize, &length) != COMM_OK) continue;
                     std::istringstream answer(text.substr(0, length));
                     for (std::string hex; std::getline(answer, hex, '|');)
                         got.push_back(static_cast<uint8_t>(std::stoul(hex, nullptr, 16)));

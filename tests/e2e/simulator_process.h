@@ -41,8 +41,7 @@ class SimulatorProcess {
     int Stop(int waitMs = 0) {
         if (process_.state() != QProcess::NotRunning && !process_.waitForFinished(waitMs)) {
             process_.terminate();
-            if (!process_.waitForFinished(5000))
-                process_.kill();
+            if (!process_.waitForFinished(5000)) process_.kill();
         }
         return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
     }
@@ -52,10 +51,7 @@ class SimulatorProcess {
             image[line[1].toStdString()] = line.value(2).toStdString();
         return image;
     }
-    int FramesOfKind(const QString& kind) const {
-        const auto lines = LogLines("RX");
-        return std::count_if(lines.begin(), lines.end(), [&](const QStringList& line) { return line[2] == kind; });
-    }
+    int FramesOfKind(const QString& kind) const { return static_cast<int>(FrameTimes(kind).size()); }
     // When each frame of a kind came, in ms from the simulator's start.
     std::vector<long> FrameTimes(const QString& kind) const {
         std::vector<long> times;

@@ -23,11 +23,8 @@ const double kNaN = std::nan("");
 const LogHeader kHeader{"Q5100 plus", "COM21 (/dev/ttyUSB0)", "2026-12-06T20:15:03-03:00"};
 
 LogSample Row(int64_t t, std::vector<double> v, std::string event = {}, bool gap = false) {
-    LogSample s;
-    s.tMs = t;
-    s.gap = gap;
+    LogSample s{t, gap, {}, std::move(event)};
     std::copy(v.begin(), v.end(), s.values);
-    s.event = std::move(event);
     return s;
 }
 const std::vector<double> kIdle = {900, 1, 0.5, 80, 0, 3};
@@ -70,12 +67,10 @@ TEST_P(RoundTrip, WhatIsWrittenIsReadBackExactly) {
     }
     EXPECT_EQ(log.gaps, std::vector<int64_t>{2300});
     ASSERT_EQ(log.events.size(), 2u);
-    EXPECT_EQ(log.events[0].tMs, 100);
-    EXPECT_EQ(log.events[0].text, "calibração iniciada");
-    EXPECT_EQ(log.events[1].text, "marca 1  perto do fim");
+    EXPECT_EQ(std::to_string(log.events[0].tMs) + log.events[0].text + "|" + log.events[1].text,
+              "100calibração iniciada|marca 1  perto do fim");
     QFile file(QString::fromStdString(Path("r.csv")));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const std::string text = file.readAll().toStdString();
+    const std::string text = file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "";
     EXPECT_EQ(text.rfind("# Zano datalog 1\n", 0), 0u) << text;
     EXPECT_NE(text.find("\n0,850,0.52,0.46,80,0,3.5,\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\n2300,,,,,,,sem conexão\n"), std::string::npos) << text;
@@ -125,8 +120,7 @@ TEST_F(LogFile, AFileThatCannotBeMadeOrWrittenStopsTheRecordingWithAMessage) {
     for (; accepted < 2000 && writer.Append(Row(accepted * 100, kIdle)); ++accepted) clock_.Advance(100);
     setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, oldHandler);
-    EXPECT_LT(accepted, 2000);
-    EXPECT_FALSE(writer.IsOpen());
+    EXPECT_TRUE(accepted < 2000 && !writer.IsOpen()) << accepted;
     EXPECT_EQ(writer.Error().rfind("Gravação interrompida: não foi possível escrever em ", 0), 0u) << writer.Error();
     EXPECT_FALSE(writer.Append(Row(0, kIdle)));
     const std::size_t read = ReadDatalog(Path("full.csv")).SampleCount();

@@ -4,7 +4,6 @@
 // live values and the store round trip the playback relies on.
 #include <QAction>
 #include <QFile>
-#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
@@ -12,11 +11,9 @@
 
 #include "app/globals.h"
 #include "app/ui/log_viewer_command.h"
-#include "app/ui/ui_globals.h"
-#include "comm/ecu_worker.h"
 #include "controls/image_button.h"
 #include "data/crx4data.h"
-#include "data/store_text.h"
+#include "tests/comm/protocol_store_text.h"
 #include "monitor/log_playback.h"
 #include "monitor/log_viewer.h"
 #include "monitor/monitor_dialog.h"
@@ -31,12 +28,6 @@
 
 namespace {
 
-std::string StoreText(CRX4DATA& store, const char* reg) {
-    std::string text;
-    StoreValueText(store, reg, &text);
-    return text;
-}
-
 constexpr int kReturn = 1186, kCalibrate = 1183, kIdle = 1712;
 
 // Every value the ECU can send comes back unchanged through the store:
@@ -45,14 +36,7 @@ TEST(PlaybackStore, PutSampleInStoreIsTheInverseOfSampleFromLiveStore) {
     for (int model = 0; model < 3; ++model) {
         CRX4DATA store;
         for (int i = 0; i <= 10000; ++i) {
-            LogSample row;
-            row.tMs = i;
-            row[LogChannel::Rpm] = i;
-            row[LogChannel::TpsVolts] = 0.02 * (i % 256);
-            row[LogChannel::LambdaVolts] = 0.02 * ((i * 7) % 256);
-            row[LogChannel::Steps] = i % 241;
-            row[LogChannel::ActuatorScale] = i % 2;
-            row[LogChannel::InjectionMs] = 0.1 * (i % 256);
+            LogSample row{i, false, {double(i), 0.02 * (i % 256), 0.02 * ((i * 7) % 256), double(i % 241), double(i % 2), 0.1 * (i % 256)}, {}};
             PutSampleInStore(row, model, store);
             const auto back = SampleFromLiveStore(store, model, i);
             ASSERT_TRUE(back.has_value());
@@ -74,31 +58,24 @@ class PlaybackTest : public UiTest, public ::testing::WithParamInterface<int> {
         });
         OpenLinkWithSnapshot();
     }
-    void TearDown() override {
-        dialog_.reset();
-        UiTest::TearDown();
-    }
+    void TearDown() override { dialog_.reset(), UiTest::TearDown(); }
     int ShownRpm() const { return ::ShownRpm(*dialog_); }
-    // What the gauges were given: the playback store read as the live store.
-    std::vector<double> Shown() {
+    // Each channel with the decimals the file keeps.
+    static std::vector<double> Rounded(std::vector<double> values) {
+        for (std::size_t c = 0; c < values.size(); ++c) {
+            const double scale = std::pow(10.0, ChannelInfo(static_cast<int>(c)).decimals);
+            values[c] = std::round(values[c] * scale) / scale;
+        }
+        return values;
+    }
+    // What the gauges were given (the playback store read as the live store)
+    // against row i of the log.
+    void ExpectShowsRow(const Datalog& log, std::size_t i) {
         const auto sample = SampleFromLiveStore(dialog_->PlaybackStore(), GetParam(), 0);
-        return sample ? std::vector<double>(sample->values, sample->values + kLogChannelCount)
-                      : std::vector<double>();
-    }
-    // The row as the file holds it: each channel with its decimals.
-    static std::vector<double> Row(const Datalog& log, std::size_t i) {
+        ASSERT_TRUE(sample.has_value());
         std::vector<double> row;
-        for (int c = 0; c < kLogChannelCount; ++c) row.push_back(Rounded(c, log.values[c][i]));
-        return row;
-    }
-    static double Rounded(int channel, double value) {
-        const double scale = std::pow(10.0, ChannelInfo(channel).decimals);
-        return std::round(value * scale) / scale;
-    }
-    std::vector<double> ShownRounded() {
-        std::vector<double> shown = Shown();
-        for (std::size_t c = 0; c < shown.size(); ++c) shown[c] = Rounded(static_cast<int>(c), shown[c]);
-        return shown;
+        for (const auto& column : log.values) row.push_back(column[i]);
+        EXPECT_EQ(Rounded({sample->values, sample->values + kLogChannelCount}), Rounded(row)) << i;
     }
     static std::shared_ptr<Datalog> Drive(int model) {
         auto log = std::make_shared<Datalog>();
@@ -128,22 +105,18 @@ TEST_P(PlaybackTest, APlaybackPanelShowsTheRecordedValuesAndSendsNothing) {
         ASSERT_TRUE(dialog_->IsPlaying());
         ASSERT_TRUE(dialog_->PlaybackControls()->isVisible());
         EXPECT_EQ(ShownRpm(), 777);
-        EXPECT_EQ(ShownRounded(), Row(*log, 0));
+        ExpectShowsRow(*log, 0);
         QTest::keyClick(dialog_.get(), Qt::Key_Right);
         EXPECT_EQ(ShownRpm(), 2754);
-        EXPECT_EQ(ShownRounded(), Row(*log, 1));
+        ExpectShowsRow(*log, 1);
         EXPECT_EQ(dialog_->Slots().ShownImage(MonitorSlots::kScaleRed), GaugeImages::kScaleRed);
         QTest::keyClick(dialog_.get(), Qt::Key_Right);  // the gap: as when the stream is lost
-        for (const char* reg : {"11", "23", "24", "28", "29"}) {
-            EXPECT_EQ(StoreText(dialog_->PlaybackStore(), reg), "0") << reg;
-        }
-        if (GetParam() != 1) {  // the Q5100's speed keeps its third byte, as live
-            EXPECT_EQ(ShownRpm(), 0);
-        }
+        for (const char* reg : {"11", "23", "24", "28", "29"}) EXPECT_EQ(StoredText(dialog_->PlaybackStore(), reg), "0") << reg;
+        EXPECT_TRUE(GetParam() == 1 || ShownRpm() == 0);  // the Q5100's speed keeps its third byte, as live
         EXPECT_EQ(dialog_->Slots().ShownImage(MonitorSlots::kScaleRed), 0);
         QTest::keyClick(dialog_.get(), Qt::Key_Right);
         EXPECT_EQ(ShownRpm(), 3120);
-        EXPECT_EQ(ShownRounded(), Row(*log, 3));
+        ExpectShowsRow(*log, 3);
         QTest::keyClick(dialog_.get(), Qt::Key_Left);
         QTest::keyClick(dialog_.get(), Qt::Key_Left);
         EXPECT_EQ(ShownRpm(), 2754);
@@ -216,8 +189,7 @@ INSTANTIATE_TEST_SUITE_P(Models, PlaybackTest, ::testing::Values(0, 1));
 TEST_F(PlaybackTest, TheContextMenuOpensTheViewerWhosePlaybackGoesToThisPanel) {
     Connect(0);
     SetLogViewerOpener([](QWidget* parent, const QString& path) { OpenLogViewerFor(parent, path); });
-    nextFile_ = TempPath(QStringLiteral("drive.csv"));
-    QFile file(nextFile_);
+    QFile file(nextFile_ = TempPath("drive.csv"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("# Zano datalog 1\n# modelo: Q7100\n"
                "tempo_ms,rpm,tps_V,lambda_V,passos,atuador,injecao_ms,evento\n"
@@ -227,16 +199,14 @@ TEST_F(PlaybackTest, TheContextMenuOpensTheViewerWhosePlaybackGoesToThisPanel) {
     RunPage(dialog_.get(), [&] {
         ASSERT_TRUE(WaitUntil([&] { return !dialog_->IsBusy(); }));
         QAction* command = dialog_->findChild<QAction*>(QStringLiteral("openLogs"));
-        ASSERT_NE(command, nullptr);
-        EXPECT_EQ(command->text(), QStringLiteral("Abrir registros..."));
+        ASSERT_TRUE(command && command->text() == QStringLiteral("Abrir registros..."));
         command->trigger();
         auto* viewer = dialog_->findChild<LogViewer*>();
         ASSERT_NE(viewer, nullptr);
         ASSERT_TRUE(WaitUntil([&] { return viewer->HasLog() && !viewer->IsLoading(); }));
         QPointer<LogViewer> watched(viewer);
         viewer->PlayButton()->click();
-        EXPECT_TRUE(dialog_->IsPlaying());
-        EXPECT_FALSE(dialog_->IsPolling());
+        EXPECT_TRUE(dialog_->IsPlaying() && !dialog_->IsPolling());
         EXPECT_EQ(ShownRpm(), 1777);
         EXPECT_TRUE(WaitUntil([&] { return watched.isNull(); }));
         dialog_->Button(kReturn)->click();
@@ -246,19 +216,21 @@ TEST_F(PlaybackTest, TheContextMenuOpensTheViewerWhosePlaybackGoesToThisPanel) {
 
 // The strip chart fits below the gauges without covering any of the panel's
 // own widgets, follows the live rpm, and keeps only the last minute.
-class StripChartTest : public UiTest {};
+TEST(StripChartTest, ShowsTheLastMinuteOfTheLiveValues) {
+    StripChart strip;
+    for (int i = 0; i <= 700; ++i) {
+        LogSample row{i * 100, false, {}, {}};
+        row[LogChannel::Rpm] = i;
+        strip.Append(row);
+    }
+    const QList<QPointF> points = strip.Points(0);
+    EXPECT_EQ((std::vector<double>{points.front().x(), points.back().x(), double(points.size())}),
+              (std::vector<double>{10, 70, 601}));
+}
 
-TEST_F(StripChartTest, ShowsTheLastMinuteOfTheLiveValues) {
+TEST_F(PlaybackTest, TheStripChartCoversNoWidgetOfThePanelAndFollowsTheLiveSpeed) {
     ConnectSimulatedEcu(0);
     CMonitorDialog dialog;
-    auto shownRpm = [&] {
-        int rpm = 0;
-        for (int slot : MonitorSlots::kRpmDigits) {
-            const int image = dialog.Slots().ShownImage(slot);
-            rpm = rpm * 10 + (image ? image - GaugeImages::kLargeDigitZero : 0);
-        }
-        return rpm;
-    };
     RunPage(&dialog, [&] {
         ASSERT_TRUE(WaitUntil([&] { return !dialog.IsBusy(); }));
         dialog.StripToggle()->click();
@@ -268,25 +240,13 @@ TEST_F(StripChartTest, ShowsTheLastMinuteOfTheLiveValues) {
                 continue;
             EXPECT_FALSE(other->geometry().intersects(dialog.Strip()->geometry())) << other->objectName().toStdString();
         }
-        ASSERT_TRUE(WaitUntil([&] { return dialog.Strip()->Points(0).size() >= 3 && shownRpm() > 0; }, 10000));
-        EXPECT_EQ(dialog.Strip()->Points(0).back().y(), shownRpm());
+        ASSERT_TRUE(WaitUntil([&] { return dialog.Strip()->Points(0).size() >= 3 && ::ShownRpm(dialog) > 0; }, 10000));
+        EXPECT_EQ(dialog.Strip()->Points(0).back().y(), ::ShownRpm(dialog));
         SaveScreenshot(&dialog, QStringLiteral("monitor-strip-chart.png"));
         dialog.StripToggle()->click();
         EXPECT_FALSE(dialog.Strip()->isVisible());
         dialog.Button(kReturn)->click();
     });
-
-    StripChart strip;
-    for (int i = 0; i <= 700; ++i) {
-        LogSample row;
-        row.tMs = i * 100;
-        row[LogChannel::Rpm] = i;
-        strip.Append(row);
-    }
-    const QList<QPointF> points = strip.Points(0);
-    EXPECT_EQ(points.front().x(), 10.0);
-    EXPECT_EQ(points.back().x(), 70.0);
-    EXPECT_EQ(points.size(), 601);
 }
 
 }  // namespace

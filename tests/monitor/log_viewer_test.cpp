@@ -30,9 +30,12 @@ class LogViewerTest : public UiTest {
         viewer_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(viewer_.get()));
     }
-    void TearDown() override {
-        viewer_.reset();
-        UiTest::TearDown();
+    void TearDown() override { viewer_.reset(), UiTest::TearDown(); }
+    QString Write(const char* name, const QByteArray& bytes) {
+        const QString path = TempPath(QString::fromUtf8(name));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        return path;
     }
     // The pixel of the plot where tMs is drawn.
     QPoint PixelOf(int channel, double tMs) const {
@@ -47,10 +50,6 @@ class LogViewerTest : public UiTest {
     }
     std::unique_ptr<LogViewer> viewer_;
 };
-
-bool HasValue(const QList<QPointF>& points, double value) {
-    return std::any_of(points.begin(), points.end(), [value](const QPointF& p) { return p.y() == value; });
-}
 
 // One-row spikes in a long log, up and down, on two channels: each is in the
 // plotted points whatever the zoom, while a plot never holds much more than
@@ -75,10 +74,10 @@ TEST_F(LogViewerTest, DecimatedLinesKeepEveryPeakAndBreakAtGaps) {
             const QList<QPointF> points = viewer_->PlottedPoints(channel);
             EXPECT_LE(points.size(), 2 * columns + 4);
             for (std::size_t row : spikes) {
-                if (!viewer_->Axis().Contains(static_cast<double>(log->times[row])))
-                    continue;
+                if (!viewer_->Axis().Contains(static_cast<double>(log->times[row]))) continue;
                 ++seen;
-                EXPECT_TRUE(HasValue(points, log->values[channel][row]))
+                const double value = log->values[channel][row];
+                EXPECT_TRUE(std::any_of(points.begin(), points.end(), [&](const QPointF& p) { return p.y() == value; }))
                     << "channel " << channel << " row " << row << " window " << viewer_->Axis().Start();
             }
         }
@@ -90,8 +89,7 @@ TEST_F(LogViewerTest, DecimatedLinesKeepEveryPeakAndBreakAtGaps) {
             viewer_->ZoomAt(static_cast<double>(log->times[row]) + 777, factor);
             checkWindow();
         }
-        viewer_->Pan(viewer_->Axis().Span() * 0.37);
-        checkWindow();
+        viewer_->Pan(viewer_->Axis().Span() * 0.37), checkWindow();
     }
     EXPECT_GT(seen, 100);
 
@@ -116,8 +114,7 @@ TEST_F(LogViewerTest, CursorShowsEachChannelAtThatInstant) {
     viewer_->ShowLog(log, QStringLiteral("cursor.csv"));
 
     QTest::mouseClick(viewer_->Plot(kRpm)->viewport(), Qt::LeftButton, {}, PixelOf(kRpm, 1250));
-    EXPECT_GE(viewer_->CursorMs(), 1200);
-    EXPECT_LT(viewer_->CursorMs(), 1300);
+    EXPECT_TRUE(viewer_->CursorMs() >= 1200 && viewer_->CursorMs() < 1300) << viewer_->CursorMs();
     EXPECT_EQ(viewer_->CursorText(), QString::fromUtf8(
         "Rotação: 1012 rpm   TPS: 0.24 V   Sonda lambda: 0.50 V   Atuador: 92 passos"));
 
@@ -137,23 +134,20 @@ TEST_F(LogViewerTest, CursorShowsEachChannelAtThatInstant) {
 // zoom about the cursor, pan by a tenth and go back to the whole log.
 TEST_F(LogViewerTest, MarksWheelDragAndKeysMoveTheSharedWindow) {
     auto log = IdleLog(36000);
-    log->events.push_back({600000, "marca 1"});
-    log->events.push_back({3000000, "marca 2"});
+    log->events = {{600000, "marca 1"}, {3000000, "marca 2"}};
     log->times[18000] = 1800000;
     for (auto& column : log->values) column[18000] = std::nan("");
     log->gaps.push_back(1800000);
     viewer_->ShowLog(log, QStringLiteral("marks.csv"));
     QListWidget* marks = viewer_->MarkList();
-    ASSERT_EQ(marks->count(), 3);
-    EXPECT_EQ(marks->item(0)->text(), QStringLiteral("00:10:00.0  marca 1"));
-    EXPECT_EQ(marks->item(1)->text(), QString::fromUtf8("00:30:00.0  sem conexão"));
-    EXPECT_EQ(marks->item(2)->text(), QStringLiteral("00:50:00.0  marca 2"));
+    QStringList listed;
+    for (int i = 0; i < marks->count(); ++i) listed << marks->item(i)->text();
+    EXPECT_EQ(listed, (QStringList{"00:10:00.0  marca 1", "00:30:00.0  sem conexão", "00:50:00.0  marca 2"}));
 
     viewer_->SetWindow(0, 60000);
     QTest::mouseClick(marks->viewport(), Qt::LeftButton, {}, marks->visualItemRect(marks->item(2)).center());
-    EXPECT_DOUBLE_EQ(viewer_->Axis().Span(), 60000);
-    EXPECT_DOUBLE_EQ(viewer_->Axis().Start(), 3000000 - 30000);
-    EXPECT_DOUBLE_EQ(viewer_->CursorMs(), 3000000);
+    EXPECT_EQ((std::vector<double>{viewer_->Axis().Span(), viewer_->Axis().Start(), viewer_->CursorMs()}),
+              (std::vector<double>{60000, 3000000 - 30000, 3000000}));
     // Every plot shares that window.
     EXPECT_EQ(viewer_->Plot(kLambda)->ViewportXOf(3000000 - 30000), viewer_->Plot(kRpm)->ViewportXOf(3000000 - 30000));
     EXPECT_NEAR(viewer_->Plot(kLambda)->TimeAtX(viewer_->Plot(kRpm)->ViewportXOf(3000000)), 3000000,
@@ -171,8 +165,7 @@ TEST_F(LogViewerTest, MarksWheelDragAndKeysMoveTheSharedWindow) {
     const double msPerPixel = viewer_->Axis().Span() / viewer_->Plot(kRpm)->Columns();
     QWidget* plot = viewer_->Plot(kRpm)->viewport();
     QTest::mousePress(plot, Qt::LeftButton, {}, QPoint(400, 40));
-    QTest::mouseMove(plot, QPoint(450, 40));
-    QTest::mouseMove(plot, QPoint(500, 40));
+    for (int x : {450, 500}) QTest::mouseMove(plot, QPoint(x, 40));
     QTest::mouseRelease(plot, Qt::LeftButton, {}, QPoint(500, 40));
     EXPECT_NEAR(viewer_->Axis().Start(), start - 100 * msPerPixel, 1);
     EXPECT_DOUBLE_EQ(viewer_->CursorMs(), 3000000);  // a drag moves no cursor
@@ -187,8 +180,7 @@ TEST_F(LogViewerTest, MarksWheelDragAndKeysMoveTheSharedWindow) {
     QTest::keyClick(viewer_.get(), Qt::Key_Minus);
     EXPECT_NEAR(viewer_->Axis().Span(), 75000, 1);
     QTest::keyClick(viewer_.get(), Qt::Key_Home);
-    EXPECT_DOUBLE_EQ(viewer_->Axis().Start(), 0);
-    EXPECT_DOUBLE_EQ(viewer_->Axis().End(), 3599900);
+    EXPECT_EQ((std::pair{viewer_->Axis().Start(), viewer_->Axis().End()}), (std::pair{0.0, 3599900.0}));
 
     viewer_->SetWindow(2400000, 3300000);
     viewer_->SetCursorMs(3000000);
@@ -204,24 +196,15 @@ TEST_F(LogViewerTest, BadFilesOpenWithAMessage) {
     QByteArray rows;
     for (int i = 0; i < 50; ++i)
         rows += QByteArray::number(i * 100) + ",850,0.52,0.45,80,0,3.5,\n";
-    struct Case {
-        const char* name;
-        QByteArray bytes;
-        int rowsShown;
+    const struct { const char* name; QByteArray bytes; bool rowsShown; } cases[] = {
+        {"cut.csv", header + rows + "5000,86", true},
+        {"foreign.csv", "Data;Hora;RPM\n" + rows, true},
+        {"binary.csv", QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0", 20) + "\n\xff\xfe\0\n", false},
+        {"empty.csv", QByteArray(), false},
     };
-    const Case cases[] = {
-        {"cut.csv", header + rows + "5000,86", 50},
-        {"foreign.csv", "Data;Hora;RPM\n" + rows, 50},
-        {"binary.csv", QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0", 20) + "\n\xff\xfe\0\n", 0},
-        {"empty.csv", QByteArray(), 0},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const QString path = TempPath(QString::fromUtf8(c.name));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(c.bytes);
-        file.close();
+        const QString path = Write(c.name, c.bytes);
         messages_.clear();
         viewer_->OpenFile(path);
         ASSERT_TRUE(WaitUntil([&] { return !viewer_->IsLoading(); }, 10000));
@@ -233,23 +216,15 @@ TEST_F(LogViewerTest, BadFilesOpenWithAMessage) {
         for (std::size_t i = 0; i < std::min<std::size_t>(expected.skipped.size(), 5); ++i)
             EXPECT_TRUE(messages_[0].text.contains(QStringLiteral("Linha %1:").arg(expected.skipped[i].line)));
         EXPECT_EQ(messages_[0].title, QStringLiteral("Registros"));
-        EXPECT_EQ(viewer_->PlottedPoints(kRpm).size() > 0, c.rowsShown > 0);
-        EXPECT_EQ(viewer_->PlayButton()->isEnabled(), c.rowsShown > 0);
+        EXPECT_EQ(viewer_->PlottedPoints(kRpm).size() > 0, c.rowsShown);
+        EXPECT_EQ(viewer_->PlayButton()->isEnabled(), c.rowsShown);
     }
 
     // About 40 MB: the reading runs beside a window that keeps answering.
-    const QString big = TempPath(QStringLiteral("big.csv"));
-    {
-        QFile file(big);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(header);
-        QByteArray block;
-        for (int i = 0; i < 1000000; ++i)
-            block += QByteArray::number(i * 100) + ",850,0.52,0.45,80,0,3.5,\n";
-        file.write(block);
-    }
+    QByteArray block = header;
+    for (int i = 0; i < 1000000; ++i) block += QByteArray::number(i * 100) + ",850,0.52,0.45,80,0,3.5,\n";
     messages_.clear();
-    viewer_->OpenFile(big);
+    viewer_->OpenFile(Write("big.csv", block));
     EXPECT_TRUE(viewer_->IsLoading());
     EXPECT_TRUE(viewer_->BusyLabel()->isVisible());
     bool answered = false;

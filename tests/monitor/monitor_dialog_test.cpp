@@ -1,17 +1,24 @@
 // The monitoring panel against the simulated ECU, offscreen: live values on
 // screen and a calibration on every model, the step fields, the result
-// codes, closing during a calibration and the lost stream.
+// codes, closing during a calibration; and recording a drive: the file named
+// after the plate, a sample per answered poll, a mark from the button and the
+// M key, one gap (and no zeros) across an ECU power cycle, the recording
+// ended with the panel.
 #include "monitor/monitor_dialog.h"
-#include "tests/monitor/shown_rpm.h"
 
+#include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
+#include <cmath>
 
 #include "app/globals.h"
 #include "app/ui/ui_globals.h"
-#include "comm/ecu_worker.h"
 #include "controls/font_label.h"
 #include "controls/image_button.h"
+#include "log/datalog_reader.h"
+#include "log/log_folder.h"
+#include "tests/monitor/shown_rpm.h"
 #include "tests/ui/ui_test_support.h"
 
 namespace {
@@ -25,11 +32,10 @@ class MonitorDialogTest : public UiTest {
         UseSimulatedEcu(model, options);
         OpenLinkWithSnapshot();
     }
+    // Recordings go to a folder of the test's own.
+    void SetUp() override { UiTest::SetUp(), qputenv(kLogFolderVariable, TempPath("registros").toUtf8()); }
     // Made after the link (and before the worker goes), shown again on each call.
-    void TearDown() override {
-        dialog_.reset();
-        UiTest::TearDown();
-    }
+    void TearDown() override { dialog_.reset(), qunsetenv(kLogFolderVariable), UiTest::TearDown(); }
     // Shows the panel; `driver` runs once its start-up exchange is over.
     int Run(const std::function<void()>& driver, int timeoutMs = 5000) {
         if (!dialog_) dialog_ = std::make_unique<CMonitorDialog>();
@@ -71,8 +77,7 @@ TEST_P(EveryModel, LiveValuesMoveWithTheEngineAndACalibrationCompletes) {
     const int result = Run([&] {
         ASSERT_TRUE(WaitUntil([&] { return ShownRpm() > 0; }, kRealTimeLimitMs));
         EXPECT_TRUE(dialog_->Button(kReturn)->isEnabled());
-        EXPECT_GT(ShownRpm(), 500);
-        EXPECT_LT(ShownRpm(), 1500);
+        EXPECT_TRUE(ShownRpm() > 500 && ShownRpm() < 1500) << ShownRpm();
         Ecu().SetRevving(true);
         // Rpm and throttle come in different groups of the stream: each
         // gauge shows its own as it arrives.
@@ -88,18 +93,16 @@ TEST_P(EveryModel, LiveValuesMoveWithTheEngineAndACalibrationCompletes) {
         dialog_->Button(kCalibrate)->click();
         EXPECT_FALSE(dialog_->Button(kCalibrate)->isEnabled());
         ASSERT_TRUE(WaitUntil([&] { return !dialog_->IsBusy(); }, kRealTimeLimitMs));
-        EXPECT_TRUE(calibratingShown.seen);
-        EXPECT_FALSE(dialog_->Label(kCalibrating)->isVisible());
+        EXPECT_TRUE(calibratingShown.seen && !dialog_->Label(kCalibrating)->isVisible());
         EXPECT_EQ(g_CalibrationRunning, 0);
-        EXPECT_TRUE(dialog_->Button(kCalibrate)->isEnabled());
-        EXPECT_TRUE(dialog_->IsPolling());
+        EXPECT_TRUE(dialog_->Button(kCalibrate)->isEnabled() && dialog_->IsPolling());
         dialog_->Button(kReturn)->click();
     }, kRealTimeLimitMs);
     EXPECT_EQ(result, CMonitorDialog::kReturned);
     EXPECT_TRUE(messages_.empty()) << messages_.front().text.toStdString();
     EXPECT_EQ(FramesOfKind(FrameKind::Calibrate), 1);
     dialog_.reset();
-    StopFramesWhenIdle();
+    WaitForWorker();
     EXPECT_FALSE(Ecu().Streaming());
 }
 
@@ -135,8 +138,7 @@ TEST_F(MonitorDialogTest, DuringACalibrationEnterWritesNothingAndExitWaitsForIts
         EXPECT_EQ(messages_[0].text, QStringLiteral("A Calibração ainda não foi concluída. "
                                                     "Deseja realmente retornar à tela anterior?"));
         EXPECT_EQ(messages_[0].title, QStringLiteral("Calibração em andamento"));
-        EXPECT_EQ(messages_[0].buttons, BoxButtons::YesNo);
-        EXPECT_TRUE(dialog_->isVisible());
+        EXPECT_TRUE(messages_[0].buttons == BoxButtons::YesNo && dialog_->isVisible());
         nextAnswer_ = kAnswerYes;
         QTest::keyClick(dialog_.get(), Qt::Key_Escape);
         ASSERT_EQ(messages_.size(), 2u);
@@ -170,8 +172,7 @@ TEST_F(MonitorDialogTest, StepFieldsShowTheEcuValueAndWriteOnlyWhatWasChanged) {
         high->setFocus();
         QTest::keyClick(high, Qt::Key_Return);
         ASSERT_TRUE(WaitUntil([&] { return !dialog_->IsBusy() && dialog_->IsPolling(); }, 10000));
-        EXPECT_EQ(Ecu().Registers().at(0x3E), 120);
-        EXPECT_EQ(Ecu().Registers().at(0x3D), 0);
+        EXPECT_EQ((std::pair{Ecu().Registers().at(0x3D), Ecu().Registers().at(0x3E)}), (std::pair<uint8_t, uint8_t>{0, 120}));
         EXPECT_EQ(FramesOfKind(FrameKind::RegisterWrite), 1);
         EXPECT_EQ(idle->text() + high->text(), "0120");
         idle->setFocus();
@@ -194,16 +195,111 @@ TEST_F(MonitorDialogTest, AReadBackMissingAStepEndsThePanelWithThree) {
     EXPECT_EQ(messages_[0].text, QStringLiteral("Erro na leitura dos parâmetros !!!"));
 }
 
-// The cable is pulled: every poll fails; the restarted stream brings the readings back.
-TEST_F(MonitorDialogTest, ASilentStreamDropsTheValuesAndIsStartedAgain) {
-    Connect(0);
-    Run([&] {
-        ASSERT_TRUE(WaitUntil([&] { return ShownRpm() > 0; }));
-        Worker().Post([](EcuSession& session) { return StopMonitoring(session, 10), 0; }, [](int) {});
-        ASSERT_TRUE(WaitUntil([&] { return FramesOfKind(FrameKind::MonitorStart) >= 2; }, 5000));
-        EXPECT_TRUE(WaitUntil([&] { return ShownRpm() > 0; }, 3000));
-        dialog_->Button(kExit)->click();
+TEST_F(MonitorDialogTest, ARecordingAcrossAPowerCycleHasOneGapAndNoZeros) {
+    UseRealClock();
+    ModelIndex = 0;
+    g_CustomerData.licencePlate = "abc-1d23";
+    EcuOptions options;
+    options.faults.powerCycleAfterMs = 2500;
+    options.faults.powerOffMs = 2500;
+    ConnectSimulatedEcu(0, options);
+    CMonitorDialog dialog;
+    std::string path;
+    RunActive(&dialog, [&] {
+        ASSERT_TRUE(WaitUntil([&] { return !dialog.IsBusy(); }, 10000));
+        QPushButton* record = dialog.RecordButton();
+        EXPECT_EQ(record->text() + dialog.MarkButton()->text(), QStringLiteral("GravarMarcar"));
+        EXPECT_FALSE(dialog.MarkButton()->isEnabled());
+        record->click();
+        ASSERT_TRUE(dialog.Recorder().Recording()) << dialog.RecordLabel()->text().toStdString();
+        path = dialog.Recorder().Path();
+        const std::string name = path.substr(path.rfind('/') + 1);
+        EXPECT_EQ(name.rfind("ABC1D23_", 0), 0u) << name;
+        EXPECT_EQ(QFileInfo(QString::fromStdString(path)).absolutePath(), QFileInfo(TempPath("registros/x")).absolutePath());
+        EXPECT_TRUE(dialog.RecordLabel()->text().contains(QString::fromStdString(name)));
+        ASSERT_TRUE(WaitUntil([&] { return dialog.Recorder().Rows() >= 5; }, 10000));
+        dialog.MarkButton()->click();
+        SaveScreenshot(&dialog, QStringLiteral("monitor-recording.png"));
+        // The ECU goes off: the stream is lost, then it comes back.
+        ASSERT_TRUE(WaitUntil([&] { return dialog.Recorder().Gaps() == 1; }, 15000));
+        const int64_t rowsAtLoss = dialog.Recorder().Rows();
+        ASSERT_TRUE(WaitUntil([&] { return dialog.Recorder().Rows() >= rowsAtLoss + 8; }, 20000));
+        QTest::keyClick(&dialog, Qt::Key_M);
+        ClickButton(&dialog, "Retornar");
     });
+    EXPECT_FALSE(dialog.Recorder().Recording()) << "closing the panel ends the recording";
+
+    const Datalog log = ReadDatalog(path);
+    EXPECT_EQ(log.skippedCount, 0) << log.message;
+    EXPECT_TRUE(log.header.model == "Q7100" && log.header.port.find("COM1") != std::string::npos) << log.header.port;
+    ASSERT_EQ(log.gaps.size(), 1u) << "one loss, one gap";
+    const std::vector<double>& rpm = log.Channel(LogChannel::Rpm);
+    int before = 0, after = 0;
+    for (std::size_t i = 0; i < log.times.size(); ++i) {
+        if (log.times[i] == log.gaps.front()) {
+            EXPECT_TRUE(std::isnan(rpm[i]));
+            continue;
+        }
+        // The idling engine never reads 0 rpm: a zero is the lost stream's.
+        EXPECT_TRUE(rpm[i] > 300 && log.Channel(LogChannel::Steps)[i] > 0) << "row at " << log.times[i];
+        (log.times[i] < log.gaps.front() ? before : after) += 1;
+    }
+    EXPECT_TRUE(before >= 5 && after >= 8) << before << " " << after;
+    ASSERT_EQ(log.events.size(), 2u);
+    EXPECT_EQ(log.events[0].text + "|" + log.events[1].text, "marca 1|marca 2");
+    EXPECT_TRUE(log.events[0].tMs < log.gaps.front() && log.events[1].tMs > log.gaps.front());
+}
+
+// The calibration's start and end are events of the recording, with its
+// result; the values it reads meanwhile are samples.
+struct CalibrationCase {
+    CalibrationOutcome outcome;
+    const char* end;
+};
+class RecordedCalibration : public MonitorDialogTest, public ::testing::WithParamInterface<CalibrationCase> {};
+
+TEST_P(RecordedCalibration, ItsStartAndItsResultAreEventsAndItsReadingsSamples) {
+    const CalibrationCase& c = GetParam();
+    EcuOptions options;
+    options.calibrationMs = 800;
+    options.faults.calibration = c.outcome;
+    ConnectSimulatedEcu(2, options);
+    std::string path;
+    Run([&] {
+        dialog_->RecordButton()->click();
+        path = dialog_->Recorder().Path();
+        ASSERT_TRUE(WaitUntil([&] { return dialog_->Recorder().Rows() >= 3; }, 10000));
+        dialog_->Button(kCalibrate)->click();
+        ASSERT_TRUE(WaitUntil([&] { return !dialog_->IsBusy(); }, 30000));
+        dialog_->RecordButton()->click();  // stopped by hand
+        EXPECT_FALSE(dialog_->Recorder().Recording());
+        dialog_->Button(kReturn)->click();
+    }, 10000);
+    const Datalog log = ReadDatalog(path);
+    ASSERT_EQ(log.events.size(), 2u) << c.end;
+    EXPECT_EQ(log.events[0].text + "|" + log.events[1].text, std::string("calibração iniciada|") + c.end);
+    EXPECT_LT(log.events[0].tMs, log.events[1].tMs);
+    int during = 0;
+    for (int64_t t : log.times) during += t > log.events[0].tMs && t < log.events[1].tMs;
+    EXPECT_GT(during, 0) << "the calibration's readings were not recorded";
+}
+
+INSTANTIATE_TEST_SUITE_P(Outcomes, RecordedCalibration,
+                         ::testing::Values(CalibrationCase{CalibrationOutcome::Success, "calibração concluída"},
+                                           CalibrationCase{CalibrationOutcome::Failure, "calibração com erro"}));
+
+// A folder that cannot be made: the panel says so and records nothing.
+TEST_F(MonitorDialogTest, AFolderThatCannotBeMadeIsSaidBesideTheButton) {
+    ASSERT_TRUE(QFile(TempPath("file")).open(QIODevice::WriteOnly));
+    qputenv(kLogFolderVariable, TempPath("file/registros").toUtf8());
+    ConnectSimulatedEcu(2);
+    Run([&] {
+        dialog_->RecordButton()->click();
+        EXPECT_FALSE(dialog_->Recorder().Recording() || dialog_->RecordButton()->isChecked());
+        const QString said = dialog_->RecordLabel()->text();
+        EXPECT_TRUE(said.startsWith("Não foi possível criar a pasta de registros ")) << said.toStdString();
+        dialog_->Button(kReturn)->click();
+    }, 10000);
 }
 
 }  // namespace

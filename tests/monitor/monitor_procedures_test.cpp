@@ -45,11 +45,7 @@ Lines Join(std::initializer_list<Lines> parts) {
     for (const Lines& part : parts) out.insert(out.end(), part.begin(), part.end());
     return out;
 }
-Lines Repeat(const Lines& lines, int times) {
-    Lines out;
-    while (times-- > 0) out.insert(out.end(), lines.begin(), lines.end());
-    return out;
-}
+Lines Repeat(const Lines& lines, int times) { return times ? Join({lines, Repeat(lines, times - 1)}) : Lines{}; }
 
 TEST_F(MonitorProceduresTest, EnterWithUnchangedStepsStillStopsReadsBackAndRestarts) {
     Connect(0);
@@ -69,20 +65,16 @@ TEST_F(MonitorProceduresTest, StepFieldsWriteOnlyWhatTheUserChangedWithinTheRang
     FillParameterTable(0);
     equipmentStore.Add("3D", "0");
     equipmentStore.Add("3E", "FF");
-    const StepFieldText idleUntouched{"0", "0"};
-    const StepFieldText highUntouched{"255", "255"};
+    const StepFieldText idleUntouched{"0", "0"}, highUntouched{"255", "255"};
     EXPECT_EQ(CheckStepFields(idleUntouched, {"120", "255"}), StepFieldCheck::Ok);
     QueueStepWrites(idleUntouched, {"120", "255"}, equipmentStore, pending);
     ASSERT_EQ(pending.Count, 1u);
-    EXPECT_STREQ(pending.Entries[0].Register, "3E");
-    EXPECT_STREQ(pending.Entries[0].Value, "78");
+    EXPECT_EQ(std::string(pending.Entries[0].Register) + "=" + pending.Entries[0].Value, "3E=78");
 
     pending.Clear();
     for (const char* refused : {"", "0"}) {
-        EXPECT_EQ(CheckStepFields({refused, refused}, highUntouched), StepFieldCheck::Ok)
-            << refused;
-        EXPECT_EQ(CheckStepFields({refused, "10"}, highUntouched), StepFieldCheck::BelowRange)
-            << refused;
+        EXPECT_EQ(CheckStepFields({refused, refused}, highUntouched), StepFieldCheck::Ok) << refused;
+        EXPECT_EQ(CheckStepFields({refused, "10"}, highUntouched), StepFieldCheck::BelowRange) << refused;
         QueueStepWrites({refused, "10"}, highUntouched, equipmentStore, pending);
     }
     EXPECT_EQ(CheckStepFields(idleUntouched, {"240", "255"}), StepFieldCheck::Ok);
@@ -109,8 +101,7 @@ TEST_F(MonitorProceduresTest, OnQ5100TheCalibrationTakesItsFixedTimeWithoutReadi
 
 TEST_F(MonitorProceduresTest, A72GroupWithAWrongCheckStillEndsTheCalibration) {
     Connect(0);
-    NoAnswer();                              // answer to the calibrate frame
-    NoAnswer();                              // first read of the stream
+    NoAnswer(), NoAnswer();                  // answers to the calibrate frame and the first read
     Answer({0xB0, 0x72, 0x01, 0x00, 0xC0});  // "72" = 1, check 0 instead of 73
     Answer(kSteps);
     EXPECT_EQ(RunCalibration(session, monitorHooks), CalibrationEnd::Done);
@@ -151,12 +142,6 @@ class SimulatedCalibrationTest : public EcuLinkTest {
         OpenEcuLink(session);
         transcript->Clear();
     }
-    std::vector<int64_t> StopFrameTimes() const {
-        std::vector<int64_t> times;
-        for (const ReceivedFrame& received : ecu->ReceivedFrames())
-            if (received.frame.kind == FrameKind::MonitorStop) times.push_back(received.atMs);
-        return times;
-    }
     std::shared_ptr<SimulatedEcuDevice> ecu;
     RecordingMonitorHooks hooks{transcript};
 };
@@ -166,8 +151,7 @@ TEST_F(SimulatedCalibrationTest, NoEndWithin70000MsTimesOut) {
     const int64_t before = virtualClock.NowMs();
     EXPECT_EQ(RunCalibration(session, hooks), CalibrationEnd::TimedOut);
     const int64_t streamed = virtualClock.NowMs() - before;
-    EXPECT_GT(streamed, 70000 + 4 * 180);
-    EXPECT_LT(streamed, 70000 + 4 * 180 + 2000);
+    EXPECT_TRUE(streamed > 70000 + 4 * 180 && streamed < 70000 + 4 * 180 + 2000) << streamed;
     const Lines lines = transcript->Lines();
     EXPECT_EQ(std::count(lines.begin(), lines.end(),
                          "MESSAGE TEMPO ESGOTADO!\n\nErro na calibração.\nNão houve resposta do gerenciador de "
@@ -175,13 +159,13 @@ TEST_F(SimulatedCalibrationTest, NoEndWithin70000MsTimesOut) {
     const auto lastEvent = std::find_if(lines.rbegin(), lines.rend(), [](const std::string& line) {
         return line.rfind("CALIBRATING", 0) == 0 || line.rfind("MESSAGE", 0) == 0;
     });
-    ASSERT_NE(lastEvent, lines.rend());
-    EXPECT_EQ(*lastEvent, "CALIBRATING off");
+    EXPECT_TRUE(lastEvent != lines.rend() && *lastEvent == "CALIBRATING off");
     // Stopped 20 ms apart after a time-out, and streaming again at the end.
-    const std::vector<int64_t> stops = StopFrameTimes();
+    std::vector<int64_t> stops;
+    for (const ReceivedFrame& received : ecu->ReceivedFrames())
+        if (received.frame.kind == FrameKind::MonitorStop) stops.push_back(received.atMs);
     ASSERT_EQ(stops.size(), 3u);
-    EXPECT_EQ(stops[2] - stops[1], 20);
-    EXPECT_TRUE(ecu->Streaming());
+    EXPECT_TRUE(stops[2] - stops[1] == 20 && ecu->Streaming());
 }
 
 }  // namespace

@@ -48,10 +48,7 @@ class StartUpTest : public ::testing::Test, public QObject {
         Answer(false);
         qApp->installEventFilter(this);
     }
-    void TearDown() override {
-        qApp->removeEventFilter(this);
-        SetMessageBoxResponder({});
-    }
+    void TearDown() override { qApp->removeEventFilter(this), SetMessageBoxResponder({}); }
     // Message boxes are recorded; with `wait` each waits for the user (the quit time).
     void Answer(bool wait) {
         SetMessageBoxResponder([this, wait](const MessageRequest& request) {
@@ -60,11 +57,7 @@ class StartUpTest : public ::testing::Test, public QObject {
             return static_cast<int>(kAnswerOk);
         });
     }
-    static void Modal() {
-        QDialog box;
-        box.setModal(true);
-        box.exec();
-    }
+    static void Modal() { QDialog().exec(); }
     // Names the class of every page window that is shown.
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show && watched->inherits("CPageDialog")) shown_.push_back(watched->metaObject()->className());
@@ -73,10 +66,7 @@ class StartUpTest : public ::testing::Test, public QObject {
     // Runs InitInstance; `whileRunning` is called every 10 ms inside it.
     int RunInitInstance(const std::function<void()>& whileRunning = {}) {
         QTimer poll;
-        if (whileRunning) {
-            QObject::connect(&poll, &QTimer::timeout, whileRunning);
-            poll.start(10);
-        }
+        if (whileRunning) QObject::connect(&poll, &QTimer::timeout, whileRunning), poll.start(10);
         QElapsedTimer elapsed;
         elapsed.start();
         const int result = static_cast<CConfiguratorApp*>(qApp)->InitInstance();
@@ -101,8 +91,7 @@ TEST_F(StartUpTest, ASecondInstanceIsToldSoAndEndsWithoutShowingAPage) {
     ASSERT_EQ(1u, messages_.size());
     EXPECT_EQ(QStringLiteral(" Já existe um aplicativo aberto "), messages_[0].text);
     EXPECT_EQ(qApp->applicationName(), messages_[0].title);
-    EXPECT_EQ(BoxIcon::None, messages_[0].icon);
-    EXPECT_EQ(BoxButtons::Ok, messages_[0].buttons);
+    EXPECT_TRUE(messages_[0].icon == BoxIcon::None && messages_[0].buttons == BoxButtons::Ok);
     EXPECT_TRUE(shown_.empty());
 }
 
@@ -114,8 +103,7 @@ TEST_F(StartUpTest, ABoxOverThePageAtTheQuitTimeCountsAsNoPageAndIsClosed) {
         Modal();
         boxClosed = true;
     });
-    EXPECT_EQ(CConfiguratorApp::kNoPageAtQuitTime, result);
-    EXPECT_TRUE(boxClosed);
+    EXPECT_TRUE(result == CConfiguratorApp::kNoPageAtQuitTime && boxClosed) << result;
     EXPECT_EQ(kLanguagePageOnly, shown_) << "the run ends after the page";
 }
 
@@ -155,11 +143,9 @@ TEST_F(StartUpTest, TheSplashSwallowsTheFirstKeyOnTheUiThreadAndNoneOnOthersAndT
     EXPECT_EQ(0, result);
     ASSERT_TRUE(tested) << "the splash never showed over the language page";
     EXPECT_EQ(1, workerObject.keys.load());
-    EXPECT_TRUE(splashAfterWorkerKey && consumed);
-    EXPECT_FALSE(splashAfterPageKey);
+    EXPECT_TRUE(splashAfterWorkerKey && consumed && !splashAfterPageKey);
     EXPECT_EQ(kLanguagePageOnly, shown_) << "Enter never reached the page";
-    EXPECT_GE(elapsedMs_, kStartUpQuitAfterMs);
-    EXPECT_LT(elapsedMs_, kStartUpQuitAfterMs + 5000);
+    EXPECT_TRUE(elapsedMs_ >= kStartUpQuitAfterMs && elapsedMs_ < kStartUpQuitAfterMs + 5000) << elapsedMs_;
     EXPECT_TRUE(messages_.empty());
 }
 
@@ -168,13 +154,13 @@ TEST_F(StartUpTest, TheSplashSwallowsTheFirstKeyOnTheUiThreadAndNoneOnOthersAndT
 std::tuple<int, QString, QString> RunProgram(const QStringList& args, bool display = false) {
     QTemporaryDir runtimeDir;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("DISPLAY"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), display ? QStringLiteral("offscreen") : QStringLiteral("xcb"));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir.path());
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.insert("QT_QPA_PLATFORM", display ? "offscreen" : "xcb");
+    env.insert("XDG_RUNTIME_DIR", runtimeDir.path());
     QProcess process;
     process.setProcessEnvironment(env);
-    process.start(QStringLiteral(ZANO_CONFIGURATOR_PATH), args);
+    process.start(ZANO_CONFIGURATOR_PATH, args);
     if (!process.waitForFinished(30000)) {
         process.kill();
         process.waitForFinished();
@@ -183,35 +169,35 @@ std::tuple<int, QString, QString> RunProgram(const QStringList& args, bool displ
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
 }
+// With a display and a quit time of 300 ms: the exit code and the errors.
+std::pair<int, QString> RunBriefly(QStringList args) {
+    const auto [code, out, err] = RunProgram(args << "--quit-after" << "300", true);
+    return {code, err};
+}
 
 // -platform belongs to the toolkit, which takes it out before the program
 // reads its options: it is not warned about.
 TEST(CommandLine, HelpAndVersionAnswerWithoutADisplayABadQuitTimeIsRefusedAndUnknownOptionsWarnOnce) {
     using Run = std::tuple<int, QString, QString>;
-    EXPECT_EQ(Run(0, QString::fromStdString(StartUsage()), QString()), RunProgram({QStringLiteral("--help")}));
-    EXPECT_EQ(0, std::get<0>(RunProgram({QStringLiteral("-h"), QStringLiteral("--bogus")})));
-    EXPECT_EQ(Run(0, QString::fromStdString(StartVersion() + "\n"), QString()), RunProgram({QStringLiteral("--version")}));
-    const auto [badCode, badOut, badErr] = RunProgram({QStringLiteral("--quit-after"), QStringLiteral("soon")});
+    EXPECT_EQ(Run(0, QString::fromStdString(StartUsage()), QString()), RunProgram({"--help"}));
+    EXPECT_EQ(0, std::get<0>(RunProgram({"-h", "--bogus"})));
+    EXPECT_EQ(Run(0, QString::fromStdString(StartVersion() + "\n"), QString()), RunProgram({"--version"}));
+    const auto [badCode, badOut, badErr] = RunProgram({"--quit-after", "soon"});
     EXPECT_EQ(2, badCode);
-    EXPECT_TRUE(badErr.contains(QStringLiteral("--quit-after")) && badOut.isEmpty()) << badErr.toStdString();
-    const auto [code, out, err] = RunProgram({QStringLiteral("--bogus"), QStringLiteral("-platform"), QStringLiteral("offscreen"),
-                                              QStringLiteral("-nosplash"), QStringLiteral("--no-splash"),
-                                              QStringLiteral("--quit-after"), QStringLiteral("300")}, true);
+    EXPECT_TRUE(badErr.contains("--quit-after") && badOut.isEmpty()) << badErr.toStdString();
+    const auto [code, err] = RunBriefly({"--bogus", "-platform", "offscreen", "-nosplash", "--no-splash"});
     EXPECT_EQ(0, code) << err.toStdString();
-    EXPECT_EQ(QStringList{QStringLiteral("zano-configurator: ignoring unknown arguments --bogus -nosplash")},
-              err.split('\n').filter(QRegularExpression(QStringLiteral("^zano-configurator:"))))
-        << err.toStdString();
+    EXPECT_EQ(QStringList{"zano-configurator: ignoring unknown arguments --bogus -nosplash"},
+              err.split('\n').filter(QRegularExpression("^zano-configurator:"))) << err.toStdString();
 }
 
 TEST(CommandLine, TraceOpensItsFileBeforeAnyWindowAndAnUnwritableOneIsRefused) {
     QTemporaryDir dir;
-    const QString missing = dir.filePath(QStringLiteral("gone/trace.txt"));
-    const auto [badCode, badOut, badErr] = RunProgram({QStringLiteral("--trace"), missing});
+    const QString missing = dir.filePath("gone/trace.txt"), file = dir.filePath("trace.txt");
+    const auto [badCode, badOut, badErr] = RunProgram({"--trace", missing});
     EXPECT_EQ(2, badCode);
-    EXPECT_TRUE(badErr.contains(QStringLiteral("--trace")) && badErr.contains(missing)) << badErr.toStdString();
-    const QString file = dir.filePath(QStringLiteral("trace.txt"));
-    const auto [code, out, err] = RunProgram({QStringLiteral("--trace"), file, QStringLiteral("--no-splash"),
-                                              QStringLiteral("--quit-after"), QStringLiteral("300")}, true);
+    EXPECT_TRUE(badErr.contains("--trace") && badErr.contains(missing)) << badErr.toStdString();
+    const auto [code, err] = RunBriefly({"--trace", file, "--no-splash"});
     EXPECT_EQ(0, code) << err.toStdString();
     EXPECT_TRUE(QFile::exists(file));
 }
@@ -219,16 +205,14 @@ TEST(CommandLine, TraceOpensItsFileBeforeAnyWindowAndAnUnwritableOneIsRefused) {
 // --log shows the viewer alone; --quit-after ends it as it ends the wizard.
 TEST(CommandLine, LogOpensTheViewerAloneAndQuitAfterEndsIt) {
     QTemporaryDir dir;
-    const QString log = dir.filePath(QStringLiteral("drive.csv"));
-    QFile file(log);
+    QFile file(dir.filePath("drive.csv"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("# Zano datalog 1\n# modelo: Q7100\ntempo_ms,rpm,tps_V,lambda_V,passos,atuador,injecao_ms,evento\n"
                "ms,rpm,V,V,passos,,ms,\n0,850,0.50,0.45,80,0,3.5,\n100,860,0.52,0.47,81,0,3.5,\n");
     file.close();
-    const auto [code, out, err] = RunProgram({QStringLiteral("--log"), log, QStringLiteral("--quit-after"),
-                                              QStringLiteral("300")}, true);
+    const auto [code, err] = RunBriefly({"--log", file.fileName()});
     EXPECT_EQ(0, code) << err.toStdString();
-    EXPECT_FALSE(err.contains(QStringLiteral("on screen"))) << "the wizard's quit timer ran too: " << err.toStdString();
+    EXPECT_FALSE(err.contains("on screen")) << "the wizard's quit timer ran too: " << err.toStdString();
 }
 
 }  // namespace
