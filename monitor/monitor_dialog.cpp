@@ -91,20 +91,6 @@ constexpr int kTpsInverted[2] = {1756, 1757};
 constexpr int kLambdaOneVolt = 1760;
 constexpr int kLambdaFiveVolts = 1761;
 
-BoxIcon ToBoxIcon(MessageIcon icon) {
-    switch (icon) {
-        case MessageIcon::Information:
-            return BoxIcon::Information;
-        case MessageIcon::Exclamation:
-            return BoxIcon::Exclamation;
-        case MessageIcon::Stop:
-            return BoxIcon::Stop;
-        case MessageIcon::None:
-            break;
-    }
-    return BoxIcon::None;
-}
-
 CFontLabel* MakeLabel(QWidget* parent, int id, const QString& text, const QRect& where) {
     auto* label = new CFontLabel(parent);
     label->setObjectName(QString::number(id));

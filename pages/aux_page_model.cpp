@@ -19,14 +19,6 @@ constexpr double kMaxDelaySeconds = 5.1;
 
 const char* const kHeatingLabel = TR_NOOP("Tempo de Aquecimento da Sonda Lâmbda");
 
-bool RegisterValue(CRX4DATA& store, const char* reg, uint32_t* value) {
-    std::string text;
-    if (!StoreValueText(store, reg, &text))
-        return false;
-    *value = HexTextToInt(text.c_str());
-    return true;
-}
-
 const ParameterRecord& Record(int pos) {
     return g_ParameterTable[pos];
 }
@@ -50,7 +42,7 @@ const FieldValue& ValueOf(const FieldValues& values, int controlId) {
 // Shows an option of a list record: the register value minus the first code.
 bool FillList(CRX4DATA& store, int pos, int controlId, FieldValues& values) {
     uint32_t v = 0;
-    if (!RegisterValue(store, Record(pos).Address, &v))
+    if (!PageModel::RegisterValue(store, Record(pos).Address, &v))
         return false;
     values[controlId].index = static_cast<int>(v) - NumberText::ToInt(Record(pos).Values[0]);
     return true;
@@ -67,7 +59,7 @@ void QueueList(const FieldValues& values, int controlId, int pos, CRX4DATA& refe
 // Register value times the record's step, as the seconds fields show it.
 bool FillSeconds(CRX4DATA& store, int pos, int controlId, FieldValues& values) {
     uint32_t v = 0;
-    if (!RegisterValue(store, Record(pos).Address, &v))
+    if (!PageModel::RegisterValue(store, Record(pos).Address, &v))
         return false;
     values[controlId].text = NumberText::Format("%1.2f", v * Record(pos).Step);
     return true;
@@ -76,7 +68,7 @@ bool FillSeconds(CRX4DATA& store, int pos, int controlId, FieldValues& values) {
 bool FillTwoBytes(CRX4DATA& store, const char* low, const char* high, double scale, int controlId,
                   FieldValues& values) {
     uint32_t lo = 0, hi = 0;
-    if (!RegisterValue(store, low, &lo) || !RegisterValue(store, high, &hi))
+    if (!PageModel::RegisterValue(store, low, &lo) || !PageModel::RegisterValue(store, high, &hi))
         return false;
     values[controlId].text = Whole((lo + 256.0 * hi) * scale);
     return true;

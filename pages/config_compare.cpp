@@ -41,12 +41,10 @@ bool IsHexByte(const std::string& text) {
 
 // Absent and present differ; two present values differ as numbers.
 bool SameValue(CRX4DATA& left, CRX4DATA& right, const std::string& reg) {
-    std::string a, b;
-    const bool inLeft = StoreValueText(left, reg.c_str(), &a);
-    const bool inRight = StoreValueText(right, reg.c_str(), &b);
-    if (inLeft != inRight)
-        return false;
-    return !inLeft || HexTextToInt(a.c_str()) == HexTextToInt(b.c_str());
+    unsigned a = 0, b = 0;
+    const bool inLeft = PageModel::RegisterValue(left, reg.c_str(), &a);
+    const bool inRight = PageModel::RegisterValue(right, reg.c_str(), &b);
+    return inLeft == inRight && a == b;
 }
 
 bool HasAll(CRX4DATA& store, const std::vector<std::string>& registers) {
@@ -82,9 +80,9 @@ bool ListKeepsValue(const PageModel& page, const FieldDef& field, const FieldVal
     PendingWrites queued;
     page.QueueFieldForKey(field.focusKey, values, reference, queued);
     for (uint32_t i = 0; i < queued.Count; ++i) {
-        std::string value;
-        if (StoreValueText(store, queued.Entries[i].Register, &value) &&
-            HexTextToInt(value.c_str()) != HexTextToInt(queued.Entries[i].Value))
+        unsigned held = 0;
+        if (PageModel::RegisterValue(store, queued.Entries[i].Register, &held) &&
+            held != HexTextToInt(queued.Entries[i].Value))
             return false;
     }
     return true;

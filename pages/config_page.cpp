@@ -75,20 +75,6 @@ constexpr const char* kWriteTooltip =
     TR_NOOP("Grava Todos os Valores desta Tela no Equipamento ou Arquivo");
 constexpr const char* kPageTooltip = TR_NOOP("Tela de Dados");
 
-BoxIcon ToBoxIcon(MessageIcon icon) {
-    switch (icon) {
-        case MessageIcon::Information:
-            return BoxIcon::Information;
-        case MessageIcon::Exclamation:
-            return BoxIcon::Exclamation;
-        case MessageIcon::Stop:
-            return BoxIcon::Stop;
-        case MessageIcon::None:
-            break;
-    }
-    return BoxIcon::None;
-}
-
 // The keys a page with the key filter lets through; numeric-keypad digits
 // and its decimal point arrive as the same keys.
 bool PassesKeyFilter(int key) {

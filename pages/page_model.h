@@ -69,6 +69,9 @@ enum class QueueMode { AllFields, FocusedField };
 
 class PageModel {
   public:
+    // The register's value read as hexadecimal; false when the store lacks
+    // it. Registers are compared as numbers everywhere: "05" is "5".
+    static bool RegisterValue(CRX4DATA& store, const char* reg, unsigned* value);
     virtual ~PageModel() = default;
 
     // In screen order: by column, top to bottom.
@@ -131,8 +134,6 @@ class PageModel {
     virtual void QueueField(const FieldDef& field, const FieldValue& value, QueueMode mode,
                             CRX4DATA& reference, PendingWrites& pending) const;
 
-    // The register's value read as hexadecimal; false when the store lacks it.
-    static bool RegisterValue(CRX4DATA& store, const char* reg, unsigned* value);
     // Queues (reg, value) when the store holds the register with another value.
     static void QueueIfChanged(const char* reg, unsigned value, CRX4DATA& reference,
                                PendingWrites& pending);

@@ -5,7 +5,7 @@
 
 #include "comm/hex_text.h"
 #include "data/crx4data.h"
-#include "data/store_text.h"
+#include "pages/page_model.h"
 
 void ApplyQueuedWrites(const PendingWrites& queued, CRX4DATA& store) {
     for (uint32_t i = 0; i < queued.Count; ++i)
@@ -18,8 +18,8 @@ int ChangedRegisterCount(const PendingWrites& queued, CRX4DATA& ecu) {
         last[queued.Entries[i].Register] = HexTextToInt(queued.Entries[i].Value);
     int changed = 0;
     for (const auto& [reg, value] : last) {
-        std::string held;
-        if (!StoreValueText(ecu, reg.c_str(), &held) || HexTextToInt(held.c_str()) != value)
+        unsigned held = 0;
+        if (!PageModel::RegisterValue(ecu, reg.c_str(), &held) || held != value)
             ++changed;
     }
     return changed;

@@ -23,6 +23,16 @@ QMessageBox::Icon ToQtIcon(BoxIcon icon) {
 QString ToQtFilter(const QString& filter) { return filter.section('|', 0, 0); }
 }  // namespace
 
+BoxIcon ToBoxIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Information: return BoxIcon::Information;
+        case MessageIcon::Exclamation: return BoxIcon::Exclamation;
+        case MessageIcon::Stop: return BoxIcon::Stop;
+        case MessageIcon::None: break;
+    }
+    return BoxIcon::None;
+}
+
 void SetMessageBoxResponder(std::function<int(const MessageRequest&)> responder) {
     messageResponder = std::move(responder);
 }

@@ -5,9 +5,14 @@
 #include <QString>
 #include <functional>
 
+#include "comm/ecu_protocol.h"
+
 class QWidget;
 
 enum class BoxIcon { None, Information, Question, Exclamation, Stop };
+// The box of a message the ECU exchanges raise (page hooks).
+BoxIcon ToBoxIcon(MessageIcon icon);
+
 enum class BoxButtons { Ok, YesNo };
 enum BoxAnswer { kAnswerOk = 1, kAnswerYes = 6, kAnswerNo = 7 };
 

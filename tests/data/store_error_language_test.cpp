@@ -4,20 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QTranslator>
 #include <cstdio>
 
 #include "data/crx4data.h"
+#include "tests/support/marking_translator.h"
 
 namespace {
-
-class MarkingTranslator : public QTranslator {
-public:
-    QString translate(const char*, const char* sourceText, const char*, int) const override {
-        return QStringLiteral("<") + QString::fromUtf8(sourceText) + QStringLiteral(">");
-    }
-    bool isEmpty() const override { return false; }
-};
 
 // Fills a store of three keywords past its capacity in a translated run.
 void OverflowTranslated() {
@@ -25,8 +17,7 @@ void OverflowTranslated() {
     char name[] = "store_error_language_test";
     char* argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
-    MarkingTranslator translator;
-    QCoreApplication::installTranslator(&translator);
+    const MarkingTranslator translator;
     CRX4DATA store(3);
     for (const char* keyword : {"10", "11", "12"}) store.Add(keyword, "1");
 }
@@ -35,19 +26,19 @@ TEST(StoreErrorLanguageDeathTest, TheFatalErrorIsShownTranslatedInTheBoxAndOnStd
     EXPECT_EXIT(
         {
             SetFatalErrorHandler([](const char* title, const char* text) {
-                std::fprintf(stderr, "box [%s] [%s]\n", title, text);
+                std::fprintf(stderr, "box title=%s text=%s\n", title, text);
             });
             OverflowTranslated();
         },
         testing::ExitedWithCode(255),
-        "box \\[<CRX4DATA ERROR>\\] \\[<ERRO NUMERO MAXIMO DE PALAVRAS CHAVES ALCANCADO");
+        "box title=\\[CRX4DATA ERROR\\] text=\\[ERRO NUMERO MAXIMO DE PALAVRAS CHAVES ALCANCADO");
     EXPECT_EXIT(
         {
             SetFatalErrorHandler(nullptr);
             OverflowTranslated();
         },
         testing::ExitedWithCode(255),
-        "<CRX4DATA ERROR>: <ERRO NUMERO MAXIMO DE PALAVRAS CHAVES ALCANCADO");
+        "\\[CRX4DATA ERROR\\]: \\[ERRO NUMERO MAXIMO DE PALAVRAS CHAVES ALCANCADO");
 }
 
 }  // namespace

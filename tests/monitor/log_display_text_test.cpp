@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QListWidget>
-#include <QTranslator>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -21,24 +20,11 @@
 #include "monitor/monitor_procedures.h"
 #include "monitor/strip_chart.h"
 #include "tests/monitor/log_samples.h"
+#include "tests/support/marking_translator.h"
 
 namespace {
 
-// "[id]" for every id looked up, while it lives.
-class BracketingTranslator : public QTranslator {
-  public:
-    BracketingTranslator() { QCoreApplication::installTranslator(this); }
-    ~BracketingTranslator() override { QCoreApplication::removeTranslator(this); }
-    bool isEmpty() const override { return false; }
-    QString translate(const char*, const char* id, const char*, int) const override {
-        return QStringLiteral("[") + QString::fromUtf8(id) + QStringLiteral("]");
-    }
-};
-
-// Texts compared as UTF-8, so that a failure prints them readably.
-std::string Bracketed(const char* text) {
-    return std::string("[") + text + "]";
-}
+std::string Bracketed(const char* text) { return MarkingTranslator::MarkedStd(text); }
 std::string U8(const QString& text) {
     return text.toStdString();
 }
@@ -56,7 +42,7 @@ TEST(LogDisplayText, EveryEventTheProgramWritesIsShownByItsOwnTextAndOthersAsWri
     for (const char* event : WrittenEvents()) EXPECT_EQ(U8(LogEventText(event)), event);
     EXPECT_EQ(U8(LogEventText("marca 12")), "marca 12");
 
-    const BracketingTranslator translator;
+    const MarkingTranslator translator;
     for (const char* event : WrittenEvents()) EXPECT_EQ(U8(LogEventText(event)), Bracketed(event));
     // The mark's number goes into the looked-up sentence.
     EXPECT_EQ(U8(LogEventText("marca 12")), "[marca 12]");
@@ -71,7 +57,7 @@ TEST(LogDisplayText, ChannelsAreNamedByTheLogsOwnCaptionsAndOnlyWordUnitsTransla
         EXPECT_EQ(U8(ChannelCaption(c)), ChannelInfo(c).caption) << c;
         EXPECT_EQ(U8(ChannelUnit(c)), ChannelInfo(c).unit) << c;
     }
-    const BracketingTranslator translator;
+    const MarkingTranslator translator;
     for (int c = 0; c < kLogChannelCount; ++c) {
         EXPECT_EQ(U8(ChannelCaption(c)), Bracketed(ChannelInfo(c).caption)) << c;
         const char* unit = ChannelInfo(c).unit;
@@ -82,7 +68,7 @@ TEST(LogDisplayText, ChannelsAreNamedByTheLogsOwnCaptionsAndOnlyWordUnitsTransla
 
 // The viewer and the strip chart show the looked-up names, never the file's.
 TEST(LogDisplayText, ViewerMarksBoxesCursorAndStripChartShowTheShownNames) {
-    const BracketingTranslator translator;
+    const MarkingTranslator translator;
     auto log = IdleLog(100);
     log->events.push_back({1000, "marca 1"});
     log->events.push_back({2000, kCalibrationStartEvent});

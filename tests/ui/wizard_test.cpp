@@ -21,6 +21,7 @@
 #include "controls/image_button.h"
 #include "data/port_setting.h"
 #include "pages/config_page.h"
+#include "tests/support/marking_translator.h"
 #include "tests/ui/ui_test_support.h"
 
 namespace {
@@ -253,6 +254,48 @@ TEST_F(NoSerialDevice, AFailedReadOffersTheSimulatorAndOnlyThatChoiceReachesIt) 
     EXPECT_TRUE(badgeOnSecondRead);
     int port = 0;
     EXPECT_NE(0, PortSetting("Q7100", &port, "GET"));
+}
+
+// In a language other than Portuguese the simulator's entry is shown
+// translated and still chosen as the simulator, also preselected by that
+// text at the next showing; a port's reason comes translated too.
+TEST_F(NoSerialDevice, ThePortPageRecognisesItsTranslatedSimulatorEntry) {
+    const MarkingTranslator translator;
+    using T = MarkingTranslator;
+    SetDemoMode(false);
+    PortChoice chosen{-1, false};
+    CPortPage page([&](PortChoice choice) { chosen = choice; });
+    QComboBox* list = page.List();
+    EXPECT_EQ(kResultNext, RunPage(&page, [&] {
+                  ASSERT_EQ(1, list->count());
+                  EXPECT_EQ(T::Marked("Simulador de ECU (demonstração)"), list->itemText(0));
+                  list->setCurrentIndex(0);
+                  ClickButton(&page, T::Marked("Próximo"));
+              }));
+    EXPECT_TRUE(chosen.simulator);
+    EXPECT_EQ(0, chosen.number);
+    EXPECT_TRUE(DemoModeActive());
+    EXPECT_EQ(kResultNext, RunPage(&page, [&] {
+                  EXPECT_EQ(0, list->currentIndex());
+                  ClickButton(&page, T::Marked("Próximo"));
+              }));
+    EXPECT_TRUE(chosen.simulator);
+    EXPECT_EQ(T::MarkedStd("ocupada: outro programa está usando a porta"), OpenErrorText(OpenError::Busy));
+    SetDemoMode(false);
+}
+
+// A page built before the language was chosen shows the simulator's badge
+// in the language of the moment it is shown.
+TEST_F(NoSerialDevice, TheDemoBadgeFollowsTheLanguageOfEachShowing) {
+    CModelPage page;
+    SetDemoMode(true);
+    const MarkingTranslator translator;
+    EXPECT_EQ(kResultQuit, RunPage(&page, [&] {
+                  EXPECT_TRUE(page.DemoBadge()->isVisible());
+                  EXPECT_EQ(MarkingTranslator::Marked("SIMULADOR DE ECU (demonstração)"), page.DemoBadge()->text());
+                  ClickButton(&page, MarkingTranslator::Marked("Sair"));
+              }));
+    SetDemoMode(false);
 }
 
 }  // namespace
