@@ -66,7 +66,10 @@ TEST_P(ReadTest, ReadAllCarriesEveryRegisterAndReadOneThatRegisterInTheVariantsF
     const std::vector<uint8_t> answer = Arrived(ecu, 1000);
     EXPECT_EQ(answer.size(), ecu.Registers().size() * 4);
     EXPECT_EQ(AnswerGroups(answer), ecu.Registers());
-    // (Every register a page reads: the page tests, which read them from this ECU.)
+    for (uint8_t reg : {0x10, 0x12, 0x13, 0x15, 0x16, 0x1E, 0x1F, 0x20, 0x21, 0x26, 0x27, 0x2B,
+                        0x2C, 0x3D, 0x3E, 0x41, 0x42, 0x45, 0x46, 0x60, 0x70, 0x74, 0x75, 0x76,
+                        0x77, 0x78, 0x80, 0x82})
+        EXPECT_EQ(ecu.Registers().count(reg), 1u) << std::hex << int(reg);
     for (uint8_t reg : {0x79, 0x7A, 0x7B, 0x7C, 0x7F})
         EXPECT_EQ(ecu.Registers().count(reg), q5100 ? 0u : 1u) << std::hex << int(reg);
     EXPECT_EQ(ecu.Registers().count(0x25), q5100 ? 1u : 0u);  // its cut-off speed as a period
