@@ -6,14 +6,9 @@
 #include "comm/comm_trace.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <fstream>
-#include <sstream>
 #include <thread>
 
 #include "comm/crx4comm.h"
@@ -21,69 +16,41 @@
 #include "data/file_replace.h"
 #include "data/port_setting.h"
 #include "tests/comm/protocol_fixture.h"
+#include "tests/data/file_bytes.h"
 #include "tests/support/scripted_device.h"
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-std::string ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::string Joined(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) text += line + "\n";
-    return text;
-}
-
-class CommTraceTest : public ::testing::Test {
+// The fixture's port on COM3 with a trace of its own, which ends before it.
+class CommTraceTest : public EcuLinkTest {
   protected:
-    CommTraceTest() {
-        port.SetTrace(&trace);
-        port.SetDeviceFactory(
-            [this](const std::string&) { return std::make_unique<ScriptedDevice>(script); });
-        port.SetPortNumber(3);
-    }
-    bool Write(const Bytes& bytes) {
-        uint32_t written = 0;
-        return port.WritePort(bytes.data(), static_cast<uint32_t>(bytes.size()), &written) ==
-               COMM_OK;
-    }
-    bool Read() {
-        char buffer[64];
-        uint32_t length = 0;
-        return port.ReadPort(buffer, sizeof buffer, &length) == COMM_OK;
-    }
-    std::string Path(const char* name) const { return QDir(dir.path()).filePath(name).toStdString(); }
+    CommTraceTest() { port.SetTrace(&trace), port.SetPortNumber(3); }
+    ~CommTraceTest() override { port.SetTrace(nullptr); }
+    bool Write(const Bytes& bytes) { return SendFrame(bytes) == COMM_OK; }
+    bool Read() { return ReadText(64) != "<failed>"; }
 
-    VirtualClock clock;
-    CommTrace trace{&clock};
-    std::shared_ptr<DeviceScript> script = std::make_shared<DeviceScript>();
-    CRX4COMM port;
-    QTemporaryDir dir;
+    CommTrace trace{&virtualClock};
 };
 
 TEST_F(CommTraceTest, AnExchangeGivesOneLinePerEventTimedFromThePortsOpening) {
-    clock.Advance(5000);  // times count from the opening, not from the clock's origin
+    virtualClock.Advance(5000);  // times count from the opening, not from the clock's origin
     ASSERT_EQ(port.OpenPort(), COMM_OK);
     ASSERT_EQ(port.SetPortBaudRate(38400), COMM_OK);
-    clock.Advance(12);
+    virtualClock.Advance(12);
     EXPECT_TRUE(Write({0xB0, 0x20, 0x01, 0xC0}));
-    clock.Advance(400);
+    virtualClock.Advance(400);
     script->QueueAnswer({0xB0, 0x10, 0x0A, 0xC0});
     EXPECT_TRUE(Read());
     EXPECT_FALSE(Read());  // nothing arrived
     EXPECT_EQ(port.DiscardReceived(), COMM_OK);
     script->FailWrites(true);
-    clock.Advance(1234567);
+    virtualClock.Advance(1234567);
     EXPECT_FALSE(Write({0x00, 0x04, 0x00}));
     port.ClosePort();
     EXPECT_FALSE(Write({0x01}));  // the port is closed: the frame never went
-    clock.Advance(88);
+    virtualClock.Advance(88);
     ASSERT_EQ(port.OpenPort(), COMM_OK);  // the line settings come back with the port
     port.ClosePort();
     script->FailOpen(OpenError::Busy);
@@ -118,11 +85,10 @@ TEST_F(CommTraceTest, APortWithoutATraceWritesNothingAndTheProgramsPortTracesByD
 TEST_F(CommTraceTest, TheRingKeepsExactlyTheLastLinesAndTheExportSaysHowManyWereDropped) {
     trace.Start("Q5100 plus", "COM3 (/dev/ttyUSB0)");
     for (size_t i = 1; i < CommTrace::kCapacity; ++i) trace.Note("n" + std::to_string(i));
-    EXPECT_EQ(trace.DroppedLines(), 0u);
     std::vector<std::string> lines = trace.Lines();
     ASSERT_EQ(lines.size(), CommTrace::kCapacity + 1);  // header, then every line
-    EXPECT_EQ(lines[0], "Q5100 plus - COM3 (/dev/ttyUSB0)");
-    EXPECT_EQ(lines[1], "      0 ms LINK Q5100 plus - COM3 (/dev/ttyUSB0)");
+    EXPECT_EQ(lines[0] + "|" + lines[1] + "|" + std::to_string(trace.DroppedLines()),
+              "Q5100 plus - COM3 (/dev/ttyUSB0)|      0 ms LINK Q5100 plus - COM3 (/dev/ttyUSB0)|0");
 
     for (size_t i = CommTrace::kCapacity; i < CommTrace::kCapacity + 7; ++i)
         trace.Note("n" + std::to_string(i));
@@ -131,10 +97,8 @@ TEST_F(CommTraceTest, TheRingKeepsExactlyTheLastLinesAndTheExportSaysHowManyWere
     ASSERT_EQ(lines.size(), CommTrace::kCapacity + 2);
     EXPECT_EQ(lines[0], "Q5100 plus - COM3 (/dev/ttyUSB0)");  // the header outlives its line
     EXPECT_EQ(lines[1], "(7 older lines dropped)");
-    EXPECT_EQ(lines[2], "      0 ms n7");
-    EXPECT_EQ(lines.back(), "      0 ms n10006");
     const std::vector<std::string> kept = trace.KeptLines();
-    ASSERT_EQ(kept.size(), CommTrace::kCapacity);
+    ASSERT_EQ(std::vector<std::string>(lines.begin() + 2, lines.end()), kept);
     for (size_t i = 0; i < kept.size(); ++i)
         ASSERT_EQ(kept[i], "      0 ms n" + std::to_string(i + 7)) << i;
 
@@ -163,41 +127,33 @@ TEST(CommTrace, AnExportWhileTheWorkerTracesSeesAnUnbrokenRunOfLines) {
     EXPECT_EQ(trace.DroppedLines(), static_cast<uint64_t>(kLines) - CommTrace::kCapacity);
 }
 
-TEST_F(EcuLinkTest, OpeningTheEcuLinkNamesTheModelAndThePortBeforeItsFirstOpen) {
-    QTemporaryDir ports;
-    const std::string oldPorts = getenv("ZANO_PORTS_DIR") ? getenv("ZANO_PORTS_DIR") : "";
-    setenv("ZANO_PORTS_DIR", ports.path().toStdString().c_str(), 1);
-    ASSERT_EQ(symlink("/dev/ttyUSB0", (ports.path().toStdString() + "/COM3").c_str()), 0);
-    SetSettingsFilePath(QDir(dumpDir.path()).filePath("ZANO.INI").toStdString());
+TEST_F(CommTraceTest, OpeningTheEcuLinkNamesTheModelAndThePortBeforeItsFirstOpen) {
+    TemporaryPortsDir ports;
+    ASSERT_TRUE(ports.Link(3, "/dev/ttyUSB0"));
+    SetSettingsFilePath(TempPath("ZANO.INI"));
     int com = 3;
     PortSetting("Q7100", &com, "SET");
-    CommTrace trace(&virtualClock);
-    port.SetTrace(&trace);
-
     OpenEcuLink(session);
-    port.SetTrace(nullptr);  // the trace ends before the fixture's port
     SetSettingsFilePath("");
-    oldPorts.empty() ? unsetenv("ZANO_PORTS_DIR") : setenv("ZANO_PORTS_DIR", oldPorts.c_str(), 1);
 
     const std::vector<std::string> lines = trace.Lines();
     ASSERT_GE(lines.size(), 3u);
-    EXPECT_EQ(lines[0], "Q7100 - COM3 (/dev/ttyUSB0)");
-    EXPECT_EQ(lines[1], "      0 ms LINK Q7100 - COM3 (/dev/ttyUSB0)");
-    EXPECT_EQ(lines[2], "      0 ms OPEN COM3");
-    EXPECT_EQ(TraceModelName(1), std::string("Q5100"));
-    EXPECT_EQ(TraceModelName(2), std::string("Q5100 plus"));
+    EXPECT_EQ(Lines(lines.begin(), lines.begin() + 3),
+              (Lines{"Q7100 - COM3 (/dev/ttyUSB0)", "      0 ms LINK Q7100 - COM3 (/dev/ttyUSB0)",
+                     "      0 ms OPEN COM3"}));
+    EXPECT_EQ(std::string(TraceModelName(1)) + "|" + TraceModelName(2), "Q5100|Q5100 plus");
 }
 
 TEST_F(CommTraceTest, TheExportWritesEveryLineAndAFailedOneLeavesTheOldFileAndNoOther) {
     trace.Start("Q5100", "COM3");
     ASSERT_EQ(port.OpenPort(), COMM_OK);
-    clock.Advance(7);
+    virtualClock.Advance(7);
     Write({0xB0, 0xFF});
-    const std::string path = Path("trace.txt");
+    const std::string path = TempPath("trace.txt");
     std::string error = "untouched";
     ASSERT_TRUE(trace.Export(path, &error));
     EXPECT_EQ(error, "untouched");
-    const std::string exported = ReadWholeFile(path);
+    const std::string exported = ReadFileBytes(path);
     EXPECT_EQ(exported,
               "Q5100 - COM3\n"
               "      0 ms LINK Q5100 - COM3\n"
@@ -210,39 +166,38 @@ TEST_F(CommTraceTest, TheExportWritesEveryLineAndAFailedOneLeavesTheOldFileAndNo
     EXPECT_FALSE(trace.Export(path, &error));
     FailFileReplaceAt(ReplaceStep::None);
     EXPECT_NE(error.find(path), std::string::npos) << error;
-    EXPECT_EQ(ReadWholeFile(path), exported);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+    EXPECT_EQ(ReadFileBytes(path), exported);
+    EXPECT_EQ(QDir(dumpDir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
               QStringList{QStringLiteral("trace.txt")});
 
     // A folder that is not there: false, and nothing is created.
-    const std::string missing = Path("gone") + "/trace.txt";
+    const std::string missing = TempPath("gone") + "/trace.txt";
     error.clear();
     EXPECT_FALSE(ExportTrace(missing, &error));
     EXPECT_FALSE(error.empty());
-    EXPECT_FALSE(QDir(QString::fromStdString(Path("gone"))).exists());
+    EXPECT_FALSE(QDir(QString::fromStdString(TempPath("gone"))).exists());
 }
 
 TEST_F(CommTraceTest, TheLiveFileHasEveryLineWhileThePortIsStillOpen) {
-    const std::string path = Path("live.txt");
+    const std::string path = TempPath("live.txt");
     std::string error;
     ASSERT_TRUE(trace.OpenLiveFile(path, &error)) << error;
     ASSERT_EQ(port.OpenPort(), COMM_OK);
-    clock.Advance(3);
+    virtualClock.Advance(3);
     Write({0xB0, 0x20, 0x01, 0xC0});
     script->QueueAnswer({0xB0, 0x20, 0x01, 0xC0});
     Read();
     ASSERT_TRUE(port.PortConnected());
-    EXPECT_EQ(ReadWholeFile(path), Joined(trace.KeptLines()));
-    EXPECT_EQ(ReadWholeFile(path), "      0 ms OPEN COM3\n"
+    EXPECT_EQ(ReadFileBytes(path), "      0 ms OPEN COM3\n"
                                    "      3 ms -> B0 20 01 C0\n"
                                    "      3 ms <- B0 20 01 C0\n");
     trace.CloseLiveFile();
     Write({0x02});
     EXPECT_EQ(trace.KeptLines().size(), 4u);
-    EXPECT_EQ(ReadWholeFile(path).find("-> 02"), std::string::npos);  // closed: no more lines
+    EXPECT_EQ(ReadFileBytes(path).find("-> 02"), std::string::npos);  // closed: no more lines
 
     CommTrace other;
-    EXPECT_FALSE(other.OpenLiveFile(Path("gone") + "/live.txt", &error));
+    EXPECT_FALSE(other.OpenLiveFile(TempPath("gone") + "/live.txt", &error));
     EXPECT_FALSE(error.empty());
 }
 

@@ -5,9 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <QDir>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <utility>
@@ -52,6 +56,21 @@ class RecordingHooks : public PageHooks {
     std::shared_ptr<Transcript> t_;
 };
 
+// Points ZANO_PORTS_DIR at a fresh folder for the life of the object.
+struct TemporaryPortsDir {
+    QTemporaryDir dir;
+    const std::string old = getenv("ZANO_PORTS_DIR") ? getenv("ZANO_PORTS_DIR") : "";
+    TemporaryPortsDir() { setenv("ZANO_PORTS_DIR", Path().c_str(), 1); }
+    ~TemporaryPortsDir() {
+        old.empty() ? unsetenv("ZANO_PORTS_DIR") : setenv("ZANO_PORTS_DIR", old.c_str(), 1);
+    }
+    std::string Path() const { return dir.path().toStdString(); }
+    bool Link(int number, const std::string& target) const {  // an override of COMn
+        return symlink(target.c_str(), (Path() + "/COM" + std::to_string(number)).c_str()) == 0;
+    }
+};
+
+
 using Lines = std::vector<std::string>;
 
 class EcuLinkTest : public ::testing::Test {
@@ -76,6 +95,25 @@ class EcuLinkTest : public ::testing::Test {
     void Answer(std::vector<uint8_t> bytes) { script->QueueAnswer(std::move(bytes)); }
     void NoAnswer() { script->QueueAnswer({}); }
     Lines Recorded() const { return transcript->Lines(); }
+    std::string TempPath(const char* name) const {
+        return QDir(dumpDir.path()).filePath(name).toStdString();
+    }
+    // One WritePort: all of the frame is written, or none.
+    CRX4COMM_RESULT SendFrame(const std::vector<uint8_t>& frame) {
+        uint32_t written = 99;
+        const CRX4COMM_RESULT result = port.WritePort(frame.data(), frame.size(), &written);
+        EXPECT_EQ(written, result == COMM_OK ? frame.size() : 0u);
+        return result;
+    }
+    // The text of one ReadPort into a buffer of `size`, or "<failed>".
+    std::string ReadText(uint32_t size) {
+        std::vector<char> buffer(size, '#');
+        uint32_t length = 12345;
+        if (port.ReadPort(buffer.data(), size, &length) != COMM_OK)
+            return "<failed>";
+        EXPECT_EQ(length, std::strlen(buffer.data()));
+        return buffer.data();
+    }
 
     std::shared_ptr<Transcript> transcript = std::make_shared<Transcript>();
     std::shared_ptr<DeviceScript> script = std::make_shared<DeviceScript>();

@@ -17,8 +17,7 @@
 #include "comm/qt_serial_device.h"
 #include "sim/forwarding_device.h"
 #include "sim/sim_device.h"
-#include "tests/support/recording_device.h"
-#include "tests/support/scripted_device.h"
+#include "tests/comm/protocol_fixture.h"
 
 namespace {
 
@@ -66,20 +65,6 @@ Bytes Pattern(size_t count) {  // fits the terminal's own buffer: all there at o
     for (size_t i = 0; i < count; ++i) bytes[i] = static_cast<uint8_t>(i % 251);
     return bytes;
 }
-
-// Points ZANO_PORTS_DIR at a fresh folder for the life of the object.
-struct TemporaryPortsDir {
-    QTemporaryDir dir;
-    const std::string old = getenv("ZANO_PORTS_DIR") ? getenv("ZANO_PORTS_DIR") : "";
-    TemporaryPortsDir() { setenv("ZANO_PORTS_DIR", Path().c_str(), 1); }
-    ~TemporaryPortsDir() {
-        old.empty() ? unsetenv("ZANO_PORTS_DIR") : setenv("ZANO_PORTS_DIR", old.c_str(), 1);
-    }
-    std::string Path() const { return dir.path().toStdString(); }
-    bool Link(int number, const std::string& target) const {  // an override of COMn
-        return symlink(target.c_str(), (Path() + "/COM" + std::to_string(number)).c_str()) == 0;
-    }
-};
 
 }  // namespace
 
@@ -238,45 +223,15 @@ TEST(QtSerialDeviceTest, AWriteThatCannotDrainEndsAtItsTimeLimit) {
     });
 }
 
-namespace {
-
-class Crx4CommTest : public ::testing::Test {
+// The fixture's recorded, scripted port on COM1.
+class Crx4CommTest : public EcuLinkTest {
   protected:
-    Crx4CommTest() {
-        port_.SetDeviceFactory([this](const std::string& name) {
-            names_.push_back(name);
-            return std::make_unique<RecordingDevice>(std::make_unique<ScriptedDevice>(script_),
-                                                     transcript_);
-        });
-        port_.SetPortNumber(1);
-    }
-    // The text of one ReadPort with a buffer of `size`, or "<failed>".
-    std::string Read(uint32_t size) {
-        std::vector<char> buffer(size, '#');
-        uint32_t length = 12345;
-        if (port_.ReadPort(buffer.data(), size, &length) != COMM_OK)
-            return "<failed>";
-        EXPECT_EQ(length, std::strlen(buffer.data()));
-        return buffer.data();
-    }
-    CRX4COMM_RESULT Write(Bytes frame) {
-        uint32_t written = 99;
-        const CRX4COMM_RESULT result = port_.WritePort(frame.data(), frame.size(), &written);
-        EXPECT_EQ(written, result == COMM_OK ? frame.size() : 0u);
-        return result;
-    }
-
-    std::vector<std::string> names_;  // of the devices opened
-    std::shared_ptr<DeviceScript> script_ = std::make_shared<DeviceScript>();
-    std::shared_ptr<Transcript> transcript_ = std::make_shared<Transcript>();
-    CRX4COMM port_;
+    Crx4CommTest() { port.SetPortNumber(1); }
 };
 
-}  // namespace
-
 TEST_F(Crx4CommTest, ReadPortGivesTheBytesAsAnswerTextAndFailsWhenTheBufferIsFull) {
-    EXPECT_EQ(Read(100), "<failed>");  // closed
-    ASSERT_EQ(port_.OpenPort(), COMM_OK);
+    EXPECT_EQ(ReadText(100), "<failed>");  // closed
+    ASSERT_EQ(port.OpenPort(), COMM_OK);
     // No leading zeros; nothing came; the buffer's size came (maybe cut); a
     // first zero byte ends the text; the text and its terminator just fit, or
     // not; four bytes taken, and the rest stays for the next read.
@@ -291,30 +246,30 @@ TEST_F(Crx4CommTest, ReadPortGivesTheBytesAsAnswerTextAndFailsWhenTheBufferIsFul
         {{1, 2, 3, 4, 5, 6, 7}, 4, "<failed>"}, {{}, 100, "5|6|7|"},
     };
     for (const auto& c : cases) {
-        script_->QueueAnswer(c.bytes);
-        EXPECT_EQ(Read(c.buffer), c.text) << c.text;
+        script->QueueAnswer(c.bytes);
+        EXPECT_EQ(ReadText(c.buffer), c.text) << c.text;
     }
 }
 
 // The port's name is "COM" and its number cut to seven characters.
 TEST_F(Crx4CommTest, OpenNamesThePortRaisesTheModemLinesAndFailsWithoutADevice) {
-    EXPECT_EQ(port_.SetPortNumber(3), COMM_OK);
-    EXPECT_EQ(port_.GetPortNumber(), 3);
-    EXPECT_EQ(port_.OpenPort(), COMM_OK);
-    EXPECT_TRUE(port_.PortConnected() == 1 && script_->Dtr() && script_->Rts());
-    port_.SetPortNumber(-1234567);
-    EXPECT_EQ(port_.OpenPort(), COMM_OK);  // an open port is closed first
-    EXPECT_EQ(port_.ClosePort(), COMM_OK);
-    EXPECT_EQ(port_.ClosePort(), COMM_OK);
-    EXPECT_EQ(names_, (std::vector<std::string>{"COM3", "COM-123"}));
-    EXPECT_EQ(transcript_->Lines(), (std::vector<std::string>{"OPEN", "CLOSE", "OPEN", "CLOSE"}));
+    EXPECT_EQ(port.SetPortNumber(3), COMM_OK);
+    EXPECT_EQ(port.GetPortNumber(), 3);
+    EXPECT_EQ(port.OpenPort(), COMM_OK);
+    EXPECT_TRUE(port.PortConnected() == 1 && script->Dtr() && script->Rts());
+    port.SetPortNumber(-1234567);
+    EXPECT_EQ(port.OpenPort(), COMM_OK);  // an open port is closed first
+    EXPECT_EQ(port.ClosePort(), COMM_OK);
+    EXPECT_EQ(port.ClosePort(), COMM_OK);
+    EXPECT_EQ(openedNames, (std::vector<std::string>{"COM3", "COM-123"}));
+    EXPECT_EQ(transcript->Lines(), (std::vector<std::string>{"OPEN", "CLOSE", "OPEN", "CLOSE"}));
 
-    script_->FailOpen(OpenError::NoPermission);
-    EXPECT_TRUE(port_.OpenPort() == COMM_OPEN_FAILED && port_.PortConnected() == 0);
-    script_->FailOpen(OpenError::None);
-    EXPECT_EQ(port_.OpenPort(), COMM_OK);
-    port_.SetDeviceFactory([](const std::string&) { return SerialDevicePtr(); });
-    EXPECT_TRUE(port_.OpenPort() == COMM_OPEN_FAILED && port_.PortConnected() == 0);
+    script->FailOpen(OpenError::NoPermission);
+    EXPECT_TRUE(port.OpenPort() == COMM_OPEN_FAILED && port.PortConnected() == 0);
+    script->FailOpen(OpenError::None);
+    EXPECT_EQ(port.OpenPort(), COMM_OK);
+    port.SetDeviceFactory([](const std::string&) { return SerialDevicePtr(); });
+    EXPECT_TRUE(port.OpenPort() == COMM_OPEN_FAILED && port.PortConnected() == 0);
 
     TemporaryPortsDir ports;  // the system's own devices
     ASSERT_TRUE(ports.Link(5, "/dev/zano-no-such-device"));
@@ -324,60 +279,50 @@ TEST_F(Crx4CommTest, OpenNamesThePortRaisesTheModemLinesAndFailsWithoutADevice) 
 }
 
 TEST_F(Crx4CommTest, LineSettingsAndWritesNeedAnOpenPortAndTheSpeedSurvivesAReopen) {
-    EXPECT_EQ((std::vector<int>{port_.SetPortBaudRate(38400), port_.SetPortDtaBit(8),
-                                port_.SetPortParity(0), port_.SetPortStopBit(0),
-                                port_.SetCommunicationTimeouts(0xFFFFFFFF, 0, 0, 0, 5000)}),
+    EXPECT_EQ((std::vector<int>{port.SetPortBaudRate(38400), port.SetPortDtaBit(8),
+                                port.SetPortParity(0), port.SetPortStopBit(0),
+                                port.SetCommunicationTimeouts(0xFFFFFFFF, 0, 0, 0, 5000)}),
               std::vector<int>(5, COMM_GET_FAILED));
-    EXPECT_EQ(Write({0x09, 0x00}), COMM_WRITE_FAILED);
-    ASSERT_EQ(port_.OpenPort(), COMM_OK);
-    EXPECT_EQ(port_.SetPortBaudRate(38400) | port_.SetPortDtaBit(7) | port_.SetPortParity(2) |
-                  port_.SetPortStopBit(2),
+    EXPECT_EQ(SendFrame({0x09, 0x00}), COMM_WRITE_FAILED);
+    ASSERT_EQ(port.OpenPort(), COMM_OK);
+    EXPECT_EQ(port.SetPortBaudRate(38400) | port.SetPortDtaBit(7) | port.SetPortParity(2) |
+                  port.SetPortStopBit(2),
               COMM_OK);
-    const LineSettings line = script_->Settings();
+    const LineSettings line = script->Settings();
     EXPECT_EQ((std::vector<uint32_t>{line.baudRate, line.dataBits, line.parity, line.stopBits}),
               (std::vector<uint32_t>{38400, 7, 2, 2}));
-    EXPECT_EQ(Write({0x00, 0x04, 0x00}), COMM_OK);
-    port_.SetCommunicationTimeouts(0xFFFFFFFF, 0, 0, 10, 100);
-    EXPECT_EQ(Write({0x00, 0x04, 0x2B}), COMM_OK);
-    EXPECT_EQ(script_->WriteLimits(), (std::vector<int>{5000, 130}));  // 100 + 10 per byte
-    EXPECT_EQ(script_->Written(), (std::vector<Bytes>{{0x00, 0x04, 0x00}, {0x00, 0x04, 0x2B}}));
-    script_->FailWrites(true);
-    EXPECT_EQ(Write({0x09, 0x00}), COMM_WRITE_FAILED);
+    EXPECT_EQ(SendFrame({0x00, 0x04, 0x00}), COMM_OK);
+    port.SetCommunicationTimeouts(0xFFFFFFFF, 0, 0, 10, 100);
+    EXPECT_EQ(SendFrame({0x00, 0x04, 0x2B}), COMM_OK);
+    EXPECT_EQ(script->WriteLimits(), (std::vector<int>{5000, 130}));  // 100 + 10 per byte
+    EXPECT_EQ(script->Written(), (std::vector<Bytes>{{0x00, 0x04, 0x00}, {0x00, 0x04, 0x2B}}));
+    script->FailWrites(true);
+    EXPECT_EQ(SendFrame({0x09, 0x00}), COMM_WRITE_FAILED);
     // The ECU link sets 38400 baud and then reopens the port; a Windows
     // driver keeps the speed over the reopen, and so must this port.
-    ASSERT_EQ(port_.OpenPort(), COMM_OK);
-    EXPECT_EQ(script_->Settings().baudRate, 38400u);
-    port_.SetPortNumber(2);
-    ASSERT_EQ(port_.OpenPort(), COMM_OK);
-    EXPECT_EQ(script_->Settings().baudRate, 9600u);
+    ASSERT_EQ(port.OpenPort(), COMM_OK);
+    EXPECT_EQ(script->Settings().baudRate, 38400u);
+    port.SetPortNumber(2);
+    ASSERT_EQ(port.OpenPort(), COMM_OK);
+    EXPECT_EQ(script->Settings().baudRate, 9600u);
 }
 
 // A Q7100 streaming at full line rate (3840 bytes a second) that nobody reads.
-TEST(Crx4CommReceiveQueueTest, KeepsTheNewest10000BytesAndDiscardKeepsOnlyWhatComesAfter) {
-    VirtualClock clock;
+TEST_F(Crx4CommTest, TheReceiveQueueKeepsTheNewest10000BytesAndDiscardKeepsOnlyWhatComesAfter) {
     EcuOptions options;
     options.faults.streamAtLineRate = true;
-    auto ecu = std::make_shared<SimulatedEcuDevice>(clock, EcuVariant::Q7100, options);
-    CRX4COMM port;
+    auto ecu = std::make_shared<SimulatedEcuDevice>(virtualClock, EcuVariant::Q7100, options);
     port.SetDeviceFactory([ecu](const std::string&) { return MakeForwardingDevice(ecu); });
-    port.SetPortNumber(1);
-    const unsigned char start[] = {0x00, 0x08, 0x00};
-    uint32_t written = 0;
-    ASSERT_EQ(port.OpenPort(), COMM_OK);
-    ASSERT_EQ(port.SetPortBaudRate(38400), COMM_OK);
-    ASSERT_EQ(port.WritePort(start, 3, &written), COMM_OK);
-    auto bytes = [&port](uint32_t size) {  // of one read; -1 when it failed
-        std::vector<char> buffer(size);
-        uint32_t length = 0;
-        if (port.ReadPort(buffer.data(), size, &length) != COMM_OK)
-            return -1;
-        return static_cast<int>(std::count(buffer.data(), buffer.data() + length, '|'));
+    ASSERT_EQ(port.OpenPort() | port.SetPortBaudRate(38400) | SendFrame({0x00, 0x08, 0x00}), COMM_OK);
+    auto bytes = [&](uint32_t size) {  // of one read; -1 when it failed
+        const std::string text = ReadText(size);
+        return text == "<failed>" ? -1 : static_cast<int>(std::count(text.begin(), text.end(), '|'));
     };
-    const auto after = [&](int ms, uint32_t size) { return clock.Advance(ms), bytes(size); };
+    const auto after = [&](int ms, uint32_t size) { return virtualClock.Advance(ms), bytes(size); };
     EXPECT_EQ(after(60000, 40000), static_cast<int>(CRX4COMM::kInputQueueSize));  // 230000 came
     EXPECT_LE(after(100, 40000), 400);
     EXPECT_EQ(after(60000, 10000), -1) << "a full queue in a buffer of its size: the answer may be cut";
-    clock.Advance(2000);
+    virtualClock.Advance(2000);
     EXPECT_EQ(port.DiscardReceived(), COMM_OK);
     EXPECT_EQ(bytes(10000), -1) << "nothing is left to read";
     const int fresh = after(50, 10000);

@@ -12,6 +12,14 @@
 
 namespace {
 
+// Images of one size; the members of each group differ from each other.
+const std::pair<std::vector<int>, QSize> kGroups[] = {
+    {{246, 247, 248, 249, 250, 251, 314}, {800, 580}}, {{269}, {487, 190}}, {{275, 276}, {1024, 768}},
+    {{180}, {498, 289}}, {{228, 229, 230, 232, 233, 234, 270, 273, 281}, {32, 32}},
+    {{260, 261, 262}, {64, 44}}, {{349, 350, 351, 352, 353, 354, 355, 356, 357, 358, 432}, {17, 27}},
+    {{359, 360, 361, 362, 363, 364, 365, 366, 367, 368}, {9, 14}}, {{369}, {4, 14}}, {{407, 408}, {26, 241}},
+    {{277}, {12, 240}}, {{419}, {13, 16}}, {{416}, {4, 10}}};
+
 QImage Image(int id) { return ResourceImage(id).toImage().convertToFormat(QImage::Format_RGB32); }
 
 // How many pixels differ from `colour`, and how many colours there are.
@@ -27,12 +35,6 @@ std::pair<int, int> Ink(const QImage& image, QRgb colour) {
 // The engine-speed arc grows from sixteen to twenty-three pixels.
 TEST(ResourceImagesTest, EveryNumberHasItsSizeAndShowsSomethingAndNoOtherExists) {
     std::map<int, QSize> expected;
-    const std::pair<std::vector<int>, QSize> kGroups[] = {
-        {{246, 247, 248, 249, 250, 251, 314}, {800, 580}}, {{269}, {487, 190}}, {{275, 276}, {1024, 768}},
-        {{180}, {498, 289}}, {{228, 229, 230, 232, 233, 234, 270, 273, 281}, {32, 32}}, {{260, 261, 262}, {64, 44}},
-        {{349, 350, 351, 352, 353, 354, 355, 356, 357, 358, 432}, {17, 27}},
-        {{359, 360, 361, 362, 363, 364, 365, 366, 367, 368}, {9, 14}}, {{369}, {4, 14}}, {{407, 408}, {26, 241}},
-        {{277}, {12, 240}}, {{419}, {13, 16}}, {{416}, {4, 10}}};
     for (const auto& [ids, size] : kGroups)
         for (int id : ids) expected[id] = size;
     for (int id = 316; id <= 347; ++id) expected[id] = {46, 69};
@@ -57,11 +59,8 @@ TEST(ResourceImagesTest, EveryNumberHasItsSizeAndShowsSomethingAndNoOtherExists)
 }
 
 TEST(ResourceImagesTest, MembersOfEachSeriesDifferAndButtonPicturesStandOnTheTransparentWhite) {
-    std::vector<std::vector<int>> series = {{349, 350, 351, 352, 353, 354, 355, 356, 357, 358, 432},
-                                            {359, 360, 361, 362, 363, 364, 365, 366, 367, 368},
-                                            {246, 247, 248, 249, 250, 251, 314},
-                                            {228, 229, 230, 232, 233, 234, 270, 273},
-                                            {260, 261, 262}, {275, 276}, {407, 408}};
+    std::vector<std::vector<int>> series;
+    for (const auto& group : kGroups) series.push_back(group.first);
     for (int id = 316; id < 347; ++id) series.push_back({id, id + 1});
     for (const auto& ids : series)
         for (size_t a = 0; a < ids.size(); ++a)

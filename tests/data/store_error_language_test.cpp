@@ -1,6 +1,6 @@
-// The store's fatal error reaches the user in the run's language, both as
-// the stop box's title and text and, without a box (the command-line tool),
-// on stderr. A translator that marks every text stands for the catalogues.
+// A full store stops the program with a fatal error in the run's language,
+// both as the stop box's title and text and, without a box (the command-line
+// tool), on stderr. A translator that marks every text stands for the catalogues.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -19,7 +19,10 @@ void OverflowTranslated() {
     QCoreApplication app(argc, argv);
     const MarkingTranslator translator;
     CRX4DATA store(3);
-    for (const char* keyword : {"10", "11", "12"}) store.Add(keyword, "1");
+    store.Add("10", "1");
+    store.Add("11", "1");
+    std::fprintf(stderr, "two fit\n");
+    store.Add("12", "1");
 }
 
 TEST(StoreErrorLanguageDeathTest, TheFatalErrorIsShownTranslatedInTheBoxAndOnStderr) {
@@ -31,7 +34,7 @@ TEST(StoreErrorLanguageDeathTest, TheFatalErrorIsShownTranslatedInTheBoxAndOnStd
             OverflowTranslated();
         },
         testing::ExitedWithCode(255),
-        "box title=\\[CRX4DATA ERROR\\] text=\\[ERRO NUMERO MAXIMO DE PALAVRAS CHAVES ALCANCADO");
+        "two fit\nbox title=\\[CRX4DATA ERROR\\] text=\\[ERRO NUMERO MAXIMO DE PALAVRAS CHAVES ALCANCADO");
     EXPECT_EXIT(
         {
             SetFatalErrorHandler(nullptr);

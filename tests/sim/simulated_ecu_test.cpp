@@ -14,7 +14,7 @@
 #include <optional>
 #include <sstream>
 
-#include "tests/sim/words.h"
+#include "tests/sim/sim_test_support.h"
 #include "sim/ecu_model.h"
 #include "sim/sim_arguments.h"
 #include "sim/sim_device.h"
@@ -54,12 +54,15 @@ std::vector<uint8_t> Arrived(EcuModel& ecu, int64_t nowMs) {
     return bytes;
 }
 
-class ReadAllTest : public ::testing::TestWithParam<EcuVariant> {};
+class ReadTest : public ::testing::TestWithParam<EcuVariant> {};
 
-TEST_P(ReadAllTest, AnswerCarriesEveryRegisterOfTheVariantAsGroups) {
-    const std::vector<uint8_t> frames[] = {{0x00, 0x04, 0x00}, {0x09, 0x00}, {0x00, 0x06, 0x00}};
+// The read-all and read-one frames of the variant: 00 04 (Q7100), 09 (Q5100), 00 06.
+TEST_P(ReadTest, ReadAllCarriesEveryRegisterAndReadOneThatRegisterInTheVariantsFrames) {
+    const std::vector<uint8_t> readAll[] = {{0x00, 0x04, 0x00}, {0x09, 0x00}, {0x00, 0x06, 0x00}};
+    const int variant = static_cast<int>(GetParam());
+    const bool q5100 = GetParam() == EcuVariant::Q5100;
     EcuModel ecu(GetParam());
-    Send(ecu, frames[static_cast<int>(GetParam())], 0);
+    Send(ecu, readAll[variant], 0);
     const std::vector<uint8_t> answer = Arrived(ecu, 1000);
     EXPECT_EQ(answer.size(), ecu.Registers().size() * 4);
     EXPECT_EQ(AnswerGroups(answer), ecu.Registers());
@@ -67,32 +70,31 @@ TEST_P(ReadAllTest, AnswerCarriesEveryRegisterOfTheVariantAsGroups) {
                         0x2C, 0x3D, 0x3E, 0x41, 0x42, 0x45, 0x46, 0x60, 0x70, 0x74, 0x75, 0x76,
                         0x77, 0x78, 0x80, 0x82})
         EXPECT_EQ(ecu.Registers().count(reg), 1u) << std::hex << int(reg);
-    const bool q5100 = GetParam() == EcuVariant::Q5100;
     for (uint8_t reg : {0x79, 0x7A, 0x7B, 0x7C, 0x7F})
         EXPECT_EQ(ecu.Registers().count(reg), q5100 ? 0u : 1u) << std::hex << int(reg);
     EXPECT_EQ(ecu.Registers().count(0x25), q5100 ? 1u : 0u);  // its cut-off speed as a period
+
+    const std::vector<uint8_t> readOne[] = {{0x00, 0x04, 0x2B}, {0x09, 0x2B}, {0x00, 0x06, 0x2B}};
+    Send(ecu, readOne[variant], 1000);
+    EXPECT_EQ(Arrived(ecu, 1100), (std::vector<uint8_t>{0xB0, 0x2B, 0x02, 0xC0}));
+    if (GetParam() == EcuVariant::Q5100Plus) {  // the Q7100's read means nothing here
+        Send(ecu, {0x00, 0x04, 0x2B}, 1200);
+        EXPECT_TRUE(Arrived(ecu, 1300).empty());
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllVariants, ReadAllTest,
+INSTANTIATE_TEST_SUITE_P(AllVariants, ReadTest,
                          ::testing::Values(EcuVariant::Q7100, EcuVariant::Q5100,
                                            EcuVariant::Q5100Plus));
 
-TEST(EcuModelTest, ReadOneAnswersWithThatRegisterOnlyInTheVariantsFrame) {
-    const std::vector<uint8_t> group = {0xB0, 0x2B, 0x02, 0xC0};
-    EcuModel q7100(EcuVariant::Q7100), plus(EcuVariant::Q5100Plus), q5100(EcuVariant::Q5100);
-    Send(q7100, {0x00, 0x04, 0x2B}, 0);
-    EXPECT_EQ(Arrived(q7100, 100), group);
-    Send(plus, {0x00, 0x04, 0x2B}, 0);  // the Q7100 read command means nothing here
-    EXPECT_TRUE(Arrived(plus, 100).empty());
-    Send(plus, {0x00, 0x06, 0x2B}, 200);
-    EXPECT_EQ(Arrived(plus, 300), group);
-    Send(q5100, {0x09, 0x2B}, 0);
-    EXPECT_EQ(Arrived(q5100, 100), group);
-    Send(q5100, {0x09, 0x7F}, 200);  // a register the Q5100 lacks
-    EXPECT_TRUE(Arrived(q5100, 300).empty());
+// Only the frames of registers it has: the Q5100 has no 7F.
+TEST(EcuModelTest, TheQ5100NeitherReadsNorWritesARegisterItLacks) {
+    EcuModel q5100(EcuVariant::Q5100);
     const RegisterImage before = q5100.Registers();
-    Send(q5100, {0x7F, 0x01}, 400);
-    Send(q5100, {0x05, 0x18}, 500);
+    Send(q5100, {0x09, 0x7F}, 0);
+    EXPECT_TRUE(Arrived(q5100, 100).empty());
+    Send(q5100, {0x7F, 0x01}, 200);
+    Send(q5100, {0x05, 0x18}, 300);
     EXPECT_EQ(q5100.Registers(), before);
 }
 
@@ -117,10 +119,9 @@ TEST(EcuModelTest, Q5100FramesSplitOverWritesAreJoinedUnlessAGapCutsThem) {
     Send(ecu, {0x21}, 3);
     EXPECT_EQ(ecu.Registers().at(0x21), 0x0A);
     EXPECT_EQ(AnswerGroups(Arrived(ecu, 500)), (RegisterImage{{0x21, 0x0A}}));
-    ASSERT_EQ(ecu.ReceivedFrames().size(), 3u);
-    EXPECT_EQ(ecu.ReceivedFrames()[0].frame.kind, FrameKind::RegisterWrite);
-    EXPECT_EQ(ecu.ReceivedFrames()[1].frame.kind, FrameKind::Confirm);
-    EXPECT_EQ(ecu.ReceivedFrames()[2].frame.kind, FrameKind::ReadOne);
+    std::vector<FrameKind> kinds;
+    for (const auto& received : ecu.ReceivedFrames()) kinds.push_back(received.frame.kind);
+    EXPECT_EQ(kinds, (std::vector<FrameKind>{FrameKind::RegisterWrite, FrameKind::Confirm, FrameKind::ReadOne}));
 
     Send(ecu, {0x21}, 1000);  // a stale half frame is dropped
     Send(ecu, {0x09, 0x2B}, 1001 + FrameDecoder::kFrameGapMs);
@@ -276,77 +277,31 @@ INSTANTIATE_TEST_SUITE_P(
                       CalibrationCase{EcuVariant::Q7100, CalibrationOutcome::NoAnswer, {}},
                       CalibrationCase{EcuVariant::Q5100, CalibrationOutcome::Success, {}}));
 
-LineSettings EcuLine(EcuVariant variant) {
-    LineSettings settings;
-    settings.baudRate = LineBaudRate(variant);
-    return settings;
-}
-
-int64_t Write(SimulatedEcuDevice& device, std::vector<uint8_t> frame) {
-    return device.Write(frame.data(), frame.size(), 5000);
-}
-
-std::vector<uint8_t> ReadAll(SimulatedEcuDevice& device) {
-    std::vector<uint8_t> bytes(200000);
-    const int64_t n = device.Read(bytes.data(), bytes.size());
-    bytes.resize(n > 0 ? static_cast<size_t>(n) : 0);
-    return bytes;
-}
-
-class SimDeviceTest : public ::testing::Test {
-  protected:
-    int64_t ReadAt(int64_t atMs) {
-        clock_.Advance(atMs - clock_.NowMs());
-        uint8_t buffer[10000];
-        return device_.Read(buffer, sizeof buffer);
-    }
-
-    VirtualClock clock_;
-    SimulatedEcuDevice device_{clock_, EcuVariant::Q5100};
-};
-
-TEST_F(SimDeviceTest, BytesArriveAtLineSpeedOnlyAtTheEcusLineSettings) {
-    EXPECT_EQ(Write(device_, {0x09, 0x00}), -1);  // closed
-    EXPECT_EQ(ReadAt(10), -1);
-    ASSERT_TRUE(device_.Open());
-    ASSERT_TRUE(device_.SetLineSettings(EcuLine(EcuVariant::Q7100)));
-    ASSERT_EQ(Write(device_, {0x09, 0x00}), 2);
-    EXPECT_EQ(ReadAt(1000), 0);
-    EXPECT_TRUE(device_.ReceivedFrames().empty());
-
-    ASSERT_TRUE(device_.SetLineSettings(EcuLine(EcuVariant::Q5100)));
-    ASSERT_EQ(Write(device_, {0x08, 0x00}), 2);
-    // 40 bytes sent from 1002 ms on, 1.04 ms a byte: 17 by 1020 ms, all by 1044 ms.
-    EXPECT_EQ(ReadAt(1020), 17);
-    EXPECT_EQ(ReadAt(1043), 22);
-    EXPECT_EQ(ReadAt(1044), 1);
-    EXPECT_EQ(ReadAt(1101), 0);
-
-    ASSERT_EQ(Write(device_, {0x07, 0x00}), 2);
-    ASSERT_EQ(Write(device_, {0x09, 0x2B}), 2);
-    device_.Close();  // what came meanwhile is gone on the next open
-    EXPECT_FALSE(device_.IsOpen());
-    ASSERT_TRUE(device_.Open());
-    EXPECT_EQ(ReadAt(1500), 0);
-}
-
-TEST(SimDeviceLinkTest, VanishedLinkFailsWritesAndReadsUntilReconnected) {
+TEST(SimDeviceTest, BytesArriveAtLineSpeedOnlyAtTheEcusLineSettings) {
     VirtualClock clock;
-    EcuOptions options;
-    options.faults.linkDropAfterFrames = 1;
-    SimulatedEcuDevice device(clock, EcuVariant::Q7100, options);
+    SimulatedEcuDevice device(clock, EcuVariant::Q5100);
+    const auto count = [&](int64_t atMs) {  // of the bytes read at atMs; -1: the read failed
+        const auto bytes = ReadAt(clock, device, atMs);
+        return bytes ? static_cast<int64_t>(bytes->size()) : -1;
+    };
+    EXPECT_EQ(Write(device, {0x09, 0x00}), -1);  // closed
+    EXPECT_EQ(count(10), -1);
+    ASSERT_TRUE(device.Open() && device.SetLineSettings(EcuLine(EcuVariant::Q7100)));
+    ASSERT_EQ(Write(device, {0x09, 0x00}), 2);
+    EXPECT_EQ(count(1000), 0);
+    EXPECT_TRUE(device.ReceivedFrames().empty());
+
+    ASSERT_TRUE(device.SetLineSettings(EcuLine(EcuVariant::Q5100)));
+    ASSERT_EQ(Write(device, {0x08, 0x00}), 2);
+    // 40 bytes sent from 1002 ms on, 1.04 ms a byte: 17 by 1020 ms, all by 1044 ms.
+    EXPECT_EQ((std::vector<int64_t>{count(1020), count(1043), count(1044), count(1101)}),
+              (std::vector<int64_t>{17, 22, 1, 0}));
+
+    ASSERT_TRUE(WriteAll(device, {{0x07, 0x00}, {0x09, 0x2B}}));
+    device.Close();  // what came meanwhile is gone on the next open
+    EXPECT_FALSE(device.IsOpen());
     ASSERT_TRUE(device.Open());
-    ASSERT_TRUE(device.SetLineSettings(EcuLine(EcuVariant::Q7100)));
-    EXPECT_EQ(Write(device, {0x00, 0x04, 0x2B}), 3);
-    clock.Advance(100);
-    uint8_t buffer[100];
-    EXPECT_EQ(device.Read(buffer, sizeof buffer), -1);
-    EXPECT_EQ(Write(device, {0x00, 0x04, 0x2B}), -1);
-    EXPECT_FALSE(device.ErrorText().empty());
-    device.Reconnect();
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(Write(device, {0x00, 0x04, 0x2B}), 3);
-    clock.Advance(100);
-    EXPECT_EQ(device.Read(buffer, sizeof buffer), 12) << "the fault happens once";
+    EXPECT_EQ(count(1500), 0);
 }
 
 // A live stream nobody reads, at full line rate, bounded or purged, beside an
@@ -365,6 +320,10 @@ class SimDeviceBacklogTest : public ::testing::Test {
         }
     }
 
+    std::vector<uint8_t> All(SimulatedEcuDevice& device) {  // of what has come by now
+        return ReadAt(clock_, device, clock_.NowMs()).value_or(std::vector<uint8_t>{});
+    }
+
     VirtualClock clock_;
     std::unique_ptr<SimulatedEcuDevice> bounded_, twin_;
 };
@@ -372,7 +331,7 @@ class SimDeviceBacklogTest : public ::testing::Test {
 TEST_F(SimDeviceBacklogTest, ABoundedBufferKeepsTheNewestWholeGroups) {
     bounded_->SetReceiveBufferSize(1000);
     clock_.Advance(60000);
-    const std::vector<uint8_t> all = ReadAll(*twin_);
+    const std::vector<uint8_t> all = All(*twin_);
     // 9600 baud carries 960 bytes a second, every group whole and checked.
     EXPECT_TRUE(all.size() >= 57550u && all.size() <= 57600u) << all.size();
     for (size_t i = 0; i + 5 <= all.size(); i += 5) {
@@ -380,21 +339,21 @@ TEST_F(SimDeviceBacklogTest, ABoundedBufferKeepsTheNewestWholeGroups) {
         ASSERT_EQ(all[i + 4], 0xC0) << i;
         ASSERT_EQ(static_cast<uint8_t>(all[i + 1] + all[i + 2]), all[i + 3]) << i;
     }
-    EXPECT_EQ(ReadAll(*bounded_), std::vector<uint8_t>(all.end() - 1000, all.end()));
+    EXPECT_EQ(All(*bounded_), std::vector<uint8_t>(all.end() - 1000, all.end()));
     clock_.Advance(300);  // what comes next is read as it comes, bound or not
-    EXPECT_EQ(ReadAll(*bounded_), ReadAll(*twin_));
+    EXPECT_EQ(All(*bounded_), All(*twin_));
 }
 
 TEST_F(SimDeviceBacklogTest, DiscardDropsWhatArrivedAndLeavesWhatIsStillOnTheWire) {
     clock_.Advance(3010);  // in the middle of a 41.7 ms burst
     const int64_t discarded = bounded_->DiscardReceived();
-    EXPECT_EQ(discarded, static_cast<int64_t>(ReadAll(*twin_).size()));
+    EXPECT_EQ(discarded, static_cast<int64_t>(All(*twin_).size()));
     EXPECT_GT(discarded, 2800);
-    EXPECT_TRUE(ReadAll(*bounded_).empty());
+    EXPECT_TRUE(All(*bounded_).empty());
     clock_.Advance(20);
-    const std::vector<uint8_t> rest = ReadAll(*bounded_);
+    const std::vector<uint8_t> rest = All(*bounded_);
     EXPECT_FALSE(rest.empty());
-    EXPECT_EQ(rest, ReadAll(*twin_));
+    EXPECT_EQ(rest, All(*twin_));
     bounded_->Close();
     EXPECT_EQ(bounded_->DiscardReceived(), -1);
 }
@@ -405,27 +364,27 @@ TEST(SimArgumentsTest, EveryOptionLandsInItsSetting) {
         Words("--model q5100 --com 4 --rev --log /tmp/x.log --no-answer --late 250 "
               "--missing-register 1E --bad-check 24 --zero-first --garbage --huge-answer "
               "--line-rate-stream --drop-after 7 --reconnect-ms 900 --calibration fail "
-              "--calibration-ms 1500 --quit-after 800 --register 3D=64 --register 2b=4"),
+              "--calibration-ms 1500 --quit-after 800 --register 3D=64 --register 2b=4 "
+              "--vanish-after 810 --vanish-for 1200 --power-cycle-after 5000 "
+              "--power-off-for 700 --device-folder /tmp/dev --usb 2 --come-back-as 5"),
         &error);
     ASSERT_TRUE(args.has_value()) << error;
-    EXPECT_EQ(args->variant, EcuVariant::Q5100);
-    EXPECT_EQ(args->comNumber, 4);
-    EXPECT_TRUE(args->ecu.revving);
-    EXPECT_EQ(args->logPath, "/tmp/x.log");
-    EXPECT_EQ(args->reconnectMs, 900);
-    EXPECT_EQ(args->ecu.calibrationMs, 1500);
-    EXPECT_EQ(args->quitAfterMs, 800);
-    EXPECT_EQ(args->registers, (std::vector<std::pair<uint8_t, uint8_t>>{{0x3D, 0x64}, {0x2B, 0x04}}));
     const FaultOptions& f = args->ecu.faults;
-    EXPECT_TRUE(f.noAnswer && f.leadingZero && f.garbageBetweenGroups && f.hugeAnswer &&
-                f.streamAtLineRate);
-    EXPECT_EQ(f.extraDelayMs, 250);
-    EXPECT_EQ(f.missingRegister, 0x1E);
-    EXPECT_EQ(f.badCheckRegister, 0x24);
-    EXPECT_EQ(f.linkDropAfterFrames, 7);
+    EXPECT_EQ(std::make_tuple(args->variant, args->comNumber, args->logPath, args->reconnectMs,
+                              args->ecu.calibrationMs, args->quitAfterMs, args->deviceFolder,
+                              args->usbNumber, args->comeBackAsUsb),
+              std::make_tuple(EcuVariant::Q5100, 4, "/tmp/x.log", 900, 1500, 800, "/tmp/dev", 2, 5));
+    EXPECT_EQ(args->registers, (std::vector<std::pair<uint8_t, uint8_t>>{{0x3D, 0x64}, {0x2B, 0x04}}));
+    EXPECT_TRUE(args->ecu.revving && f.noAnswer && f.leadingZero && f.garbageBetweenGroups &&
+                f.hugeAnswer && f.streamAtLineRate);
+    EXPECT_EQ((std::vector<int>{f.extraDelayMs, f.missingRegister, f.badCheckRegister,
+                                f.linkDropAfterFrames, f.vanishAfterMs, f.vanishForMs,
+                                f.powerCycleAfterMs, f.powerOffMs}),
+              (std::vector<int>{250, 0x1E, 0x24, 7, 810, 1200, 5000, 700}));
     EXPECT_EQ(f.calibration, CalibrationOutcome::Failure);
 }
 
+// The link faults come in pairs: a time and how long, a folder and a number.
 TEST(SimArgumentsTest, MistakesAreRefusedWithTheOptionNamed) {
     for (const char* bad : {"--model q9000", "--com", "--com 0", "--missing-register 1G",
                             "--calibration maybe", "--late -5", "--quit-after", "--quit-after -1",
@@ -434,6 +393,13 @@ TEST(SimArgumentsTest, MistakesAreRefusedWithTheOptionNamed) {
         std::string error;
         EXPECT_FALSE(ParseSimArguments(Words(bad), &error).has_value()) << bad;
         EXPECT_NE(error.find(Words(bad)[0]), std::string::npos) << error;
+    }
+    for (const char* bad : {"--vanish-after 800", "--vanish-for 800", "--power-cycle-after 10",
+                            "--power-off-for 10", "--usb 1", "--device-folder /tmp/dev",
+                            "--device-folder /tmp/dev --usb 20", "--come-back-as 1",
+                            "--vanish-after -1 --vanish-for 10"}) {
+        std::string error;
+        EXPECT_FALSE(ParseSimArguments(Words(bad), &error).has_value() || error.empty()) << bad;
     }
 }
 
