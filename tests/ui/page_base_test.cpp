@@ -1,5 +1,6 @@
 // The page base over every page: per model its background, the demonstration
-// badge, the keys that end or keep it; background placement and the splash.
+// badge, the keys that end or keep it, its texts in English and Spanish;
+// background placement and the splash.
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -11,12 +12,15 @@
 #include "app/ui/splash_wnd.h"
 #include "app/ui/start_pages.h"
 #include "app/wizard_flow.h"
+#include "controls/image_button.h"
+#include "i18n/language.h"
 #include "monitor/monitor_dialog.h"
 #include "pages/actuator_page.h"
 #include "pages/aux_pages.h"
 #include "pages/customer_page.h"
 #include "pages/lambda_pages.h"
 #include "pages/vehicle_pages.h"
+#include "tests/ui/shown_texts.h"
 #include "tests/ui/ui_test_support.h"
 
 namespace {
@@ -115,12 +119,74 @@ TEST_P(EveryPage, ShowsEachModelsBackgroundAndBadgeThenEachKeyEndsOrKeepsIt) {
     WaitForWorker();
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages, EveryPage, ::testing::ValuesIn(kPages),
-                         [](const ::testing::TestParamInfo<PageRow>& row) {
-                             std::string name = row.param.page;
-                             name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
-                             return name;
-                         });
+std::string PageName(const ::testing::TestParamInfo<PageRow>& row) {
+    std::string name = row.param.page;
+    name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, EveryPage, ::testing::ValuesIn(kPages), PageName);
+
+constexpr int kLoadId = 1192, kSaveId = 1189;
+
+// Every page of every model, with the messages its file commands raise, in
+// English and in Spanish: no text may stay in Portuguese and none may be cut
+// off (shown_texts.h).
+class LanguageWalk : public UiTest, public ::testing::WithParamInterface<PageRow> {
+protected:
+    void TearDown() override {
+        InstallLanguage(UiLanguage::Portuguese);
+        UiTest::TearDown();
+    }
+
+    // Shows the page of `model` in `language` and gives back what it shows,
+    // then the messages of loading a file that is not there and of saving
+    // where nothing can be written (on the pages with those commands).
+    std::vector<ShownText> Walk(UiLanguage language, int model, const QString& screenshot) {
+        InstallLanguage(language);
+        ConnectSimulatedEcu(model);
+        messages_.clear();
+        PagePtr page = GetParam().make();
+        std::vector<ShownText> texts;
+        auto look = [&] {
+            texts = ShownTexts(page.get());
+            if (!screenshot.isEmpty()) SaveScreenshot(page.get(), screenshot);
+        };
+        ShowPage(page.get(), [&] {
+            look();
+            auto* config = dynamic_cast<CConfigPage*>(page.get());
+            for (const int id : {kLoadId, kSaveId}) {
+                CImageButton* button = config ? config->Button(id) : nullptr;
+                if (!button || !button->isEnabled()) continue;
+                nextFile_ = id == kLoadId ? TempPath(QStringLiteral("nao-existe.ini"))
+                                          : QStringLiteral("/proc/nenhuma/pasta.ini");
+                button->click();
+                ASSERT_TRUE(WaitUntil([&] { return !PageBusy(page.get()); }, 20000));
+            }
+        });
+        if (texts.empty()) look();  // the page ended during its start
+        page->DestroyPageWindow();
+        for (const MessageRequest& message : messages_) {
+            texts.push_back({QStringLiteral("message"), message.text});
+            texts.push_back({QStringLiteral("message title"), message.title});
+        }
+        return texts;
+    }
+};
+
+TEST_P(LanguageWalk, EveryTextIsTranslatedAndFits) {
+    const QString name = QString::fromLatin1(GetParam().page);
+    for (int model = 0; model < 3; ++model) {
+        // One screenshot per page and language: the Q5100's for the basic pages.
+        const bool screenshot = model == (name.contains(QLatin1String("basic")) ? 1 : 0);
+        ExpectTranslatedAndFitting("model " + std::to_string(model), [&](UiLanguage language, const char* code) {
+            const bool save = screenshot && language != UiLanguage::Portuguese;
+            return Walk(language, model, save ? QStringLiteral("%1/%2.png").arg(QLatin1String(code), name) : QString());
+        });
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, LanguageWalk, ::testing::ValuesIn(kPages), PageName);
 
 // The actuator page ends itself during its start; its Ctrl flag follows
 // each key event, not a remembered press. On the others a Ctrl let go in

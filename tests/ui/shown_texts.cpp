@@ -1,18 +1,20 @@
 #include "tests/ui/shown_texts.h"
 
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSet>
 #include <QTableWidget>
-#include <QXmlStreamReader>
 
 #include "controls/font_label.h"
+#include "tests/support/ts_catalogue.h"
 
 namespace {
 // Room a push button's frame and a list's arrow take beside the text.
@@ -41,6 +43,24 @@ bool ButtonClipped(const QAbstractButton* button) {
         return button->sizeHint().width() > button->width();
     const QString shown = QString(button->text()).remove(QLatin1Char('&'));
     return button->fontMetrics().horizontalAdvance(shown) + kButtonMargin > button->width();
+}
+
+// Words that are the same in every language: the languages' own names, a
+// model's name, a unit.
+const QSet<QString> kSameEverywhere = {QStringLiteral("Português"), QStringLiteral("English"),
+                                       QStringLiteral("Español"), QStringLiteral("Q5100 plus"),
+                                       QStringLiteral("rpm")};
+
+// Only words can be left untranslated: "Q7100", "RPM", "12.5 V" cannot, nor
+// a serial device as the system describes it.
+bool HasWords(const QString& text) {
+    if (text.contains(QLatin1String("/dev/"))) return false;
+    int run = 0;
+    for (QChar c : text) {
+        run = c.isLower() ? run + 1 : 0;
+        if (run >= 3) return true;
+    }
+    return false;
 }
 
 void Add(std::vector<ShownText>& texts, const QWidget* widget, const QString& text, bool clipped = false) {
@@ -79,15 +99,32 @@ std::vector<ShownText> ShownTexts(QWidget* window) {
 
 QMap<QString, QString> ReadCatalogue(const QString& code) {
     QMap<QString, QString> catalogue;
-    QFile file(QStringLiteral(ZANO_I18N_DIR "/zano_%1.ts").arg(code));
-    if (!file.open(QIODevice::ReadOnly)) return catalogue;
-    QXmlStreamReader xml(&file);
-    QString id;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (!xml.isStartElement()) continue;
-        if (xml.name() == QLatin1String("message")) id = xml.attributes().value(QLatin1String("id")).toString();
-        else if (xml.name() == QLatin1String("translation") && !id.isEmpty()) catalogue.insert(id, xml.readElementText());
-    }
+    for (const CatalogueMessage& m : ReadCatalogueFile(QStringLiteral(ZANO_I18N_DIR "/zano_%1.ts").arg(code)))
+        catalogue.insert(m.id, m.translation);
     return catalogue;
+}
+
+void ExpectTranslatedAndFitting(const std::string& what,
+                                const std::function<std::vector<ShownText>(UiLanguage, const char* code)>& walk) {
+    QSet<QString> portuguese;
+    for (const ShownText& shown : walk(UiLanguage::Portuguese, "pt_BR")) {
+        portuguese.insert(shown.text);
+        EXPECT_FALSE(shown.clipped) << "cut off: pt_BR " << what << ", " << shown.where.toStdString() << ": \""
+                                    << shown.text.toStdString() << "\"";
+    }
+    const std::pair<UiLanguage, const char*> languages[] = {{UiLanguage::English, "en"}, {UiLanguage::Spanish, "es"}};
+    for (const auto& [language, code] : languages) {
+        const QMap<QString, QString> catalogue = ReadCatalogue(QString::fromLatin1(code));
+        ASSERT_FALSE(catalogue.isEmpty()) << code;
+        for (const ShownText& shown : walk(language, code)) {
+            const std::string context =
+                std::string(code) + " " + what + ", " + shown.where.toStdString() + ": \"" + shown.text.toStdString() + "\"";
+            const bool sameInCatalogue = catalogue.value(shown.text) == shown.text;
+            EXPECT_FALSE(catalogue.contains(shown.text) && !sameInCatalogue) << "left in Portuguese: " << context;
+            EXPECT_FALSE(portuguese.contains(shown.text) && HasWords(shown.text) && !sameInCatalogue &&
+                         !kSameEverywhere.contains(shown.text))
+                << "never translated: " << context;
+            EXPECT_FALSE(shown.clipped) << "cut off: " << context;
+        }
+    }
 }

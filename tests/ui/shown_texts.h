@@ -5,9 +5,13 @@
 // them from the repository.
 
 #include <QMap>
+#include <functional>
+#include <string>
 #include <QString>
 #include <QWidget>
 #include <vector>
+
+#include "i18n/language.h"
 
 struct ShownText {
     QString where;  // class and object name of the widget
@@ -19,3 +23,10 @@ std::vector<ShownText> ShownTexts(QWidget* window);
 
 // id (the Portuguese text) -> translation, from i18n/zano_<code>.ts.
 QMap<QString, QString> ReadCatalogue(const QString& code);
+
+// Walks whatever `walk` shows (given the language and its code) in
+// Portuguese, then in English and Spanish: nothing cut off in any of them,
+// and in the other two no text that is a catalogue id, nor the same words the
+// Portuguese walk showed.
+void ExpectTranslatedAndFitting(const std::string& what,
+                                const std::function<std::vector<ShownText>(UiLanguage, const char* code)>& walk);

@@ -66,43 +66,34 @@ protected:
 // that language and ZANO.INI keeps it, so the next start opens in it;
 // Português there brings the written texts back, remembered too.
 TEST_F(WizardTest, TheLanguageChosenHoldsForTheRunAndTheNextStart) {
-    const struct {
-        const char* button;
-        UiLanguage language;
-        const char* code;
-    } choices[] = {{"English", UiLanguage::English, "en"}, {"Español", UiLanguage::Spanish, "es"}};
-    auto exitAtCustomer = [](WizardStep step, CPageDialog* page) {
-        if (step == WizardStep::Customer) ClickButton(page, Tr("Sair"));
+    // The titles of the language and model pages of one run, `button` pressed.
+    auto run = [&](const char* button) {
+        titles_.clear();
+        language_ = QString::fromUtf8(button);
+        Wizard wizard([](PortChoice) {});
+        Walk(wizard, 0, [](WizardStep step, CPageDialog* page) {
+            if (step == WizardStep::Customer) ClickButton(page, Tr("Sair"));
+        });
+        return titles_;
     };
-    for (const auto& choice : choices) {
+    const QString languageTitle = QStringLiteral("Selecione o Idioma"), modelTitle = QStringLiteral("Modelo do Equipamento");
+    for (const char* code : {"en", "es"}) {
         UseSimulatedEcu(0);
         InstallLanguage(UiLanguage::Portuguese);
-        titles_.clear();
-        language_ = QString::fromUtf8(choice.button);
-        {
-            Wizard wizard([](PortChoice) {});
-            Walk(wizard, 0, exitAtCustomer);
-        }
-        ASSERT_EQ(2u, titles_.size()) << choice.code;
-        EXPECT_EQ(QStringLiteral("Selecione o Idioma"), titles_[0]);
-        EXPECT_NE(QStringLiteral("Modelo do Equipamento"), titles_[1]) << choice.code;
-        EXPECT_EQ(Tr("Modelo do Equipamento"), titles_[1]) << choice.code;
-        EXPECT_EQ(choice.code, SavedLanguageCode());
+        const std::vector<QString> chosen = run(code == std::string("en") ? "English" : "Español");
+        EXPECT_EQ(code, SavedLanguageCode());
+        ASSERT_EQ(2u, chosen.size()) << code;
+        EXPECT_EQ(languageTitle, chosen[0]);
+        EXPECT_TRUE(chosen[1] != modelTitle && chosen[1] == Tr("Modelo do Equipamento")) << code;
 
         // The next start: the language page already speaks it.
         InstallLanguage(UiLanguage::Portuguese);
         ApplySavedLanguage();
-        EXPECT_EQ(choice.language, CurrentLanguage());
-        titles_.clear();
-        language_ = QStringLiteral("Português");
-        {
-            Wizard wizard([](PortChoice) {});
-            Walk(wizard, 0, exitAtCustomer);
-        }
-        ASSERT_EQ(2u, titles_.size());
-        EXPECT_NE(QStringLiteral("Selecione o Idioma"), titles_[0]) << choice.code;
-        EXPECT_EQ(QStringLiteral("Modelo do Equipamento"), titles_[1]);
-        EXPECT_EQ(UiLanguage::Portuguese, CurrentLanguage());
+        EXPECT_EQ(code, std::string(LanguageCode(CurrentLanguage())));
+        const std::vector<QString> back = run("Português");
+        ASSERT_EQ(2u, back.size());
+        EXPECT_NE(languageTitle, back[0]) << code;
+        EXPECT_EQ(modelTitle, back[1]);
         EXPECT_EQ("pt_BR", SavedLanguageCode());
     }
 }
