@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -20,9 +21,7 @@ namespace {
 // Room a push button's frame and a list's arrow take beside the text.
 constexpr int kButtonMargin = 6, kComboChrome = 24, kGroupTitleMargin = 12;
 
-QString Where(const QWidget* widget) {
-    return QString::fromLatin1(widget->metaObject()->className()) + QLatin1Char(' ') + widget->objectName();
-}
+QString Where(const QWidget* w) { return QString::fromLatin1(w->metaObject()->className()) + ' ' + w->objectName(); }
 
 // A label painted in its own font, word-wrapped in its rectangle.
 bool FontLabelClipped(const CFontLabel* label) {
@@ -69,6 +68,7 @@ void Add(std::vector<ShownText>& texts, const QWidget* widget, const QString& te
 }  // namespace
 
 std::vector<ShownText> ShownTexts(QWidget* window) {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);  // a banner just shown is laid out
     std::vector<ShownText> texts;
     Add(texts, window, window->windowTitle());
     Add(texts, window, window->toolTip());
