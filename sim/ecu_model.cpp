@@ -224,8 +224,9 @@ void EcuModel::SendBurst(int64_t atMs) {
         AppendLiveGroup(&bytes, reg, value);
         AppendGarbageIfAsked(&bytes);
     }
+    // Once due, the result rides on every burst until the stream is stopped:
+    // a reader that caught one of them split between two reads gets the next.
     if (calibrationDueMs_ && *calibrationDueMs_ <= atMs) {
-        calibrationDueMs_.reset();
         const CalibrationOutcome outcome = options_.faults.calibration;
         if (outcome != CalibrationOutcome::NoAnswer) {
             const uint8_t result =
