@@ -30,14 +30,13 @@ struct PtyPair {
                             ? ptsname(master) : "";
     ~PtyPair() { CloseMaster(); }
     bool Write(const Bytes& b) { return write(master, b.data(), b.size()) == ssize_t(b.size()); }
-    void CloseMaster() { if (master >= 0) { close(master); } master = -1; }  // a pulled cable
+    void CloseMaster() { master >= 0 && close(master), master = -1; }  // a pulled cable
 };
 
 // QSerialPort's notifiers need a thread of Qt's own, as in the program's worker.
 void RunOnQtThread(const std::function<void()>& body) {
     std::unique_ptr<QThread> thread(QThread::create(body));
-    thread->start();
-    thread->wait();
+    thread->start(), thread->wait();
 }
 
 long long MsSince(Steady::time_point start) {
@@ -69,19 +68,16 @@ Bytes Pattern(size_t count) {  // fits the terminal's own buffer: all there at o
 }  // namespace
 
 TEST(PortNames, ComNumbersAndTheDefaultDeviceOfEachRange) {
-    for (const auto& [name, number] : std::vector<std::pair<std::string, int>>{
-             {"COM12", 12}, {"COM1", 1}, {"COM0", 0}, {"COM", 0}, {"", 0}, {"com3", 0},
-             {"COM3x", 0}, {"XCOM3", 0}, {"COM-3", 0}, {"COM+3", 0}, {"COM 3", 0},
-             {"COM1234567890", 0}, {"COM012", 0}})
-        EXPECT_EQ(PortNumberFromName(name), number) << name;
+    EXPECT_EQ(std::make_pair(PortNumberFromName("COM12"), PortNumberFromName("COM1")), std::make_pair(12, 1));
+    for (const char* name : {"COM0", "COM", "", "com3", "COM3x", "XCOM3", "COM-3", "COM+3", "COM 3", "COM1234567890", "COM012"})
+        EXPECT_EQ(PortNumberFromName(name), 0) << name;
     for (const auto& [number, name] : std::vector<std::pair<int, std::string>>{
              {1, "ttyS0"}, {20, "ttyS19"}, {21, "ttyUSB0"}, {40, "ttyUSB19"}, {41, "ttyACM0"},
              {60, "ttyACM19"}, {0, ""}, {61, ""}, {-1, ""}}) {
         EXPECT_EQ(DefaultDeviceName(number), name) << number;
         EXPECT_EQ(DefaultPortNumber(name), name.empty() ? 0 : number) << name;
     }
-    for (const char* name : {"ttyS20", "ttyUSB20", "ttyS", "ttyUSBx", "ttyAMA0", "tty0", "ttyS-1",
-                             "pts/0", "ttyACM007x", "ttyS01"})
+    for (const char* name : {"ttyS20", "ttyUSB20", "ttyS", "ttyUSBx", "ttyAMA0", "tty0", "ttyS-1", "pts/0", "ttyACM007x", "ttyS01"})
         EXPECT_EQ(DefaultPortNumber(name), 0) << name;
 }
 
@@ -179,6 +175,7 @@ TEST(QtSerialDeviceTest, OpensAt9600EightNoneOneReadsWithoutBlockingAndWrites) {
     EXPECT_EQ(ReadFor(nullptr, pty.master, 3, 2000), (Bytes{0x00, 0x04, 0x00}));
 }
 
+// A write nobody drains ends at its time limit; a hang-up fails every call.
 TEST(QtSerialDeviceTest, ABoundedBufferKeepsTheNewestBytesDiscardDropsThemAHangUpFails) {
     PtyPair pty;
     RunOnQtThread([&] {
@@ -191,17 +188,20 @@ TEST(QtSerialDeviceTest, ABoundedBufferKeepsTheNewestBytesDiscardDropsThemAHangU
         Bytes buffer(10000);
         ASSERT_EQ(device.Read(buffer.data(), buffer.size()), 1000);
         EXPECT_EQ(Bytes(buffer.begin(), buffer.begin() + 1000), Bytes(sent.end() - 1000, sent.end()));
-
         ASSERT_TRUE(pty.Write(Pattern(2500)));
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
         EXPECT_EQ(device.DiscardReceived(), 2500);
         EXPECT_EQ(device.Read(buffer.data(), buffer.size()), 0);
-        ASSERT_TRUE(pty.Write({0xB0, 0x20, 0x01, 0xC0}));
-        EXPECT_EQ(ReadFor(&device, -1, 4, 2000), (Bytes{0xB0, 0x20, 0x01, 0xC0}));
+
+        const Bytes flood(1 << 20, 0x55);
+        const auto start = Steady::now();
+        const int64_t written = device.Write(flood.data(), flood.size(), 200);
+        EXPECT_TRUE(written >= 0 && written < static_cast<int64_t>(flood.size())) << written;
+        EXPECT_TRUE(MsSince(start) >= 150 && MsSince(start) < 2000 && device.IsOpen()) << MsSince(start);
 
         pty.CloseMaster();
         int64_t result = 0;
-        for (const auto start = Steady::now(); result == 0 && MsSince(start) < 2000;)
+        for (const auto hangUp = Steady::now(); result == 0 && MsSince(hangUp) < 2000;)
             result = device.Read(buffer.data(), 16);
         EXPECT_EQ(std::make_tuple(result, device.IsOpen(), device.Write(buffer.data(), 1, 100), device.DiscardReceived()),
                   std::make_tuple(int64_t{-1}, false, int64_t{-1}, int64_t{-1}));
@@ -209,23 +209,7 @@ TEST(QtSerialDeviceTest, ABoundedBufferKeepsTheNewestBytesDiscardDropsThemAHangU
     });
 }
 
-TEST(QtSerialDeviceTest, AWriteThatCannotDrainEndsAtItsTimeLimit) {
-    PtyPair pty;
-    RunOnQtThread([&] {
-        QtSerialDevice device(pty.slave);
-        ASSERT_TRUE(device.Open());
-        const Bytes flood(1 << 20, 0x55);  // nobody reads the master: the buffers fill up
-        const auto start = Steady::now();
-        const int64_t written = device.Write(flood.data(), flood.size(), 200);
-        EXPECT_TRUE(written >= 0 && written < static_cast<int64_t>(flood.size())) << written;
-        EXPECT_TRUE(MsSince(start) >= 150 && MsSince(start) < 2000) << MsSince(start);
-        EXPECT_TRUE(device.IsOpen());
-    });
-}
-
-// The fixture's recorded, scripted port on COM1.
-class Crx4CommTest : public EcuLinkTest {
-  protected:
+struct Crx4CommTest : EcuLinkTest {  // the fixture's recorded, scripted port on COM1
     Crx4CommTest() { port.SetPortNumber(1); }
 };
 
@@ -235,47 +219,37 @@ TEST_F(Crx4CommTest, ReadPortGivesTheBytesAsAnswerTextAndFailsWhenTheBufferIsFul
     // No leading zeros; nothing came; the buffer's size came (maybe cut); a
     // first zero byte ends the text; the text and its terminator just fit, or
     // not; four bytes taken, and the rest stays for the next read.
-    const struct {
-        Bytes bytes;
-        uint32_t buffer;
-        std::string text;
-    } cases[] = {
-        {{0xB0, 0x20, 0x01, 0xC0}, 10000, "B0|20|1|C0|"}, {{0xB0, 0x00, 0x05}, 10000, "B0|0|5|"},
-        {{}, 10000, "<failed>"}, {{1, 2, 3, 4}, 4, "<failed>"}, {{1, 2, 3}, 8, "1|2|3|"},
-        {{0x00, 0xB0, 0x10}, 10000, ""}, {{0xB0, 0xB0, 0xB0}, 10, "B0|B0|B0|"}, {{0xB0, 0xB0, 0xB0}, 9, "<failed>"},
-        {{1, 2, 3, 4, 5, 6, 7}, 4, "<failed>"}, {{}, 100, "5|6|7|"},
-    };
-    for (const auto& c : cases) {
-        script->QueueAnswer(c.bytes);
-        EXPECT_EQ(ReadText(c.buffer), c.text) << c.text;
-    }
+    const std::pair<Bytes, uint32_t> reads[] = {
+        {{0xB0, 0x20, 0x01, 0xC0}, 10000}, {{0xB0, 0x00, 0x05}, 10000}, {{}, 10000}, {{1, 2, 3, 4}, 4},
+        {{1, 2, 3}, 8}, {{0x00, 0xB0, 0x10}, 10000}, {{0xB0, 0xB0, 0xB0}, 10}, {{0xB0, 0xB0, 0xB0}, 9},
+        {{1, 2, 3, 4, 5, 6, 7}, 4}, {{}, 100}};
+    Lines texts;
+    for (const auto& [bytes, size] : reads) script->QueueAnswer(bytes), texts.push_back(ReadText(size));
+    EXPECT_EQ(texts, (Lines{"B0|20|1|C0|", "B0|0|5|", "<failed>", "<failed>", "1|2|3|", "", "B0|B0|B0|",
+                            "<failed>", "<failed>", "5|6|7|"}));
 }
 
 // The port's name is "COM" and its number cut to seven characters.
 TEST_F(Crx4CommTest, OpenNamesThePortRaisesTheModemLinesAndFailsWithoutADevice) {
-    EXPECT_EQ(port.SetPortNumber(3), COMM_OK);
-    EXPECT_EQ(port.GetPortNumber(), 3);
+    EXPECT_TRUE(port.SetPortNumber(3) == COMM_OK && port.GetPortNumber() == 3);
     EXPECT_EQ(port.OpenPort(), COMM_OK);
     EXPECT_TRUE(port.PortConnected() == 1 && script->Dtr() && script->Rts());
     port.SetPortNumber(-1234567);
     EXPECT_EQ(port.OpenPort(), COMM_OK);  // an open port is closed first
-    EXPECT_EQ(port.ClosePort(), COMM_OK);
-    EXPECT_EQ(port.ClosePort(), COMM_OK);
-    EXPECT_EQ(openedNames, (std::vector<std::string>{"COM3", "COM-123"}));
-    EXPECT_EQ(transcript->Lines(), (std::vector<std::string>{"OPEN", "CLOSE", "OPEN", "CLOSE"}));
+    EXPECT_TRUE(port.ClosePort() == COMM_OK && port.ClosePort() == COMM_OK);
+    EXPECT_EQ(openedNames, (Lines{"COM3", "COM-123"}));
+    EXPECT_EQ(Recorded(), (Lines{"OPEN", "CLOSE", "OPEN", "CLOSE"}));
 
     script->FailOpen(OpenError::NoPermission);
     EXPECT_TRUE(port.OpenPort() == COMM_OPEN_FAILED && port.PortConnected() == 0);
     script->FailOpen(OpenError::None);
-    EXPECT_EQ(port.OpenPort(), COMM_OK);
     port.SetDeviceFactory([](const std::string&) { return SerialDevicePtr(); });
     EXPECT_TRUE(port.OpenPort() == COMM_OPEN_FAILED && port.PortConnected() == 0);
 
     TemporaryPortsDir ports;  // the system's own devices
     ASSERT_TRUE(ports.Link(5, "/dev/zano-no-such-device"));
     CRX4COMM systemPort;
-    systemPort.SetPortNumber(5);
-    EXPECT_EQ(systemPort.OpenPort(), COMM_OPEN_FAILED);
+    EXPECT_EQ((systemPort.SetPortNumber(5), systemPort.OpenPort()), COMM_OPEN_FAILED);
 }
 
 TEST_F(Crx4CommTest, LineSettingsAndWritesNeedAnOpenPortAndTheSpeedSurvivesAReopen) {
@@ -292,8 +266,7 @@ TEST_F(Crx4CommTest, LineSettingsAndWritesNeedAnOpenPortAndTheSpeedSurvivesAReop
     EXPECT_EQ((std::vector<uint32_t>{line.baudRate, line.dataBits, line.parity, line.stopBits}),
               (std::vector<uint32_t>{38400, 7, 2, 2}));
     EXPECT_EQ(SendFrame({0x00, 0x04, 0x00}), COMM_OK);
-    port.SetCommunicationTimeouts(0xFFFFFFFF, 0, 0, 10, 100);
-    EXPECT_EQ(SendFrame({0x00, 0x04, 0x2B}), COMM_OK);
+    EXPECT_EQ((port.SetCommunicationTimeouts(0xFFFFFFFF, 0, 0, 10, 100), SendFrame({0x00, 0x04, 0x2B})), COMM_OK);
     EXPECT_EQ(script->WriteLimits(), (std::vector<int>{5000, 130}));  // 100 + 10 per byte
     EXPECT_EQ(script->Written(), (std::vector<Bytes>{{0x00, 0x04, 0x00}, {0x00, 0x04, 0x2B}}));
     script->FailWrites(true);
@@ -302,9 +275,8 @@ TEST_F(Crx4CommTest, LineSettingsAndWritesNeedAnOpenPortAndTheSpeedSurvivesAReop
     // driver keeps the speed over the reopen, and so must this port.
     ASSERT_EQ(port.OpenPort(), COMM_OK);
     EXPECT_EQ(script->Settings().baudRate, 38400u);
-    port.SetPortNumber(2);
-    ASSERT_EQ(port.OpenPort(), COMM_OK);
-    EXPECT_EQ(script->Settings().baudRate, 9600u);
+    ASSERT_EQ((port.SetPortNumber(2), port.OpenPort()), COMM_OK);
+    EXPECT_EQ(script->Settings().baudRate, 9600u) << "another port starts at its own speed";
 }
 
 // A Q7100 streaming at full line rate (3840 bytes a second) that nobody reads.
