@@ -7,6 +7,7 @@
 #include <deque>
 #include <set>
 
+#include "comm/comm_trace.h"
 #include "data/port_setting.h"
 #include "protocol_fixture.h"
 #include "protocol_store_text.h"
@@ -264,13 +265,23 @@ TEST_F(EcuLinkTest, LiveStreamStartsOnceStopsThriceAndIsPolled) {
     EXPECT_TRUE(answer.CalibrationEnded);
 }
 
-TEST_F(EcuLinkTest, OpenEcuLinkTakesThePortFromSettingsAndSetsTheModelsLine) {
+// The trace names the model and the port before the port's first opening.
+TEST_F(EcuLinkTest, OpenEcuLinkTakesThePortFromSettingsSetsTheModelsLineAndTracesTheLink) {
+    TemporaryPortsDir ports;
+    ASSERT_TRUE(ports.Link(3, "/dev/ttyUSB0"));
     SetSettingsFilePath(TempPath("ZANO.INI"));
     int com = 3;
     PortSetting("Q7100", &com, "SET");
     pending.Append("21", "A");
+    CommTrace trace{&virtualClock};
+    port.SetTrace(&trace);
     OpenEcuLink(session);
+    port.SetTrace(nullptr);
     EXPECT_EQ(pending.Count, 0u);
+    const Lines traced = trace.Lines();
+    EXPECT_EQ(Lines(traced.begin(), traced.begin() + std::min<size_t>(traced.size(), 3)),
+              (Lines{"Q7100 - COM3 (/dev/ttyUSB0)", "      0 ms LINK Q7100 - COM3 (/dev/ttyUSB0)", "      0 ms OPEN COM3"}));
+    EXPECT_EQ(std::string(TraceModelName(1)) + "|" + TraceModelName(2), "Q5100|Q5100 plus");
     EXPECT_EQ(openedNames, (std::vector<std::string>{"COM3", "COM3"}));  // Q7100 opens again
     const LineSettings line = script->Settings();
     EXPECT_EQ((std::vector<uint32_t>{line.baudRate, line.dataBits, line.parity, line.stopBits}),
