@@ -12,10 +12,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "comm/clock.h"
 #include "comm/crx4comm.h"
@@ -30,6 +26,8 @@
 
 // Writes "QUEUE key", "COMMANDS on/off", "REFRESH" and "MESSAGE text" lines.
 class RecordingHooks : public PageHooks {
+    std::shared_ptr<Transcript> t_;
+
   public:
     explicit RecordingHooks(std::shared_ptr<Transcript> transcript) : t_(std::move(transcript)) {}
 
@@ -40,8 +38,7 @@ class RecordingHooks : public PageHooks {
         t_->Add("REFRESH");
         std::string value;
         return std::all_of(requiredRegisters.begin(), requiredRegisters.end(),
-                           [&](auto& reg) { return StoreValueText(store, reg.c_str(), &value); })
-                   ? 0 : 1;
+                           [&](auto& reg) { return StoreValueText(store, reg.c_str(), &value); }) ? 0 : 1;
     }
     void SetCommandsEnabled(bool on) override { t_->Add(on ? "COMMANDS on" : "COMMANDS off"); }
     void QueueWritesForKey(const char* key, PendingWrites& pending) override {
@@ -51,9 +48,6 @@ class RecordingHooks : public PageHooks {
     void ShowMessage(const char* text, const char* title, MessageIcon) override {
         t_->Add(std::string("MESSAGE ") + text + (title[0] ? " / " : "") + title);
     }
-
-  private:
-    std::shared_ptr<Transcript> t_;
 };
 
 // Points ZANO_PORTS_DIR at a fresh folder for the life of the object.
@@ -61,9 +55,7 @@ struct TemporaryPortsDir {
     QTemporaryDir dir;
     const std::string old = getenv("ZANO_PORTS_DIR") ? getenv("ZANO_PORTS_DIR") : "";
     TemporaryPortsDir() { setenv("ZANO_PORTS_DIR", Path().c_str(), 1); }
-    ~TemporaryPortsDir() {
-        old.empty() ? unsetenv("ZANO_PORTS_DIR") : setenv("ZANO_PORTS_DIR", old.c_str(), 1);
-    }
+    ~TemporaryPortsDir() { old.empty() ? unsetenv("ZANO_PORTS_DIR") : setenv("ZANO_PORTS_DIR", old.c_str(), 1); }
     std::string Path() const { return dir.path().toStdString(); }
     bool Link(int number, const std::string& target) const {  // an override of COMn
         return symlink(target.c_str(), (Path() + "/COM" + std::to_string(number)).c_str()) == 0;
@@ -79,8 +71,7 @@ class EcuLinkTest : public ::testing::Test {
         SetDumpFolder(dumpDir.path().toStdString());
         port.SetDeviceFactory([this](const std::string& name) {
             openedNames.push_back(name);
-            return std::make_unique<RecordingDevice>(std::make_unique<ScriptedDevice>(script),
-                                                     transcript);
+            return std::make_unique<RecordingDevice>(std::make_unique<ScriptedDevice>(script), transcript);
         });
     }
     ~EcuLinkTest() override { SetDumpFolder(""); }
@@ -88,16 +79,12 @@ class EcuLinkTest : public ::testing::Test {
     // An open port on COM1 for the model, with an empty transcript.
     void Connect(int modelIndex) {
         session.modelIndex = modelIndex;
-        port.SetPortNumber(1);
-        port.OpenPort();
-        transcript->Clear();
+        port.SetPortNumber(1), port.OpenPort(), transcript->Clear();
     }
     void Answer(std::vector<uint8_t> bytes) { script->QueueAnswer(std::move(bytes)); }
     void NoAnswer() { script->QueueAnswer({}); }
     Lines Recorded() const { return transcript->Lines(); }
-    std::string TempPath(const char* name) const {
-        return QDir(dumpDir.path()).filePath(name).toStdString();
-    }
+    std::string TempPath(const char* name) const { return QDir(dumpDir.path()).filePath(name).toStdString(); }
     // One WritePort: all of the frame is written, or none.
     CRX4COMM_RESULT SendFrame(const std::vector<uint8_t>& frame) {
         uint32_t written = 99;

@@ -19,19 +19,21 @@
 // Shared by a RecordingDevice and a RecordingClock; the test thread may read
 // it while the worker thread appends.
 class Transcript {
+    using Lock = std::lock_guard<std::mutex>;
+    mutable std::mutex mutex_;
+    std::vector<std::string> lines_;
+
   public:
     void Add(std::string line) { Lock l(mutex_); lines_.push_back(std::move(line)); }
     void Clear() { Lock l(mutex_); lines_.clear(); }
     std::vector<std::string> Lines() const { Lock l(mutex_); return lines_; }
-
-  private:
-    using Lock = std::lock_guard<std::mutex>;
-    mutable std::mutex mutex_;
-    std::vector<std::string> lines_;
 };
 
 // Passes every call to the device it owns and records it.
 class RecordingDevice : public SerialDevice {
+    SerialDevicePtr in_;
+    std::shared_ptr<Transcript> t_;
+
   public:
     RecordingDevice(SerialDevicePtr inner, std::shared_ptr<Transcript> transcript)
         : in_(std::move(inner)), t_(std::move(transcript)) {}
@@ -63,21 +65,15 @@ class RecordingDevice : public SerialDevice {
     }
     OpenError LastOpenError() const override { return in_->LastOpenError(); }
     std::string ErrorText() const override { return in_->ErrorText(); }
-
-  private:
-    SerialDevicePtr in_;
-    std::shared_ptr<Transcript> t_;
 };
 
 // Passes the waits to a borrowed clock (which must outlive it) and records them.
 class RecordingClock : public Clock {
-  public:
-    RecordingClock(Clock& inner, std::shared_ptr<Transcript> transcript)
-        : inner_(inner), t_(std::move(transcript)) {}
-    void WaitMs(int ms) override { t_->Add("WAIT " + std::to_string(ms)), inner_.WaitMs(ms); }
-    int64_t NowMs() const override { return inner_.NowMs(); }
-
-  private:
     Clock& inner_;
     std::shared_ptr<Transcript> t_;
+
+  public:
+    RecordingClock(Clock& inner, std::shared_ptr<Transcript> transcript) : inner_(inner), t_(std::move(transcript)) {}
+    void WaitMs(int ms) override { t_->Add("WAIT " + std::to_string(ms)), inner_.WaitMs(ms); }
+    int64_t NowMs() const override { return inner_.NowMs(); }
 };

@@ -1,12 +1,7 @@
 #pragma once
 // A fake device for tests: its answers are a script of byte chunks, one
 // handed out per Read. The script is shared, so the test keeps writing it
-// while CRX4COMM makes a new device at each open:
-//
-//   auto script = std::make_shared<DeviceScript>();
-//   port.SetDeviceFactory([script](const std::string&) {
-//       return std::make_unique<ScriptedDevice>(script); });
-//   script->QueueAnswer({0xB0, 0x20, 0x01, 0xC0});
+// while CRX4COMM makes a new device at each open.
 
 #include <algorithm>
 #include <deque>
@@ -57,9 +52,7 @@ class ScriptedDevice : public SerialDevice {
     }
     void Close() override { open_ = false; }
     bool IsOpen() const override { return open_; }
-    bool GetLineSettings(LineSettings* settings) const override {
-        return open_ && (*settings = s_->Settings(), true);
-    }
+    bool GetLineSettings(LineSettings* settings) const override { return open_ && (*settings = s_->Settings(), true); }
     bool SetLineSettings(const LineSettings& settings) override {
         Lock l(s_->mutex_);
         return open_ && (s_->settings_ = settings, true);
@@ -72,8 +65,7 @@ class ScriptedDevice : public SerialDevice {
         Lock l(s_->mutex_);
         if (!open_ || s_->failWrites_)
             return -1;
-        s_->written_.emplace_back(data, data + count);
-        s_->limits_.push_back(timeoutMs);
+        s_->written_.emplace_back(data, data + count), s_->limits_.push_back(timeoutMs);
         return static_cast<int64_t>(count);
     }
     int64_t Read(uint8_t* data, size_t maxCount) override {
@@ -90,10 +82,7 @@ class ScriptedDevice : public SerialDevice {
     }
     void SetReceiveBufferSize(size_t) override {}
     int64_t DiscardReceived() override { return open_ ? 0 : -1; }
-    OpenError LastOpenError() const override {
-        Lock l(s_->mutex_);
-        return open_ ? OpenError::None : s_->openError_;
-    }
+    OpenError LastOpenError() const override { Lock l(s_->mutex_); return open_ ? OpenError::None : s_->openError_; }
     std::string ErrorText() const override { return open_ ? "" : "scripted open failure"; }
 
   private:
