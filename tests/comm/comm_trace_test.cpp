@@ -60,16 +60,12 @@ TEST_F(CommTraceTest, AnExchangeGivesOneLinePerEventTimedFromThePortsOpening) {
 }
 
 TEST_F(CommTraceTest, TheRingKeepsExactlyTheLastLinesAndTheExportSaysHowManyWereDropped) {
-    trace.Start("Q5100 plus", "COM3 (/dev/ttyUSB0)");
+    trace.Start("Q5100 plus", "COM3 (/dev/ttyUSB0)");  // its LINK line is the first of the ring
     for (size_t i = 1; i < CommTrace::kCapacity; ++i) trace.Note("n" + std::to_string(i));
-    Lines lines = trace.Lines();
-    ASSERT_EQ(lines.size(), CommTrace::kCapacity + 1);  // header, then every line
-    EXPECT_EQ(lines[0] + "|" + lines[1] + "|" + std::to_string(trace.DroppedLines()),
-              "Q5100 plus - COM3 (/dev/ttyUSB0)|      0 ms LINK Q5100 plus - COM3 (/dev/ttyUSB0)|0");
-
+    EXPECT_TRUE(trace.Lines().size() == CommTrace::kCapacity + 1 && trace.DroppedLines() == 0);
     for (size_t i = CommTrace::kCapacity; i < CommTrace::kCapacity + 7; ++i)
         trace.Note("n" + std::to_string(i));
-    lines = trace.Lines();
+    const Lines lines = trace.Lines();
     ASSERT_EQ(lines.size(), CommTrace::kCapacity + 2);
     // The header outlives its line.
     EXPECT_EQ(lines[0] + "|" + lines[1], "Q5100 plus - COM3 (/dev/ttyUSB0)|(7 older lines dropped)");
@@ -101,7 +97,7 @@ TEST_F(CommTraceTest, TheExportAndTheLiveFileHoldEveryLineAndAFailureLeavesTheOl
     trace.CloseLiveFile();
 
     Write({0x02});
-    FailFileReplaceAt(ReplaceStep::Write);
+    FailFileReplaceAt(ReplaceStep::Write);  // the disk takes no more
     EXPECT_FALSE(trace.Export(path, &error));
     FailFileReplaceAt(ReplaceStep::None);
     EXPECT_NE(error.find(path), std::string::npos) << error;

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "app/parameter_table.h"
 #include "comm/answer_parser.h"
 #include "comm/crx4comm.h"
@@ -55,14 +53,6 @@ TEST(ParseMonitorAnswer, KeepsGroupsWhosePlainSumChecksAndSeesTheCalibrationEnd)
     EXPECT_TRUE(done.CalibrationEnded && done.CalibrationValue == "1");
 }
 
-TEST(PendingWrites, AFullQueueRefusesMoreAndClearEmptiesIt) {
-    PendingWrites pending;
-    for (uint32_t i = 0; i < PendingWrites::kCapacity; ++i) ASSERT_TRUE(pending.Append("21", "A"));
-    EXPECT_FALSE(pending.Append("20", "1"));
-    pending.Clear();
-    EXPECT_TRUE(pending.Count == 0u && std::strspn(pending.Entries[99].Value, "0") == 255u);
-}
-
 TEST(QueueRegisterWrite, ModesListsStepsRoundingAndUnchangedValues) {
     FillParameterTable(0);
     const struct {
@@ -73,7 +63,6 @@ TEST(QueueRegisterWrite, ModesListsStepsRoundingAndUnchangedValues) {
         {kPos13, "1", "2", 1},      // mode 1: index + first code ("01", "02")
         {kPos2C, "3", "6", 2},      // list: the code at the index (2, 4, 5, 6, 8)
         {kPos2C, "5", nullptr, 2},  // one past the last option
-        {kPos2C, "-1", nullptr, 2},
         {kPos2C, "1", nullptr, 2},  // "4" already
         {kPos1E, "1.15", "73", 2},  // 115 counts of 0.01 s, not 114
         {kPos70, "1.52", "4C", 2},  // 76 counts of 0.02 s

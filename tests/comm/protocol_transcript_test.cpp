@@ -127,9 +127,8 @@ TEST_P(CallerTest, WritePassSendsEntriesWithTheCallersWaitsConfirmsAndReadsBack)
         GTEST_SKIP() << "this caller never writes";
     Connect(0);
     hooks.writes = {{"21", "A"}, {"20", "0"}};
-    NoAnswer();                        // the entry sent first
-    Answer({0xB0, 0x21, 0x0A, 0xC0});  // the second
-    Answer({0xB0, 0x21, 0x0A, 0xC0});  // the read-back
+    NoAnswer();  // the entry sent first; the second and the read-back are answered
+    Answer({0xB0, 0x21, 0x0A, 0xC0}), Answer({0xB0, 0x21, 0x0A, 0xC0});
     EXPECT_EQ(WritePendingRegisters(session, "21", TimingFor(r.caller), hooks), 0);
 
     Lines expected{"QUEUE 21", "COMMANDS off"};
@@ -204,22 +203,18 @@ TEST_F(EcuLinkTest, GroupKeysReadAllBackAndWritesGoHighByteFirst) {
     }
 }
 
-TEST_F(EcuLinkTest, ShortAndPartialAnswers) {
-    // An answer that starts with a zero byte stores nothing but is an answer.
-    Connect(1);
+// What a read of one register or all of them stores, and when the page fails it.
+TEST_F(EcuLinkTest, ShortAndPartialAnswersAndRegistersThePageLacks) {
+    Connect(1);  // an answer that starts with a zero byte stores nothing but is an answer
     Answer({0x00, 0xB0, 0x1E, 0x24, 0xC0});
     EXPECT_EQ(ReadRegisters(session, "1E", equipmentStore, TimingFor(C::VehicleBasicPage), hooks), 0);
     EXPECT_EQ(Recorded(), (Lines{"TX 09 1E", "WAIT 500", "RX 0|B0|1E|24|C0|", "REFRESH"}));
     EXPECT_EQ(equipmentStore.GetQtyUsed(), 0u);
-    // An answer without one of the page's registers fails the read.
-    hooks.requiredRegisters = {"1E", "1F"};
+    hooks.requiredRegisters = {"1E", "1F"};  // an answer without one of the page's registers fails
     Answer({0xB0, 0x1E, 0x24, 0xC0});
     EXPECT_EQ(ReadRegisters(session, "FULL", equipmentStore, TimingFor(C::CustomerPage), hooks), 1);
     EXPECT_EQ(StoredText(equipmentStore, "1E"), "24");
-}
-
-TEST_F(EcuLinkTest, VehiclePageShowsTheEquipmentStoreWhateverStoreItReads) {
-    Connect(0);
+    // The vehicle page shows the equipment store whatever store it reads into.
     equipmentStore.Add("2C", "4");
     hooks.requiredRegisters = {"2C"};
     Answer({0xB0, 0x10, 0x01, 0xC0});
@@ -228,9 +223,8 @@ TEST_F(EcuLinkTest, VehiclePageShowsTheEquipmentStoreWhateverStoreItReads) {
     hooks.requiredRegisters = {"10"};
     Answer({0xB0, 0x10, 0x01, 0xC0});
     EXPECT_EQ(ReadRegisters(session, "10", fileStore, TimingFor(C::VehiclePage), hooks), 1);
-}
-
-TEST_F(EcuLinkTest, SingleRegisterFromTheFileFailsWithoutRefreshWhenTheFileLacksIt) {
+    // From "Arquivo": a register the file lacks fails without a refresh.
+    hooks.requiredRegisters.clear();
     WriteConfig(session, dumpDir, "[CONFIG_Q7100]\r\n21=A\r\n");
     Connect(0);
     EXPECT_EQ(ReadRegisters(session, "16", fileStore, TimingFor(C::AuxPage), hooks), 1);
@@ -243,20 +237,16 @@ TEST_F(EcuLinkTest, LiveStreamStartsOnceStopsThriceAndIsPolled) {
     Connect(1);
     StartMonitoring(session);
     StopMonitoring(session, 50);
-    EXPECT_EQ(Recorded(), (Lines{"TX 08 00", "TX 07 00", "WAIT 50", "TX 07 00", "WAIT 50",
-                                 "TX 07 00", "WAIT 50"}));
+    EXPECT_EQ(Recorded(), (Lines{"TX 08 00", "TX 07 00", "WAIT 50", "TX 07 00", "WAIT 50", "TX 07 00", "WAIT 50"}));
     // The snapshot: read-all with the MonitorSnapshot row, nothing shown.
     Connect(0);
-    NoAnswer();
-    Answer({0xB0, 0x10, 0x01, 0xC0});
+    NoAnswer(), Answer({0xB0, 0x10, 0x01, 0xC0});
     EXPECT_EQ(ReadMonitorSnapshot(session, monitorStore), 0);
     EXPECT_EQ(Recorded(), (Lines{"TX 00 04 00", "WAIT 400", "RX -", "WAIT 400", "RX B0|10|1|C0|"}));
     EXPECT_EQ(StoredText(monitorStore, "10"), "1");
     EXPECT_EQ(ReadMonitorSnapshot(session, monitorStore), 1);
     // Polls: nothing, an answer starting with zero, checked groups.
-    NoAnswer();
-    Answer({0x00, 0xB0});
-    Answer({0xB0, 0x23, 0x80, 0xA3, 0xC0, 0xB0, 0x72, 0x01, 0x00, 0xC0});
+    NoAnswer(), Answer({0x00, 0xB0}), Answer({0xB0, 0x23, 0x80, 0xA3, 0xC0, 0xB0, 0x72, 0x01, 0x00, 0xC0});
     EXPECT_EQ(PollMonitorAnswer(session, monitorStore, CheckRule::Tested), kPollFailed);
     EXPECT_EQ(PollMonitorAnswer(session, monitorStore, CheckRule::Tested), kPollEmpty);
     MonitorAnswer answer;
@@ -286,47 +276,11 @@ TEST_F(EcuLinkTest, OpenEcuLinkTakesThePortFromSettingsSetsTheModelsLineAndTrace
     const LineSettings line = script->Settings();
     EXPECT_EQ((std::vector<uint32_t>{line.baudRate, line.dataBits, line.parity, line.stopBits}),
               (std::vector<uint32_t>{38400, 8, 0, 0}));
-    EXPECT_EQ(SendFrame({0x00, 0x04, 0x00}), COMM_OK);
-    EXPECT_EQ(script->WriteLimits(), (std::vector<int>{5000}));
+    EXPECT_TRUE(SendFrame({0x00, 0x04, 0x00}) == COMM_OK && script->WriteLimits() == std::vector<int>{5000});
     // The Q5100 has no port in the settings: COM1, opened once, 9600 baud.
-    port.SetPortNumber(0);
-    session.modelIndex = 1;
-    openedNames.clear();
+    port.SetPortNumber(0), session.modelIndex = 1, openedNames.clear();
     OpenEcuLink(session);
     SetSettingsFilePath("");
     EXPECT_EQ(openedNames, (std::vector<std::string>{"COM1"}));
     EXPECT_EQ(script->Settings().baudRate, 9600u);
-}
-
-// A stop asked for during a pass (Ctrl+C in the command-line tool) ends it
-// between two entries: the entry begun goes out whole with its confirm
-// frames, the rest are not sent, nothing is read back, and the report says
-// which entries the ECU holds and, in sending order, which it does not.
-TEST_F(EcuLinkTest, AStoppedPassEndsBetweenEntriesAndReportsWhatWasAndWasNotSent) {
-    struct StoppingHooks : RecordingHooks {  // stops once `allowed` entries have begun
-        using RecordingHooks::RecordingHooks;
-        int allowed = 1;
-        bool StopRequested() override { return allowed-- <= 0; }
-    };
-    const TimingProfile& row = TimingFor(C::AuxPage);  // last queued first
-    for (int allowed : {0, 1}) {
-        Connect(0);
-        StoppingHooks stopping{transcript};
-        stopping.allowed = allowed;
-        stopping.writes = {{"20", "1"}, {"21", "2"}, {"26", "3"}};
-        Answer({0x06});
-        EXPECT_EQ(WritePendingRegisters(session, "FULL", row, stopping), kWriteStoppedResult);
-        Lines sent;
-        for (const std::string& line : Recorded())
-            if (line.rfind("TX ", 0) == 0) sent.push_back(line);
-        const Lines first = {"TX 00 26 03", "TX 00 05 18", "TX 00 05 18", "TX 00 05 18"};
-        EXPECT_EQ(sent, allowed ? first : Lines()) << "no read-back, nothing after the stop";
-        EXPECT_EQ(Recorded().back(), "COMMANDS on");
-        const WritePassReport& report = pending.LastPass;
-        EXPECT_TRUE(report.interrupted && report.row == &row);
-        ASSERT_EQ(report.confirmed.size(), static_cast<size_t>(allowed));
-        ASSERT_EQ(report.notConfirmed.size(), 3u - allowed);
-        EXPECT_EQ(report.notConfirmed.back().Register, std::string("20"));
-        EXPECT_EQ(pending.Count, 0u);
-    }
 }
