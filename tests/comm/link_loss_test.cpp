@@ -56,9 +56,7 @@ TEST_F(LinkLossTest, ReopeningKeepsTheQueueAndOnlyAnAnswerEndsTheLoss) {
     Connect(0);
     Answer(kOneRegister);
     ASSERT_EQ(ReadBack(), 0);
-    port.Health().DeviceFailed();
-    pending.Append("20", "1");
-    transcript->Clear();
+    port.Health().DeviceFailed(), pending.Append("20", "1");
     ASSERT_TRUE(ReopenEcuLink(session));
     EXPECT_TRUE(pending.Count == 1u && openedNames.back() == "COM1");
     EXPECT_TRUE(port.Health().Lost()) << "the port is open, the ECU has not answered";
@@ -67,8 +65,7 @@ TEST_F(LinkLossTest, ReopeningKeepsTheQueueAndOnlyAnAnswerEndsTheLoss) {
     EXPECT_TRUE(ProbeEcu(session, TimingFor(EcuCaller::CustomerPage)) == 0 && !port.Health().Lost());
     // The Q7100's line: 38400 baud, the port opened again for it.
     EXPECT_EQ(script->Settings().baudRate, 38400u);
-    port.ClosePort();
-    EXPECT_FALSE(port.Health().PortOpen());
+    EXPECT_FALSE((port.ClosePort(), port.Health().PortOpen()));
 }
 
 }  // namespace

@@ -66,7 +66,6 @@ TEST(QueueRegisterWrite, ModesListsStepsRoundingAndUnchangedValues) {
         {kPos2C, "1", nullptr, 2},  // "4" already
         {kPos1E, "1.15", "73", 2},  // 115 counts of 0.01 s, not 114
         {kPos70, "1.52", "4C", 2},  // 76 counts of 0.02 s
-        {kPos70, "1.50", nullptr, 2},  // "4B" already
         {kPos21, "99.6", "64", 2},  // step 1 rounds up
         {kPos26, "12", "C", 2},     // no step: the number itself
         {kPos20, "0", "0", 1},      // zero is a value like any other

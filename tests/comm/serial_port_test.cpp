@@ -23,8 +23,7 @@ using Steady = std::chrono::steady_clock;
 
 struct PtyPair {
     int master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-    std::string slave = master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0
-                            ? ptsname(master) : "";
+    std::string slave = master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0 ? ptsname(master) : "";
     ~PtyPair() { CloseMaster(); }
     bool Write(const Bytes& b) { return write(master, b.data(), b.size()) == ssize_t(b.size()); }
     void CloseMaster() { master >= 0 && close(master), master = -1; }  // a pulled cable
@@ -36,9 +35,7 @@ void RunOnQtThread(const std::function<void()>& body) {
     thread->start(), thread->wait();
 }
 
-long long MsSince(Steady::time_point start) {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(Steady::now() - start).count();
-}
+long long MsSince(Steady::time_point t) { return std::chrono::duration_cast<std::chrono::milliseconds>(Steady::now() - t).count(); }
 
 // `count` bytes from the device within 2 s, in reads of at most `size` bytes; stops at a failed read.
 Bytes ReadFor(SerialDevice* device, size_t count, size_t size = 4096) {

@@ -57,8 +57,7 @@ TEST(EcuWorkerTest, TheUiThreadKeepsTickingWhileAPassWaitsOnTheWorker) {
     EcuSession session{port, clock, equipment, file, monitor, pending, dump, 0, false, ""};
     int ticks = 0;
     QTimer uiTimer;
-    QObject::connect(&uiTimer, &QTimer::timeout, [&ticks] { ++ticks; });
-    uiTimer.start(10);
+    QObject::connect(&uiTimer, &QTimer::timeout, [&ticks] { ++ticks; }), uiTimer.start(10);
     ThreadCheckingHooks page(ticks, *script);
     EcuWorker worker(session);
     UiThreadHooks hooks(worker, page);
@@ -67,15 +66,13 @@ TEST(EcuWorkerTest, TheUiThreadKeepsTickingWhileAPassWaitsOnTheWorker) {
         QEventLoop loop;
         worker.Post(std::move(job), [&](int r) { result = OnUiThread() ? r : -2, loop.quit(); });
         QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-        loop.exec();
-        return result;
+        return loop.exec(), result;
     };
 
     // Real waits, kept short: 7 waits of 30 ms for one entry and its read-back.
     TimingProfile profile = TimingFor(EcuCaller::AuxPage);
-    for (int* ms : {&profile.readLeadMs, &profile.firstWaitMs, &profile.retryWaitMs,
-                    &profile.answerWaitMs, &profile.afterAnswerWaitMs, &profile.confirmSpacingMs,
-                    &profile.entryTrailingMs})
+    for (int* ms : {&profile.readLeadMs, &profile.firstWaitMs, &profile.retryWaitMs, &profile.answerWaitMs,
+                    &profile.afterAnswerWaitMs, &profile.confirmSpacingMs, &profile.entryTrailingMs})
         *ms = 30;
     for (int i = 0; i < 2; ++i) script->QueueAnswer({0xB0, 0x21, 0x0A, 0xC0});
     QElapsedTimer elapsed;

@@ -37,10 +37,7 @@ class RecordingDevice : public SerialDevice {
   public:
     RecordingDevice(SerialDevicePtr inner, std::shared_ptr<Transcript> transcript)
         : in_(std::move(inner)), t_(std::move(transcript)) {}
-    bool Open() override {
-        const bool opened = in_->Open();
-        return t_->Add(opened ? "OPEN" : "OPEN FAILED"), opened;
-    }
+    bool Open() override { const bool opened = in_->Open(); return t_->Add(opened ? "OPEN" : "OPEN FAILED"), opened; }
     void Close() override { in_->Close(), t_->Add("CLOSE"); }
     bool IsOpen() const override { return in_->IsOpen(); }
     bool GetLineSettings(LineSettings* s) const override { return in_->GetLineSettings(s); }

@@ -53,14 +53,8 @@ class ScriptedDevice : public SerialDevice {
     void Close() override { open_ = false; }
     bool IsOpen() const override { return open_; }
     bool GetLineSettings(LineSettings* settings) const override { return open_ && (*settings = s_->Settings(), true); }
-    bool SetLineSettings(const LineSettings& settings) override {
-        Lock l(s_->mutex_);
-        return open_ && (s_->settings_ = settings, true);
-    }
-    bool SetControlLines(bool dtr, bool rts) override {
-        Lock l(s_->mutex_);
-        return open_ && (s_->dtr_ = dtr, s_->rts_ = rts, true);
-    }
+    bool SetLineSettings(const LineSettings& settings) override { Lock l(s_->mutex_); return open_ && (s_->settings_ = settings, true); }
+    bool SetControlLines(bool dtr, bool rts) override { Lock l(s_->mutex_); return open_ && (s_->dtr_ = dtr, s_->rts_ = rts, true); }
     int64_t Write(const uint8_t* data, size_t count, int timeoutMs) override {
         Lock l(s_->mutex_);
         if (!open_ || s_->failWrites_)
