@@ -2,9 +2,7 @@
 // badge, the keys that end or keep it, its texts in English and Spanish.
 #include <QLabel>
 #include <QTest>
-#include <QTimer>
 
-#include "app/globals.h"
 #include "app/ui/demo_mode.h"
 #include "app/ui/start_pages.h"
 #include "app/wizard_flow.h"
