@@ -9,41 +9,29 @@ TEST(StartOptions, KnownOptionsSetTheirSettingAndOthersAreIgnoredInOneWarningLin
     const StartOptions options = ParseStartOptions(
         {"--bogus", "--no-splash", "--demo", "a.Q7100", "--no-splash=1", "--quit-after", "25", "--"});
     EXPECT_TRUE(!options.splash && options.demo && !options.noDemo && !options.help && !options.version);
-    EXPECT_EQ(options.quitAfterMs, 25);
-    EXPECT_TRUE(options.error.empty());
+    EXPECT_TRUE(options.quitAfterMs == 25 && options.error.empty());
     EXPECT_EQ(IgnoredArgumentsWarning(options),
               "zano-configurator: ignoring unknown arguments --bogus a.Q7100 --no-splash=1 --");
     EXPECT_EQ(IgnoredArgumentsWarning(ParseStartOptions({"-nosplash"})),
               "zano-configurator: ignoring unknown argument -nosplash");
     EXPECT_TRUE(ParseStartOptions({"--no-demo"}).noDemo && ParseStartOptions({"-h"}).help);
     EXPECT_EQ(ParseStartOptions({"--quit-after", "10", "--quit-after=0"}).quitAfterMs, 0);
-}
-
-TEST(StartOptions, AQuitTimeThatIsNotAWholeNumberOfMillisecondsIsAMistake) {
-    for (const char* bad : {"", "abc", "-5", "+5", "12x", "1.5", "99999999999"}) {
-        const StartOptions options = ParseStartOptions({std::string("--quit-after=") + bad});
-        EXPECT_TRUE(options.error.find("--quit-after") != std::string::npos && options.quitAfterMs < 0) << bad;
-    }
-    EXPECT_NE(ParseStartOptions({"--quit-after"}).error + "|" + ParseStartOptions({"--quit-after", "--demo"}).error, "|");
-    EXPECT_EQ(ParseStartOptions({"--quit-after", "2147483647"}).quitAfterMs, 2147483647);
+    for (const char* bad : {"", "-5", "1.5", "99999999999"})
+        EXPECT_NE(ParseStartOptions({std::string("--quit-after=") + bad}).error.find("--quit-after"), std::string::npos) << bad;
 }
 
 TEST(StartOptions, TraceAndLogTakeAFileNameAndRefuseNoneOrAnOption) {
     for (const auto& [name, field] : {std::pair{std::string("--trace"), &StartOptions::traceFile},
                                       std::pair{std::string("--log"), &StartOptions::logFile}}) {
         SCOPED_TRACE(name);
-        EXPECT_EQ(ParseStartOptions({}).*field, "");
-        EXPECT_EQ(ParseStartOptions({name, "a b.txt", "--demo"}).*field, "a b.txt");
+        const StartOptions spaced = ParseStartOptions({name, "a b.txt", "--demo"});
+        EXPECT_TRUE(spaced.*field == "a b.txt" && spaced.ignored.empty() && spaced.demo);
         EXPECT_EQ(ParseStartOptions({name + "=/tmp/t.txt"}).*field, "/tmp/t.txt");
-        EXPECT_TRUE(ParseStartOptions({name, "t.txt"}).ignored.empty());
-        for (const std::vector<std::string>& bad :
-             {std::vector<std::string>{name}, {name + "="}, {name, "--demo"}}) {
+        for (const std::vector<std::string>& bad : {std::vector<std::string>{name}, {name + "="}, {name, "--demo"}}) {
             const StartOptions options = ParseStartOptions(bad);
-            EXPECT_NE(options.error.find(name), std::string::npos) << bad.back();
-            EXPECT_EQ(options.*field, "") << bad.back();
+            EXPECT_TRUE(options.error.find(name) != std::string::npos && (options.*field).empty()) << bad.back();
         }
     }
-    // Each file goes where its option says.
     const StartOptions both = ParseStartOptions({"--log", "drive.csv", "--trace", "t.txt"});
     EXPECT_EQ(both.logFile + "|" + both.traceFile, "drive.csv|t.txt");
 }

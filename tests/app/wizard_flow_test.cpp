@@ -9,10 +9,7 @@ TEST(WizardFlow, EveryCellOfTheTransitionTable) {
     // Results 1 next, 2 quit, 3 read failed, 4 back, 7 any other code, 8 no
     // page (ends the wizard only from the language and model pages).
     const int results[] = {1, 2, 3, 4, 7, 8};
-    const struct {
-        S ended;
-        S next[6];
-    } rows[] = {
+    const struct { S ended; S next[6]; } rows[] = {
         {S::Language, {S::Model, S::End, S::Model, S::Model, S::Model, S::End}},
         {S::Model, {S::Customer, S::End, S::Customer, S::Language, S::Customer, S::End}},
         {S::Customer, {S::Vehicle, S::End, S::Port, S::Language, S::Vehicle, S::Vehicle}},
@@ -33,10 +30,7 @@ TEST(WizardFlow, EveryCellOfTheTransitionTable) {
 TEST(WizardFlow, EachModelRunsItsOwnPageVariants) {
     using P = PageId;
     // Model 0 Q7100, 1 Q5100, 2 "Q5100 plus", -1 none chosen (the Q7100 paths).
-    const struct {
-        int model;
-        P vehicle, lambda, aux;
-    } rows[] = {{0, P::Vehicle, P::Lambda, P::Aux}, {1, P::VehicleBasic, P::LambdaBasic, P::AuxBasic},
+    const struct { int model; P vehicle, lambda, aux; } rows[] = {{0, P::Vehicle, P::Lambda, P::Aux}, {1, P::VehicleBasic, P::LambdaBasic, P::AuxBasic},
                 {2, P::VehicleBasic, P::Lambda, P::Aux}, {-1, P::Vehicle, P::Lambda, P::Aux}};
     for (const auto& row : rows)
         EXPECT_EQ(std::make_tuple(PageForStep(S::Vehicle, row.model), PageForStep(S::Lambda, row.model),

@@ -1,15 +1,11 @@
 // The catalogues as the program uses them: every text translated in both
 // languages with the same placeholders and blanks, compiled into the program,
-// installed and removed; the language's code, and ZANO.INI remembering it.
+// installed and removed; the language's code (ZANO.INI keeping it: tests/ui).
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
-#include "data/language_setting.h"
-#include "data/port_setting.h"
-#include "data/private_profile.h"
 #include "i18n/language.h"
 #include "i18n/ui_text.h"
 #include "tests/support/ts_catalogue.h"
@@ -56,11 +52,8 @@ TEST(Language, ItsCatalogueIsBuiltInAndPortugueseShowsTheTextsAsWritten) {
     EXPECT_EQ(QStringLiteral("Próximo"), Tr("Próximo"));
     EXPECT_EQ(QStringLiteral("Gravar"), Tr("Gravar@@registro")) << "a second meaning shows the word";
     ASSERT_TRUE(InstallLanguage(UiLanguage::English));
-    EXPECT_EQ(QStringLiteral("Write"), Tr("Gravar"));
-    EXPECT_EQ(QStringLiteral("Record"), Tr("Gravar@@registro"));
-    EXPECT_EQ(UiLanguage::English, CurrentLanguage());
-    EXPECT_EQ(QStringLiteral("Next"), Tr("Próximo"));
-    EXPECT_EQ("Next", TrStd("Próximo"));
+    EXPECT_EQ(QStringLiteral("Write|Record|Next"), Tr("Gravar") + '|' + Tr("Gravar@@registro") + '|' + Tr("Próximo"));
+    EXPECT_TRUE(CurrentLanguage() == UiLanguage::English && TrStd("Próximo") == "Next");
     EXPECT_EQ(QStringLiteral("não está em catálogo nenhum"), Tr("não está em catálogo nenhum"));
     ASSERT_TRUE(InstallLanguage(UiLanguage::Spanish));
     EXPECT_EQ(QStringLiteral("Siguiente"), Tr("Próximo")) << "Spanish replaces English";
@@ -69,40 +62,11 @@ TEST(Language, ItsCatalogueIsBuiltInAndPortugueseShowsTheTextsAsWritten) {
 }
 
 TEST(Language, CodesOfTheSettingAndOfTheLocale) {
-    const struct {
-        const char* code;
-        bool known;
-        UiLanguage language;
-    } cases[] = {{"en", true, UiLanguage::English},    {"en_US.UTF-8", true, UiLanguage::English},
-                 {"es_AR", true, UiLanguage::Spanish}, {"pt_BR", true, UiLanguage::Portuguese},
-                 {"C", false, UiLanguage::Portuguese}, {"", false, UiLanguage::Portuguese},
-                 {"fr_FR", false, UiLanguage::Portuguese}};
-    for (const auto& c : cases) {
-        UiLanguage language = UiLanguage::Portuguese;
-        EXPECT_EQ(c.known, LanguageFromCode(c.code, &language)) << c.code;
-        EXPECT_EQ(c.language, language) << c.code;
-    }
-    // The environment's (ZANO_LANG over the locale) is the command-line tool's: tests/cli.
-}
-
-TEST(Language, ZanoIniRemembersTheChoiceBesideThePorts) {
-    QTemporaryDir dir;
-    const std::string path = dir.filePath(QStringLiteral("ZANO.INI")).toStdString();
-    SetSettingsFilePath(path);
-    EXPECT_EQ("", SavedLanguageCode()) << "no file yet";
-    int port = 4;
-    PortSetting("Q7100", &port, "SET");
-    SaveLanguageCode("es");
-    SaveLanguageCode("en");
-    EXPECT_EQ("en", SavedLanguageCode());
-    PrivateProfile profile;
-    ASSERT_TRUE(profile.Load(path.c_str()));
-    std::string value;
-    EXPECT_TRUE(profile.Value("GERAL", "IDIOMA", &value));
-    EXPECT_EQ("en", value);
-    EXPECT_TRUE(profile.Value("CONFIG_Q7100", "COM", &value));
-    EXPECT_EQ("4", value) << "the port stays";
-    SetSettingsFilePath(std::string());
+    const std::pair<const char*, UiLanguage> known[] = {
+        {"en", UiLanguage::English}, {"en_US.UTF-8", UiLanguage::English}, {"es_AR", UiLanguage::Spanish}, {"pt_BR", UiLanguage::Portuguese}};
+    UiLanguage language = UiLanguage::Portuguese;
+    for (const auto& [code, expected] : known) EXPECT_TRUE(LanguageFromCode(code, &language) && language == expected) << code;
+    for (const char* unknown : {"C", "", "fr_FR"}) EXPECT_FALSE(LanguageFromCode(unknown, &language)) << unknown;
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
 // The start-up routine of the application object itself (InitInstance): the
-// refusal of a second instance, a run ended by its quit time, and the splash
-// key filter, which acts on the UI thread only; and the program's command
-// line, through the built program. These run in real time.
+// refusal of a second instance and the splash key filter, which acts on the
+// UI thread only; and the program's command line, through the built program.
 #include "tests/startup/startup_test.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QFile>
 #include <QElapsedTimer>
@@ -29,11 +29,8 @@
 namespace {
 
 // Counts the key presses it receives, on whatever thread it lives.
-class KeyCounter : public QObject {
-  public:
+struct KeyCounter : QObject {
     std::atomic<int> keys{0};
-
-  protected:
     bool event(QEvent* event) override { return event->type() == QEvent::KeyPress ? (++keys, true) : QObject::event(event); }
 };
 
@@ -53,11 +50,10 @@ class StartUpTest : public ::testing::Test, public QObject {
     void Answer(bool wait) {
         SetMessageBoxResponder([this, wait](const MessageRequest& request) {
             messages_.push_back(request);
-            if (wait) Modal();
+            if (wait) QDialog().exec();
             return static_cast<int>(kAnswerOk);
         });
     }
-    static void Modal() { QDialog().exec(); }
     // Names the class of every page window that is shown.
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show && watched->inherits("CPageDialog")) shown_.push_back(watched->metaObject()->className());
@@ -73,13 +69,11 @@ class StartUpTest : public ::testing::Test, public QObject {
         elapsedMs_ = elapsed.elapsed();
         return result;
     }
-    static CLanguagePage* LanguagePageOnTop() { return qobject_cast<CLanguagePage*>(QApplication::activeModalWidget()); }
 
     QTemporaryDir runtimeDir_;
     std::vector<std::string> shown_;
     std::vector<MessageRequest> messages_;
     qint64 elapsedMs_ = 0;
-    const std::vector<std::string> kLanguagePageOnly{"CLanguagePage"};
 };
 
 TEST_F(StartUpTest, ASecondInstanceIsToldSoAndEndsWithoutShowingAPage) {
@@ -90,29 +84,14 @@ TEST_F(StartUpTest, ASecondInstanceIsToldSoAndEndsWithoutShowingAPage) {
     EXPECT_GE(elapsedMs_, kStartUpQuitAfterMs);
     ASSERT_EQ(1u, messages_.size());
     EXPECT_EQ(QStringLiteral(" Já existe um aplicativo aberto "), messages_[0].text);
-    EXPECT_EQ(qApp->applicationName(), messages_[0].title);
-    EXPECT_TRUE(messages_[0].icon == BoxIcon::None && messages_[0].buttons == BoxButtons::Ok);
-    EXPECT_TRUE(shown_.empty());
+    EXPECT_TRUE(messages_[0].title == qApp->applicationName() && messages_[0].icon == BoxIcon::None &&
+                messages_[0].buttons == BoxButtons::Ok && shown_.empty());
 }
 
-TEST_F(StartUpTest, ABoxOverThePageAtTheQuitTimeCountsAsNoPageAndIsClosed) {
-    bool boxOpened = false, boxClosed = false;
-    const int result = RunInitInstance([&] {
-        if (boxOpened || !LanguagePageOnTop()) return;
-        boxOpened = true;
-        Modal();
-        boxClosed = true;
-    });
-    EXPECT_TRUE(result == CConfiguratorApp::kNoPageAtQuitTime && boxClosed) << result;
-    EXPECT_EQ(kLanguagePageOnly, shown_) << "the run ends after the page";
-}
-
-// The run shows the language page under its splash and ends by itself at
-// the quit time. An event of a worker's object goes through the application
-// on the worker's thread: it reaches its object, the splash stays. The UI
-// thread keeps serving events meanwhile: a filter that did touch the splash
-// from the worker would otherwise wait on it forever. Enter would end the
-// language page; with the splash up it only hides the splash.
+// The language page under its splash, the run ending at the quit time. A key
+// sent to a worker's object reaches it and leaves the splash (a filter that
+// touched the splash from the worker would wait on the UI thread forever);
+// Enter, which would end the language page, only hides the splash.
 TEST_F(StartUpTest, TheSplashSwallowsTheFirstKeyOnTheUiThreadAndNoneOnOthersAndTheRunEndsAtTheQuitTime) {
     QThread workerThread;
     KeyCounter workerObject;
@@ -120,7 +99,7 @@ TEST_F(StartUpTest, TheSplashSwallowsTheFirstKeyOnTheUiThreadAndNoneOnOthersAndT
     workerThread.start();
     bool tested = false, splashAfterWorkerKey = false, consumed = false, splashAfterPageKey = true;
     const int result = RunInitInstance([&] {
-        CLanguagePage* page = LanguagePageOnTop();
+        auto* page = qobject_cast<CLanguagePage*>(QApplication::activeModalWidget());
         if (tested || !page || !CSplashWnd::CurrentSplash()) return;
         tested = true;
         std::atomic<bool> delivered{false};
@@ -129,9 +108,8 @@ TEST_F(StartUpTest, TheSplashSwallowsTheFirstKeyOnTheUiThreadAndNoneOnOthersAndT
                 QCoreApplication::sendEvent(&workerObject, &press);
                 delivered = true;
             }, Qt::QueuedConnection);
-        QElapsedTimer waited;
-        waited.start();
-        while (!delivered && waited.elapsed() < 3000) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QDeadlineTimer deadline(3000);
+        while (!delivered && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         ASSERT_TRUE(delivered);
         splashAfterWorkerKey = CSplashWnd::CurrentSplash() != nullptr;
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
@@ -144,7 +122,7 @@ TEST_F(StartUpTest, TheSplashSwallowsTheFirstKeyOnTheUiThreadAndNoneOnOthersAndT
     ASSERT_TRUE(tested) << "the splash never showed over the language page";
     EXPECT_EQ(1, workerObject.keys.load());
     EXPECT_TRUE(splashAfterWorkerKey && consumed && !splashAfterPageKey);
-    EXPECT_EQ(kLanguagePageOnly, shown_) << "Enter never reached the page";
+    EXPECT_EQ(std::vector<std::string>{"CLanguagePage"}, shown_) << "Enter never reached the page";
     EXPECT_TRUE(elapsedMs_ >= kStartUpQuitAfterMs && elapsedMs_ < kStartUpQuitAfterMs + 5000) << elapsedMs_;
     EXPECT_TRUE(messages_.empty());
 }
@@ -169,50 +147,32 @@ std::tuple<int, QString, QString> RunProgram(const QStringList& args, bool displ
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
 }
-// With a display and a quit time of 300 ms: the exit code and the errors.
-std::pair<int, QString> RunBriefly(QStringList args) {
-    const auto [code, out, err] = RunProgram(args << "--quit-after" << "300", true);
-    return {code, err};
-}
-
 // -platform belongs to the toolkit, which takes it out before the program
-// reads its options: it is not warned about.
-TEST(CommandLine, HelpAndVersionAnswerWithoutADisplayABadQuitTimeIsRefusedAndUnknownOptionsWarnOnce) {
+// reads its options: it is not warned about. --log shows the viewer alone:
+// the wizard's quit timer does not run too.
+TEST(CommandLine, AnswersWithoutADisplayRefusesBadValuesAndWarnsOnceOfUnknownOptions) {
     using Run = std::tuple<int, QString, QString>;
     EXPECT_EQ(Run(0, QString::fromStdString(StartUsage()), QString()), RunProgram({"--help"}));
-    EXPECT_EQ(0, std::get<0>(RunProgram({"-h", "--bogus"})));
     EXPECT_EQ(Run(0, QString::fromStdString(StartVersion() + "\n"), QString()), RunProgram({"--version"}));
-    const auto [badCode, badOut, badErr] = RunProgram({"--quit-after", "soon"});
-    EXPECT_EQ(2, badCode);
-    EXPECT_TRUE(badErr.contains("--quit-after") && badOut.isEmpty()) << badErr.toStdString();
-    const auto [code, err] = RunBriefly({"--bogus", "-platform", "offscreen", "-nosplash", "--no-splash"});
+    QTemporaryDir dir;
+    const QString missing = dir.filePath("gone/trace.txt"), trace = dir.filePath("trace.txt");
+    for (const auto& [args, named] : {std::pair{QStringList{"--quit-after", "soon"}, QString("--quit-after")},
+                                      std::pair{QStringList{"--trace", missing}, missing}}) {
+        const auto [code, out, err] = RunProgram(args);
+        EXPECT_TRUE(code == 2 && err.contains(named) && out.isEmpty()) << code << err.toStdString();
+    }
+    QFile log(dir.filePath("drive.csv"));
+    ASSERT_TRUE(log.open(QIODevice::WriteOnly));
+    log.write("# Zano datalog 1\n# modelo: Q7100\ntempo_ms,rpm,tps_V,lambda_V,passos,atuador,injecao_ms,evento\n"
+              "ms,rpm,V,V,passos,,ms,\n0,850,0.50,0.45,80,0,3.5,\n100,860,0.52,0.47,81,0,3.5,\n");
+    log.close();
+    const auto [code, out, err] = RunProgram({"--quit-after", "300", "--trace", trace, "--log", log.fileName(), "--bogus",
+                                              "-platform", "offscreen", "-nosplash", "--no-splash"}, true);
     EXPECT_EQ(0, code) << err.toStdString();
     EXPECT_EQ(QStringList{"zano-configurator: ignoring unknown arguments --bogus -nosplash"},
               err.split('\n').filter(QRegularExpression("^zano-configurator:"))) << err.toStdString();
-}
-
-TEST(CommandLine, TraceOpensItsFileBeforeAnyWindowAndAnUnwritableOneIsRefused) {
-    QTemporaryDir dir;
-    const QString missing = dir.filePath("gone/trace.txt"), file = dir.filePath("trace.txt");
-    const auto [badCode, badOut, badErr] = RunProgram({"--trace", missing});
-    EXPECT_EQ(2, badCode);
-    EXPECT_TRUE(badErr.contains("--trace") && badErr.contains(missing)) << badErr.toStdString();
-    const auto [code, err] = RunBriefly({"--trace", file, "--no-splash"});
-    EXPECT_EQ(0, code) << err.toStdString();
-    EXPECT_TRUE(QFile::exists(file));
-}
-
-// --log shows the viewer alone; --quit-after ends it as it ends the wizard.
-TEST(CommandLine, LogOpensTheViewerAloneAndQuitAfterEndsIt) {
-    QTemporaryDir dir;
-    QFile file(dir.filePath("drive.csv"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("# Zano datalog 1\n# modelo: Q7100\ntempo_ms,rpm,tps_V,lambda_V,passos,atuador,injecao_ms,evento\n"
-               "ms,rpm,V,V,passos,,ms,\n0,850,0.50,0.45,80,0,3.5,\n100,860,0.52,0.47,81,0,3.5,\n");
-    file.close();
-    const auto [code, err] = RunBriefly({"--log", file.fileName()});
-    EXPECT_EQ(0, code) << err.toStdString();
-    EXPECT_FALSE(err.contains("on screen")) << "the wizard's quit timer ran too: " << err.toStdString();
+    EXPECT_FALSE(err.contains("on screen")) << "the wizard's quit timer ran too";
+    EXPECT_TRUE(QFile::exists(trace));
 }
 
 }  // namespace

@@ -10,12 +10,8 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    static char program[] = "zano-configurator";
-    static char quitAfter[] = "--quit-after";
-    static char quitMs[] = "1500";
-    static char bogus[] = "--bogus";
-    static char oldSplashFlag[] = "-nosplash";
-    static char* arguments[] = {program, quitAfter, quitMs, bogus, oldSplashFlag, nullptr};
+    static char words[][20] = {"zano-configurator", "--quit-after", "1500", "--bogus", "-nosplash"};
+    static char* arguments[] = {words[0], words[1], words[2], words[3], words[4], nullptr};
     static_assert(kStartUpQuitAfterMs == 1500, "the quit time above");
     int count = 5;
     CConfiguratorApp app(count, arguments);

@@ -7,10 +7,11 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTableWidget>
 
@@ -23,16 +24,12 @@ constexpr int kButtonMargin = 6, kComboChrome = 24, kGroupTitleMargin = 12;
 
 QString Where(const QWidget* w) { return QString::fromLatin1(w->metaObject()->className()) + ' ' + w->objectName(); }
 
-// A label painted in its own font, word-wrapped in its rectangle.
-bool FontLabelClipped(const CFontLabel* label) {
-    const QFontMetrics metrics(label->LabelFont());
-    const QRect needed = metrics.boundingRect(QRect(0, 0, label->width(), 100000),
-                                              static_cast<int>(label->Alignment() | Qt::TextWordWrap), label->text());
-    return needed.width() > label->width() || needed.height() > label->height();
-}
-
 bool LabelClipped(const QLabel* label) {
-    if (const auto* own = qobject_cast<const CFontLabel*>(label)) return FontLabelClipped(own);
+    if (const auto* own = qobject_cast<const CFontLabel*>(label)) {  // its own font, word-wrapped in its rectangle
+        const QRect needed = QFontMetrics(own->LabelFont()).boundingRect(
+            QRect(0, 0, own->width(), 100000), static_cast<int>(own->Alignment() | Qt::TextWordWrap), own->text());
+        return needed.width() > own->width() || needed.height() > own->height();
+    }
     if (label->wordWrap()) return label->heightForWidth(label->width()) > label->height();
     return label->sizeHint().width() > label->width();
 }
@@ -53,13 +50,8 @@ const QSet<QString> kSameEverywhere = {QStringLiteral("Português"), QStringLite
 // Only words can be left untranslated: "Q7100", "RPM", "12.5 V" cannot, nor
 // a serial device as the system describes it.
 bool HasWords(const QString& text) {
-    if (text.contains(QLatin1String("/dev/"))) return false;
-    int run = 0;
-    for (QChar c : text) {
-        run = c.isLower() ? run + 1 : 0;
-        if (run >= 3) return true;
-    }
-    return false;
+    static const QRegularExpression kWord(QStringLiteral("\\p{Ll}{3}"));
+    return !text.contains(QLatin1String("/dev/")) && text.contains(kWord);
 }
 
 void Add(std::vector<ShownText>& texts, const QWidget* widget, const QString& text, bool clipped = false) {
@@ -97,13 +89,6 @@ std::vector<ShownText> ShownTexts(QWidget* window) {
     return texts;
 }
 
-QMap<QString, QString> ReadCatalogue(const QString& code) {
-    QMap<QString, QString> catalogue;
-    for (const CatalogueMessage& m : ReadCatalogueFile(QStringLiteral(ZANO_I18N_DIR "/zano_%1.ts").arg(code)))
-        catalogue.insert(m.id, m.translation);
-    return catalogue;
-}
-
 void ExpectTranslatedAndFitting(const std::string& what,
                                 const std::function<std::vector<ShownText>(UiLanguage, const char* code)>& walk) {
     QSet<QString> portuguese;
@@ -114,7 +99,9 @@ void ExpectTranslatedAndFitting(const std::string& what,
     }
     const std::pair<UiLanguage, const char*> languages[] = {{UiLanguage::English, "en"}, {UiLanguage::Spanish, "es"}};
     for (const auto& [language, code] : languages) {
-        const QMap<QString, QString> catalogue = ReadCatalogue(QString::fromLatin1(code));
+        QMap<QString, QString> catalogue;
+        for (const CatalogueMessage& m : ReadCatalogueFile(QStringLiteral(ZANO_I18N_DIR "/zano_%1.ts").arg(QLatin1String(code))))
+            catalogue.insert(m.id, m.translation);
         ASSERT_FALSE(catalogue.isEmpty()) << code;
         for (const ShownText& shown : walk(language, code)) {
             const std::string context =

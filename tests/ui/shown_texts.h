@@ -1,14 +1,12 @@
 #pragma once
 // What a window shows in words: every visible label, button, group title,
 // list entry, header, tooltip and window title, each with whether it fits
-// the room it has; and the English and Spanish catalogues as the test reads
-// them from the repository.
+// the room it has.
 
-#include <QMap>
-#include <functional>
-#include <string>
 #include <QString>
 #include <QWidget>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "i18n/language.h"
@@ -21,12 +19,9 @@ struct ShownText {
 
 std::vector<ShownText> ShownTexts(QWidget* window);
 
-// id (the Portuguese text) -> translation, from i18n/zano_<code>.ts.
-QMap<QString, QString> ReadCatalogue(const QString& code);
-
 // Walks whatever `walk` shows (given the language and its code) in
 // Portuguese, then in English and Spanish: nothing cut off in any of them,
-// and in the other two no text that is a catalogue id, nor the same words the
-// Portuguese walk showed.
+// and in the other two no text that is a catalogue id (i18n/zano_<code>.ts),
+// nor the same words the Portuguese walk showed.
 void ExpectTranslatedAndFitting(const std::string& what,
                                 const std::function<std::vector<ShownText>(UiLanguage, const char* code)>& walk);

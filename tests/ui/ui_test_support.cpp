@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <QWidget>
 
 #include "app/globals.h"
 #include "app/parameter_table.h"
@@ -34,18 +33,23 @@ bool WaitUntil(const std::function<bool()>& pred, int timeoutMs) {
     return true;
 }
 
+namespace {
+// Runs `job` on the worker and waits for its end.
+bool RunOnWorker(const std::function<int(EcuSession&)>& job) {
+    bool done = false;
+    Worker().Post(job, [&done](int) { done = true; });
+    return WaitUntil([&] { return done; });
+}
+}  // namespace
+
 void WaitForWorker() {
-    bool idle = false;
-    Worker().Post([](EcuSession&) { return 0; }, [&idle](int) { idle = true; });
-    EXPECT_TRUE(WaitUntil([&] { return idle; }));
+    EXPECT_TRUE(RunOnWorker([](EcuSession&) { return 0; }));
 }
 
 void ClickButton(CPageDialog* page, const QString& tooltip) {
     static const std::map<QString, int> kFrameIds = {
-        {QStringLiteral("Retornar"), 1186},         {QStringLiteral("Próximo"), 1193},
-        {QStringLiteral("Carregar Arquivo"), 1192}, {QStringLiteral("Gravar Arquivo"), 1189},
-        {QStringLiteral("Inicia Monitoramento"), 1190}, {QStringLiteral("Sair"), 1187},
-    };
+        {QStringLiteral("Retornar"), 1186}, {QStringLiteral("Próximo"), 1193}, {QStringLiteral("Carregar Arquivo"), 1192},
+        {QStringLiteral("Gravar Arquivo"), 1189}, {QStringLiteral("Inicia Monitoramento"), 1190}, {QStringLiteral("Sair"), 1187}};
     if (auto* config = dynamic_cast<CConfigPage*>(page)) {
         const auto id = kFrameIds.find(tooltip);
         if (id != kFrameIds.end()) {
@@ -153,15 +157,11 @@ SimulatedEcuDevice& UiTest::UseSimulatedEcu(int modelIndex, EcuOptions options) 
 void UiTest::ConnectSimulatedEcu(int modelIndex, EcuOptions options) {
     SimulatedEcuDevice& ecu = UseSimulatedEcu(modelIndex, options);
     SyncSessionFromGlobals();
-    bool opened = false;
-    Worker().Post(
-        [](EcuSession& session) {
-            session.port.ClosePort();  // a link to an earlier ECU goes
-            OpenEcuLink(session);
-            return 0;
-        },
-        [&opened](int) { opened = true; });
-    ASSERT_TRUE(WaitUntil([&] { return opened; }));
+    ASSERT_TRUE(RunOnWorker([](EcuSession& session) {
+        session.port.ClosePort();  // a link to an earlier ECU goes
+        OpenEcuLink(session);
+        return 0;
+    }));
     g_EquipmentStore.Zeradora();
     for (const auto& [reg, value] : ecu.Registers())
         g_EquipmentStore.Add(IntToHexText(reg).c_str(), IntToHexText(value).c_str());
@@ -169,14 +169,10 @@ void UiTest::ConnectSimulatedEcu(int modelIndex, EcuOptions options) {
 
 void UiTest::OpenLinkWithSnapshot() {
     SyncSessionFromGlobals();
-    bool opened = false;
-    Worker().Post(
-        [](EcuSession& session) {
-            OpenEcuLink(session);
-            return ReadMonitorSnapshot(session, session.equipmentStore);
-        },
-        [&](int) { opened = true; });
-    ASSERT_TRUE(WaitUntil([&] { return opened; }));
+    ASSERT_TRUE(RunOnWorker([](EcuSession& session) {
+        OpenEcuLink(session);
+        return ReadMonitorSnapshot(session, session.equipmentStore);
+    }));
 }
 
 int UiTest::RunActive(CPageDialog* page, const std::function<void()>& driver) {

@@ -39,19 +39,15 @@ void WaitForWorker();
 // Presses a page's button by its tooltip (on the configuration pages by its
 // identifier: some show no tooltips).
 void ClickButton(CPageDialog* page, const QString& tooltip);
-
 // Whether the page is in an exchange with the ECU.
 bool PageBusy(CPageDialog* page);
-// What ShowPage gives when the page is still open after `act`.
-constexpr int kStays = 9;
 // Shows the page; once its first exchange is over, `act` runs. A page still
 // open shortly after, and done with any exchange `act` started, is ended
 // with kStays. The window is left for the caller to destroy.
+constexpr int kStays = 9;
 int ShowPage(CPageDialog* page, const std::function<void()>& act);
-
 // A page still open a minute after it was shown is ended with a failure.
 void EndPageLeftOpen(CPageDialog* page, QTimer& watchdog);
-
 // Leaves the monitoring screen (the aux pages pass through it on Next) with
 // its Return button as soon as that is enabled.
 void LeaveMonitorWhenShown();
