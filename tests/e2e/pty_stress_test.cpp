@@ -28,7 +28,7 @@ TEST(PtyStressTest, EveryByteSentAtLineRateArrivesInOrderWhileTheMachineIsBusy) 
     RealClock clock;  // and what else a session holds, unused here:
     CRX4DATA equipment, file, monitor; PendingWrites pending; CRX4FILE dump;
     EcuSession session{port, clock, equipment, file, monitor, pending, dump, 0, false, ""};
-    int openResult = -1;
+    int reads = 0, openResult = -1;
     size_t arrived = 0;
     std::atomic<bool> stop{false};
     std::vector<std::thread> threads;
@@ -52,7 +52,7 @@ TEST(PtyStressTest, EveryByteSentAtLineRateArrivesInOrderWhileTheMachineIsBusy) 
             arrived = static_cast<size_t>(gotSoFar);
             if (arrived >= kBytes || steady_clock::now() - start > seconds(15)) return;
             worker.Post([&](EcuSession& s) {
-                for (int read = 0; read < 4; ++read, s.clock.WaitMs(5)) {
+                for (int read = 0; read < 4; ++read, ++reads, s.clock.WaitMs(5)) {
                     uint32_t length = 0;
                     if (s.port.ReadPort(text.data(), CRX4COMM::kInputQueueSize, &length) != COMM_OK) continue;
                     std::istringstream answer(text.substr(0, length));
@@ -69,6 +69,8 @@ TEST(PtyStressTest, EveryByteSentAtLineRateArrivesInOrderWhileTheMachineIsBusy) 
     stop = true;
     for (std::thread& t : threads) t.join();
     close(master);
+    std::printf("%zu bytes sent, %zu received in %d reads, %lld ms\n", kBytes, got.size(), reads,
+                static_cast<long long>(duration_cast<milliseconds>(steady_clock::now() - start).count()));
     EXPECT_EQ(got.size(), kBytes) << "bytes lost or doubled";
     EXPECT_TRUE(got == sent) << "bytes changed or out of order";
 }
