@@ -227,6 +227,7 @@ TEST_F(LinkFaultsTest, AnAdapterBackAsAnotherTtyUsbNumberIsFollowedAndThePageRea
         EXPECT_FALSE(QFileInfo::exists(dev.filePath("ttyUSB0")));
         EXPECT_EQ(QFileInfo(dev.filePath("ttyUSB3")).canonicalFilePath(),
                   QFileInfo(sim->LatestDevicePath()).canonicalFilePath());
+        EXPECT_TRUE(page.Button(kWriteButton)->isEnabled()) << "the page read again can be written";
         shownCylinders = page.ListField(kCylinders)->currentText();
         ClickButton(&page, "Sair");
     });
