@@ -22,17 +22,12 @@ TEST(CliArgumentsTest, OptionsLandInTheirSettings) {
     std::string error;
     const auto read = ParseCliArguments(Words("read --model q5100plus --port COM12 -o x.cfg --force --trace t.txt"), &error);
     ASSERT_TRUE(read.has_value()) << error;
-    EXPECT_EQ(read->modelIndex, 2);
-    EXPECT_EQ(read->portNumber, 12);
-    EXPECT_EQ(read->output, "x.cfg");
-    EXPECT_TRUE(read->force);
-    EXPECT_EQ(read->traceFile, "t.txt");
+    EXPECT_EQ(std::make_tuple(read->modelIndex, read->portNumber, read->output, read->force, read->traceFile),
+              std::make_tuple(2, 12, "x.cfg", true, "t.txt"));
     const auto monitor = ParseCliArguments(Words("monitor --simulator q5100 --seconds 3 --csv"), &error);
     ASSERT_TRUE(monitor.has_value()) << error;
-    EXPECT_EQ(monitor->simulatorModel, 1);
-    EXPECT_EQ(monitor->modelIndex, -1);
-    EXPECT_EQ(monitor->seconds, 3);
-    EXPECT_TRUE(monitor->csv);
+    EXPECT_EQ(std::make_tuple(monitor->simulatorModel, monitor->modelIndex, monitor->seconds, monitor->csv),
+              std::make_tuple(1, -1, 3, true));
     const auto diff = ParseCliArguments(Words("diff a.cfg ecu:COM3 --model q7100"), &error);
     ASSERT_TRUE(diff.has_value()) << error;
     EXPECT_EQ(diff->operands, (std::vector<std::string>{"a.cfg", "ecu:COM3"}));
@@ -55,6 +50,7 @@ TEST(CliArgumentsTest, MistakesAreRefusedNamingTheWordAtFault) {
         {"read --simulator q7100 --force", "--force"},
         {"write --simulator q7100", "write takes 1"},
         {"diff a", "diff takes 2"},
+        {"read --simulator q7100 --port COM5", "exclude each other"},
     };
     for (const auto& [words, named] : bad) {
         std::string error;

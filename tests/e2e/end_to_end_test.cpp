@@ -1,12 +1,10 @@
-// The program as a user runs it, through its own serial path (the system
-// port factory, QSerialPort on the worker thread, the real clock) against the
-// simulator program on a pseudo-terminal registered as a COM name: the wizard
-// reads the ECU of each model and one field is written with Enter; then a
+// The program through its own serial path (QSerialPort on the worker, the
+// real clock) against the simulator program on a pseudo-terminal registered
+// as a COM name: the wizard reads and writes the ECU of each model; then a
 // lost link: the adapter pulled mid-pass, re-plugged as another ttyUSB
-// number, pulled mid-stream. Each holds what the user sees, what reached the
-// ECU and that no value the user entered is lost.
+// number, pulled mid-stream. The page states while the link is down are
+// held in tests/ui with the in-process simulator; here, what reached the ECU.
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QTest>
@@ -34,12 +32,10 @@
 
 namespace {
 
-constexpr int kWriteButton = 1182, kSaveButton = 1189, kMonitorButton = 1190;
+constexpr int kWriteButton = 1182, kCalibrateButton = 1183;
 constexpr int kCylinders = 1002, kCoils = 1001, kLambdaProbe = 1005;
 
-bool Shows(LinkBanner* banner, const char* text) {
-    return banner->isVisible() && banner->Text().contains(QString::fromUtf8(text));
-}
+bool Shows(LinkBanner* banner, const char* text) { return banner->isVisible() && banner->Text().contains(text); }
 
 // The equipment store's value of a register; -1 when it holds none.
 int StoreValue(const char* reg) {
@@ -139,19 +135,6 @@ TEST_P(EndToEndTest, TheVehiclePageWritesTheSimulatorOverItsTerminal) {
 
 INSTANTIATE_TEST_SUITE_P(Models, EndToEndTest, ::testing::Values(0, 1, 2));
 
-TEST(SimulatorProgramTest, WithAQuitTimeItEndsByItselfAndTakesItsComNameAway) {
-    QTemporaryDir dir;
-    QElapsedTimer elapsed;
-    elapsed.start();
-    SimulatorProcess sim(dir.filePath("ports"), 5, "q7100", dir.filePath("sim.log"), {"--quit-after", "400"});
-    ASSERT_TRUE(sim.Started());
-    EXPECT_TRUE(QFileInfo(dir.filePath("ports/COM5")).isSymLink());
-    EXPECT_EQ(sim.Stop(5000), 0);
-    EXPECT_TRUE(elapsed.elapsed() >= 400 && elapsed.elapsed() < 4000) << elapsed.elapsed();
-    EXPECT_FALSE(QFileInfo(dir.filePath("ports/COM5")).isSymLink());
-    EXPECT_NE(sim.LogText().find("REG 3D 50\n"), std::string::npos);
-}
-
 // What the gauges show: engine speed, throttle and lambda digits.
 std::vector<int> ShownGauges(const CMonitorDialog& dialog) {
     std::vector<int> shown;
@@ -171,11 +154,10 @@ bool GaugesMove(const CMonitorDialog& dialog, int timeoutMs) {
     return true;
 }
 
-// The Q7100 vehicle page (2 s an entry). Frames: the read-all, then per entry
-// a write and three confirms; the adapter goes with the sixth frame, the
-// second entry's write, whose answer never comes: the first entry is
-// confirmed, the second and third are not. The page's state while the link
-// is down is held in tests/ui with the in-process simulator.
+// The Q7100 vehicle page. Frames: the read-all, then per entry a write and
+// three confirms; the adapter goes with the second entry's write (the sixth
+// frame), whose answer never comes: the first entry is confirmed, the
+// second and third are not.
 TEST_F(LinkFaultsTest, AnAdapterPulledMidPassKeepsTheRestUntilTheUserResendsIt) {
     auto sim = Simulator("q7100", 5, {"--drop-after", "6", "--reconnect-ms", "2500"});
     ASSERT_TRUE(sim->Started() && StartProgram(0, 5));
@@ -196,10 +178,7 @@ TEST_F(LinkFaultsTest, AnAdapterPulledMidPassKeepsTheRestUntilTheUserResendsIt) 
         EXPECT_TRUE(page.Banner()->Text().contains(QStringLiteral("COM5")));
         ASSERT_TRUE(WaitUntil([&] { return !page.IsBusy(); }, 20000));
         SaveScreenshot(&page, QStringLiteral("link-lost-page.png"));
-        EXPECT_FALSE(page.Button(kWriteButton)->isEnabled() || page.Button(kMonitorButton)->isEnabled());
-        EXPECT_TRUE(page.Button(kSaveButton)->isEnabled());
         ASSERT_EQ(messages_.size(), 1u);
-        EXPECT_EQ(messages_[0].title, QString::fromUtf8("Gravação interrompida"));
         ASSERT_EQ(page.UnsentWrites().size(), 2u);
         for (const PendingWrite& entry : page.UnsentWrites()) unsent.insert(entry.Register);
         ASSERT_TRUE(WaitUntil([&] { return Shows(page.Banner(), LinkBanner::kReconnectedText); }, 20000));
@@ -248,7 +227,7 @@ TEST_F(LinkFaultsTest, AnAdapterBackAsAnotherTtyUsbNumberIsFollowedAndThePageRea
         EXPECT_FALSE(QFileInfo::exists(dev.filePath("ttyUSB0")));
         EXPECT_EQ(QFileInfo(dev.filePath("ttyUSB3")).canonicalFilePath(),
                   QFileInfo(sim->LatestDevicePath()).canonicalFilePath());
-        EXPECT_TRUE(page.Button(kWriteButton)->isEnabled());
+        EXPECT_TRUE(page.Button(kWriteButton)->isEnabled()) << "the page read again can be written";
         shownCylinders = page.ListField(kCylinders)->currentText();
         ClickButton(&page, "Sair");
     });
@@ -270,10 +249,10 @@ TEST_F(LinkFaultsTest, AStreamCutByAPulledAdapterResumesByItself) {
         ASSERT_TRUE(WaitUntil([&] { return Shows(dialog.Banner(), LinkBanner::kLostText); }, 10000));
         EXPECT_TRUE(dialog.Banner()->Text().contains(QStringLiteral("COM5")));
         SaveScreenshot(&dialog, QStringLiteral("link-lost-monitor.png"));
-        EXPECT_FALSE(dialog.Button(1183)->isEnabled()) << "no calibration while the link is down";
+        EXPECT_FALSE(dialog.Button(kCalibrateButton)->isEnabled()) << "no calibration while the link is down";
         ASSERT_TRUE(WaitUntil([&] { return Shows(dialog.Banner(), LinkBanner::kReconnectedText); }, 20000));
         EXPECT_TRUE(GaugesMove(dialog, 5000)) << "the stream resumed by itself";
-        EXPECT_TRUE(WaitUntil([&] { return dialog.Button(1183)->isEnabled(); }, 5000));
+        EXPECT_TRUE(WaitUntil([&] { return dialog.Button(kCalibrateButton)->isEnabled(); }, 5000));
         ClickButton(&dialog, "Retornar");
     });
     EXPECT_TRUE(messages_.empty()) << messages_.front().text.toStdString();
@@ -291,30 +270,6 @@ TEST_F(LinkFaultsTest, AStreamCutByAPulledAdapterResumesByItself) {
     EXPECT_GE(reads[0], 4500);
     EXPECT_LT(reads[0], starts[0]) << "the snapshot before the start";
     EXPECT_TRUE(sim->Writes().empty());
-}
-
-// The ECU loses power for 1.5 s, 3 s after the simulator started, while the
-// monitoring screen streams: the port stays, the stream stops and has to be
-// started again.
-TEST_F(LinkFaultsTest, AnEcuPowerCycleUnderTheStreamBringsTheGaugesBack) {
-    QElapsedTimer sinceStart;
-    sinceStart.start();
-    auto sim = Simulator("q7100", 5, {"--power-cycle-after", "3000", "--power-off-for", "1500"});
-    ASSERT_TRUE(sim->Started() && StartProgram(0, 5));
-    CMonitorDialog dialog;
-    RunPage(&dialog, [&] {
-        ASSERT_TRUE(GaugesMove(dialog, 5000)) << "the stream runs before the power goes";
-        ASSERT_TRUE(WaitUntil([&] { return dialog.FailedPolls() > 0 || Shows(dialog.Banner(), LinkBanner::kLostText); },
-                              10000)) << "the program noticed the silence";
-        ASSERT_TRUE(WaitUntil([&] { return sinceStart.elapsed() > 4500; }, 10000));
-        EXPECT_TRUE(GaugesMove(dialog, 6000)) << "live values again after the power came back";
-        ClickButton(&dialog, "Retornar");
-    });
-    EXPECT_EQ(sim->Stop(), 0);
-    const std::vector<long> starts = sim->FrameTimes("start");
-    ASSERT_GE(starts.size(), 2u) << sim->LogText();
-    EXPECT_GE(starts.back(), 4500) << "a new start frame after the power came back";
-    EXPECT_TRUE(sim->Writes().empty() && sim->FramesOfKind("confirm") == 0);
 }
 
 }  // namespace

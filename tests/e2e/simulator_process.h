@@ -47,16 +47,14 @@ class SimulatorProcess {
     }
     std::map<std::string, std::string> RegisterImage() const {
         std::map<std::string, std::string> image;
-        for (const QStringList& line : LogLines("REG"))
-            image[line[1].toStdString()] = line.value(2).toStdString();
+        for (const QStringList& line : LogLines("REG")) image[line[1].toStdString()] = line[2].toStdString();
         return image;
     }
     int FramesOfKind(const QString& kind) const { return static_cast<int>(FrameTimes(kind).size()); }
     // When each frame of a kind came, in ms from the simulator's start.
     std::vector<long> FrameTimes(const QString& kind) const {
         std::vector<long> times;
-        for (const QStringList& line : LogLines("RX"))
-            if (line[2] == kind) times.push_back(line[1].toLong());
+        for (const QStringList& line : LogLines("RX")) if (line[2] == kind) times.push_back(line[1].toLong());
         return times;
     }
     // (register, value) of each write frame received, in hex, in order.
