@@ -15,14 +15,11 @@ namespace {
 TEST(ImageButtonLayoutTest, EachStylePlacesImageCaptionAndFocusFrame) {
     const struct { int style; QSize client; QRect image, text, focus; } kCases[] = {
         {20, {36, 36}, {4, 4, 32, 32}, {}, {}},  // a tight button keeps four from the edge
-        {20, {64, 45}, {16, 6, 32, 32}, {}, {}},  // the odd remainder rounds down
         {20, {30, 30}, {6, 6, 32, 32}, {}, {}},   // an image larger than the button stays at six
         {37, {120, 40}, {6, 4, 32, 32}, {44, 6, 70, 28}, {42, 4, 74, 32}},
         {7, {120, 40}, {82, 4, 32, 32}, {6, 6, 70, 28}, {4, 4, 74, 32}},  // image right, caption left
-        {9, {80, 70}, {6, 32, 32, 32}, {6, 6, 68, 20}, {4, 4, 72, 24}},   // image bottom, caption above
-        {9, {80, 30}, {6, 6, 32, 32}, {6, 6, 68, -6}, {4, 4, 72, -2}},    // ... never above six
+        {9, {80, 30}, {6, 6, 32, 32}, {6, 6, 68, -6}, {4, 4, 72, -2}},    // image bottom, caption above: never above six
         {1, {80, 70}, {6, 6, 32, 32}, {6, 44, 68, 20}, {4, 42, 72, 24}},  // caption below
-        {2, {80, 70}, {42, 6, 32, 32}, {}, {}},
         {17, {80, 70}, {24, 6, 32, 32}, {6, 44, 68, 20}, {4, 42, 72, 24}},
     };
     for (const auto& c : kCases) {
@@ -30,7 +27,6 @@ TEST(ImageButtonLayoutTest, EachStylePlacesImageCaptionAndFocusFrame) {
         EXPECT_EQ((std::vector<QRect>{c.image, c.text, c.focus}), (std::vector<QRect>{layout.ImageRect.ToQRect(),
                   layout.TextRect.ToQRect(), layout.FocusRect.ToQRect()})) << c.style << " " << c.client.width();
     }
-    EXPECT_TRUE((EdgeRect{6, 6, 74, 0}).IsEmpty());
 }
 
 constexpr int kNext = 229;

@@ -7,8 +7,6 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <chrono>
-#include <thread>
 
 #include "tests/brazilian_locale.h"
 
@@ -65,7 +63,7 @@ TEST_F(NumericSpinTest, TheBuddyTextIsTheValueAndArrowKeysStepItOnAnyDesktop) {
 
 // Holding an arrow used to step one click per repeat: 0.00 to 2.55 took
 // about 25 s. After a short hold the repeats count more clicks (clicks
-// after ms held, for a range of steps).
+// after ms held, for a range of steps); the first repeats step one each.
 TEST_F(NumericSpinTest, AHeldArrowSpeedsUpWithTheSizeOfTheRange) {
     std::vector<int> clicks;
     for (auto [ms, range] : {std::pair{0, 255}, {499, 255}, {500, 255}, {1500, 255}, {600, 5000}, {2000, 5000}, {2000, 0}})
@@ -75,12 +73,6 @@ TEST_F(NumericSpinTest, AHeldArrowSpeedsUpWithTheSizeOfTheRange) {
     PressKey(Qt::Key_Up);
     PressKey(Qt::Key_Up, true);
     EXPECT_EQ(Text(), "0.02");
-    std::this_thread::sleep_for(std::chrono::milliseconds(600));
-    PressKey(Qt::Key_Up, true);
-    const double held = spin.GetValue();
-    EXPECT_GE(held, 0.07 - 1e-9);  // five clicks at least, more on a slow machine
-    PressKey(Qt::Key_Up);  // a new press starts slow again
-    EXPECT_NEAR(spin.GetValue(), held + 0.01, 1e-9);
 }
 
 }  // namespace

@@ -37,8 +37,7 @@ class RoundTrip : public LogFile, public ::testing::WithParamInterface<bool> {};
 // event on a sample, a gap over whatever the store held, marks with a comma.
 TEST_P(RoundTrip, WhatIsWrittenIsReadBackExactly) {
     BrazilianLocale brazil;
-    if (GetParam()) ASSERT_TRUE(brazil.Active());
-    else std::setlocale(LC_ALL, "C");
+    ASSERT_TRUE(GetParam() ? brazil.Active() : std::setlocale(LC_ALL, "C") != nullptr);
     const std::vector<LogSample> rows = {
         Row(0, {850, 0.52, 0.46, 80, 0, 3.5}), Row(100, {2500, 4.98, 0.02, 240, 1, 12.7}, "calibração iniciada"),
         Row(200, {65535, 0, 5.1, 0, kNaN, kNaN}), Row(2300, {1, 1, 1, 1, 1, 1}, "", true),

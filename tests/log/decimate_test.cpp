@@ -24,8 +24,7 @@ TEST(Decimate, EverySpikeIsDrawnInItsColumnAndEverySampleCounted) {
             times.push_back(t += 90 + static_cast<int64_t>(random() % 21));
             values.push_back(1000 + static_cast<double>(random() % 200));
         }
-        const int64_t t0 = c.zoom ? times[c.n / 3] : times.front();
-        const int64_t t1 = c.zoom ? times[c.n / 2] : times.back();
+        const int64_t t0 = c.zoom ? times[c.n / 3] : times.front(), t1 = c.zoom ? times[c.n / 2] : times.back();
         std::map<int64_t, double> highest, lowest;  // by column
         for (int s = 0; s < 60; ++s) {
             std::size_t i = random() % c.n;
