@@ -2,10 +2,7 @@
 // out is reported with its number and reason, nothing hangs.
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <cmath>
-#include <random>
 #include <sstream>
 
 #include "log/datalog_reader.h"
@@ -31,14 +28,10 @@ std::vector<BadInput> Cases() {
     return {
         {"Intact", kHead + kRows, {0, 100, 200}, {}, ""},
         {"CutMidLine", kHead + kRows + "300,88", {0, 100, 200}, {{10, "cortada"}}, "1 linha"},
-        {"CutMidNumberWithAllCommas", kHead + kRows + "300,880,0.5,0.5,8,0,3.", {0, 100, 200},
-         {{10, "cortada"}}, "1 linha ilegível foi ignorada."},
         {"Empty", "", {}, {}, "Arquivo vazio."},
         {"ForeignCsv", "Time;RPM;MAP\n0;850;30\n100;860;31\n", {},
          {{1, "cabeçalho desconhecido"}, {2, "campos"}, {3, "campos"}},
          "Nenhuma amostra legível"},
-        {"ForeignHeaderOverOurRows", "# another tool 3.1\n" + kRows, {0, 100, 200},
-         {{1, "cabeçalho desconhecido"}}, "1 linha ilegível foi ignorada."},
         {"BinaryInTheMiddle", kHead + "0,850,0.52,0.46,80,0,3.5,\n" + binary + "\n" +
                                   "200,870,0.56,0.50,82,0,3.7,\n",
          {0, 200}, {{8, "binários"}}, "1 linha ilegível foi ignorada."},
@@ -54,9 +47,6 @@ std::vector<BadInput> Cases() {
         {"WindowsLineEnds", "# Zano datalog 1\r\ntempo_ms,rpm,tps_V,lambda_V,passos,atuador,injecao_ms,evento\r\n"
                             "0,850,0.52,0.46,80,0,3.5,\r\n100,860,0.54,0.48,81,0,3.6,marca 1\r\n",
          {0, 100}, {}, ""},
-        {"EndlessLine", kHead + "0,850,0.52,0.46,80,0,3.5,\n" + std::string(50000, '7') + "\n" +
-                            "200,870,0.56,0.50,82,0,3.7,\n",
-         {0, 200}, {{8, "longa demais"}}, "1 linha ilegível foi ignorada."},
     };
 }
 
@@ -72,12 +62,10 @@ TEST_P(ReadBadInput, OpensWhatIsReadableAndReportsTheRest) {
         limits.chunkBytes = chunk;
         const Datalog log = ReadDatalog(stream, limits);
         EXPECT_EQ(log.times, in.times);
-        ASSERT_EQ(log.skipped.size(), in.skipped.size());
-        EXPECT_EQ(log.skippedCount, static_cast<int64_t>(in.skipped.size()));
-        for (std::size_t i = 0; i < in.skipped.size(); ++i) {
-            EXPECT_EQ(log.skipped[i].line, in.skipped[i].first) << log.skipped[i].reason;
-            EXPECT_NE(log.skipped[i].reason.find(in.skipped[i].second), std::string::npos) << log.skipped[i].reason;
-        }
+        ASSERT_TRUE(log.skipped.size() == in.skipped.size() && log.skippedCount == int64_t(in.skipped.size())) << log.skippedCount;
+        for (std::size_t i = 0; i < in.skipped.size(); ++i)
+            EXPECT_TRUE(log.skipped[i].line == in.skipped[i].first && log.skipped[i].reason.find(in.skipped[i].second) != std::string::npos)
+                << log.skipped[i].line << " " << log.skipped[i].reason;
         EXPECT_TRUE(in.message.empty() ? log.message.empty() : log.message.find(in.message) != std::string::npos)
             << log.message;
     }
@@ -86,24 +74,9 @@ TEST_P(ReadBadInput, OpensWhatIsReadableAndReportsTheRest) {
 INSTANTIATE_TEST_SUITE_P(Files, ReadBadInput, ::testing::ValuesIn(Cases()),
                          [](const auto& param) { return std::string(param.param.name); });
 
-TEST(ReadDatalog, ValuesGoToTheirChannelsByColumnName) {
-    std::istringstream stream(
-        "# Zano datalog 1\ntempo_ms,evento,injecao_ms,rpm,extra,lambda_V\n"
-        "0,,3.5,850,zz,0.46\n100,marca 1,3.6,860,zz,\n");
-    const Datalog log = ReadDatalog(stream);
-    EXPECT_EQ(log.skippedCount, 0);
-    ASSERT_EQ(log.SampleCount(), 2u);
-    EXPECT_EQ(log.Channel(LogChannel::Rpm), (std::vector<double>{850, 860}));
-    EXPECT_EQ(log.Channel(LogChannel::InjectionMs), (std::vector<double>{3.5, 3.6}));
-    const auto& lambda = log.Channel(LogChannel::LambdaVolts);
-    EXPECT_TRUE(lambda[0] == 0.46 && std::isnan(lambda[1]) && std::isnan(log.Channel(LogChannel::TpsVolts)[0]));
-    ASSERT_EQ(log.events.size(), 1u);
-    EXPECT_EQ(log.events[0].text, "marca 1");
-}
-
 // Beyond the cap the rest of the file is not read; the list of skipped lines
-// stops growing while the count goes on.
-TEST(ReadDatalog, LimitsHoldOnSamplesAndOnTheListOfSkippedLines) {
+// stops growing while the count goes on. A missing file is said.
+TEST(ReadDatalog, LimitsHoldOnSamplesAndOnTheListOfSkippedLinesAndAMissingFileIsSaid) {
     std::string text = kHead;
     for (int i = 0; i < 50; ++i) text += std::to_string(i * 100) + ",1,1,1,1,1,1,\n";
     for (int i = 0; i < 30; ++i) text += "bad\n";
@@ -121,24 +94,7 @@ TEST(ReadDatalog, LimitsHoldOnSamplesAndOnTheListOfSkippedLines) {
     EXPECT_TRUE(first.SampleCount() == 20u && first.times.back() == 1900 && first.capped);
     EXPECT_EQ(first.skippedCount, 0) << "the lines after the cap are not read";
     EXPECT_EQ(first.message, "Registro grande demais: só as primeiras 20 amostras foram lidas.");
-}
-
-// Megabytes of random bytes without a line end are read in bounded pieces
-// and reported, with no sample made up; a missing file is said.
-TEST(ReadDatalog, ALargeBinaryFileAndAMissingOne) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("photo.jpg"));
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    std::mt19937 random(7);
-    std::string block(8 << 20, '\0');
-    for (char& c : block) c = static_cast<char>(random() % 256);
-    f.write(block.data(), static_cast<qint64>(block.size()));
-    f.close();
-    const Datalog log = ReadDatalog(path.toStdString());
-    EXPECT_TRUE(log.SampleCount() == 0u && log.skippedCount > 0);
-    EXPECT_EQ(log.message, "Nenhuma amostra legível no arquivo.");
-    const Datalog none = ReadDatalog(dir.filePath(QStringLiteral("none.csv")).toStdString());
+    const Datalog none = ReadDatalog("/nonexistent/none.csv");
     EXPECT_EQ(none.message.rfind("Não foi possível abrir ", 0), 0u) << none.message;
 }
 

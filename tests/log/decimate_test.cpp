@@ -24,8 +24,7 @@ TEST(Decimate, EverySpikeIsDrawnInItsColumnAndEverySampleCounted) {
             times.push_back(t += 90 + static_cast<int64_t>(random() % 21));
             values.push_back(1000 + static_cast<double>(random() % 200));
         }
-        const int64_t t0 = c.zoom ? times[c.n / 3] : times.front();
-        const int64_t t1 = c.zoom ? times[c.n / 2] : times.back();
+        const int64_t t0 = c.zoom ? times[c.n / 3] : times.front(), t1 = c.zoom ? times[c.n / 2] : times.back();
         std::map<int64_t, double> highest, lowest;  // by column
         for (int s = 0; s < 60; ++s) {
             std::size_t i = random() % c.n;
@@ -64,8 +63,6 @@ TEST(Decimate, AGapBreaksItsColumnAndSamplesOutsideTheWindowStayOut) {
     EXPECT_EQ(columns[0].max, 1.0) << "the sample before t0 was drawn";
     EXPECT_EQ(columns[9].min, -7.0);
     EXPECT_TRUE(Decimate(times, values, 10, 10, 5).empty() && Decimate(times, values, 0, 1000, 0).empty());
-    for (const auto& column : Decimate(times, values, 2000, 3000, 4))  // no samples there
-        EXPECT_TRUE(column.count == 0 && !column.gap);
 }
 
 }  // namespace

@@ -1,13 +1,11 @@
-// The gauges of the monitoring panel and of the lambda page over recorded
-// image slots: speed digits and arc, voltage digits and bars, actuator
-// digits, marker, picture and scale, the five-update counters, which slots
-// each update touches, and one tick of the live poll.
+// The gauges of the monitoring panel over recorded image slots: speed digits and arc, voltage digits and bars, actuator
+// digits, marker, picture and scale, which slots each update touches, and
+// one tick of the live poll.
 #include <gtest/gtest.h>
 
 #include <map>
 
 #include "monitor/gauge_slots.h"
-#include "monitor/lambda_page_gauges.h"
 #include "monitor/live_gauges.h"
 #include "monitor/poll_tick.h"
 #include "tests/comm/protocol_fixture.h"
@@ -16,24 +14,19 @@
 namespace {
 
 namespace M = MonitorSlots;
-namespace L = LambdaSlots;
 using Strings = std::vector<std::string>;
 
-// Image slots that keep their state and the calls ("SHOW slot image",
-// "HIDE slot", "MOVE slot x,y") in the order made.
+// Image slots that keep their state: the image shown in each and its top.
 class SlotRecorder : public ImageSlots {
   public:
-    void Show(int slot, int id) override { Log("SHOW", slot, " " + std::to_string(id)), image[slot] = id; }
-    void Hide(int slot) override { Log("HIDE", slot, ""), image[slot] = 0; }
-    void Move(int slot, SlotPoint at) override {
-        Log("MOVE", slot, " " + std::to_string(at.x) + "," + std::to_string(at.y)), top[slot] = at.y;
-    }
+    void Show(int slot, int id) override { image[slot] = id; }
+    void Hide(int slot) override { image[slot] = 0; }
+    void Move(int slot, SlotPoint at) override { top[slot] = at.y; }
     int Image(int slot) const { return image.count(slot) ? image.at(slot) : 0; }
     bool Shown(int slot) const { return Image(slot) != 0; }
     int Top(int slot) const { return top.count(slot) ? top.at(slot) : -1; }
     // The digit of each shown large-digit slot, a blank for a hidden one.
-    template <size_t n>
-    std::string LargeDigits(const int (&slots)[n]) const {
+    std::string LargeDigits(const int (&slots)[4]) const {
         std::string text;
         for (int slot : slots) text += Shown(slot) ? char('0' + Image(slot) - GaugeImages::kLargeDigitZero) : ' ';
         return text;
@@ -49,21 +42,8 @@ class SlotRecorder : public ImageSlots {
         }
         return text;
     }
-    int LitSegments(int firstSlot) const {
-        int lit = 0;
-        for (int i = 0; i < 28; ++i) lit += Shown(firstSlot + i);
-        return lit;
-    }
-    int Calls(const std::string& prefix) const {
-        return static_cast<int>(std::count_if(calls.begin(), calls.end(), [&](auto& c) { return c.rfind(prefix, 0) == 0; }));
-    }
+    int LitSegments(int first) const { int lit = 0; for (int i = 0; i < 28; ++i) lit += Shown(first + i); return lit; }
     std::map<int, int> image, top;
-    Strings calls;
-
-  private:
-    void Log(const char* what, int slot, const std::string& rest) {
-        calls.push_back(what + (" " + std::to_string(slot)) + rest);
-    }
 };
 
 void Fill(CRX4DATA& store, const std::vector<std::pair<const char*, const char*>>& values) {
@@ -78,11 +58,8 @@ class LiveGaugesTest : public ::testing::Test {
   protected:
     LiveGaugesTest() {
         gauges.DrawStartImages();
-        EXPECT_EQ(slots.LargeDigits(M::kRpmDigits), "0000");
-        EXPECT_TRUE(slots.Shown(M::kTpsSeparator) && slots.Shown(M::kLambdaSeparator));
-        EXPECT_EQ(slots.Image(1443), 316) << "the open actuator";
-        EXPECT_EQ(slots.LitSegments(M::kArcFirst), 0);
-        slots.calls.clear();
+        EXPECT_EQ(slots.LargeDigits(M::kRpmDigits) + std::to_string(slots.LitSegments(M::kArcFirst)), "00000");
+        EXPECT_TRUE(slots.Shown(M::kTpsSeparator) && slots.Shown(M::kLambdaSeparator) && slots.Image(1443) == 316);
     }
     SlotRecorder slots;
     GaugeUpdateCounts counts;
@@ -91,7 +68,7 @@ class LiveGaugesTest : public ::testing::Test {
 };
 
 // One segment per 250 rpm (-1: not looked at); a speed of five digits shows as zero.
-TEST_F(LiveGaugesTest, SpeedTextsFillFourDigitsAndLightOneSegmentPer250RpmTouchingOnlyWhatChanged) {
+TEST_F(LiveGaugesTest, SpeedTextsFillFourDigitsAndLightOneSegmentPer250Rpm) {
     const struct { const char* text; const char* digits; int segments; } kSpeeds[] = {
         {"850", " 850", 4}, {"7000", "7000", 28}, {"7250", "7250", 28}, {"0", "0000", 0}, {"1", "0000", 1}, {"12345", "0000", -1}};
     for (const auto& speed : kSpeeds) {
@@ -100,12 +77,6 @@ TEST_F(LiveGaugesTest, SpeedTextsFillFourDigitsAndLightOneSegmentPer250RpmTouchi
         EXPECT_EQ(slots.LargeDigits(M::kRpmDigits) + " " + std::to_string(lit),
                   speed.digits + std::string(" ") + std::to_string(speed.segments)) << speed.text;
     }
-    gauges.ShowRpm("850");
-    slots.calls.clear();
-    gauges.ShowRpm("850");
-    EXPECT_TRUE(slots.calls.empty());
-    gauges.ShowRpm("855");
-    EXPECT_EQ(slots.calls, Strings{"SHOW 1475 354"});
 }
 
 // Standstill zeroes both voltages before their readings: the bars end at
@@ -128,24 +99,6 @@ TEST_F(LiveGaugesTest, TheStoreGivesSpeedAndVoltsAndAFiveDigitSpeedOrAMissingReg
     EXPECT_EQ(gauges.UpdateLiveDisplay(partial), 1);  // no "23"
     EXPECT_EQ(slots.LargeDigits(M::kRpmDigits) + slots.SmallDigits(M::kStepDigits), " 866080");
     EXPECT_EQ(gauges.UpdateLiveDisplay(empty), 1);
-}
-
-TEST_F(LiveGaugesTest, OnQ5100SpeedComesFromTheThreeByteCountAndTheTwoFactors) {
-    LiveGauges q5100(slots, counts, 1);
-    FillIdle(store);
-    // N = 0x007530 = 30000; rpm = 120000000 * 2 / (30000 * 4) = 2000.
-    Fill(store, {{"28", "30"}, {"29", "75"}, {"2A", "0"}, {"2B", "2"}, {"2C", "4"}});
-    ASSERT_EQ(q5100.UpdateLiveDisplay(store), 0);
-    EXPECT_EQ(slots.LargeDigits(M::kRpmDigits), "2000");
-    Fill(store, {{"28", "0"}, {"29", "0"}});  // no count yet: the quotient does not fit
-    ASSERT_EQ(q5100.UpdateLiveDisplay(store), 0);
-    EXPECT_EQ(slots.LargeDigits(M::kRpmDigits), "2000");
-    store.Add("2B", "0");  // 0 / (0 + 1e-17) = 0 rpm
-    ASSERT_EQ(q5100.UpdateLiveDisplay(store), 0);
-    EXPECT_EQ(slots.LargeDigits(M::kRpmDigits), "0000");
-    CRX4DATA withoutThirdByte;
-    Fill(withoutThirdByte, {{"11", "0"}, {"3D", "1"}, {"3E", "1"}, {"28", "1"}, {"29", "1"}, {"2B", "1"}, {"2C", "1"}, {"23", "0"}, {"24", "0"}});
-    EXPECT_EQ(q5100.UpdateLiveDisplay(withoutThirdByte), 1);
 }
 
 // Digits and bar top ("-" hidden) after each reading. The inverted sensor
@@ -190,67 +143,6 @@ TEST_F(LiveGaugesTest, ActuatorEndsPickTheirPicturesMarkerRowsAndScaleColour) {
         scale += std::to_string(slots.Shown(M::kScaleGreen)) + std::to_string(slots.Shown(M::kScaleRed));
     }
     EXPECT_EQ(scale, "100100");
-    CRX4DATA withoutSteps;
-    store.Add("83", "7");  // unknown colour: nothing changes
-    slots.calls.clear();
-    gauges.ShowActuatorScale(store, false);
-    EXPECT_EQ(gauges.ShowActuatorPosition(100, withoutSteps), 1);
-    EXPECT_TRUE(slots.calls.empty());
-}
-
-TEST_F(LiveGaugesTest, AnUnchangedPositionIsRedrawnOnlyDuringTheFirstFiveUpdatesOfTheProgram) {
-    FillIdle(store);
-    const std::string markerMove = "MOVE " + std::to_string(M::kMarker);
-    for (int i = 0; i < 7; ++i) ASSERT_EQ(gauges.UpdateLiveDisplay(store), 0);
-    EXPECT_EQ((std::pair{slots.Calls(markerMove), counts.actuator}), (std::pair{5, 5}));
-    slots.calls.clear();  // settled: the same readings touch nothing at all
-    ASSERT_EQ(gauges.UpdateLiveDisplay(store), 0);
-    EXPECT_TRUE(slots.calls.empty());
-    store.Add("11", "51");
-    ASSERT_EQ(gauges.UpdateLiveDisplay(store), 0);
-    EXPECT_EQ(slots.Calls(markerMove), 1);
-    // The counts belong to the program: a new panel starts settled.
-    SlotRecorder other;
-    LiveGauges reopened(other, counts, 0);
-    reopened.UpdateLiveDisplay(store);
-    reopened.UpdateLiveDisplay(store);
-    EXPECT_EQ(other.Calls(markerMove), 1);
-}
-
-// Hidden gauges are drawn again by the same readings; a blank lights as 0.
-TEST(LambdaPageGauges, SpeedArcFollowsOnlyTheRealSignalAndInjectionShowsTensUnitsAndTenths) {
-    SlotRecorder slots;
-    LambdaPageGauges gauges(slots);
-    gauges.DrawStartImages();
-    EXPECT_EQ(slots.Image(1482), GaugeImages::kUnlitLargeDigit);
-    CRX4DATA store, empty;
-    Fill(store, {{"28", "D0"}, {"29", "7"}, {"81", "37"}});  // 2000 rpm, 5.5 ms
-    ASSERT_EQ(gauges.ShowLambdaPageRpm(store, false), 0);
-    EXPECT_EQ(slots.LitSegments(L::kArcFirst), 0);
-    ASSERT_EQ(gauges.ShowLambdaPageRpm(store, true), 0);  // the speed is remembered
-    EXPECT_EQ(slots.LitSegments(L::kArcFirst), 0);
-    store.Add("29", "8");  // 2256 rpm: 10 segments, three with their own images
-    ASSERT_EQ(gauges.ShowLambdaPageRpm(store, true), 0);
-    EXPECT_EQ(slots.LitSegments(L::kArcFirst), 10);
-    EXPECT_EQ((std::vector<int>{383, 412, 413}), (std::vector<int>{slots.Image(L::kArcFirst + 4),
-                  slots.Image(L::kArcFirst + 5), slots.Image(L::kArcFirst + 8)}));
-    for (auto [value, digits] : {std::pair{"0", "000"}, {"FF", "255"}, {"37", "055"}}) {
-        store.Add("81", value);
-        ASSERT_EQ(gauges.ShowLambdaPageInjection(store), 0);
-        EXPECT_EQ(slots.LargeDigits(L::kInjectionDigits), digits);
-    }
-    EXPECT_EQ(gauges.ShowLambdaPageRpm(empty, true) + gauges.ShowLambdaPageInjection(empty), 2);
-
-    Fill(store, {{"28", "52"}, {"29", "3"}});
-    gauges.ShowLambdaPageRpm(store, true);
-    slots.Show(L::kArcMarker, GaugeImages::kLambdaArcMarker);
-    gauges.HideLambdaPageGauges();
-    EXPECT_EQ(slots.LargeDigits(L::kRpmDigits) + slots.LargeDigits(L::kInjectionDigits), "       ");
-    EXPECT_EQ(slots.LitSegments(L::kArcFirst) + slots.Shown(L::kArcMarker), 0);
-    gauges.ShowLambdaPageRpm(store, true);
-    gauges.ShowLambdaPageInjection(store);
-    EXPECT_EQ(slots.LargeDigits(L::kRpmDigits) + slots.LargeDigits(L::kInjectionDigits), "0850055");
-    EXPECT_EQ(slots.LitSegments(L::kArcFirst), 4);
 }
 
 class PollTickTest : public LiveGaugesTest {
@@ -265,33 +157,27 @@ TEST_F(PollTickTest, ElevenFailuresOnlyCountAndTheTwelfthZeroesTheValuesAndResta
         ASSERT_EQ(tick.OnPoll(kPollFailed), TickOutcome::FailureCounted) << i;
         EXPECT_EQ(tick.FailedPolls(), i);
     }
-    EXPECT_TRUE(tick.NoAnswer());
-    EXPECT_EQ(StoredText(store, "28"), "52");
+    EXPECT_TRUE(tick.NoAnswer() && StoredText(store, "28") == "52");
     EXPECT_EQ(tick.OnPoll(kPollFailed), TickOutcome::StreamLost);
     for (const char* reg : {"11", "23", "24", "28", "29"}) EXPECT_EQ(StoredText(store, reg), "0");
-    EXPECT_EQ(StoredText(store, "3D"), "32");
-    EXPECT_EQ(tick.FailedPolls(), 0);
+    EXPECT_TRUE(StoredText(store, "3D") == "32" && tick.FailedPolls() == 0);
     // Standstill on screen: closed actuator, no bars, no step scale.
     EXPECT_EQ(slots.Image(1474), 347);
     EXPECT_EQ(slots.LargeDigits(M::kRpmDigits), "0000");
     EXPECT_FALSE(slots.Shown(M::kTpsBar) || slots.Shown(M::kScaleGreen));
-    EXPECT_EQ(tick.OnPoll(kPollFailed), TickOutcome::FailureCounted);
-    EXPECT_EQ(tick.FailedPolls(), 1);
+    EXPECT_TRUE(tick.OnPoll(kPollFailed) == TickOutcome::FailureCounted && tick.FailedPolls() == 1);
 }
 
 TEST_F(PollTickTest, AnEmptyOrGoodAnswerClearsTheCountAndAnIncompleteRedrawCountsAsAFailure) {
     tick.OnPoll(kPollFailed);
     EXPECT_EQ(tick.OnPoll(kPollEmpty), TickOutcome::Answered);
-    EXPECT_EQ(tick.FailedPolls(), 0);
-    EXPECT_FALSE(tick.NoAnswer());
-    EXPECT_TRUE(slots.Shown(M::kScaleGreen));
+    EXPECT_TRUE(tick.FailedPolls() == 0 && !tick.NoAnswer() && slots.Shown(M::kScaleGreen));
     EXPECT_EQ(tick.OnPoll(kPollOk), TickOutcome::Answered);
     EXPECT_EQ(slots.LargeDigits(M::kRpmDigits), " 850");
     CRX4DATA partial;
     Fill(partial, {{"11", "50"}, {"3D", "1"}, {"3E", "1"}});
     PollTick partialTick(gauges, partial);
-    EXPECT_EQ(partialTick.OnPoll(kPollOk), TickOutcome::FailureCounted);
-    EXPECT_TRUE(partialTick.NoAnswer());
+    EXPECT_TRUE(partialTick.OnPoll(kPollOk) == TickOutcome::FailureCounted && partialTick.NoAnswer());
 }
 
 }  // namespace

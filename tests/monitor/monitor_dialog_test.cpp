@@ -1,9 +1,8 @@
 // The monitoring panel against the simulated ECU, offscreen: live values on
-// screen and a calibration on every model, the step fields, the result
-// codes, closing during a calibration; and recording a drive: the file named
-// after the plate, a sample per answered poll, a mark from the button and the
-// M key, one gap (and no zeros) across an ECU power cycle, the recording
-// ended with the panel.
+// screen and a calibration on every model, the step fields, closing during a
+// calibration; and recording a drive: the file named after the plate, a
+// sample per answered poll, a mark from the button and the M key, one gap
+// (and no zeros) across an ECU power cycle, the recording ended with the panel.
 #include "monitor/monitor_dialog.h"
 
 #include <QLabel>
@@ -23,7 +22,7 @@
 
 namespace {
 
-constexpr int kReturn = 1186, kExit = 1187, kCalibrate = 1183, kCalibrating = 1762, kIdle = 1712, kHigh = 1713;
+constexpr int kReturn = 1186, kCalibrate = 1183, kCalibrating = 1762, kIdle = 1712, kHigh = 1713;
 
 class MonitorDialogTest : public UiTest {
   protected:
@@ -45,21 +44,7 @@ class MonitorDialogTest : public UiTest {
         });
     }
     int ShownRpm() const { return ::ShownRpm(*dialog_); }
-    // The stop frames that went out by the time the worker is idle again.
-    int StopFramesWhenIdle() {
-        WaitForWorker();
-        return FramesOfKind(FrameKind::MonitorStop);
-    }
     std::unique_ptr<CMonitorDialog> dialog_;
-};
-
-// Sees whether the widget it watches was ever shown.
-struct ShowSeen : QObject {
-    bool seen = false;
-    bool eventFilter(QObject*, QEvent* event) override {
-        seen |= event->type() == QEvent::Show;
-        return false;
-    }
 };
 
 // In real time a Q5100 calibration alone takes its fixed 3 s and a read-back
@@ -76,7 +61,6 @@ TEST_P(EveryModel, LiveValuesMoveWithTheEngineAndACalibrationCompletes) {
     Connect(GetParam(), options);
     const int result = Run([&] {
         ASSERT_TRUE(WaitUntil([&] { return ShownRpm() > 0; }, kRealTimeLimitMs));
-        EXPECT_TRUE(dialog_->Button(kReturn)->isEnabled());
         EXPECT_TRUE(ShownRpm() > 500 && ShownRpm() < 1500) << ShownRpm();
         Ecu().SetRevving(true);
         // Rpm and throttle come in different groups of the stream: each
@@ -88,13 +72,12 @@ TEST_P(EveryModel, LiveValuesMoveWithTheEngineAndACalibrationCompletes) {
         if (GetParam() == 0) SaveScreenshot(dialog_.get(), QStringLiteral("monitor-revving.png"));
         Ecu().SetRevving(false);
 
-        ShowSeen calibratingShown;
-        dialog_->Label(kCalibrating)->installEventFilter(&calibratingShown);
+        bool calibratingShown = false;
         dialog_->Button(kCalibrate)->click();
         EXPECT_FALSE(dialog_->Button(kCalibrate)->isEnabled());
-        ASSERT_TRUE(WaitUntil([&] { return !dialog_->IsBusy(); }, kRealTimeLimitMs));
-        EXPECT_TRUE(calibratingShown.seen && !dialog_->Label(kCalibrating)->isVisible());
-        EXPECT_EQ(g_CalibrationRunning, 0);
+        ASSERT_TRUE(WaitUntil([&] { return (calibratingShown |= dialog_->Label(kCalibrating)->isVisible()), !dialog_->IsBusy(); },
+                              kRealTimeLimitMs));
+        EXPECT_TRUE(calibratingShown && !dialog_->Label(kCalibrating)->isVisible() && g_CalibrationRunning == 0);
         EXPECT_TRUE(dialog_->Button(kCalibrate)->isEnabled() && dialog_->IsPolling());
         dialog_->Button(kReturn)->click();
     }, kRealTimeLimitMs);
@@ -107,17 +90,6 @@ TEST_P(EveryModel, LiveValuesMoveWithTheEngineAndACalibrationCompletes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, EveryModel, ::testing::Values(0, 1, 2));
-
-TEST_F(MonitorDialogTest, ReturnGivesOneExitGivesTwoAndClosingStopsTheStreamAgain) {
-    Connect(0);
-    EXPECT_EQ(Run([&] { dialog_->Button(kReturn)->click(); }), CMonitorDialog::kReturned);
-    EXPECT_EQ(StopFramesWhenIdle(), 3);
-    EXPECT_EQ(Run([&] { dialog_->Button(kExit)->click(); }), CMonitorDialog::kExited);
-    EXPECT_EQ(StopFramesWhenIdle(), 3);  // Exit leaves the stop to the destruction
-    dialog_.reset();
-    EXPECT_EQ(StopFramesWhenIdle(), 6);
-    EXPECT_EQ(FramesOfKind(FrameKind::MonitorStart), 2);
-}
 
 TEST_F(MonitorDialogTest, DuringACalibrationEnterWritesNothingAndExitWaitsForItsEnd) {
     EcuOptions options;
@@ -135,9 +107,8 @@ TEST_F(MonitorDialogTest, DuringACalibrationEnterWritesNothingAndExitWaitsForIts
         nextAnswer_ = kAnswerNo;
         QTest::keyClick(dialog_.get(), Qt::Key_Left, Qt::ControlModifier);
         ASSERT_EQ(messages_.size(), 1u);
-        EXPECT_EQ(messages_[0].text, QStringLiteral("A Calibração ainda não foi concluída. "
-                                                    "Deseja realmente retornar à tela anterior?"));
-        EXPECT_EQ(messages_[0].title, QStringLiteral("Calibração em andamento"));
+        EXPECT_EQ(messages_[0].title + messages_[0].text, QStringLiteral("Calibração em andamentoA Calibração ainda não "
+                                                                         "foi concluída. Deseja realmente retornar à tela anterior?"));
         EXPECT_TRUE(messages_[0].buttons == BoxButtons::YesNo && dialog_->isVisible());
         nextAnswer_ = kAnswerYes;
         QTest::keyClick(dialog_.get(), Qt::Key_Escape);
@@ -146,12 +117,9 @@ TEST_F(MonitorDialogTest, DuringACalibrationEnterWritesNothingAndExitWaitsForIts
         endedBeforeCalibration = !dialog_->isVisible();
         EXPECT_EQ(FramesOfKind(FrameKind::ReadAll), reads);
     });
-    EXPECT_EQ(result, CMonitorDialog::kExited);
-    EXPECT_FALSE(endedBeforeCalibration);
-    EXPECT_EQ(g_CalibrationRunning, 0);
+    EXPECT_TRUE(result == CMonitorDialog::kExited && !endedBeforeCalibration && g_CalibrationRunning == 0);
     // The calibration ran to its end: its read-back went out.
-    EXPECT_GT(FramesOfKind(FrameKind::ReadAll), reads);
-    EXPECT_EQ(FramesOfKind(FrameKind::RegisterWrite), 0);
+    EXPECT_TRUE(FramesOfKind(FrameKind::ReadAll) > reads && FramesOfKind(FrameKind::RegisterWrite) == 0);
 }
 
 // Step counts outside 1-240 set up earlier are shown as the ECU holds them;
@@ -166,33 +134,20 @@ TEST_F(MonitorDialogTest, StepFieldsShowTheEcuValueAndWriteOnlyWhatWasChanged) {
         QSpinBox* idle = dialog_->StepField(kIdle);
         QSpinBox* high = dialog_->StepField(kHigh);
         EXPECT_EQ(idle->text() + high->text(), "0255");
-        QTest::keyClick(high, Qt::Key_Down);  // the arrows stay within the range
-        EXPECT_EQ(high->value(), 240);
         high->setValue(120);
         high->setFocus();
         QTest::keyClick(high, Qt::Key_Return);
         ASSERT_TRUE(WaitUntil([&] { return !dialog_->IsBusy() && dialog_->IsPolling(); }, 10000));
         EXPECT_EQ((std::pair{Ecu().Registers().at(0x3D), Ecu().Registers().at(0x3E)}), (std::pair<uint8_t, uint8_t>{0, 120}));
-        EXPECT_EQ(FramesOfKind(FrameKind::RegisterWrite), 1);
-        EXPECT_EQ(idle->text() + high->text(), "0120");
+        EXPECT_EQ(idle->text() + high->text() + QString::number(FramesOfKind(FrameKind::RegisterWrite)), "01201");
         idle->setFocus();
         idle->clear();
         QTest::keyClick(idle, Qt::Key_Return);
         ASSERT_EQ(messages_.size(), 1u);
         EXPECT_EQ(messages_[0].text, QStringLiteral("Valor abaixo do limite inferior."));
-        EXPECT_FALSE(dialog_->IsBusy());
-        EXPECT_EQ(FramesOfKind(FrameKind::RegisterWrite), 1);
+        EXPECT_TRUE(!dialog_->IsBusy() && FramesOfKind(FrameKind::RegisterWrite) == 1);
         dialog_->Button(kReturn)->click();
     });
-}
-
-TEST_F(MonitorDialogTest, AReadBackMissingAStepEndsThePanelWithThree) {
-    EcuOptions options;
-    options.faults.missingRegister = 0x3E;
-    Connect(1, options);
-    EXPECT_EQ(Run([&] { QTest::keyClick(dialog_->StepField(kIdle), Qt::Key_Enter); }), CMonitorDialog::kReadBackFailed);
-    ASSERT_EQ(messages_.size(), 1u);
-    EXPECT_EQ(messages_[0].text, QStringLiteral("Erro na leitura dos parâmetros !!!"));
 }
 
 TEST_F(MonitorDialogTest, ARecordingAcrossAPowerCycleHasOneGapAndNoZeros) {
@@ -207,16 +162,11 @@ TEST_F(MonitorDialogTest, ARecordingAcrossAPowerCycleHasOneGapAndNoZeros) {
     std::string path;
     RunActive(&dialog, [&] {
         ASSERT_TRUE(WaitUntil([&] { return !dialog.IsBusy(); }, 10000));
-        QPushButton* record = dialog.RecordButton();
-        EXPECT_EQ(record->text() + dialog.MarkButton()->text(), QStringLiteral("GravarMarcar"));
         EXPECT_FALSE(dialog.MarkButton()->isEnabled());
-        record->click();
+        dialog.RecordButton()->click();
         ASSERT_TRUE(dialog.Recorder().Recording()) << dialog.RecordLabel()->text().toStdString();
         path = dialog.Recorder().Path();
-        const std::string name = path.substr(path.rfind('/') + 1);
-        EXPECT_EQ(name.rfind("ABC1D23_", 0), 0u) << name;
-        EXPECT_EQ(QFileInfo(QString::fromStdString(path)).absolutePath(), QFileInfo(TempPath("registros/x")).absolutePath());
-        EXPECT_TRUE(dialog.RecordLabel()->text().contains(QString::fromStdString(name)));
+        EXPECT_EQ(path.rfind(TempPath("registros/ABC1D23_").toStdString(), 0), 0u) << path;
         ASSERT_TRUE(WaitUntil([&] { return dialog.Recorder().Rows() >= 5; }, 10000));
         dialog.MarkButton()->click();
         SaveScreenshot(&dialog, QStringLiteral("monitor-recording.png"));
@@ -230,8 +180,7 @@ TEST_F(MonitorDialogTest, ARecordingAcrossAPowerCycleHasOneGapAndNoZeros) {
     EXPECT_FALSE(dialog.Recorder().Recording()) << "closing the panel ends the recording";
 
     const Datalog log = ReadDatalog(path);
-    EXPECT_EQ(log.skippedCount, 0) << log.message;
-    EXPECT_TRUE(log.header.model == "Q7100" && log.header.port.find("COM1") != std::string::npos) << log.header.port;
+    EXPECT_TRUE(log.skippedCount == 0 && log.header.model == "Q7100" && log.header.port.find("COM1") != std::string::npos) << log.message << log.header.port;
     ASSERT_EQ(log.gaps.size(), 1u) << "one loss, one gap";
     const std::vector<double>& rpm = log.Channel(LogChannel::Rpm);
     int before = 0, after = 0;
@@ -252,18 +201,11 @@ TEST_F(MonitorDialogTest, ARecordingAcrossAPowerCycleHasOneGapAndNoZeros) {
 
 // The calibration's start and end are events of the recording, with its
 // result; the values it reads meanwhile are samples.
-struct CalibrationCase {
-    CalibrationOutcome outcome;
-    const char* end;
-};
-class RecordedCalibration : public MonitorDialogTest, public ::testing::WithParamInterface<CalibrationCase> {};
-
-TEST_P(RecordedCalibration, ItsStartAndItsResultAreEventsAndItsReadingsSamples) {
-    const CalibrationCase& c = GetParam();
+TEST_F(MonitorDialogTest, ACalibrationsStartAndItsResultAreEventsOfTheRecordingAndItsReadingsSamples) {
     UseRealClock();  // skipped waits under load outran the result ("sem resposta")
     EcuOptions options;
     options.calibrationMs = 800;
-    options.faults.calibration = c.outcome;
+    options.faults.calibration = CalibrationOutcome::Failure;
     ConnectSimulatedEcu(2, options);
     std::string path;
     Run([&] {
@@ -277,30 +219,11 @@ TEST_P(RecordedCalibration, ItsStartAndItsResultAreEventsAndItsReadingsSamples) 
         dialog_->Button(kReturn)->click();
     }, 10000);
     const Datalog log = ReadDatalog(path);
-    ASSERT_EQ(log.events.size(), 2u) << c.end;
-    EXPECT_EQ(log.events[0].text + "|" + log.events[1].text, std::string("calibração iniciada|") + c.end);
-    EXPECT_LT(log.events[0].tMs, log.events[1].tMs);
+    ASSERT_EQ(log.events.size(), 2u);
+    EXPECT_EQ(log.events[0].text + "|" + log.events[1].text, "calibração iniciada|calibração com erro");
     int during = 0;
     for (int64_t t : log.times) during += t > log.events[0].tMs && t < log.events[1].tMs;
     EXPECT_GT(during, 0) << "the calibration's readings were not recorded";
-}
-
-INSTANTIATE_TEST_SUITE_P(Outcomes, RecordedCalibration,
-                         ::testing::Values(CalibrationCase{CalibrationOutcome::Success, "calibração concluída"},
-                                           CalibrationCase{CalibrationOutcome::Failure, "calibração com erro"}));
-
-// A folder that cannot be made: the panel says so and records nothing.
-TEST_F(MonitorDialogTest, AFolderThatCannotBeMadeIsSaidBesideTheButton) {
-    ASSERT_TRUE(QFile(TempPath("file")).open(QIODevice::WriteOnly));
-    qputenv(kLogFolderVariable, TempPath("file/registros").toUtf8());
-    ConnectSimulatedEcu(2);
-    Run([&] {
-        dialog_->RecordButton()->click();
-        EXPECT_FALSE(dialog_->Recorder().Recording() || dialog_->RecordButton()->isChecked());
-        const QString said = dialog_->RecordLabel()->text();
-        EXPECT_TRUE(said.startsWith("Não foi possível criar a pasta de registros ")) << said.toStdString();
-        dialog_->Button(kReturn)->click();
-    }, 10000);
 }
 
 }  // namespace
