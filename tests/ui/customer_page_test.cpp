@@ -1,6 +1,6 @@
-// The customer data page against the simulated ECU: Return, and Load with the
-// files the user meets: incomplete, and from the Windows program (the file
-// format and its saving are in tests/data).
+// The customer data page against the simulated ECU: Return, Load with the
+// files the user meets (incomplete, from the Windows program), and a refused
+// Save (the file format and each step of the replace are in tests/data).
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -9,12 +9,13 @@
 #include "app/wizard_flow.h"
 #include "comm/hex_text.h"
 #include "controls/image_button.h"
+#include "data/file_replace.h"
 #include "pages/customer_page.h"
 #include "tests/ui/ui_test_support.h"
 
 namespace {
 
-constexpr int kReturn = 1186, kExit = 1187, kLoad = 1192, kNext = 1193;
+constexpr int kReturn = 1186, kExit = 1187, kSave = 1189, kLoad = 1192, kNext = 1193;
 
 class CustomerPageTest : public UiTest {
 protected:
@@ -88,6 +89,33 @@ TEST_F(CustomerPageTest, LoadShowsTheFileTextsAndAnIncompleteFileFallsBackToEqui
     });
     EXPECT_EQ("Observações", g_CustomerData.remarks);
     EXPECT_EQ(1, g_FileLoaded);
+}
+
+// A replace that fails and a folder that is a file refuse the save: the old
+// file stays byte for byte, no new one appears, and the message says which.
+TEST_F(CustomerPageTest, ASaveThatFailsKeepsTheOldFileOrCreatesNoneAndSaysWhich) {
+    UseSimulatedEcu(0);
+    const QByteArray old = "[Q7100]\r\nClientes=Antigo\r\n[CONFIG_Q7100]\r\n10=1\r\n";
+    const QString existing = Write(QStringLiteral("antigo.Q7100"), old);
+    const QString fresh = TempPath(QStringLiteral("novo.Q7100"));
+    const QString underAFile = Write(QStringLiteral("arquivo-comum"), "conteudo\n") + QStringLiteral("/novo.Q7100");
+    const auto refused = [&](const QString& path, const QString& says) {
+        messages_.clear();
+        Press(kSave, path);
+        ASSERT_EQ(2u, messages_.size());
+        EXPECT_EQ(QStringLiteral("Erro ao gravar"), messages_[1].title);
+        EXPECT_TRUE(messages_[1].text.contains(says)) << messages_[1].text.toStdString();
+    };
+    Run([&] {
+        refused(underAFile, QStringLiteral("Nenhum arquivo foi criado."));
+        EXPECT_TRUE(g_ConfigFilePath.empty()) << "a failed save is not the current file";
+        FailFileReplaceAt(ReplaceStep::Rename);
+        refused(existing, QStringLiteral("O arquivo anterior não foi alterado."));
+        refused(fresh, QStringLiteral("Nenhum arquivo foi criado."));
+        FailFileReplaceAt(ReplaceStep::None);
+        EXPECT_TRUE(old == Read(existing) && !QFile::exists(fresh));
+        Press(kExit);
+    });
 }
 
 }  // namespace
