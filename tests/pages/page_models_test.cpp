@@ -83,6 +83,7 @@ const struct Conversion {
     {kAux, "77", "Tempo de sobreposição", "2.50", {{"77", "FA"}}},
     {kAux, "82", "Relé Auxiliar", "Reset de Memória", {{"82", "0"}}},
     {kLambda, "1E", "Tempo ON", "1.05", {{"1E", "69"}}},
+    {kLambda, "1F", "Tempo Off", "2.55", {{"1F", "FF"}}},  // 254.99999 counts: rounded, not cut
     {kLambdaBasic, "1E", "Tempo ON", "2.50", {{"1E", "FA"}}},
     {kLambda, "79", "Tempo Injeção Padrão", "12.5", {{"79", "7D"}}},
     // The signal type goes as a group; a time that changed rides along.
