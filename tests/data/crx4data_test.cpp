@@ -1,15 +1,10 @@
-// CRX4DATA, the keyword store: order, replacement, capacity, merging, and one
-// store shared by the ECU worker and the UI thread. Its dump lines are checked
-// through the diagnostic dump file, its stop at a full store with its texts.
+// CRX4DATA, the keyword store: order, replacement and merging. Its dump lines
+// are checked through the diagnostic dump file, lookups in a store of a few
+// dozen registers by the page model tests.
 
 #include "data/crx4data.h"
 
 #include <gtest/gtest.h>
-
-#include <QString>
-#include <atomic>
-#include <random>
-#include <thread>
 
 #include "data/store_text.h"
 
@@ -29,29 +24,7 @@ std::string ValueOf(CRX4DATA& store, const std::string& keyword) {
     return StoreValueText(store, keyword.c_str(), &text) ? text : "<absent>";
 }
 
-// "1", "8", "F", ... "DA6": distinct keywords of up to three characters.
-Texts HexKeywords(int count) {
-    Texts keywords;
-    for (int i = 0; i < count; ++i) keywords.push_back(QString::number(i * 7 + 1, 16).toUpper().toStdString());
-    return keywords;
-}
-
 }  // namespace
-
-TEST(KeywordStore, RandomInsertsUpToTheCapacityStayInKeyOrderAndFindable) {
-    Texts keywords = HexKeywords(499);
-    std::shuffle(keywords.begin(), keywords.end(), std::mt19937(1234));
-    CRX4DATA store;
-    Texts sorted;
-    for (const std::string& keyword : keywords) {
-        ASSERT_EQ(store.Add(keyword.c_str(), ("v" + keyword).c_str()), DATA_OK);
-        sorted.insert(std::upper_bound(sorted.begin(), sorted.end(), keyword), keyword);
-        // The array is sorted from the third entry on.
-        ASSERT_TRUE(sorted.size() < 3 || Keywords(store) == sorted) << "after " << keyword;
-    }
-    for (const std::string& keyword : keywords) EXPECT_EQ(ValueOf(store, keyword), "v" + keyword);
-    EXPECT_EQ(ValueOf(store, "2") + ValueOf(store, "FFF"), "<absent><absent>");
-}
 
 TEST(KeywordStore, AddReplacesCutsKeywordsRejectsEmptyInputAndMerges) {
     CRX4DATA store;
@@ -76,40 +49,4 @@ TEST(KeywordStore, AddReplacesCutsKeywordsRejectsEmptyInputAndMerges) {
     EXPECT_EQ(ValueOf(store, "10"), "<absent>");
     for (const char* keyword : {"12", "05", "99", "07"}) store.Add(keyword, keyword);
     EXPECT_EQ(Keywords(store), (Texts{"05", "07", "12", "99"}));
-}
-
-// The ECU worker adds register values, then replaces them over and over
-// (short and long values, so a freed one is soon reused), while the UI thread
-// reads them and merges the store into the file store, as the pages do.
-TEST(KeywordStoreThreads, WorkerWritesWhileTheUiThreadReadsAndMerges) {
-    const Texts keywords = HexKeywords(60);
-    const std::string values[] = {"A", std::string(40, 'B')};
-    for (int round = 0; round < 100; ++round) {
-        CRX4DATA equipment, file;
-        std::atomic<bool> done{false};
-        std::thread worker([&] {
-            for (int pass = 0; pass < 20; ++pass)
-                for (const std::string& key : keywords)
-                    equipment.Add(key.c_str(), (values[pass % 2] + key).c_str());
-            done = true;
-        });
-        // A fault is noted, not asserted: the worker must be joined first.
-        std::string fault;
-        std::vector<bool> seen(keywords.size(), false);
-        while (!done && fault.empty()) {
-            for (std::size_t i = 0; i < keywords.size(); ++i) {
-                const std::string value = ValueOf(equipment, keywords[i]);
-                if (value == "<absent>" ? bool(seen[i])
-                                        : value != values[0] + keywords[i] && value != values[1] + keywords[i])
-                    fault = keywords[i] + " read as " + value;
-                seen[i] = value != "<absent>";
-            }
-            if ((file = equipment).GetQtyUsed() > keywords.size()) fault += " the merge doubled entries";
-        }
-        worker.join();
-        ASSERT_EQ(fault, "") << "round " << round;
-        file = equipment;
-        ASSERT_EQ(file.GetQtyUsed(), keywords.size());
-        for (const std::string& key : keywords) ASSERT_EQ(ValueOf(file, key), values[1] + key);
-    }
 }

@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <csignal>
-#include <cstdlib>
 
 #include "tests/data/file_bytes.h"
 
@@ -90,24 +89,6 @@ TEST_F(DiagnosticDump, AFolderOthersCanWriteToOrOwnIsRefusedAndAChosenOneIsNotMa
         EXPECT_FALSE(Dump(0));
     }
     EXPECT_TRUE(QDir(QString::fromStdString(Path("ausente"))).isEmpty());
-}
-
-// Under CTest each test runs in its own process: what it sets in the
-// environment goes with it.
-TEST_F(DiagnosticDump, TheDefaultFolderIsTheUsersCacheMadePrivate) {
-    SetDumpFolder("");
-    setenv("HOME", Path("casa").c_str(), 1);
-    setenv("XDG_CACHE_HOME", "relativo", 1);
-    unsetenv("ZANO_DUMP_DIR");
-    EXPECT_EQ(DumpFolder(), Path("casa") + "/.cache/zano") << "a relative XDG_CACHE_HOME is ignored";
-    ASSERT_TRUE(Dump(0));
-    EXPECT_EQ(std::make_pair(Mode(Path("casa") + "/.cache"), Mode(Path("casa") + "/.cache/zano")),
-              std::make_pair(mode_t{S_IFDIR | 0700}, mode_t{S_IFDIR | 0700}));
-    EXPECT_EQ(ReadFileBytes(Path("casa") + "/.cache/zano/novoQ7100.txt"), kDump);
-    setenv("XDG_CACHE_HOME", Path("xdg").c_str(), 1);
-    EXPECT_EQ(DumpFolder(), Path("xdg") + "/zano");
-    setenv("ZANO_DUMP_DIR", Path("escolhida").c_str(), 1);
-    EXPECT_EQ(DumpFilePath(1), Path("escolhida") + "/novoQ5100.txt");
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QTemporaryDir>
 
 #include "data/port_setting.h"
@@ -50,16 +49,6 @@ TEST_F(PrivateProfileFile, LookupsIgnoreCaseTrimValuesAndSkipComments) {
               "Ant|ç|çç");
 }
 
-// The key list of a section (a configuration file's registers, whatever
-// the ECU): only that section's keys, each once, as Value finds them.
-TEST_F(PrivateProfileFile, KeysListsTheSectionsOwnKeysOnceInFileOrder) {
-    PrivateProfile profile;
-    profile.Parse(QByteArray::fromStdString(kLegacy + "\r\n2b=1\r\n10=6\r\n[Other]\r\n3D=50\r\n[config_q5100]\r\n99=1"));
-    EXPECT_EQ(profile.Keys("CONFIG_Q5100"), (std::vector<std::string>{"10", "2b"}));
-    EXPECT_EQ(profile.Keys(" Q5100 "), (std::vector<std::string>{"Clientes", "Marca"}));
-    EXPECT_TRUE(profile.Keys("CONFIG_Q7100").empty());
-}
-
 // On disk Windows-1252 ("?" for what it lacks), in the program UTF-8.
 TEST_F(PrivateProfileFile, RewritesKeysInPlaceKeepingLineEndsAndAddsNewOnesAfterTheSectionsLastKey) {
     WriteFileBytes(path_, kLegacy);
@@ -73,14 +62,6 @@ TEST_F(PrivateProfileFile, RewritesKeysInPlaceKeepingLineEndsAndAddsNewOnesAfter
               "MARCA=Ford\nPlaca=?\xF3" "d?\r\n\r\n[CONFIG_Q5100]\r\n10=5\r\n2B=4\r\n; 12=FF\r\n"
               "[NOVA]\r\nk=um  dois tres\r\n");
     EXPECT_EQ(Read("Q5100", "Clientes") + Read("Q5100", "Placa"), "João Ação €?ód?");
-}
-
-TEST_F(PrivateProfileFile, WriteFailsWithoutAFolderOrAName) {
-    const std::string below = dir_.filePath("missing/a.ini").toStdString();
-    EXPECT_FALSE(Write("S", "", "v") || Write("", "k", "v"));
-    EXPECT_FALSE(WritePrivateProfileText("S", "k", "v", below.c_str()));
-    EXPECT_FALSE(FileExists(path_.c_str()) || FileExists(below.c_str()));
-    EXPECT_FALSE(FileExists(dir_.path().toUtf8().constData())) << "a folder is no file";
 }
 
 TEST_F(PrivateProfileFile, PortSettingsGiveEachModelThePortSetForItOrACodeForNone) {
@@ -99,12 +80,4 @@ TEST_F(PrivateProfileFile, PortSettingsGiveEachModelThePortSetForItOrACodeForNon
     EXPECT_EQ(PortSetting("Q5100 plus", &port, "GET"), 3);
     WriteFileBytes(path_, "[CONFIG_Q5100]\r\nCOM=\r\n");
     EXPECT_TRUE(PortSetting("Q5100", &port, "GET") == 3 && port == 12);
-
-    // Without a chosen path: ZANO.INI in a writable current directory.
-    SetSettingsFilePath("");
-    const QString previous = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(dir_.path()));
-    const std::string defaultPath = SettingsFilePath();
-    QDir::setCurrent(previous);
-    EXPECT_EQ(defaultPath, QDir(dir_.path()).canonicalPath().toStdString() + "/ZANO.INI");
 }

@@ -1,7 +1,8 @@
 // Every page's fields against the registers they stand for: what a field
 // shows for the ECU's values and what Enter writes back, which writes a
-// page's write button queues and in which order, where a fill stops. All of
-// it also on a Brazilian desktop, whose C runtime writes "1,50".
+// page's write button queues and in which order, where a fill stops; the
+// checks on typed values. All of it also on a Brazilian desktop, whose C
+// runtime writes "1,50".
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include "app/parameter_table.h"
 #include "pages/actuator_page_model.h"
 #include "pages/aux_page_model.h"
+#include "pages/input_checks.h"
 #include "pages/lambda_page_model.h"
 #include "pages/vehicle_page_model.h"
 #include "tests/brazilian_locale.h"
@@ -64,7 +66,6 @@ const struct Conversion {
 } kConversions[] = {
     {kVehicles, "2C", "Número de Cilindros", "8", {{"2C", "8"}}},
     {kVehicles, "2B", "Número de Bobinas", "Tacômetro", {{"2B", "9"}}},
-    {kVehicles, "2B", "Número de Bobinas", "3", {{"2B", "3"}}},
     {kVehicles, "13", "Tipo de Sonda Lâmbda", "0-5", {{"13", "2"}}},
     {kVehicles, "10", "Tipo de TPS", "5-0", {{"10", "2"}}},
     {kVehicles, "12", "Histerese do TPS", "0.14", {{"12", "7"}}},
@@ -82,7 +83,7 @@ const struct Conversion {
     {kAux, "77", "Tempo de sobreposição", "2.50", {{"77", "FA"}}},
     {kAux, "82", "Relé Auxiliar", "Reset de Memória", {{"82", "0"}}},
     {kLambda, "1E", "Tempo ON", "1.05", {{"1E", "69"}}},
-    {kLambda, "1F", "Tempo Off", "2.55", {{"1F", "FF"}}},
+    {kLambda, "1F", "Tempo Off", "2.55", {{"1F", "FF"}}},  // 254.99999 counts: rounded, not cut
     {kLambdaBasic, "1E", "Tempo ON", "2.50", {{"1E", "FA"}}},
     {kLambda, "79", "Tempo Injeção Padrão", "12.5", {{"79", "7D"}}},
     // The signal type goes as a group; a time that changed rides along.
@@ -94,10 +95,8 @@ const struct Conversion {
     // "Real": Enter in the mode list writes the group, the mode first.
     {kLambda, "78", "Modo de Funcionamento", "Manual", {{"78", "02"}, {"60", "00"}}},
     {kLambda, "60_78", "Tipo de Sinal Simulado", "Real", {{"78", "01"}, {"60", "00"}}},
-    {kLambda, "60_78", "Tipo de Sinal Simulado", "Padrão", {{"60", "00"}, {"78", "00"}}},
     {kActuator, "3D", "Default", "240", {{"3D", "F0"}}},
     {kActuator, "45", "Passos Mín", "1", {{"45", "1"}}},
-    {kActuator, "42", "Passos Máx", "40", {{"42", "28"}}},
 };
 
 // Per page: what the write button queues for an unchanged page, and for a
@@ -233,12 +232,10 @@ TEST_P(PageModelTest, TheQ5100CutOffSpeedStaysWithinWhatItsPeriodCanSay) {
         return Queued(pending);
     };
     // Above 5000 rpm the period of 5000 goes; 1 rpm over 8 coils and 2 pulses
-    // would take 480 million, more than 24 bits hold. The opening stays in 1..100.
+    // would take 480 million, more than 24 bits hold.
     EXPECT_EQ(write({}, kAuxCutOffRpm, "6000"), (Regs{{"27", "E0"}, {"26", "2E"}, {"25", "0"}}));
     EXPECT_EQ(write({{"2B", "8"}, {"2C", "2"}}, kAuxCutOffRpm, "1"),
               (Regs{{"27", "FF"}, {"26", "FF"}, {"25", "FF"}}));
-    EXPECT_EQ(write({}, kAuxCutOffOpening, "150"), (Regs{{"21", "64"}}));
-    EXPECT_EQ(write({}, kAuxCutOffOpening, "0"), (Regs{{"21", "1"}}));
     // No speed, a tachometer input ("2B" 0), no pulses, no period: nothing to
     // divide by, so nothing is written and the speed shows 0.
     for (const Regs& ecu : {Regs{}, Regs{{"2B", "0"}}, Regs{{"2C", "0"}}})
@@ -251,11 +248,55 @@ TEST_P(PageModelTest, TheQ5100CutOffSpeedStaysWithinWhatItsPeriodCanSay) {
     }
 }
 
-TEST_P(PageModelTest, TheDelayIsNormalisedAsTheEcuExpectsIt) {
-    for (const auto& [typed, normalised] : std::vector<std::pair<const char*, const char*>>{
-             {"-1", "0.00"}, {"", "0.00"}, {"1.5", "1.50"}, {"5.1", "5.10"}, {"7", "5.1"}})
-        EXPECT_EQ(NormaliseCutOffDelay(typed), normalised) << typed;
+// The checks on typed values over the records of the parameter table: the
+// text a field takes and the message it shows.
+constexpr const char* kAbove = "Valor acima do limite superior.";
+constexpr const char* kBelow = "Valor abaixo do limite inferior.";
+constexpr const char* kLimit = "Atenção - Valor limite assumido";
+constexpr const char* kMinimum = "Atenção - Valor mínimo assumido";
+constexpr const char* kMaximum = "Atenção - Valor máximo assumido";
+
+TEST_P(PageModelTest, TypedValuesAreHeldToTheRecordsLimitsAndOptionsWithTheirMessages) {
+    const struct {
+        LimitCheck form;
+        int pos;
+        const char *typed, *shown, *text, *title;  // the message's text and title, or none
+    } kCases[] = {
+        {LimitCheck::Vehicle, kPos75, "5001", "5000", kAbove, kLimit},
+        {LimitCheck::Vehicle, kPos80, "", "1", kBelow, kLimit},  // empty reads as 0
+        {LimitCheck::Vehicle, kPos75, "", "", nullptr, nullptr},  // 0 is allowed
+        // Only nine characters count: "0000000050001" is read as 5.
+        {LimitCheck::Vehicle, kPos75, "0000000050001", "0000000050001", nullptr, nullptr},
+        {LimitCheck::AuxUnscaled, kPos27, "", "0", kBelow, kMinimum},  // empty is -1
+        {LimitCheck::AuxUnscaled, kPos27, "0", "0", nullptr, nullptr},
+        {LimitCheck::AuxUnscaled, kPos15, "601", "600", kAbove, kMaximum},
+        // "70": 0 to 250 steps of 0.02 s, compared and shown in seconds.
+        {LimitCheck::AuxScaled, kPos70, "5.00", "5.00", nullptr, nullptr},
+        {LimitCheck::AuxScaled, kPos70, "5.01", "5.00", kAbove, kMaximum},
+        {LimitCheck::AuxScaled, kPos70, "", "0.00", kBelow, kMinimum},
+        {LimitCheck::AuxScaled, kPos79, "26", "25.5", kAbove, kMaximum},
+        {LimitCheck::AuxScaled, kPos77, "2.6", "2.50", kAbove, kMaximum},
+        {LimitCheck::None, kPos77, "9", "9", nullptr, nullptr},
+    };
+    FillParameterTable(0);
+    for (const auto& row : kCases) {
+        const CheckOutcome out = CheckLimitsOnChange(row.typed, g_ParameterTable[row.pos], row.form);
+        EXPECT_EQ(out.text + "|" + (out.message ? out.message->text + "|" + out.message->title : "-"),
+                  row.shown + std::string("|") + (row.text ? row.text + std::string("|") + row.title : "-"))
+            << row.pos << " \"" << row.typed << "\"";
+    }
+    for (const auto& [typed, pos, kept] : {std::tuple{"9999", kPos75, "5000"}, {"0", kPos80, "1"},
+                                           {"-3", kPos75, "0"}, {"2500", kPos75, "2500"}})
+        EXPECT_EQ(ClampOnFocusLoss(typed, g_ParameterTable[pos]), kept) << typed;
+    // Text typed into a list: the three-line message and the default text.
+    const CheckOutcome guard = GuardListField(g_ParameterTable[kPos7F]);
+    ASSERT_TRUE(guard.message);
+    EXPECT_EQ(guard.text + "|" + guard.message->title + "|" + guard.message->text,
+              "Desativado|Atenção|Por favor, não altere diretamente este valor.\n"
+              "Use um dos valores predefinidos na lista apresentada.\nFoi assumido um dos valores validos.\n");
+    EXPECT_EQ(GuardListField(g_ParameterTable[kPos10]).text + GuardListField(g_ParameterTable[kPos12]).text, "0-500.00");
 }
+
 
 INSTANTIATE_TEST_SUITE_P(Locales, PageModelTest, ::testing::Values(false, true),
                          [](const auto& p) { return p.param ? "pt_BR" : "C"; });
