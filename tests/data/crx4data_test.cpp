@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QString>
+#include <atomic>
+#include <thread>
+
 #include "data/store_text.h"
 
 namespace {
@@ -49,4 +53,39 @@ TEST(KeywordStore, AddReplacesCutsKeywordsRejectsEmptyInputAndMerges) {
     EXPECT_EQ(ValueOf(store, "10"), "<absent>");
     for (const char* keyword : {"12", "05", "99", "07"}) store.Add(keyword, keyword);
     EXPECT_EQ(Keywords(store), (Texts{"05", "07", "12", "99"}));
+}
+
+// One store written by the ECU worker while the UI thread reads and merges it.
+TEST(KeywordStoreThreads, WorkerWritesWhileTheUiThreadReadsAndMerges) {
+    Texts keywords;  // "1", "8", "F", ... distinct, up to three characters
+    for (int i = 0; i < 60; ++i) keywords.push_back(QString::number(i * 7 + 1, 16).toUpper().toStdString());
+    const std::string values[] = {"A", std::string(40, 'B')};
+    for (int round = 0; round < 100; ++round) {
+        CRX4DATA equipment, file;
+        std::atomic<bool> done{false};
+        std::thread worker([&] {
+            for (int pass = 0; pass < 20; ++pass)
+                for (const std::string& key : keywords)
+                    equipment.Add(key.c_str(), (values[pass % 2] + key).c_str());
+            done = true;
+        });
+        // A fault is noted, not asserted: the worker must be joined first.
+        std::string fault;
+        std::vector<bool> seen(keywords.size(), false);
+        while (!done && fault.empty()) {
+            for (std::size_t i = 0; i < keywords.size(); ++i) {
+                const std::string value = ValueOf(equipment, keywords[i]);
+                if (value == "<absent>" ? bool(seen[i])
+                                        : value != values[0] + keywords[i] && value != values[1] + keywords[i])
+                    fault = keywords[i] + " read as " + value;
+                seen[i] = value != "<absent>";
+            }
+            if ((file = equipment).GetQtyUsed() > keywords.size()) fault += " the merge doubled entries";
+        }
+        worker.join();
+        ASSERT_EQ(fault, "") << "round " << round;
+        file = equipment;
+        ASSERT_EQ(file.GetQtyUsed(), keywords.size());
+        for (const std::string& key : keywords) ASSERT_EQ(ValueOf(file, key), values[1] + key);
+    }
 }
